@@ -1,0 +1,32 @@
+# Running Windows executables under Wine: one prefix inside the build folder, created once by a
+# ctest fixture, and one ctest entry per test executable (each Wine process start costs ~1 s).
+set(WINE_PREFIX ${CMAKE_BINARY_DIR}/wineprefix)
+set(TEST_BIN_DIR ${CMAKE_BINARY_DIR}/tests/bin)
+# winedbg is switched off so a crashing test ends instead of waiting in the debugger.
+set(WINE_TEST_ENV "WINEPREFIX=${WINE_PREFIX};WINEDEBUG=-all;WINEDLLOVERRIDES=mscoree,mshtml=\\;winedbg.exe=d")
+
+add_test(NAME wine_prefix COMMAND ${PROJECT_SOURCE_DIR}/scripts/lib/wine-prefix.sh ${WINE_PREFIX} null)
+set_tests_properties(wine_prefix PROPERTIES FIXTURES_SETUP wine LABELS kit TIMEOUT 300)
+
+# add_wine_test(<target> LABEL <area> SOURCES ... [LIBS ...] [SERIAL] [TIMEOUT s])
+# Builds a GoogleTest executable into the tests' run folder and registers it with ctest.
+function(add_wine_test target)
+  cmake_parse_arguments(T "SERIAL" "LABEL;TIMEOUT" "SOURCES;LIBS" ${ARGN})
+  if(NOT T_LABEL)
+    message(FATAL_ERROR "add_wine_test(${target}): LABEL is required")
+  endif()
+  if(NOT T_TIMEOUT)
+    set(T_TIMEOUT 300)
+  endif()
+  add_executable(${target} ${T_SOURCES})
+  target_link_libraries(${target} PRIVATE ${T_LIBS} gtest_main gtest)
+  set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${TEST_BIN_DIR})
+  add_dependencies(${target} test_runtime)
+  add_test(NAME ${target} COMMAND ${target} WORKING_DIRECTORY ${TEST_BIN_DIR})
+  set_tests_properties(${target} PROPERTIES LABELS ${T_LABEL} ENVIRONMENT "${WINE_TEST_ENV}"
+    FIXTURES_REQUIRED wine TIMEOUT ${T_TIMEOUT})
+  if(T_SERIAL)
+    # Tests that start the real program share its single-instance mutex.
+    set_tests_properties(${target} PROPERTIES RESOURCE_LOCK program_instance)
+  endif()
+endfunction()

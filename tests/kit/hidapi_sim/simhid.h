@@ -1,0 +1,90 @@
+// Control interface of the simulated hidapi.dll that the tests run against. The DLL has the
+// same file name and hidapi exports as the real one, so the program and the driver libraries
+// run unchanged on a world of simulated HID interfaces that tests plug, unplug and inspect.
+#pragma once
+
+#include <stddef.h>
+#include <wchar.h>
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+#if defined(SIMHID_BUILD)
+#define SIMHID_API __declspec(dllexport)
+#else
+#define SIMHID_API __declspec(dllimport)
+#endif
+
+// One HID interface (top-level collection) as hid_enumerate reports it.
+typedef struct SimHidInterface {
+    const char* path;
+    unsigned short vendor_id;
+    unsigned short product_id;
+    unsigned short usage_page;
+    unsigned short usage;
+    unsigned short release_number;
+    int interface_number;
+    const wchar_t* manufacturer;
+    const wchar_t* product;
+    const wchar_t* serial;
+} SimHidInterface;
+
+enum SimHidReportKind { SIMHID_FEATURE = 0, SIMHID_OUTPUT = 1 };
+
+// Faults, as flags for simhid_set_faults.
+enum SimHidFault {
+    SIMHID_FAULT_OPEN = 1,   // hid_open_path fails
+    SIMHID_FAULT_WRITE = 2,  // feature and output reports fail (-1), nothing is logged
+    SIMHID_FAULT_READ = 4,   // reads fail (-1)
+};
+
+// A report written by the code under test, in the order written across all interfaces.
+typedef struct SimHidWrite {
+    int interface_id;
+    int kind;            // SimHidReportKind
+    int length;          // bytes the caller passed
+    unsigned long long sequence;
+} SimHidWrite;
+
+// Empties the world: every interface, log, fault and rule; hid_init succeeds again.
+SIMHID_API void simhid_reset(void);
+// Result hid_init gives from now on (0 success, -1 failure, as under Wine).
+SIMHID_API void simhid_set_init_result(int result);
+SIMHID_API int simhid_init_calls(void);
+
+// Plugs an interface; returns its id (> 0), or 0 when the path is already present.
+SIMHID_API int simhid_plug(const SimHidInterface* iface);
+// Unplugs it: it leaves the enumeration, opens fail, and open handles fail to read and write.
+SIMHID_API int simhid_unplug(int interface_id);
+SIMHID_API int simhid_is_plugged(int interface_id);
+// Handles currently open on the interface.
+SIMHID_API int simhid_open_handles(int interface_id);
+
+// Queues an input report that the next read of the interface returns.
+SIMHID_API int simhid_queue_input(int interface_id, const unsigned char* data, int length);
+SIMHID_API int simhid_pending_input(int interface_id);
+
+SIMHID_API int simhid_set_faults(int interface_id, unsigned flags);
+
+// Written reports.
+SIMHID_API int simhid_write_count(void);
+// Copies write `index` into *info and up to `capacity` bytes into data; returns the bytes copied
+// or -1 for an index out of range.
+SIMHID_API int simhid_get_write(int index, SimHidWrite* info, unsigned char* data, int capacity);
+SIMHID_API void simhid_clear_writes(void);
+// Waits until at least `count` reports have been written; non-zero when they were.
+SIMHID_API int simhid_wait_writes(int count, unsigned timeout_ms);
+
+// The mouse behind `written_id` acknowledges: every report written there (after the first
+// `skip` of them) queues `report` on `event_id`. `times` < 0 means for ever. One rule per
+// written interface; a new rule replaces the old, a null report removes it.
+SIMHID_API int simhid_set_ack(int written_id, int event_id, const unsigned char* report, int length,
+                              int skip, int times);
+
+// What hid_get_feature_report returns for the interface (the id byte is the caller's).
+SIMHID_API int simhid_set_feature_response(int interface_id, const unsigned char* data, int length);
+
+#ifdef __cplusplus
+}
+#endif
