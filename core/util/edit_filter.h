@@ -1,0 +1,22 @@
+// The digit filters of the numeric edits, as pure text functions: the edit's current text in,
+// the filtered text and where the caret goes out.
+//
+// The overloads that take the rich edit itself, FilterDigits(CRichEditUI*, text) and
+// FilterSignedDigits(CRichEditUI*, text), belong beside these once the edits exist: they run
+// the pure filter and, only when it changed something, SetText the result and SetSel(iCaret,
+// iCaret).
+#pragma once
+
+#include <string>
+#include <string_view>
+
+struct FilteredText {
+    std::wstring strText;  // the text without the refused characters
+    bool bChanged;         // something was removed: write strText back into the edit
+    int iCaret;            // caret after a write-back: the end of the new text
+};
+
+// Keeps '0'..'9' only.
+FilteredText FilterDigits(std::wstring_view strText);
+// Keeps '0'..'9' and '-' (anywhere, so a sign can be typed before or after the digits).
+FilteredText FilterSignedDigits(std::wstring_view strText);

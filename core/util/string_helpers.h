@@ -1,0 +1,14 @@
+// Small string helpers of the menu router and the device-change handlers.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// True when the shorter string is the beginning of the longer one, case-sensitive; an empty
+// string matches anything. The menu router finds the page whose prefix ("ms_10_") begins an
+// item name with it.
+bool MatchPrefix(std::wstring_view strA, std::wstring_view strB);
+
+// The text in the ANSI code page (characters it lacks become its default character); empty
+// when nothing converts.
+std::string WideToAnsi(std::wstring_view strWide);
