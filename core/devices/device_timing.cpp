@@ -1,0 +1,6 @@
+#include "device_timing.h"
+
+DeviceTiming& Timing() {
+    static DeviceTiming timing;
+    return timing;
+}
