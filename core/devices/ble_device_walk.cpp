@@ -7,43 +7,31 @@ namespace {
 constexpr ULONG kDisconnected = 0x02000000;  // DN_DEVICE_DISCONNECTED: paired, not connected
 constexpr DWORD kNameChars = MAX_PATH;
 
-class DeviceInfoList {
+// A handle the seam gave, closed again through the seam's own call.
+template <class Handle, auto BleSetupApi::*pfnClose>
+class SeamHandle {
 public:
-    DeviceInfoList(const BleSetupApi& setup, const GUID& guid, DWORD dwFlags)
-        : m_setup(setup), m_hSet(setup.SetupDiGetClassDevsW(&guid, nullptr, nullptr, dwFlags)) {}
-    ~DeviceInfoList() {
-        if (valid()) m_setup.SetupDiDestroyDeviceInfoList(m_hSet);
+    SeamHandle(const BleSetupApi& setup, Handle handle) : m_setup(setup), m_handle(handle) {}
+    ~SeamHandle() {
+        if (valid()) (m_setup.*pfnClose)(m_handle);
     }
-    DeviceInfoList(const DeviceInfoList&) = delete;
-    DeviceInfoList& operator=(const DeviceInfoList&) = delete;
+    SeamHandle(const SeamHandle&) = delete;
+    SeamHandle& operator=(const SeamHandle&) = delete;
 
-    bool valid() const { return m_hSet != INVALID_HANDLE_VALUE && m_hSet != nullptr; }
-    HDEVINFO get() const { return m_hSet; }
+    bool valid() const { return m_handle != INVALID_HANDLE_VALUE && m_handle != nullptr; }
+    Handle get() const { return m_handle; }
 
 private:
     const BleSetupApi& m_setup;
-    HDEVINFO m_hSet;
+    Handle m_handle;
 };
 
-class OpenedDevice {
-public:
-    OpenedDevice(const BleSetupApi& setup, const wchar_t* pszPath)
-        : m_setup(setup),
-          m_hDevice(setup.CreateFileW(pszPath, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                      nullptr, OPEN_EXISTING, 0, nullptr)) {}
-    ~OpenedDevice() {
-        if (valid()) m_setup.CloseHandle(m_hDevice);
-    }
-    OpenedDevice(const OpenedDevice&) = delete;
-    OpenedDevice& operator=(const OpenedDevice&) = delete;
+using DeviceInfoList = SeamHandle<HDEVINFO, &BleSetupApi::SetupDiDestroyDeviceInfoList>;
+using OpenedDevice = SeamHandle<HANDLE, &BleSetupApi::CloseHandle>;
 
-    bool valid() const { return m_hDevice != INVALID_HANDLE_VALUE && m_hDevice != nullptr; }
-    HANDLE get() const { return m_hDevice; }
-
-private:
-    const BleSetupApi& m_setup;
-    HANDLE m_hDevice;
-};
+DeviceInfoList OpenDeviceList(const BleSetupApi& setup, const GUID& guid, DWORD dwFlags) {
+    return DeviceInfoList(setup, setup.SetupDiGetClassDevsW(&guid, nullptr, nullptr, dwFlags));
+}
 
 bool ReadProperty(const BleSetupApi& setup, HDEVINFO hSet, SP_DEVINFO_DATA& device, DWORD dwProperty,
                   wchar_t (&szBuffer)[kNameChars]) {
@@ -77,7 +65,7 @@ bool InterfacePath(const BleSetupApi& setup, HDEVINFO hSet, DWORD dwIndex, std::
 
 std::vector<std::wstring> ListConnectedBluetoothAddresses(const BleSetupApi& setup) {
     std::vector<std::wstring> addresses;
-    DeviceInfoList devices(setup, kGuidDevClassBluetooth, DIGCF_PRESENT);
+    DeviceInfoList devices = OpenDeviceList(setup, kGuidDevClassBluetooth, DIGCF_PRESENT);
     if (!devices.valid()) return addresses;
 
     for (DWORD dwIndex = 0; addresses.size() < kMaxBleAddresses; ++dwIndex) {
@@ -105,7 +93,8 @@ std::vector<std::wstring> ListConnectedBluetoothAddresses(const BleSetupApi& set
 int WalkMatchingBleDevices(const BlePlatform& platform, const BleMatch& match,
                            const std::function<bool(BleOpenDevice&)>& visit) {
     const BleSetupApi& setup = *platform.pSetupApi;
-    DeviceInfoList interfaces(setup, kGuidBluetoothLeDeviceInterface, DIGCF_PRESENT | DIGCF_DEVICEINTERFACE);
+    DeviceInfoList interfaces =
+        OpenDeviceList(setup, kGuidBluetoothLeDeviceInterface, DIGCF_PRESENT | DIGCF_DEVICEINTERFACE);
     if (!interfaces.valid()) return 0;
 
     int iEnumerated = 0;
@@ -114,7 +103,9 @@ int WalkMatchingBleDevices(const BlePlatform& platform, const BleMatch& match,
         ++iEnumerated;
         if (!InterfacePathMatches(ToUpperText(strPath), match)) continue;
 
-        OpenedDevice device(setup, strPath.c_str());
+        OpenedDevice device(setup, setup.CreateFileW(strPath.c_str(), GENERIC_READ | GENERIC_WRITE,
+                                                     FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                                     OPEN_EXISTING, 0, nullptr));
         if (!device.valid()) continue;
         // Only now, with a device in hand, may the GATT functions be touched.
         const BleGattApi* pGatt = platform.pfnGattApi();
