@@ -1,7 +1,5 @@
 #include "ble_device_walk.h"
 
-#include "ble_trace.h"
-
 namespace {
 
 constexpr ULONG kDisconnected = 0x02000000;  // DN_DEVICE_DISCONNECTED: paired, not connected
@@ -35,7 +33,7 @@ DeviceInfoList OpenDeviceList(const BleSetupApi& setup, const GUID& guid, DWORD 
 
 bool ReadProperty(const BleSetupApi& setup, HDEVINFO hSet, SP_DEVINFO_DATA& device, DWORD dwProperty,
                   wchar_t (&szBuffer)[kNameChars]) {
-    // One character short of the buffer, so a REG_SZ or REG_MULTI_SZ always ends in zeros.
+    // Two characters short of the buffer, so a REG_SZ or REG_MULTI_SZ always ends in zeros.
     return setup.SetupDiGetDeviceRegistryPropertyW(hSet, &device, dwProperty, nullptr,
                                                    reinterpret_cast<BYTE*>(szBuffer),
                                                    (kNameChars - 2) * sizeof(wchar_t), nullptr) != FALSE;
