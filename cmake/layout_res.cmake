@@ -1,0 +1,46 @@
+# Lays out res\ beside the program: every file of the source res/ folder except the language
+# fragments, plus one language file per language, merged from its fragments.
+#
+# A language's texts are kept as fragments, one per area of the program (res/lan/EN/app.xml,
+# res/lan/EN/dialogs.xml, ...), each a <Language> document; the program loads the merged
+# res/lan/EN.xml. Usage: cmake -DSRC=<source res> -DDST=<run res> -P layout_res.cmake
+cmake_minimum_required(VERSION 3.25)
+
+file(GLOB_RECURSE files RELATIVE ${SRC} ${SRC}/*)
+foreach(f IN LISTS files)
+  if(f MATCHES "^lan/[^/]+/" OR f MATCHES "(^|/)\\.gitkeep$")
+    continue()
+  endif()
+  get_filename_component(dir ${DST}/${f} DIRECTORY)
+  file(MAKE_DIRECTORY ${dir})
+  file(COPY_FILE ${SRC}/${f} ${DST}/${f} ONLY_IF_DIFFERENT)
+endforeach()
+
+file(GLOB languages LIST_DIRECTORIES true RELATIVE ${SRC}/lan ${SRC}/lan/*)
+foreach(lang IN LISTS languages)
+  if(NOT IS_DIRECTORY ${SRC}/lan/${lang})
+    continue()
+  endif()
+  file(GLOB fragments ${SRC}/lan/${lang}/*.xml)
+  list(SORT fragments)
+  set(body "")
+  foreach(fragment IN LISTS fragments)
+    file(READ ${fragment} text)
+    string(REGEX REPLACE "<\\?xml[^>]*\\?>" "" text "${text}")
+    string(REGEX REPLACE "<Language[^>]*>" "" text "${text}")
+    string(REPLACE "</Language>" "" text "${text}")
+    get_filename_component(name ${fragment} NAME)
+    string(APPEND body "  <!-- ${name} -->\n${text}\n")
+  endforeach()
+  set(merged "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<Language>\n${body}</Language>\n")
+  file(MAKE_DIRECTORY ${DST}/lan)
+  set(out ${DST}/lan/${lang}.xml)
+  if(EXISTS ${out})
+    file(READ ${out} old)
+  else()
+    set(old "")
+  endif()
+  if(NOT old STREQUAL merged)
+    file(WRITE ${out} "${merged}")
+  endif()
+endforeach()
