@@ -13,6 +13,16 @@ constexpr uint16_t kReceiverProductId = 0xFA60;    // 2.4 GHz receiver
 constexpr uint16_t kReceiver4kProductId = 0xFA65;  // 4K receiver
 constexpr uint16_t kBluetoothVendorId = 0x045E;    // how a Bluetooth mouse shows itself on HID
 
+// How a model lays out its profile record in pro.data and in an exported profile.
+enum class RecordLayout : uint8_t {
+    Gen1A,       // MS_1, MS_2: 32,988 bytes, no light-off field
+    Gen1B,       // MS_10: 32,992 bytes
+    Gen1C,       // MS_3, MS_4, MS_5, MS_7, MS_9: 32,992 bytes, sleep before light-off
+    Gen1D,       // MS_6: 32,996 bytes, layout C with the 4K polling rate
+    Gen2,        // second generation: 101,540 bytes
+    Gen2Sensor,  // MS_15, MS_17, MS_21, MS_24: 101,544 bytes, with the sensor mode
+};
+
 struct ModelInfo {
     int iNumber;            // N of MS_N, 1..24
     int iSubsystem;         // which group of modules it belongs to (2..8)
@@ -21,6 +31,7 @@ struct ModelInfo {
     uint8_t byIdByte;       // byte 1 of its receiver reports, low byte of its event words
     int iFourKIndex;        // index on the 4K receiver, -1 when it has no 4K link
     uint16_t wBlePid;       // Bluetooth LE product id (0 when it has no Bluetooth link)
+    RecordLayout eLayout;   // profile record layout of its files
 
     int Slot() const { return iNumber - 1; }
     bool Has4k() const { return iFourKIndex >= 0; }
@@ -38,6 +49,12 @@ int ModelNumberFromIdByte(uint8_t byIdByte);
 // 4K receiver: id byte to 4K index (0..12, -1 when none) and 4K index to model number (0 when none).
 int FourKIndexFromIdByte(uint8_t byIdByte);
 int ModelNumberFrom4kIndex(int iFourKIndex);
+
+// File sizes that follow from a model's record layout: one profile record, the pro.data header
+// (current index and five records' worth of reserved bytes) and one macro record.
+int ProfileRecordSize(RecordLayout eLayout);
+int ProDataHeaderSize(RecordLayout eLayout);
+int MacroRecordSize(RecordLayout eLayout);
 
 // Per-page message and timer numbers.
 constexpr unsigned PageMsgBase(int n) { return 0x600u + 16u * static_cast<unsigned>(n - 1); }

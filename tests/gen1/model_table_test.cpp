@@ -1,5 +1,7 @@
 // The model table: every model once, no identifier claimed twice, names derived from the number.
+#include "gen1_model.h"
 #include "model_table.h"
+#include "profile_layout.h"
 
 #include <gtest/gtest.h>
 
@@ -64,6 +66,63 @@ TEST(ModelTable, NamesAndNumbersComeFromTheModelNumber) {
     EXPECT_EQ(PageMsgBase(24), 0x770u);
     EXPECT_EQ(PageTimer(10, TIMER_WIRELESS4K_TIMEOUT), 0x294u);
     EXPECT_EQ(PageWorkerStackSize(10), 0x1091u);
+}
+
+TEST(ModelTable, RecordLayoutsAndFileSizesFollowTheModel) {
+    struct Row { int model; RecordLayout layout; int record; int header; int macro; };
+    const Row rows[] = {
+        {1, RecordLayout::Gen1A, 32988, 164944, 240},    {2, RecordLayout::Gen1A, 32988, 164944, 240},
+        {10, RecordLayout::Gen1B, 32992, 164964, 240},   {3, RecordLayout::Gen1C, 32992, 164964, 240},
+        {5, RecordLayout::Gen1C, 32992, 164964, 240},    {9, RecordLayout::Gen1C, 32992, 164964, 240},
+        {6, RecordLayout::Gen1D, 32996, 164984, 240},    {11, RecordLayout::Gen2, 101540, 507704, 3096},
+        {14, RecordLayout::Gen2, 101540, 507704, 3096},  {23, RecordLayout::Gen2, 101540, 507704, 3096},
+        {15, RecordLayout::Gen2Sensor, 101544, 507724, 3096}, {24, RecordLayout::Gen2Sensor, 101544, 507724, 3096},
+    };
+    for (const Row& r : rows) {
+        const ModelInfo& m = *FindModel(r.model);
+        EXPECT_EQ(m.eLayout, r.layout) << "MS_" << r.model;
+        EXPECT_EQ(ProfileRecordSize(m.eLayout), r.record) << "MS_" << r.model;
+        EXPECT_EQ(ProDataHeaderSize(m.eLayout), r.header) << "MS_" << r.model;
+        EXPECT_EQ(MacroRecordSize(m.eLayout), r.macro) << "MS_" << r.model;
+    }
+    // The generation decides which family of layouts a model uses; subsystem 8 has the longer one.
+    for (const ModelInfo& m : g_Models) {
+        EXPECT_EQ(FindProfileLayout(m.eLayout) != nullptr, m.iGeneration == 1) << "MS_" << m.iNumber;
+        EXPECT_EQ(m.eLayout == RecordLayout::Gen2Sensor, m.iSubsystem == 8) << "MS_" << m.iNumber;
+    }
+}
+
+TEST(ModelTable, FirstGenerationDescriptionsMatchTheirModels) {
+    for (int n : {1, 2, 10}) {
+        const Gen1Model* pModel = FindGen1Model(n);
+        ASSERT_NE(pModel, nullptr) << "MS_" << n;
+        EXPECT_EQ(pModel->Info().iNumber, n);
+        EXPECT_EQ(pModel->Info().iGeneration, 1);
+        EXPECT_EQ(&pModel->Layout(), FindProfileLayout(FindModel(n)->eLayout));
+        EXPECT_EQ(pModel->macroFrame.PairCapacity(), 50);
+        EXPECT_EQ(pModel->macroFrame.ChecksumAt(), 129);
+    }
+    for (const ModelInfo& m : g_Models)
+        if (m.iGeneration == 2) { EXPECT_EQ(FindGen1Model(m.iNumber), nullptr) << "MS_" << m.iNumber; }
+    EXPECT_EQ(FindGen1Model(0), nullptr);
+}
+
+// Stored DPI values and the DPI they stand for, as the pages convert typed values.
+TEST(ModelTable, DpiUnitsOfEachModel) {
+    struct Row { int model; int typed; int32_t stored; int shown; };
+    const Row rows[] = {
+        {10, 150, 2, 200},     {10, 250, 2, 200},    {10, 0, 2, 200},       {10, 10000, 100, 10000},
+        {10, 99999, 100, 10000},
+        {1, 75, 1, 50},        {1, 10000, 200, 10000}, {1, 10150, 201, 10100}, {1, 10099, 200, 10000},
+        {1, 12000, 220, 12000}, {1, 50000, 220, 12000}, {1, 0, 1, 50},
+        {2, 99, 1, 50},        {2, 26000, 520, 26000}, {2, 30000, 520, 26000},
+    };
+    for (const Row& r : rows) {
+        const Gen1Model& model = *FindGen1Model(r.model);
+        EXPECT_EQ(ValueOfDpi(model, r.typed), r.stored) << "MS_" << r.model << " typed " << r.typed;
+        EXPECT_EQ(DpiOfValue(model, r.stored), r.shown) << "MS_" << r.model << " typed " << r.typed;
+    }
+    EXPECT_EQ(DpiOfValue(*FindGen1Model(1), 205), 10500);
 }
 
 }  // namespace

@@ -1,0 +1,71 @@
+// What differs between the first-generation models that share one implementation: the DPI scale
+// and its frame encoding, the light frame, the polling-rate codes, the macro frame's shape and
+// the factory defaults. The identity of a model (ids, links, names, record layout) is its
+// ModelInfo; this adds the first-generation protocol and defaults.
+#pragma once
+
+#include "gen1_records.h"
+#include "model_table.h"
+#include "profile_layout.h"
+
+#include <array>
+#include <cstdint>
+
+// How frame 0x04 carries the DPI stages (bytes 3 to 23) and what a stored stage value means.
+enum class DpiCodec : uint8_t {
+    Table51,   // MS_10: units of 100 DPI; above 5,000 DPI half the value with the high-range bit
+    Table221,  // MS_1: units of 50 DPI up to 10,000, then 100-DPI steps; DpiRegisterTable and flags
+    Linear,    // MS_2: units of 50 DPI; value - 1 in two bytes, all four sensor options sent
+};
+
+// How frame 0x05 carries the sleep timer and the light-off time.
+enum class LightCodec : uint8_t {
+    PackedSleep,   // MS_10: sleep timer in the high halves of bytes 4 and 5, light-off in byte 9
+    SleepPlusOne,  // MS_1, MS_2: byte 4 the speed alone, byte 9 the sleep timer + 1
+};
+
+// Where frame 0x09 puts its pairs; the checksum takes the last two bytes.
+struct MacroFrameShape {
+    uint8_t byLength;
+    uint8_t byCountAt;      // number of pairs written
+    uint8_t byFirstPairAt;  // first (delay code, key code) pair
+    constexpr int ChecksumAt() const { return byLength - 2; }
+    constexpr int PairCapacity() const { return (ChecksumAt() - byFirstPairAt) / 2; }
+};
+
+struct Gen1Defaults {
+    int32_t iDpi[kDpiStageCount];  // also iDpi2
+    int32_t iRate;
+    int32_t iRateHs;                // only stored by layout D
+    int32_t iMotionSync;
+    int32_t iLightMode;
+    uint8_t byFunction[kButtonCount];
+};
+
+struct Gen1Model {
+    int iNumber;
+    DpiCodec eDpiCodec;
+    int32_t iDpiValueMin;  // stored stage values the page accepts; 0 is a stage without DPI
+    int32_t iDpiValueMax;
+    LightCodec eLightCodec;
+    int iRateCount;                  // polling-rate indexes 0..count-1
+    std::array<uint8_t, 8> rateCodes;  // RateCode of each index; any other index sends 2
+    int iRateHsCount;                // 4K polling-rate indexes (0 without a 4K rate)
+    int iLightModeCount;             // light modes 0..count-1 (items of the light combo)
+    MacroFrameShape macroFrame;
+    Gen1Defaults defaults;
+
+    const ModelInfo& Info() const;
+    const ProfileLayout& Layout() const;
+};
+
+// The first-generation models described so far (MS_1, MS_2, MS_10); nullptr for any other.
+const Gen1Model* FindGen1Model(int iNumber);
+
+constexpr uint8_t kRateCodeOther = 2;
+uint8_t RateCode(const Gen1Model& model, int32_t iRate);
+
+// The DPI a stored stage value stands for, and the stored value of a typed DPI (clamped to the
+// model's range first; divisions truncate).
+int DpiOfValue(const Gen1Model& model, int32_t iValue);
+int32_t ValueOfDpi(const Gen1Model& model, int iDpi);

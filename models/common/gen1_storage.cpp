@@ -1,0 +1,301 @@
+#include "gen1_storage.h"
+
+#include "gen1_frames.h"
+#include "gen1_sanitize.h"
+#include "key_macro.h"
+#include "name_helpers.h"
+#include "record_file.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+constexpr uint32_t kLightColorDefault = 0x00FF0000;
+constexpr uint32_t kDpiColorDefaults[kDpiStageCount] = {0x000000FF, 0x0000FF00, 0x00FF0000, 0x00FF00FF,
+                                                        0x0000FFFF, 0x00FFFFFF, 0x000040FF, 0x00FFFFFF};
+constexpr uint32_t kColor2Defaults[kDpiStageCount] = {0x000000FF, 0x0000FF00, 0x00FF0000, 0x00FF00FF,
+                                                      0x0000FFFF, 0x00FFFFFF, 0x00FFFFFF, 0x000080FF};
+constexpr int32_t kDpiEnableDefaults[kDpiStageCount] = {1, 1, 1, 1, 1, 1, 0, 0};
+constexpr uint16_t kKeyParamDefault = 0x0232;
+
+template <class Rec>
+std::unique_ptr<Rec> ZeroedRecord() {
+    auto pRec = std::make_unique<Rec>();
+    std::memset(pRec.get(), 0, sizeof(Rec));
+    return pRec;
+}
+
+void AppendBytes(std::vector<uint8_t>& out, const void* pData, size_t uSize) {
+    const auto* pBytes = static_cast<const uint8_t*>(pData);
+    out.insert(out.end(), pBytes, pBytes + uSize);
+}
+
+}  // namespace
+
+Gen1Storage::Gen1Storage(const Gen1Model& model, std::wstring strDataFolder, TextResolver resolveText)
+    : m_model(model),
+      m_layout(model.Layout()),
+      m_strDataFolder(std::move(strDataFolder)),
+      m_resolveText(std::move(resolveText)) {}
+
+std::wstring Gen1Storage::ModelFolder() const { return JoinPath(m_strDataFolder, DataFolderName(m_model.iNumber)); }
+std::wstring Gen1Storage::ProDataPath() const { return JoinPath(ModelFolder(), L"pro.data"); }
+std::wstring Gen1Storage::MacroDataPath() const { return JoinPath(ModelFolder(), L"macro.data"); }
+
+std::wstring Gen1Storage::Text(std::wstring_view strTextId) const {
+    return m_resolveText ? m_resolveText(strTextId) : std::wstring(strTextId);
+}
+
+void Gen1Storage::SetDefaultProfile(ProfileRecord& p) const {
+    const Gen1Defaults& d = m_model.defaults;
+    p.szExtra1[0] = L'\0';
+    p.szExtra2[0] = L'\0';
+    p.iParam1 = 420;
+    p.iParam2 = 3;
+    p.byParam3 = 0;
+    p.iParam4 = 6;
+    p.iOption1 = 0;
+    p.iLiftOff = 0;
+    p.iOption3 = 0;
+    for (int i = 0; i < kDpiStageCount; ++i) {
+        p.iDpi[i] = d.iDpi[i];
+        p.iDpi2[i] = d.iDpi[i];
+        p.iDpiEnable[i] = kDpiEnableDefaults[i];
+        p.dwDpiColor[i] = kDpiColorDefaults[i];
+        p.dwColor2[i] = kColor2Defaults[i];
+    }
+    p.iBrightness = 8;
+    p.iBreathSpeed = 6;
+    p.iLightOff = 2;
+    p.iSleep = 10;
+    p.iCurDpi = 1;
+    p.iRate = d.iRate;
+    p.iRateHs = d.iRateHs;
+    p.iRipple = 0;
+    p.iAngleSnap = 0;
+    p.iMotionSync = d.iMotionSync;
+    p.iLightMode = d.iLightMode;
+    p.iParam5 = 3;
+    p.byParam6 = 1;
+    p.iDebounce = 3;
+    p.dwLightColor = kLightColorDefault;
+    std::memset(p.stKeys, 0, sizeof p.stKeys);
+    for (int i = 0; i < kButtonCount; ++i) {
+        KeyEntry& entry = p.stKeys[i];
+        entry.byIndex = static_cast<uint8_t>(i);
+        entry.byFunction = d.byFunction[i];
+        entry.byParam = 0;
+        entry.wParam = kKeyParamDefault;
+        entry.iMacroIndex = -1;
+        entry.iMacroIndex2 = -1;
+    }
+    // A field the model's file does not keep reads back as zero, so it is zero in memory too.
+    ClearUnstoredFields(m_layout, p);
+}
+
+ProfileRecord* Gen1Storage::AddDefaultProfile(ProfileList& profiles) const {
+    const std::wstring strBase = Text(L"add_profile_text") + std::to_wstring(profiles.size() + 1);
+    std::unique_ptr<ProfileRecord> pProfile = ZeroedRecord<ProfileRecord>();
+    SetDefaultProfile(*pProfile);
+    CopyName(pProfile->szName, MakeUniqueName(profiles, strBase));
+    profiles.push_back(std::move(pProfile));
+    return profiles.back().get();
+}
+
+bool Gen1Storage::SaveProData(const ProfileList& profiles, const ProDataHeader& header) {
+    std::lock_guard<std::mutex> lock(m_fileLock);
+    return WriteProData(profiles, header);
+}
+
+bool Gen1Storage::WriteProData(const ProfileList& profiles, const ProDataHeader& header) {
+    if (profiles.empty() || m_bProDataReadOnly) return false;
+    if (!EnsureFolder(ModelFolder())) return false;
+    const size_t uRecordSize = static_cast<size_t>(m_layout.RecordSize());
+    const size_t uReservedSize = static_cast<size_t>(m_layout.HeaderSize()) - sizeof(header.iCurProfile);
+    std::vector<uint8_t> bytes;
+    bytes.reserve(uReservedSize + sizeof(header.iCurProfile) + uRecordSize * profiles.size());
+    AppendBytes(bytes, &header.iCurProfile, sizeof header.iCurProfile);
+    // The reserved block goes back as it was read; a header made in memory has zeros there.
+    std::vector<uint8_t> reserved = header.reserved;
+    reserved.resize(uReservedSize, 0);
+    AppendBytes(bytes, reserved.data(), reserved.size());
+    for (const std::unique_ptr<ProfileRecord>& pProfile : profiles) {
+        const size_t uAt = bytes.size();
+        bytes.resize(uAt + uRecordSize);
+        ToFileRecord(m_layout, *pProfile, bytes.data() + uAt);
+    }
+    return WriteFileAtomically(ProDataPath(), bytes);
+}
+
+void Gen1Storage::StartWithDefault(ProfileList& profiles, ProDataHeader& header) const {
+    header.iCurProfile = 0;
+    header.reserved.assign(static_cast<size_t>(m_layout.HeaderSize()) - sizeof(header.iCurProfile), 0);
+    AddDefaultProfile(profiles);
+}
+
+LoadResult Gen1Storage::LoadProData(ProfileList& profiles, ProDataHeader& header) {
+    std::lock_guard<std::mutex> lock(m_fileLock);
+    const std::wstring strPath = ProDataPath();
+    std::vector<uint8_t> bytes;
+    const ReadStatus eRead = ReadWholeFile(strPath, bytes);
+    if (eRead == ReadStatus::Failed) {
+        // The user's file stays as it is: this run works on a default and never saves over it.
+        m_bProDataReadOnly = true;
+        StartWithDefault(profiles, header);
+        return LoadResult::Unreadable;
+    }
+    const size_t uHeaderSize = static_cast<size_t>(m_layout.HeaderSize());
+    const size_t uRecordSize = static_cast<size_t>(m_layout.RecordSize());
+    const size_t uRecords = bytes.size() >= uHeaderSize ? (bytes.size() - uHeaderSize) / uRecordSize : 0;
+    if (eRead == ReadStatus::NotFound || uRecords == 0) {
+        const LoadResult eResult = eRead == ReadStatus::NotFound ? LoadResult::Created : LoadResult::Replaced;
+        if (eResult == LoadResult::Replaced && !MoveAside(strPath)) {
+            m_bProDataReadOnly = true;  // cannot keep the damaged file: do not overwrite it
+            StartWithDefault(profiles, header);
+            return LoadResult::Unreadable;
+        }
+        StartWithDefault(profiles, header);
+        WriteProData(profiles, header);
+        return eResult;
+    }
+    const bool bTail = bytes.size() != uHeaderSize + uRecords * uRecordSize;
+    if (bTail) CopyAside(strPath);
+
+    std::memcpy(&header.iCurProfile, bytes.data(), sizeof header.iCurProfile);
+    header.reserved.assign(bytes.begin() + sizeof header.iCurProfile, bytes.begin() + static_cast<ptrdiff_t>(uHeaderSize));
+    for (size_t i = 0; i < uRecords; ++i) {
+        std::unique_ptr<ProfileRecord> pProfile = ZeroedRecord<ProfileRecord>();
+        FromFileRecord(m_layout, bytes.data() + uHeaderSize + i * uRecordSize, *pProfile);
+        SanitizeProfile(m_model, *pProfile);
+        profiles.push_back(std::move(pProfile));
+    }
+    if (header.iCurProfile < 0 || static_cast<size_t>(header.iCurProfile) >= uRecords) header.iCurProfile = 0;
+    return bTail ? LoadResult::TailDropped : LoadResult::Loaded;
+}
+
+MacroRecord* Gen1Storage::AddMacroRecord(MacroList& macros) {
+    const std::wstring strBase = Text(L"add_macro_text") + std::to_wstring(macros.size() + 1);
+    std::unique_ptr<MacroRecord> pMacro = ZeroedRecord<MacroRecord>();
+    CopyName(pMacro->szName, MakeUniqueName(macros, strBase));
+    macros.push_back(std::move(pMacro));
+    SaveMacroData(macros);
+    return macros.back().get();
+}
+
+bool Gen1Storage::SaveMacroData(const MacroList& macros) {
+    std::lock_guard<std::mutex> lock(m_fileLock);
+    return WriteMacroData(macros);
+}
+
+bool Gen1Storage::WriteMacroData(const MacroList& macros) {
+    if (m_bMacroDataReadOnly) return false;
+    if (!EnsureFolder(ModelFolder())) return false;
+    std::vector<uint8_t> bytes;
+    bytes.reserve(sizeof(MacroRecord) * macros.size());
+    for (const std::unique_ptr<MacroRecord>& pMacro : macros) AppendBytes(bytes, pMacro.get(), sizeof(MacroRecord));
+    return WriteFileAtomically(MacroDataPath(), bytes);
+}
+
+LoadResult Gen1Storage::LoadMacroData(MacroList& macros) {
+    std::lock_guard<std::mutex> lock(m_fileLock);
+    const std::wstring strPath = MacroDataPath();
+    std::vector<uint8_t> bytes;
+    switch (ReadWholeFile(strPath, bytes)) {
+        case ReadStatus::NotFound: return LoadResult::Created;  // an empty list; the first save makes it
+        case ReadStatus::Failed: m_bMacroDataReadOnly = true; return LoadResult::Unreadable;
+        case ReadStatus::Ok: break;
+    }
+    const size_t uRecords = bytes.size() / sizeof(MacroRecord);
+    if (bytes.size() % sizeof(MacroRecord) != 0) {
+        // A file without a whole record has nothing to keep in place; one with a partial tail
+        // stays until the next save rewrites it.
+        const bool bAside = uRecords == 0 ? MoveAside(strPath) : CopyAside(strPath);
+        if (uRecords == 0 && !bAside) m_bMacroDataReadOnly = true;
+    }
+    for (size_t i = 0; i < uRecords; ++i) {
+        std::unique_ptr<MacroRecord> pMacro = ZeroedRecord<MacroRecord>();
+        std::memcpy(pMacro.get(), bytes.data() + i * sizeof(MacroRecord), sizeof(MacroRecord));
+        SanitizeMacro(*pMacro);
+        macros.push_back(std::move(pMacro));
+    }
+    if (bytes.size() % sizeof(MacroRecord) == 0) return LoadResult::Loaded;
+    return uRecords == 0 ? LoadResult::Replaced : LoadResult::TailDropped;
+}
+
+bool Gen1Storage::ExportProfile(const ProfileRecord& profile, const std::wstring& strPath) const {
+    std::vector<uint8_t> bytes(static_cast<size_t>(m_layout.RecordSize()));
+    ToFileRecord(m_layout, profile, bytes.data());
+    return WriteFileAtomically(strPath, bytes);
+}
+
+ImportResult Gen1Storage::ReadProfileFile(const std::wstring& strPath, ProfileRecord& profile) const {
+    std::vector<uint8_t> bytes;
+    if (ReadWholeFile(strPath, bytes) != ReadStatus::Ok) return ImportResult::Unreadable;
+    if (bytes.size() < static_cast<size_t>(m_layout.RecordSize())) return ImportResult::TooShort;
+    FromFileRecord(m_layout, bytes.data(), profile);
+    SanitizeProfile(m_model, profile);
+    return ImportResult::Imported;
+}
+
+ProfileRecord* Gen1Storage::ImportProfile(const std::wstring& strPath, ProfileList& profiles, MacroList& macros,
+                                          ImportResult* pResult) {
+    std::unique_ptr<ProfileRecord> pProfile = ZeroedRecord<ProfileRecord>();
+    const ImportResult eResult = ReadProfileFile(strPath, *pProfile);
+    if (pResult != nullptr) *pResult = eResult;
+    if (eResult != ImportResult::Imported) return nullptr;
+
+    CopyName(pProfile->szName, MakeUniqueName(profiles, NameOf(pProfile->szName)));
+    bool bMacrosAdded = false;
+    for (int i = 0; i < kButtonCount; ++i) {
+        KeyEntry& entry = pProfile->stKeys[i];
+        if (entry.byFunction != kFunctionMacro) continue;
+        // Every macro button brings a macro of its own, even when an equal one exists.
+        std::unique_ptr<MacroRecord> pMacro = ZeroedRecord<MacroRecord>();
+        const std::wstring strName = MakeUniqueName(macros, NameOf(entry.szMacroName));
+        CopyName(pMacro->szName, strName);
+        CopyName(entry.szMacroName, strName);
+        pMacro->iLoopCount = entry.iLoopCount;
+        pMacro->iActionNum = entry.wActionNum;
+        std::memcpy(pMacro->stActions, entry.stActions, sizeof pMacro->stActions);
+        entry.iMacroIndex = static_cast<int32_t>(macros.size());
+        macros.push_back(std::move(pMacro));
+        bMacrosAdded = true;
+    }
+    profiles.push_back(std::move(pProfile));
+    if (bMacrosAdded) SaveMacroData(macros);
+    return profiles.back().get();
+}
+
+bool Gen1Storage::ExportMacro(const MacroRecord& macro, const std::wstring& strPath) const {
+    std::vector<uint8_t> bytes;
+    AppendBytes(bytes, &macro, sizeof macro);
+    return WriteFileAtomically(strPath, bytes);
+}
+
+ImportResult Gen1Storage::ReadMacroFile(const std::wstring& strPath, MacroRecord& macro) const {
+    std::vector<uint8_t> bytes;
+    if (ReadWholeFile(strPath, bytes) != ReadStatus::Ok) return ImportResult::Unreadable;
+    if (bytes.size() < sizeof(MacroRecord)) return ImportResult::TooShort;
+    MacroRecord read;
+    std::memcpy(&read, bytes.data(), sizeof read);
+    SanitizeMacro(read);
+    if (!MacroFitsFrame(m_model, read)) return ImportResult::DoesNotFit;
+    macro = read;
+    return ImportResult::Imported;
+}
+
+MacroRecord* Gen1Storage::ImportMacro(const std::wstring& strPath, MacroList& macros, ImportResult* pResult) {
+    std::unique_ptr<MacroRecord> pMacro = ZeroedRecord<MacroRecord>();
+    const ImportResult eResult = ReadMacroFile(strPath, *pMacro);
+    if (pResult != nullptr) *pResult = eResult;
+    if (eResult != ImportResult::Imported) return nullptr;
+    CopyName(pMacro->szName, MakeUniqueName(macros, NameOf(pMacro->szName)));
+    macros.push_back(std::move(pMacro));
+    SaveMacroData(macros);
+    return macros.back().get();
+}
+
+int FindKeyMacro(const MacroList& macros, const KeyEntry& entry, int* piIndex, int* pbEqual) {
+    return FindKeyMacroT(macros, entry, piIndex, pbEqual);
+}

@@ -1,0 +1,134 @@
+// How a model's file lays out a first-generation profile: an ordered list of spans of the
+// in-memory ProfileRecord. Layout B is MS_10's, A (no iLightOff) MS_1's and MS_2's, C (iSleep and
+// iLightOff swapped) that of MS_3, MS_4, MS_5, MS_7 and MS_9, D (C plus iRateHs) MS_6's. The
+// exported profile and every record of pro.data are the file layout's bytes.
+#pragma once
+
+#include "gen1_records.h"
+#include "model_table.h"
+
+#include <cstddef>
+#include <cstdint>
+
+struct LayoutSpan {
+    uint32_t uBegin;  // offsets in ProfileRecord, end exclusive
+    uint32_t uEnd;
+};
+
+struct ProfileLayout {
+    static constexpr int kMaxSpans = 6;
+    RecordLayout eLayout;
+    int iSpanCount;
+    LayoutSpan spans[kMaxSpans];
+
+    constexpr int RecordSize() const {
+        int iSize = 0;
+        for (int i = 0; i < iSpanCount; ++i) iSize += static_cast<int>(spans[i].uEnd - spans[i].uBegin);
+        return iSize;
+    }
+    // File offset of the in-memory byte at uOffset, -1 when the layout does not store it.
+    constexpr int FileOffset(size_t uOffset) const {
+        int iFile = 0;
+        for (int i = 0; i < iSpanCount; ++i) {
+            if (uOffset >= spans[i].uBegin && uOffset < spans[i].uEnd)
+                return iFile + static_cast<int>(uOffset - spans[i].uBegin);
+            iFile += static_cast<int>(spans[i].uEnd - spans[i].uBegin);
+        }
+        return -1;
+    }
+    constexpr int HeaderSize() const { return 4 + 5 * RecordSize(); }
+};
+
+namespace layout_detail {
+#define PROFILE_OFFSET(field) static_cast<uint32_t>(offsetof(ProfileRecord, field))
+constexpr uint32_t kEnd = sizeof(ProfileRecord);
+constexpr uint32_t kSleep = PROFILE_OFFSET(iSleep);
+constexpr uint32_t kLightOff = PROFILE_OFFSET(iLightOff);
+constexpr uint32_t kCurDpi = PROFILE_OFFSET(iCurDpi);
+constexpr uint32_t kRateHs = PROFILE_OFFSET(iRateHs);
+constexpr uint32_t kMoveMode = PROFILE_OFFSET(iMoveMode);
+#undef PROFILE_OFFSET
+}  // namespace layout_detail
+
+inline constexpr ProfileLayout kProfileLayoutA{
+    RecordLayout::Gen1A, 3,
+    {{0, layout_detail::kLightOff},
+     {layout_detail::kCurDpi, layout_detail::kRateHs},
+     {layout_detail::kMoveMode, layout_detail::kEnd}}};
+inline constexpr ProfileLayout kProfileLayoutB{
+    RecordLayout::Gen1B, 5,
+    {{0, layout_detail::kSleep},
+     {layout_detail::kLightOff, layout_detail::kLightOff + 4},
+     {layout_detail::kSleep, layout_detail::kSleep + 4},
+     {layout_detail::kCurDpi, layout_detail::kRateHs},
+     {layout_detail::kMoveMode, layout_detail::kEnd}}};
+inline constexpr ProfileLayout kProfileLayoutC{
+    RecordLayout::Gen1C, 2, {{0, layout_detail::kRateHs}, {layout_detail::kMoveMode, layout_detail::kEnd}}};
+inline constexpr ProfileLayout kProfileLayoutD{RecordLayout::Gen1D, 1, {{0, layout_detail::kEnd}}};
+
+// The layout of a first-generation model's records; nullptr for the second generation.
+const ProfileLayout* FindProfileLayout(RecordLayout eLayout);
+
+// Record bytes in the file layout <-> the in-memory record. Fields the layout does not store are
+// zero after FromFileRecord.
+void ToFileRecord(const ProfileLayout& layout, const ProfileRecord& rec, uint8_t* pOut);
+void FromFileRecord(const ProfileLayout& layout, const uint8_t* pIn, ProfileRecord& rec);
+// Zeroes the in-memory fields the layout does not store (iLightOff in A, iRateHs in A to C).
+void ClearUnstoredFields(const ProfileLayout& layout, ProfileRecord& rec);
+
+// File offsets of the four layouts, as their files have them.
+#define LAYOUT_AT(layout, field) (layout).FileOffset(offsetof(ProfileRecord, field))
+static_assert(kProfileLayoutA.RecordSize() == 32988 && kProfileLayoutA.HeaderSize() == 164944);
+static_assert(kProfileLayoutB.RecordSize() == 32992 && kProfileLayoutB.HeaderSize() == 164964);
+static_assert(kProfileLayoutC.RecordSize() == 32992 && kProfileLayoutC.HeaderSize() == 164964);
+static_assert(kProfileLayoutD.RecordSize() == 32996 && kProfileLayoutD.HeaderSize() == 164984);
+
+static_assert(LAYOUT_AT(kProfileLayoutB, iBreathSpeed) == 2344);
+static_assert(LAYOUT_AT(kProfileLayoutB, iLightOff) == 2348);
+static_assert(LAYOUT_AT(kProfileLayoutB, iSleep) == 2352);
+static_assert(LAYOUT_AT(kProfileLayoutB, iCurDpi) == 2356);
+static_assert(LAYOUT_AT(kProfileLayoutB, iRate) == 2360);
+static_assert(LAYOUT_AT(kProfileLayoutB, iRateHs) == -1);
+static_assert(LAYOUT_AT(kProfileLayoutB, iMoveMode) == 2364);
+static_assert(LAYOUT_AT(kProfileLayoutB, iRipple) == 2368);
+static_assert(LAYOUT_AT(kProfileLayoutB, iAngleSnap) == 2372);
+static_assert(LAYOUT_AT(kProfileLayoutB, iMotionSync) == 2376);
+static_assert(LAYOUT_AT(kProfileLayoutB, iLightMode) == 2380);
+static_assert(LAYOUT_AT(kProfileLayoutB, iParam5) == 2384);
+static_assert(LAYOUT_AT(kProfileLayoutB, byParam6) == 2388);
+static_assert(LAYOUT_AT(kProfileLayoutB, iDebounce) == 2392);
+static_assert(LAYOUT_AT(kProfileLayoutB, dwLightColor) == 2396);
+static_assert(LAYOUT_AT(kProfileLayoutB, dwDpiColor) == 2400);
+static_assert(LAYOUT_AT(kProfileLayoutB, dwColor2) == 2432);
+static_assert(LAYOUT_AT(kProfileLayoutB, stKeys) == 2464);
+
+static_assert(LAYOUT_AT(kProfileLayoutA, iLightOff) == -1);
+static_assert(LAYOUT_AT(kProfileLayoutA, iSleep) == 2348);
+static_assert(LAYOUT_AT(kProfileLayoutA, iCurDpi) == 2352);
+static_assert(LAYOUT_AT(kProfileLayoutA, iRate) == 2356);
+static_assert(LAYOUT_AT(kProfileLayoutA, iMoveMode) == 2360);
+static_assert(LAYOUT_AT(kProfileLayoutA, iRipple) == 2364);
+static_assert(LAYOUT_AT(kProfileLayoutA, iAngleSnap) == 2368);
+static_assert(LAYOUT_AT(kProfileLayoutA, iMotionSync) == 2372);
+static_assert(LAYOUT_AT(kProfileLayoutA, iLightMode) == 2376);
+static_assert(LAYOUT_AT(kProfileLayoutA, iParam5) == 2380);
+static_assert(LAYOUT_AT(kProfileLayoutA, byParam6) == 2384);
+static_assert(LAYOUT_AT(kProfileLayoutA, iDebounce) == 2388);
+static_assert(LAYOUT_AT(kProfileLayoutA, dwLightColor) == 2392);
+static_assert(LAYOUT_AT(kProfileLayoutA, dwDpiColor) == 2396);
+static_assert(LAYOUT_AT(kProfileLayoutA, dwColor2) == 2428);
+static_assert(LAYOUT_AT(kProfileLayoutA, stKeys) == 2460);
+
+static_assert(LAYOUT_AT(kProfileLayoutC, iSleep) == 2348);
+static_assert(LAYOUT_AT(kProfileLayoutC, iLightOff) == 2352);
+static_assert(LAYOUT_AT(kProfileLayoutC, iRate) == 2360);
+static_assert(LAYOUT_AT(kProfileLayoutC, iMoveMode) == 2364);
+static_assert(LAYOUT_AT(kProfileLayoutC, iLightMode) == 2380);
+static_assert(LAYOUT_AT(kProfileLayoutC, stKeys) == 2464);
+
+static_assert(LAYOUT_AT(kProfileLayoutD, iRateHs) == 2364);
+static_assert(LAYOUT_AT(kProfileLayoutD, iMoveMode) == 2368);
+static_assert(LAYOUT_AT(kProfileLayoutD, iLightMode) == 2384);
+static_assert(LAYOUT_AT(kProfileLayoutD, dwLightColor) == 2400);
+static_assert(LAYOUT_AT(kProfileLayoutD, stKeys) == 2468);
+#undef LAYOUT_AT

@@ -1,0 +1,111 @@
+#include "record_file.h"
+
+#include <windows.h>
+
+namespace {
+
+// Owns a file handle for the length of one read or write.
+class FileHandle {
+public:
+    explicit FileHandle(HANDLE hFile) : m_hFile(hFile) {}
+    ~FileHandle() { Close(); }
+    FileHandle(const FileHandle&) = delete;
+    FileHandle& operator=(const FileHandle&) = delete;
+    bool Valid() const { return m_hFile != INVALID_HANDLE_VALUE; }
+    HANDLE Get() const { return m_hFile; }
+    bool Close() {
+        if (!Valid()) return true;
+        const BOOL bClosed = CloseHandle(m_hFile);
+        m_hFile = INVALID_HANDLE_VALUE;
+        return bClosed != FALSE;
+    }
+
+private:
+    HANDLE m_hFile;
+};
+
+constexpr LONGLONG kMaxFileBytes = 512LL * 1024 * 1024;  // far above any data file this program writes
+
+}  // namespace
+
+ReadStatus ReadWholeFile(const std::wstring& strPath, std::vector<uint8_t>& bytes) {
+    bytes.clear();
+    FileHandle file(CreateFileW(strPath.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.Valid()) {
+        const DWORD dwError = GetLastError();
+        return (dwError == ERROR_FILE_NOT_FOUND || dwError == ERROR_PATH_NOT_FOUND) ? ReadStatus::NotFound
+                                                                                     : ReadStatus::Failed;
+    }
+    LARGE_INTEGER size{};
+    if (!GetFileSizeEx(file.Get(), &size) || size.QuadPart < 0 || size.QuadPart > kMaxFileBytes)
+        return ReadStatus::Failed;
+    bytes.resize(static_cast<size_t>(size.QuadPart));
+    size_t uDone = 0;
+    while (uDone < bytes.size()) {
+        DWORD dwRead = 0;
+        const DWORD dwWant = static_cast<DWORD>(bytes.size() - uDone);
+        if (!ReadFile(file.Get(), bytes.data() + uDone, dwWant, &dwRead, nullptr) || dwRead == 0) {
+            bytes.clear();
+            return ReadStatus::Failed;
+        }
+        uDone += dwRead;
+    }
+    return ReadStatus::Ok;
+}
+
+bool WriteFileAtomically(const std::wstring& strPath, const std::vector<uint8_t>& bytes) {
+    const std::wstring strTemp = strPath + L".tmp";
+    bool bWritten = false;
+    {
+        FileHandle file(CreateFileW(strTemp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!file.Valid()) return false;
+        size_t uDone = 0;
+        bWritten = true;
+        while (uDone < bytes.size()) {
+            DWORD dwWritten = 0;
+            const DWORD dwWant = static_cast<DWORD>(bytes.size() - uDone);
+            if (!WriteFile(file.Get(), bytes.data() + uDone, dwWant, &dwWritten, nullptr) || dwWritten == 0) {
+                bWritten = false;
+                break;
+            }
+            uDone += dwWritten;
+        }
+        bWritten = bWritten && FlushFileBuffers(file.Get()) != FALSE;
+        bWritten = file.Close() && bWritten;
+    }
+    if (bWritten &&
+        MoveFileExW(strTemp.c_str(), strPath.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return true;
+    DeleteFileW(strTemp.c_str());
+    return false;
+}
+
+bool EnsureFolder(const std::wstring& strFolder) {
+    std::wstring strPath = strFolder;
+    while (!strPath.empty() && (strPath.back() == L'\\' || strPath.back() == L'/')) strPath.pop_back();
+    if (strPath.empty()) return false;
+    const DWORD dwAttributes = GetFileAttributesW(strPath.c_str());
+    if (dwAttributes != INVALID_FILE_ATTRIBUTES) return (dwAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    const size_t uSlash = strPath.find_last_of(L"\\/");
+    if (uSlash != std::wstring::npos && uSlash > 0 && strPath[uSlash - 1] != L':')
+        EnsureFolder(strPath.substr(0, uSlash));
+    return CreateDirectoryW(strPath.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS;
+}
+
+std::wstring JoinPath(const std::wstring& strFolder, const std::wstring& strName) {
+    if (strFolder.empty()) return strName;
+    if (strFolder.back() == L'\\' || strFolder.back() == L'/') return strFolder + strName;
+    return strFolder + L"\\" + strName;
+}
+
+std::wstring AsidePath(const std::wstring& strPath) { return strPath + L".bad"; }
+
+bool MoveAside(const std::wstring& strPath) {
+    return MoveFileExW(strPath.c_str(), AsidePath(strPath).c_str(), MOVEFILE_REPLACE_EXISTING) != FALSE;
+}
+
+bool CopyAside(const std::wstring& strPath) {
+    return CopyFileW(strPath.c_str(), AsidePath(strPath).c_str(), FALSE) != FALSE;
+}

@@ -1,0 +1,30 @@
+// Whole-file reads and atomic writes of the data files: a save writes a temporary file beside the
+// target and moves it over the target, so a crash never leaves a truncated file behind.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+enum class ReadStatus : uint8_t { Ok, NotFound, Failed };
+
+// Reads the whole file. NotFound only when the file or its folder does not exist; any other
+// failure (sharing, access, read error, absurd size) is Failed.
+ReadStatus ReadWholeFile(const std::wstring& strPath, std::vector<uint8_t>& bytes);
+
+// Writes the bytes to strPath + ".tmp" and moves that over strPath. False when anything failed;
+// the target is then as it was.
+bool WriteFileAtomically(const std::wstring& strPath, const std::vector<uint8_t>& bytes);
+
+// Creates the folder and any missing parent; true when it exists afterwards.
+bool EnsureFolder(const std::wstring& strFolder);
+
+// strFolder and strName joined by exactly one backslash.
+std::wstring JoinPath(const std::wstring& strFolder, const std::wstring& strName);
+
+// The name a damaged file is kept under: strPath + ".bad".
+std::wstring AsidePath(const std::wstring& strPath);
+// Renames a damaged file aside (replacing an older one kept there), or copies it aside when it
+// stays in use. True on success.
+bool MoveAside(const std::wstring& strPath);
+bool CopyAside(const std::wstring& strPath);
