@@ -88,11 +88,11 @@ static_assert(offsetof(KeyEntry, byColor) == 1084);
 static_assert(offsetof(KeyEntry, stActions) == 1088);
 static_assert(std::has_unique_object_representations_v<KeyEntry>, "no padding in a file record");
 
-// A profile as the pages hold it: every field any profile layout of either generation stores
-// before its key entries, in the order of the widest first-generation layout (D), followed by the
-// 24 key entries. A model's file keeps the subset and order its layout names; the conversion is
-// lossless, so a file read and written again is the same bytes. Fields the model's layout lacks
-// stay zero.
+// A profile as the pages hold it: every field a first-generation layout stores before its key
+// entries, in the order of the widest one (D, whose head the second-generation record shares),
+// then the 24 key entries. A model's file keeps the subset and order its layout names; the
+// conversion is lossless, so a file read and written again is the same bytes. Fields the model's
+// layout lacks stay zero.
 template <class Key>
 struct ProfileRecordT {
     wchar_t szName[kProfileNameChars];

@@ -22,9 +22,11 @@ using TextResolver = std::function<std::wstring(std::wstring_view strTextId)>;
 enum class LoadResult : uint8_t {
     Loaded,       // the file was read whole
     TailDropped,  // a partial record at the end was dropped; the file was copied aside first
-    Created,      // no file: profiles start from one default profile, written at once
-    Replaced,     // no whole record: the file was renamed aside and replaced by a default
-    Unreadable,   // the file exists but cannot be read: it is left alone and never saved over
+    Created,      // no file: one default profile, written at once (macros: an empty list, no file)
+    Replaced,     // no whole record: the file was renamed aside; profiles start from a default
+                  // written at once, macros from an empty list
+    Unreadable,   // the file exists but cannot be read: it is left alone and never saved over;
+                  // profiles run on an in-memory default, macros on an empty list
 };
 
 enum class ImportResult : uint8_t { Imported, Unreadable, TooShort, DoesNotFit };
