@@ -58,3 +58,9 @@ set(BUILD_SHARED_LIBS ${_saved_shared})
 set_target_properties(hidapi_winapi PROPERTIES PREFIX "" IMPORT_PREFIX "lib"
   RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/bin)
 target_link_options(hidapi_winapi PRIVATE -static-libgcc)
+
+# What product code links for hidapi: the real import library in the program, the test kit's
+# simulated hidapi.dll in test executables (they set SIMULATED_HIDAPI). Both are "hidapi.dll".
+add_library(hidapi_api INTERFACE)
+target_link_libraries(hidapi_api INTERFACE hidapi_include
+  $<IF:$<BOOL:$<TARGET_PROPERTY:SIMULATED_HIDAPI>>,hidapi_sim,hidapi_winapi>)

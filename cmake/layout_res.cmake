@@ -8,7 +8,7 @@ cmake_minimum_required(VERSION 3.25)
 
 file(GLOB_RECURSE files RELATIVE ${SRC} ${SRC}/*)
 foreach(f IN LISTS files)
-  if(f MATCHES "^lan/[^/]+/" OR f MATCHES "(^|/)\\.gitkeep$")
+  if(f MATCHES "^lan/[^/]+/" OR f MATCHES "^templates/" OR f MATCHES "(^|/)\\.gitkeep$")
     continue()
   endif()
   get_filename_component(dir ${DST}/${f} DIRECTORY)

@@ -20,7 +20,7 @@ function(add_wine_test target)
   endif()
   add_executable(${target} ${T_SOURCES})
   target_link_libraries(${target} PRIVATE ${T_LIBS} gtest_main gtest)
-  set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${TEST_BIN_DIR})
+  set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${TEST_BIN_DIR} SIMULATED_HIDAPI ON)
   add_dependencies(${target} test_runtime)
   add_test(NAME ${target} COMMAND ${target} WORKING_DIRECTORY ${TEST_BIN_DIR})
   set_tests_properties(${target} PROPERTIES LABELS ${T_LABEL} ENVIRONMENT "${WINE_TEST_ENV}"

@@ -1,51 +1,55 @@
-// Program entry. Until the main window lands this shows an empty window of the main window's
-// class and size and ends when it is closed.
-#include <windows.h>
+// Program entry: one instance only, COM and OLE, the skin library, the main window, the message
+// loop, and the shut-down in a fixed order.
+#include "autostart.h"
+#include "main_wnd.h"
+
+#include <objbase.h>
+#include <ole2.h>
+
+#include <cstring>
+#include <memory>
+
+using namespace DuiLib;
 
 namespace {
 
-constexpr wchar_t kMainClass[] = L"ORVEK Gaming Driver";
-
-LRESULT CALLBACK WndProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
-    switch (uMsg) {
-        case WM_PAINT: {
-            PAINTSTRUCT ps;
-            HDC hdc = BeginPaint(hwnd, &ps);
-            RECT rc;
-            GetClientRect(hwnd, &rc);
-            HBRUSH hBrush = CreateSolidBrush(RGB(0x16, 0x19, 0x1D));
-            FillRect(hdc, &rc, hBrush);
-            DeleteObject(hBrush);
-            EndPaint(hwnd, &ps);
-            return 0;
-        }
-        case WM_DESTROY:
-            PostQuitMessage(0);
-            return 0;
-        default:
-            return DefWindowProcW(hwnd, uMsg, wParam, lParam);
-    }
+void InitResources() {
+    CPaintManagerUI::SetResourceType(1);  // plain files under res\, nothing embedded
+    CPaintManagerUI::SetResourcePath((CPaintManagerUI::GetInstancePath() + L"res\\").GetData());
+    CResourceManager::GetInstance()->LoadResource(L"main.xml", nullptr);
 }
 
 }  // namespace
 
-int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE, LPWSTR, int nCmdShow) {
-    WNDCLASSEXW wc = {sizeof wc};
-    wc.style = CS_DBLCLKS;
-    wc.lpfnWndProc = WndProc;
-    wc.hInstance = hInstance;
-    wc.hIcon = LoadIconW(hInstance, MAKEINTRESOURCEW(107));
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.lpszClassName = kMainClass;
-    RegisterClassExW(&wc);
-    HWND hwnd = CreateWindowExW(0, kMainClass, kMainClass, WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
-                                CW_USEDEFAULT, CW_USEDEFAULT, 800, 572, nullptr, nullptr, hInstance, nullptr);
-    if (hwnd == nullptr) return 1;
-    ShowWindow(hwnd, nCmdShow);
-    MSG msg;
-    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
+int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR lpCmdLine, int) {
+    // The mutex stays open until the process ends.
+    HANDLE hMutex = CreateMutexW(nullptr, FALSE, kProgramName);
+    if (GetLastError() == ERROR_ALREADY_EXISTS) {
+        // The running instance shows itself before this one ends.
+        SendMessageW(FindWindowW(kProgramName, nullptr), WM_SHOWINSTANCE, 0, 0);
+        CloseHandle(hMutex);
+        return 1;
     }
-    return static_cast<int>(msg.wParam);
+
+    const size_t uLength = lpCmdLine != nullptr ? std::strlen(lpCmdLine) : 0;
+    wchar_t szTrace[32];
+    wsprintfW(szTrace, L"ilen = %d\r\n", static_cast<int>(uLength));
+    OutputDebugStringW(szTrace);
+
+    if (FAILED(CoInitialize(nullptr))) return 0;
+    OleInitialize(nullptr);
+    CPaintManagerUI::SetInstance(hInstance);
+    InitResources();
+
+    auto pMainWnd = std::make_unique<CMainWnd>();
+    pMainWnd->Create(nullptr, nullptr, 0x96CA0000, 0, 0, 0, 800, 572);
+    pMainWnd->CenterWindow();
+    if (uLength != 0) pMainWnd->ShowWindow(false, true);  // started by autostart: tray only
+    CPaintManagerUI::MessageLoop();
+    pMainWnd.reset();
+
+    CPaintManagerUI::Term();
+    OleUninitialize();
+    CoUninitialize();
+    return 0;
 }

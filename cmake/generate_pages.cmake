@@ -1,0 +1,15 @@
+# Generates each model's page skin from its template: @N@ becomes the model number.
+# Usage: cmake -DTEMPLATE=<file> -DDST=<run res> -P generate_pages.cmake
+cmake_minimum_required(VERSION 3.25)
+file(READ ${TEMPLATE} text)
+foreach(N RANGE 1 24)
+  string(REPLACE "@N@" "${N}" page "${text}")
+  set(out ${DST}/MS/MS_${N}/ms_${N}_page.xml)
+  if(EXISTS ${out})
+    file(READ ${out} old)
+    if(old STREQUAL page)
+      continue()
+    endif()
+  endif()
+  file(WRITE ${out} "${page}")
+endforeach()

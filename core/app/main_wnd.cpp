@@ -1,0 +1,165 @@
+#include "main_wnd.h"
+
+#include "model_table.h"
+#include "util/folders.h"
+#include "util/key_services.h"
+
+using namespace DuiLib;
+
+namespace {
+
+std::wstring ProgramText(LPCWSTR pszId) { return CResourceManager::GetInstance()->GetText(pszId).GetData(); }
+
+std::wstring LanguageText(const wchar_t* pszId) { return ProgramText(pszId); }
+
+}  // namespace
+
+LANGID (*CMainWnd::s_pfnUiLanguage)() = &GetUserDefaultUILanguage;
+
+CMainWnd::CMainWnd() : m_Settings(GetDataFolder() + L"CONFIG.ini") {}
+
+CMainWnd::~CMainWnd() {
+    for (int n = 1; n <= kModelCount; ++n) RemoveVirtualWnd(VirtualWindowName(n).c_str());
+    // Nothing may reach a page once the pages start to go.
+    ShutdownBackgroundWork();
+    // The pages follow as members, from MS_24 down to MS_1.
+}
+
+void CMainWnd::InitPages() {
+    for (int n = 1; n <= kModelCount; ++n) {
+        CPageBase* page = Page(n);
+        AddVirtualWnd(VirtualWindowName(n).c_str(), page);
+        page->m_hMainWnd = m_hWnd;
+        page->m_pPaintManager = &m_PaintManager;
+        page->m_pHookTable = &m_HookTable;
+        page->m_pDeviceBlock = &m_Receivers;
+        page->InitPage();
+    }
+}
+
+void CMainWnd::LoadHookDll() {
+    m_hHookDll = LoadLibraryW((GetExeFolder() + L"Hook.dll").c_str());
+    if (m_hHookDll == nullptr) return;  // the program goes on without key capture
+    FARPROC* entries = reinterpret_cast<FARPROC*>(&m_HookTable);
+    for (int i = 0; i < 7; ++i) entries[i] = GetProcAddress(m_hHookDll, kHookExportNames[i]);
+}
+
+void CMainWnd::InitWindow() {
+    SetLanguageTextSource(&LanguageText);
+    InitPages();
+    ::SendMessageW(m_hWnd, WM_SETICON, ICON_BIG,
+                 reinterpret_cast<LPARAM>(LoadIconW(CPaintManagerUI::GetInstance(), MAKEINTRESOURCEW(107))));
+    InitSettings();
+    const std::wstring name = ProgramText(L"mouse_name_text");
+    ::SetWindowTextW(m_hWnd, name.c_str());
+
+    m_pMinBtn = m_PaintManager.FindControl(L"min_btn");
+    m_pExitBtn = m_PaintManager.FindControl(L"exit_btn");
+    m_pAboutBtn = m_PaintManager.FindControl(L"about_btn");
+    m_pDeviceTab = static_cast<CTabLayoutUI*>(m_PaintManager.FindControl(L"device_tab_switch"));
+    for (int n = 1; n <= kModelCount; ++n) {
+        wchar_t szName[32];
+        wsprintfW(szName, L"option_device_%d", n);
+        m_pOptionDevice[static_cast<size_t>(n - 1)] = static_cast<COptionUI*>(m_PaintManager.FindControl(szName));
+    }
+
+    LoadHookDll();
+    for (int n = 1; n <= kModelCount; ++n) Page(n)->LoadData();
+    m_UsbNotification = RegisterUsbNotification(m_hWnd);
+    if (hid_init() == 0) {
+        m_Receivers.OpenWirelessReceivers();
+        m_Receivers.OpenWireless4kReceivers();
+    }
+}
+
+void CMainWnd::Notify(TNotifyUI& msg) {
+    if (!msg.sVirtualWnd.IsEmpty()) {
+        WindowImplBase::Notify(msg);  // to the page registered under that name
+        return;
+    }
+    if (msg.sType == DUI_MSGTYPE_CLICK)
+        OnClick(msg);
+    else if (msg.sType == DUI_MSGTYPE_SELECTCHANGED)
+        OnSelectChanged(msg);
+}
+
+void CMainWnd::OnClick(TNotifyUI& msg) {
+    if (msg.pSender == nullptr) return;
+    if (msg.pSender == m_pExitBtn) {
+        ShowWindow(false, true);  // the program keeps running in the tray
+    } else if (msg.pSender == m_pMinBtn) {
+        ::SendMessageW(m_hWnd, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    }
+}
+
+void CMainWnd::OnSelectChanged(TNotifyUI& msg) {
+    for (int n = 1; n <= kModelCount; ++n) {
+        if (msg.pSender != nullptr && msg.pSender == m_pOptionDevice[static_cast<size_t>(n - 1)]) {
+            if (m_pDeviceTab != nullptr) m_pDeviceTab->SelectItem(n);
+            return;
+        }
+    }
+}
+
+void CMainWnd::UpdateDeviceOptions() {
+    m_bAnyConnected = 0;
+    for (int n = 1; n <= kModelCount; ++n) {
+        COptionUI* pOption = m_pOptionDevice[static_cast<size_t>(n - 1)];
+        if (Page(n)->m_bOnline != 0) {
+            m_bConnected[static_cast<size_t>(n - 1)] = 1;
+            ++m_bAnyConnected;
+            if (pOption != nullptr) pOption->SetVisible(true);
+        } else {
+            m_bConnected[static_cast<size_t>(n - 1)] = 0;
+            if (pOption == nullptr) continue;
+            pOption->SetVisible(false);
+            if (pOption->IsSelected()) pOption->Selected(false, true);
+        }
+    }
+    if (::IsWindowVisible(m_hWnd)) SelectFirstDevice();
+}
+
+void CMainWnd::SelectFirstDevice() {
+    for (int n = 1; n <= kModelCount; ++n) {
+        if (m_bConnected[static_cast<size_t>(n - 1)] == 0) continue;
+        if (COptionUI* pOption = m_pOptionDevice[static_cast<size_t>(n - 1)]) pOption->Selected(true, false);
+        if (m_pDeviceTab != nullptr) m_pDeviceTab->SelectItem(n);
+        break;
+    }
+    if (m_bAnyConnected == 0 && m_pDeviceTab != nullptr) m_pDeviceTab->SelectItem(0);
+}
+
+void CMainWnd::ShowFromTray(bool bAlwaysSelect) {
+    if (bAlwaysSelect || !::IsWindowVisible(m_hWnd)) {
+        SelectFirstDevice();
+        ::ShowWindow(m_hWnd, SW_SHOW);
+    }
+    if (::IsIconic(m_hWnd)) ::SendMessageW(m_hWnd, WM_SYSCOMMAND, SC_RESTORE, 0);
+    ::SetForegroundWindow(m_hWnd);
+}
+
+void CMainWnd::ShutdownBackgroundWork() {
+    if (m_bShuttingDown) return;
+    m_bShuttingDown = true;
+    if (m_hWnd != nullptr) {
+        ::KillTimer(m_hWnd, TIMER_WIRELESS_ARRIVAL);
+        ::KillTimer(m_hWnd, TIMER_WIRELESS4K_ARRIVAL);
+    }
+    m_Receivers.Shutdown();
+    for (int n = 1; n <= kModelCount; ++n) Page(n)->Shutdown();
+}
+
+LRESULT CMainWnd::OnDestroy(UINT uMsg, WPARAM wParam, LPARAM lParam, BOOL& bHandled) {
+    // Before the controls go: no thread, timer or Bluetooth callback may reach a page after this.
+    ShutdownBackgroundWork();
+    m_UsbNotification.Reset();
+    if (m_hHookDll != nullptr) {
+        if (m_HookTable.pfnRemoveMouseHook != nullptr) m_HookTable.pfnRemoveMouseHook();
+        if (m_HookTable.pfnRemoveHook != nullptr) m_HookTable.pfnRemoveHook();
+        FreeLibrary(m_hHookDll);
+        m_hHookDll = nullptr;
+        m_HookTable = HookTable{};
+    }
+    ::PostQuitMessage(0);
+    return WindowImplBase::OnDestroy(uMsg, wParam, lParam, bHandled);
+}

@@ -1,0 +1,93 @@
+// The program's only top-level window: the device tabs, the 24 model pages behind them, the
+// router of custom messages, the timers of all pages, the tray icon and its menu, the
+// settings, Hook.dll for the pages and dialogs that capture keys, and the receivers.
+#pragma once
+
+#include "app_messages.h"
+#include "autostart.h"
+#include "hook_api.h"
+#include "model_pages.h"
+#include "model_table.h"
+#include "receiver_manager.h"
+#include "settings_file.h"
+#include "ui/ui.h"
+#include "util/usb_notification.h"
+
+#include <array>
+#include <memory>
+
+class CMainWnd : public DuiLib::WindowImplBase, private IReceiverHost {
+public:
+    CMainWnd();
+    ~CMainWnd() override;
+
+    LPCWSTR GetWindowClassName() const override { return kProgramName; }
+    UINT GetClassStyle() const override { return CS_DBLCLKS; }
+    DuiLib::CDuiString GetSkinFile() override { return L"main.xml"; }
+    DuiLib::CControlUI* CreateControl(LPCWSTR) override { return nullptr; }
+    void InitWindow() override;
+    void Notify(DuiLib::TNotifyUI& msg) override;
+    void OnClick(DuiLib::TNotifyUI& msg) override;
+    void OnSelectChanged(DuiLib::TNotifyUI& msg);
+    LRESULT OnDestroy(UINT uMsg, WPARAM wParam, LPARAM lParam, BOOL& bHandled) override;
+    LRESULT HandleCustomMessage(UINT uMsg, WPARAM wParam, LPARAM lParam, BOOL& bHandled) override;
+
+    // The tab refresh (WM_DEVICELISTCHANGED) and the choice of the tab to show.
+    void UpdateDeviceOptions();
+    void SelectFirstDevice();
+    // Window timers: the receivers' arrival timers and every page's timers.
+    void OnTimer(UINT_PTR uId);
+    void OnDeviceChange(WPARAM wEvent, LPARAM lHeader);
+    void OnLanguageChanged(int iLanId);
+    void OnStartupChanged(WPARAM wParam);
+    void OnFeedbackChanged(WPARAM wParam);
+    // Shows the window from the tray, the tray menu or a second instance.
+    void ShowFromTray(bool bAlwaysSelect);
+
+    CPageBase* Page(int n) { return m_pages.Page(n); }
+    const HookTable& Hooks() const { return m_HookTable; }
+    CReceiverManager& Receivers() { return m_Receivers; }
+    int AnyConnected() const { return m_bAnyConnected; }
+    bool Connected(int n) const { return n >= 1 && n <= kModelCount && m_bConnected[static_cast<size_t>(n - 1)] != 0; }
+    int LanguageId() const { return m_iLanId; }
+    int StartupSetting() const { return m_iStartup; }
+    int FeedbackSetting() const { return m_iFeedback; }
+
+    // Where the user-interface language comes from (tests choose one).
+    static LANGID (*s_pfnUiLanguage)();
+
+private:
+    // IReceiverHost: the receivers hand their events to the pages here.
+    void PostToUiThread(std::function<void()> work) override;
+    void AssignReceiver(ReceiverKind kind, int iModel, const HidDevicePtr& hDevice,
+                        const HidDevicePtr& hOSDDevice) override;
+    void DispatchReport(ReceiverKind kind, int iModel, const uint8_t* pReport) override;
+    void ReceiverRemoved(ReceiverKind kind, int iModel) override;
+    void RecordAcknowledgement(ReceiverKind kind, int iModel, int iEventWord, int iValue) override;
+
+    void InitPages();
+    void InitSettings();
+    void LoadHookDll();
+    void RunInlinePageTimer(CPageBase& page, unsigned uKind, UINT_PTR uId);
+    bool RoutePageMessage(UINT uMsg, WPARAM wParam, LPARAM lParam);
+    void ShutdownBackgroundWork();
+
+    DuiLib::CControlUI* m_pMinBtn = nullptr;
+    DuiLib::CControlUI* m_pExitBtn = nullptr;
+    DuiLib::CControlUI* m_pAboutBtn = nullptr;
+    std::array<DuiLib::COptionUI*, kModelCount> m_pOptionDevice{};
+    DuiLib::CTabLayoutUI* m_pDeviceTab = nullptr;
+
+    HMODULE m_hHookDll = nullptr;
+    HookTable m_HookTable;
+    int m_bAnyConnected = 0;
+    CModelPages m_pages;
+    CReceiverManager m_Receivers{*this};
+    std::array<int, kModelCount> m_bConnected{};
+    int m_iLanId = kLanguageEnglish;
+    int m_iFeedback = -1;
+    int m_iStartup = 0;
+    CSettingsFile m_Settings;
+    DeviceNotification m_UsbNotification;
+    bool m_bShuttingDown = false;
+};

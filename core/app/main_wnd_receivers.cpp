@@ -1,0 +1,62 @@
+// The receivers hand their events to the pages here, on the UI thread (the acknowledgement
+// excepted, which a send loop waits for on another thread).
+#include "main_wnd.h"
+
+#include "device_timing.h"
+#include "model_table.h"
+
+using namespace DuiLib;
+
+void CMainWnd::PostToUiThread(std::function<void()> work) { CPaintManagerUI::RunOnUiThread(std::move(work)); }
+
+void CMainWnd::AssignReceiver(ReceiverKind kind, int iModel, const HidDevicePtr& hDevice,
+                              const HidDevicePtr& hOSDDevice) {
+    CPageBase* page = Page(iModel);
+    if (page == nullptr) return;
+    if (kind == ReceiverKind::Wireless)
+        page->SetWirelessHandles(hDevice, hOSDDevice);
+    else
+        page->SetWireless4kHandles(hDevice, hOSDDevice);
+}
+
+void CMainWnd::DispatchReport(ReceiverKind kind, int iModel, const uint8_t* pReport) {
+    CPageBase* page = Page(iModel);
+    if (page == nullptr) return;
+    const int iEventWord = pReport[2] * 256 + pReport[1];
+    const int iValue = pReport[4] * 256 + pReport[3];
+    const bool b4k = kind == ReceiverKind::Wireless4k;
+    if (pReport[1] == FindModel(iModel)->byIdByte) {
+        const UINT_PTR uTimer = PageTimer(iModel, b4k ? TIMER_WIRELESS4K_TIMEOUT : TIMER_WIRELESS_TIMEOUT);
+        ::KillTimer(m_hWnd, uTimer);
+        ::SetTimer(m_hWnd, uTimer, Timing().uPresenceTimeoutMs, nullptr);
+        std::atomic<int>& bLink = b4k ? page->m_bWireless4k : page->m_bWireless;
+        if (bLink != 1) {
+            bLink = 1;
+            if (CControlUI* pIcon = b4k ? page->m_pWireless4kIcon : page->m_pWirelessIcon) pIcon->SetVisible(true);
+            if (page->Policy().bUpdateLinkControls) page->UpdateLinkControls();
+            page->AnnounceLinkChange();
+        }
+        // The model's tab shows through the tab refresh, asked for when it is not shown yet.
+        if (!Connected(iModel) && page->m_bOnline != 0) ::PostMessageW(m_hWnd, WM_DEVICELISTCHANGED, 0, 0);
+    }
+    if (b4k)
+        page->OnDeviceEvent4k(iEventWord, iValue);
+    else
+        page->OnDeviceEvent(iEventWord, iValue);
+}
+
+void CMainWnd::ReceiverRemoved(ReceiverKind kind, int iModel) {
+    CPageBase* page = Page(iModel);
+    if (page == nullptr) return;
+    const bool b4k = kind == ReceiverKind::Wireless4k;
+    std::atomic<int>& bLink = b4k ? page->m_bWireless4k : page->m_bWireless;
+    if (bLink == 0) return;
+    bLink = 0;
+    if (CControlUI* pIcon = b4k ? page->m_pWireless4kIcon : page->m_pWirelessIcon) pIcon->SetVisible(false);
+    if (page->Policy().bUpdateLinkControls) page->UpdateLinkControls();
+    page->AnnounceLinkChange();
+}
+
+void CMainWnd::RecordAcknowledgement(ReceiverKind, int iModel, int iEventWord, int iValue) {
+    if (CPageBase* page = Page(iModel)) page->RecordAcknowledgement(iEventWord, iValue);
+}

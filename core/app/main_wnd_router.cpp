@@ -1,0 +1,123 @@
+// The main window's router: every custom message, the driver libraries' device messages, the
+// pages' apply requests, timers and device-interface notifications.
+#include "main_wnd.h"
+
+#include "device_timing.h"
+#include "model_table.h"
+
+#include <dbt.h>
+
+#include <cstddef>
+
+using namespace DuiLib;
+
+namespace {
+
+// The word a page's OnDevMonitor takes: event word in the high half, value in the low half.
+DWORD DevDataWord(WPARAM wParam, LPARAM lParam) {
+    return (static_cast<DWORD>(wParam) << 16) ^ (static_cast<DWORD>(lParam) & 0xFFFF);
+}
+
+DWORD DevLinkWord(WPARAM wParam) {
+    return 0x7F000000u + (wParam == 1 ? 1u : wParam == 0 ? 2u : 0u);
+}
+
+// The interface name of a device-interface broadcast, read within the size the header gives;
+// empty for any other header.
+std::wstring InterfaceName(LPARAM lHeader) {
+    const auto* header = reinterpret_cast<const DEV_BROADCAST_HDR*>(lHeader);
+    if (header == nullptr || header->dbch_devicetype != DBT_DEVTYP_DEVICEINTERFACE) return L"";
+    constexpr size_t kNameOffset = offsetof(DEV_BROADCAST_DEVICEINTERFACE_W, dbcc_name);
+    if (header->dbch_size <= kNameOffset) return L"";
+    const auto* iface = reinterpret_cast<const DEV_BROADCAST_DEVICEINTERFACE_W*>(header);
+    const size_t maxChars = (header->dbch_size - kNameOffset) / sizeof(wchar_t);
+    size_t n = 0;
+    while (n < maxChars && iface->dbcc_name[n] != L'\0') ++n;
+    return std::wstring(iface->dbcc_name, n);
+}
+
+}  // namespace
+
+bool CMainWnd::RoutePageMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) {
+    if (uMsg < PageMsgBase(1) || uMsg >= PageMsgBase(kModelCount) + 16) return false;
+    const int n = static_cast<int>((uMsg - PageMsgBase(1)) / 16) + 1;
+    CPageBase* page = Page(n);
+    switch (uMsg - PageMsgBase(n)) {
+        case 1: case 2: case 6:
+            return true;  // consumed without action
+        case WM_PAGE_DEVDATA_OFFSET:
+            page->OnDevMonitor(DevDataWord(wParam, lParam));
+            return true;
+        case WM_PAGE_DEVLINK_OFFSET:
+            page->OnDevMonitor(DevLinkWord(wParam));
+            return true;
+        case WM_PAGE_APPLY_OFFSET:
+            // The worker decides whether a link is up; without a worker the post goes nowhere.
+            ::PostThreadMessageW(page->m_dwThreadId, PageMsgBase(n) + WM_PAGE_RUNAPPLY_OFFSET, wParam, lParam);
+            return true;
+        default:
+            return false;
+    }
+}
+
+LRESULT CMainWnd::HandleCustomMessage(UINT uMsg, WPARAM wParam, LPARAM lParam, BOOL& bHandled) {
+    bHandled = TRUE;
+    switch (uMsg) {
+        case WM_TIMER:
+            OnTimer(wParam);
+            bHandled = FALSE;  // the skin library's own timers go on to it
+            return 0;
+        case WM_DEVICECHANGE:
+            OnDeviceChange(wParam, lParam);
+            return 0;
+        case WM_HOOKKEY:
+        case WM_SHOWDPI:
+        case 0x50C:
+        case 0x1401:
+            return 0;  // consumed without action
+        case WM_SHOWINSTANCE:
+            ShowFromTray(true);
+            return 0;
+        case WM_DEVICELISTCHANGED:
+            UpdateDeviceOptions();
+            return 0;
+        case WM_LANGUAGE:
+            OnLanguageChanged(static_cast<int>(wParam));
+            return 0;
+        case WM_STARTUP:
+            OnStartupChanged(wParam);
+            return 0;
+        case WM_FEEDBACK:
+            OnFeedbackChanged(wParam);
+            return 0;
+        default:
+            break;
+    }
+    if (RoutePageMessage(uMsg, wParam, lParam)) return 0;
+    bHandled = FALSE;
+    return 0;
+}
+
+void CMainWnd::OnDeviceChange(WPARAM wEvent, LPARAM lHeader) {
+    // The Bluetooth pages watch for their own mouse in every notification.
+    for (int n = 1; n <= kModelCount; ++n)
+        if (FindModel(n)->HasBle()) Page(n)->HandleDeviceChange(wEvent, lHeader);
+
+    const std::wstring name = InterfaceName(lHeader);
+    if (name.empty()) return;
+    if (wEvent == DBT_DEVICEARRIVAL) {
+        // Each further arrival within the delay restarts it: a receiver kind opens once, after
+        // the last of its interfaces has arrived.
+        if (CReceiverManager::IsReceiverInterface(ReceiverKind::Wireless, name)) {
+            ::KillTimer(m_hWnd, TIMER_WIRELESS_ARRIVAL);
+            ::SetTimer(m_hWnd, TIMER_WIRELESS_ARRIVAL, Timing().uReceiverArrivalMs, nullptr);
+        }
+        if (CReceiverManager::IsReceiverInterface(ReceiverKind::Wireless4k, name)) {
+            ::KillTimer(m_hWnd, TIMER_WIRELESS4K_ARRIVAL);
+            ::SetTimer(m_hWnd, TIMER_WIRELESS4K_ARRIVAL, Timing().uReceiverArrivalMs, nullptr);
+        }
+    } else if (wEvent == DBT_DEVICEREMOVECOMPLETE) {
+        m_Receivers.OnWirelessReceiverRemoved(name);
+        m_Receivers.OnWireless4kReceiverRemoved(name);
+    }
+}

@@ -1,0 +1,29 @@
+#include "placeholder_page.h"
+
+#include <cwchar>
+
+void CPlaceholderPage::InitPage() {
+    CPageBase::InitPage();
+    Log(L"InitPage");
+}
+
+void CPlaceholderPage::OnWireless4kTimeout() {
+    Log(L"OnWireless4kTimeout");
+    // What every page does when its 4K link times out.
+    if (m_bWireless4k == 0) return;
+    m_bWireless4k = 0;
+    if (m_pWireless4kIcon != nullptr) m_pWireless4kIcon->SetVisible(false);
+    if (Policy().bUpdateLinkControls) UpdateLinkControls();
+    AnnounceLinkChange();
+}
+
+void CPlaceholderPage::OnClick(DuiLib::TNotifyUI& msg) {
+    Log(L"OnClick " + std::wstring(msg.pSender != nullptr ? msg.pSender->GetName().GetData() : L""));
+}
+
+std::wstring CPlaceholderPage::Hex(DWORD value) {
+    wchar_t buf[16];
+    _snwprintf(buf, 16, L"0x%X", value);
+    buf[15] = L'\0';
+    return buf;
+}

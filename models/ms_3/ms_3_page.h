@@ -1,0 +1,10 @@
+// The settings page of MS_3. It has no settings of its own yet: the page base and the
+// placeholder carry its part in routing, timers and links.
+#pragma once
+
+#include "placeholder_page.h"
+
+class CMS_3_Page : public CPlaceholderPage {
+public:
+    CMS_3_Page() : CPlaceholderPage(3) {}
+};

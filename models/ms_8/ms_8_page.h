@@ -1,0 +1,10 @@
+// The settings page of MS_8. It has no settings of its own yet: the page base and the
+// placeholder carry its part in routing, timers and links.
+#pragma once
+
+#include "placeholder_page.h"
+
+class CMS_8_Page : public CPlaceholderPage {
+public:
+    CMS_8_Page() : CPlaceholderPage(8) {}
+};
