@@ -1,0 +1,45 @@
+#include "main_window_fixture.h"
+
+namespace {
+
+struct SkinSetup {
+    SkinSetup() {
+        DuiLib::CPaintManagerUI::SetInstance(GetModuleHandleW(nullptr));
+        DuiLib::CPaintManagerUI::SetResourcePath((GetExeFolder() + L"res\\").c_str());
+    }
+};
+
+}  // namespace
+
+MainWindow::MainWindow(bool bVisible) {
+    static SkinSetup setup;
+    m_pWnd = std::make_unique<CMainWnd>();
+    m_pWnd->Create(nullptr, nullptr, WS_POPUP | WS_CLIPCHILDREN | (bVisible ? WS_VISIBLE : 0), 0, 0, 0, 800, 572);
+    uikit::PumpUntilIdle(500);
+}
+
+MainWindow::~MainWindow() {
+    if (IsWindow(hwnd())) DestroyWindow(hwnd());
+    m_pWnd.reset();
+    // The window ends the program's loop when it goes; that quit is not meant for the tests.
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    }
+}
+
+int MainWindow::TakePosted(UINT uMsg) {
+    int n = 0;
+    MSG msg;
+    while (PeekMessageW(&msg, hwnd(), uMsg, uMsg, PM_REMOVE)) ++n;
+    return n;
+}
+
+void MainWindow::ClearCalls() {
+    for (int n = 1; n <= kModelCount; ++n) Page(n).m_calls.clear();
+}
+
+std::wstring FreshSettingsFile() {
+    const std::wstring path = GetDataFolder() + L"CONFIG.ini";
+    DeleteFileW(path.c_str());
+    return path;
+}

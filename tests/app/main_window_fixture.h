@@ -1,0 +1,38 @@
+// The real main window, created in-process on the program's own skins (hidden unless asked),
+// with its 24 placeholder pages, Hook.dll and the simulated receivers.
+#pragma once
+
+#include "main_wnd.h"
+#include "placeholder_page.h"
+#include "ui_driver.h"
+#include "util/folders.h"
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class MainWindow {
+public:
+    explicit MainWindow(bool bVisible = false);
+    ~MainWindow();
+    MainWindow(const MainWindow&) = delete;
+    MainWindow& operator=(const MainWindow&) = delete;
+
+    CMainWnd& operator*() { return *m_pWnd; }
+    CMainWnd* operator->() { return m_pWnd.get(); }
+    HWND hwnd() const { return m_pWnd->GetHWND(); }
+    CPlaceholderPage& Page(int n) { return *static_cast<CPlaceholderPage*>(m_pWnd->Page(n)); }
+    // Removes the messages of one kind waiting for the window; returns how many there were.
+    int TakePosted(UINT uMsg);
+
+    // Resets the pages' call logs.
+    void ClearCalls();
+
+private:
+    std::unique_ptr<CMainWnd> m_pWnd;
+};
+
+// The settings file the window reads (tests/bin/Data/CONFIG.ini), removed.
+std::wstring FreshSettingsFile();

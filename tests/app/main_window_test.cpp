@@ -1,0 +1,369 @@
+// The main window in-process on its real skins: start-up order, the router, the page timers of
+// all 24 ranges, the tab refresh, settings and languages.
+#include "device_timing.h"
+#include "device_change.h"
+#include "main_window_fixture.h"
+#include "model_table.h"
+#include "sim_devices.h"
+
+#include <dbt.h>
+#include <gtest/gtest.h>
+
+#include <thread>
+
+using namespace DuiLib;
+
+namespace {
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        kit::ResetWorld();
+        FreshSettingsFile();
+        CMainWnd::s_pfnUiLanguage = [] { return LANGID(0x0409); };
+    }
+    void TearDown() override { kit::ResetWorld(); }
+};
+
+bool Logged(CPlaceholderPage& page, const std::wstring& line) {
+    for (const std::wstring& call : page.m_calls)
+        if (call == line) return true;
+    return false;
+}
+
+TEST_F(MainWindowTest, StartUpSetsEveryPageUpInOrderAndLoadsHookDll) {
+    MainWindow wnd;
+    for (int n = 1; n <= kModelCount; ++n) {
+        CPlaceholderPage& page = wnd.Page(n);
+        ASSERT_EQ(page.m_calls.size(), 2u) << n;
+        EXPECT_EQ(page.m_calls[0], L"InitPage");
+        EXPECT_EQ(page.m_calls[1], L"LoadData");
+        EXPECT_EQ(page.m_hMainWnd, wnd.hwnd());
+        EXPECT_NE(page.m_pWirelessIcon, nullptr) << "the page's link icon is bound, page " << n;
+    }
+    const HookTable& hooks = wnd->Hooks();
+    EXPECT_TRUE(hooks.pfnInstallMouseHook && hooks.pfnRemoveMouseHook && hooks.pfnEnableMouseHook &&
+                hooks.pfnInstallHook && hooks.pfnRemoveHook && hooks.pfnEnableHook && hooks.pfnMouseWheelEnable);
+    wchar_t szClass[64], szTitle[64];
+    GetClassNameW(wnd.hwnd(), szClass, 64);
+    GetWindowTextW(wnd.hwnd(), szTitle, 64);
+    EXPECT_STREQ(szClass, L"ORVEK Gaming Driver");
+    EXPECT_STREQ(szTitle, L"ORVEK Gaming Driver");
+    RECT rc;
+    GetWindowRect(wnd.hwnd(), &rc);
+    EXPECT_EQ(rc.right - rc.left, 800);
+    EXPECT_EQ(rc.bottom - rc.top, 572);
+}
+
+TEST_F(MainWindowTest, RoutesDriverMessagesToTheirPageAsOneWord) {
+    MainWindow wnd;
+    wnd.ClearCalls();
+    SendMessageW(wnd.hwnd(), PageMsgBase(10) + 3, 0xABCD0000 | 0x1036, 2);  // upper bits of wParam drop out
+    SendMessageW(wnd.hwnd(), PageMsgBase(1) + 4, 1, 0);
+    SendMessageW(wnd.hwnd(), PageMsgBase(1) + 4, 0, 0);
+    SendMessageW(wnd.hwnd(), PageMsgBase(1) + 4, 7, 0);
+    SendMessageW(wnd.hwnd(), PageMsgBase(24) + 3, 0x4056, 0x12345);
+    EXPECT_EQ(wnd.Page(10).m_calls, std::vector<std::wstring>{L"OnDevMonitor 0x10360002"});
+    EXPECT_EQ(wnd.Page(1).m_calls,
+              (std::vector<std::wstring>{L"OnDevMonitor 0x7F000001", L"OnDevMonitor 0x7F000002", L"OnDevMonitor 0x7F000000"}));
+    EXPECT_EQ(wnd.Page(24).m_calls, std::vector<std::wstring>{L"OnDevMonitor 0x40562345"});
+    for (int n : {2, 9, 11, 23}) EXPECT_TRUE(wnd.Page(n).m_calls.empty()) << n;
+}
+
+TEST_F(MainWindowTest, ConsumesItsMessagesAndLeavesTimersAndOthersToTheLibrary) {
+    MainWindow wnd;
+    wnd.ClearCalls();
+    struct Row { UINT msg; bool handled; };
+    const Row rows[] = {
+        {WM_HOOKKEY, true}, {WM_SHOWDPI, true}, {0x50C, true}, {0x1401, true},
+        {PageMsgBase(3) + 1, true}, {PageMsgBase(3) + 2, true}, {PageMsgBase(3) + 6, true},
+        {PageMsgBase(3) + 7, false}, {PageMsgBase(24) + 15, false}, {0x5FF, false}, {0x780, false},
+        {WM_TIMER, false}, {WM_USER + 77, false},
+    };
+    for (const Row& r : rows) {
+        BOOL bHandled = FALSE;
+        wnd->HandleCustomMessage(r.msg, 999, 0, bHandled);
+        EXPECT_EQ(bHandled != FALSE, r.handled) << std::hex << r.msg;
+    }
+    for (int n = 1; n <= kModelCount; ++n) EXPECT_TRUE(wnd.Page(n).m_calls.empty()) << n;
+}
+
+TEST_F(MainWindowTest, ForwardsApplyRequestsToThePagesWorker) {
+    MainWindow wnd;
+    std::atomic<DWORD> dwThread{0};
+    MSG received{};
+    std::thread worker([&] {
+        MSG msg;
+        PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE);  // make the thread's queue
+        dwThread = GetCurrentThreadId();
+        if (GetMessageW(&msg, nullptr, 0, 0) > 0) received = msg;
+    });
+    while (dwThread == 0) Sleep(1);
+    wnd.Page(24).m_dwThreadId = dwThread;
+    SendMessageW(wnd.hwnd(), PageMsgBase(24) + 5, 11, 22);
+    worker.join();
+    EXPECT_EQ(received.message, 0x770u);
+    EXPECT_EQ(received.wParam, 11u);
+    EXPECT_EQ(received.lParam, 22);
+}
+
+TEST_F(MainWindowTest, PageTimersGoToThePageOrRunOnThePageBaseByRange) {
+    Timing().uPresenceTimeoutMs = 6000;
+    MainWindow wnd;
+    for (int n = 1; n <= kModelCount; ++n) {
+        CPlaceholderPage& page = wnd.Page(n);
+        const PagePolicy& policy = page.Policy();
+        for (unsigned k = 0; k < 8; ++k) {
+            wnd.ClearCalls();
+            wnd.TakePosted(WM_DEVICELISTCHANGED);
+            wnd.TakePosted(PageMsgBase(n) + 5);
+            page.m_bWireless = 1;
+            page.m_bWireless4k = 1;
+            page.m_bOnline = 1;
+            wnd->OnTimer(PageTimer(n, k));
+            const bool bMine = k < policy.uTimerKinds;
+            const std::wstring id = L"HandleTimer 0x" + [&] {
+                wchar_t b[16];
+                wsprintfW(b, L"%X", PageTimer(n, k));
+                return std::wstring(b);
+            }();
+            if (policy.eTimers == TimerHandling::Delegate) {
+                EXPECT_EQ(Logged(page, id), bMine) << "page " << n << " kind " << k;
+                EXPECT_EQ(page.m_bWireless, 1) << "a delegating page keeps its own state, page " << n;
+                continue;
+            }
+            EXPECT_FALSE(Logged(page, id)) << n;
+            // Inline work, kind by kind.
+            EXPECT_EQ(page.m_bWireless, bMine && k == 0 ? 0 : 1) << "page " << n << " kind " << k;
+            EXPECT_EQ(wnd.TakePosted(PageMsgBase(n) + 5), bMine && k == 1 ? 1 : 0) << "page " << n << " kind " << k;
+            EXPECT_EQ(Logged(page, L"OnWireless4kTimeout"), bMine && k == 4) << "page " << n << " kind " << k;
+            if (bMine && k == 0) {
+                EXPECT_EQ(Logged(page, L"UpdateLinkControls"), policy.bUpdateLinkControls) << n;
+                EXPECT_FALSE(page.m_pWirelessIcon->IsVisible());
+                // Online stays while the 4K link is up on pages that count it.
+                EXPECT_EQ(page.m_bOnline, policy.b4kCountsOnline ? 1 : 0) << n;
+                const int announced = wnd.TakePosted(WM_DEVICELISTCHANGED);
+                EXPECT_EQ(announced, policy.bAnnounceEveryChange || !policy.b4kCountsOnline ? 1 : 0) << n;
+            }
+        }
+        page.m_bWireless = 0;
+        page.m_bWireless4k = 0;
+        page.m_bOnline = 0;
+    }
+}
+
+TEST_F(MainWindowTest, WirelessTimeoutFollowsTheCableOnFirstAndSecondGenerationPages) {
+    MainWindow wnd;
+    struct Row { int model; int wired; int online; int announced; };
+    const Row rows[] = {
+        {10, 2, 0, 1},  // cable gone: offline, announced once
+        {10, 1, 1, 0},  // cable present: stays online, nothing announced
+        {18, 1, 1, 1},  // second generation announces every change
+        {18, 2, 0, 1},
+    };
+    for (const Row& r : rows) {
+        CPlaceholderPage& page = wnd.Page(r.model);
+        page.m_iWiredState = r.wired;
+        page.m_bWireless = 1;
+        page.m_bOnline = 1;
+        wnd.TakePosted(WM_DEVICELISTCHANGED);
+        wnd->OnTimer(PageTimer(r.model, TIMER_WIRELESS_TIMEOUT));
+        EXPECT_EQ(page.m_bWireless, 0);
+        EXPECT_EQ(page.m_bOnline, r.online) << r.model;
+        EXPECT_EQ(wnd.TakePosted(WM_DEVICELISTCHANGED), r.announced) << r.model;
+        // Firing again while the link is already down changes nothing.
+        wnd->OnTimer(PageTimer(r.model, TIMER_WIRELESS_TIMEOUT));
+        EXPECT_EQ(wnd.TakePosted(WM_DEVICELISTCHANGED), 0);
+        page.m_iWiredState = 0;
+    }
+}
+
+TEST_F(MainWindowTest, ChargingTimerSweepsTheBatteryBarFromZeroToHundred) {
+    MainWindow wnd;
+    CPlaceholderPage& page = wnd.Page(10);
+    auto* bar = static_cast<CProgressUI*>(page.FindPageControl(L"progress_power"));
+    ASSERT_NE(bar, nullptr);
+    std::vector<int> values;
+    for (int i = 0; i < 52; ++i) {
+        wnd->OnTimer(PageTimer(10, TIMER_CHARGING));
+        values.push_back(bar->GetValue());
+    }
+    EXPECT_EQ(values[0], 0);
+    EXPECT_EQ(values[1], 2);
+    EXPECT_EQ(values[50], 100);
+    EXPECT_EQ(values[51], 0);
+    EXPECT_EQ(page.m_iChargeValue, 2);
+}
+
+TEST_F(MainWindowTest, TabRefreshShowsOneButtonPerOnlineModelAndPicksTheLowest) {
+    MainWindow wnd(true);
+    auto* tabs = static_cast<CTabLayoutUI*>(uikit::FindControl(wnd.hwnd(), L"device_tab_switch"));
+    auto option = [&](int n) {
+        wchar_t name[32];
+        wsprintfW(name, L"option_device_%d", n);
+        return static_cast<COptionUI*>(uikit::FindControl(wnd.hwnd(), name));
+    };
+    wnd->UpdateDeviceOptions();
+    EXPECT_EQ(wnd->AnyConnected(), 0);
+    EXPECT_EQ(tabs->GetCurSel(), 0);
+
+    wnd.Page(11).m_bOnline = 1;
+    wnd.Page(3).m_bOnline = 1;
+    SendMessageW(wnd.hwnd(), WM_DEVICELISTCHANGED, 0, 0);
+    EXPECT_EQ(wnd->AnyConnected(), 2);
+    EXPECT_TRUE(option(3)->IsVisible());
+    EXPECT_TRUE(option(11)->IsVisible());
+    EXPECT_FALSE(option(4)->IsVisible());
+    EXPECT_EQ(tabs->GetCurSel(), 3);
+    EXPECT_TRUE(option(3)->IsSelected());
+
+    // A click on model 11's button shows its page.
+    ASSERT_TRUE(uikit::Click(option(11)));
+    EXPECT_EQ(tabs->GetCurSel(), 11);
+
+    // The selected model goes: its button goes, the lowest remaining model shows.
+    wnd.Page(11).m_bOnline = 0;
+    SendMessageW(wnd.hwnd(), WM_DEVICELISTCHANGED, 0, 0);
+    EXPECT_FALSE(option(11)->IsVisible());
+    EXPECT_FALSE(option(11)->IsSelected());
+    EXPECT_EQ(tabs->GetCurSel(), 3);
+    wnd.Page(3).m_bOnline = 0;
+    SendMessageW(wnd.hwnd(), WM_DEVICELISTCHANGED, 0, 0);
+    EXPECT_EQ(tabs->GetCurSel(), 0);
+
+    // While hidden, a model coming online shows its button but the tab waits for the window.
+    ShowWindow(wnd.hwnd(), SW_HIDE);
+    wnd.Page(7).m_bOnline = 1;
+    SendMessageW(wnd.hwnd(), WM_DEVICELISTCHANGED, 0, 0);
+    EXPECT_TRUE(option(7)->IsVisible());
+    EXPECT_EQ(tabs->GetCurSel(), 0);
+    SendMessageW(wnd.hwnd(), WM_SHOWINSTANCE, 0, 0);
+    EXPECT_TRUE(IsWindowVisible(wnd.hwnd()));
+    EXPECT_EQ(tabs->GetCurSel(), 7);
+}
+
+TEST_F(MainWindowTest, ExitButtonHidesTheWindowAndMinimiseButtonMinimises) {
+    MainWindow wnd(true);
+    ASSERT_TRUE(uikit::Click(wnd.hwnd(), L"min_btn"));
+    EXPECT_TRUE(IsIconic(wnd.hwnd()));
+    SendMessageW(wnd.hwnd(), WM_SHOWINSTANCE, 0, 0);  // a second start restores it
+    EXPECT_FALSE(IsIconic(wnd.hwnd()));
+    ASSERT_TRUE(uikit::Click(wnd.hwnd(), L"exit_btn"));
+    EXPECT_FALSE(IsWindowVisible(wnd.hwnd()));
+    EXPECT_TRUE(IsWindow(wnd.hwnd()));
+}
+
+TEST_F(MainWindowTest, LanguageComesFromTheSettingsFileOrTheUserInterface) {
+    struct Row { const wchar_t* file; LANGID ui; int lanId; const wchar_t* written; const wchar_t* title; };
+    const Row rows[] = {
+        {nullptr, 0x0804, 1, L"1", L"ORVEK 游戏鼠标驱动"},
+        {nullptr, 0x042A, 3, L"3", L"Trình điều khiển chuột ORVEK"},
+        {nullptr, 0x0409, 2, L"2", L"ORVEK Gaming Driver"},
+        {L"7", 0x0409, 2, L"2", L"ORVEK Gaming Driver"},
+        {L"3", 0x0804, 3, L"3", L"Trình điều khiển chuột ORVEK"},
+    };
+    static LANGID s_ui;
+    for (const Row& r : rows) {
+        const std::wstring path = FreshSettingsFile();
+        if (r.file != nullptr) WritePrivateProfileStringW(L"SETTING", L"lanId", r.file, path.c_str());
+        s_ui = r.ui;
+        CMainWnd::s_pfnUiLanguage = [] { return s_ui; };
+        {
+            MainWindow wnd;
+            EXPECT_EQ(wnd->LanguageId(), r.lanId);
+            wchar_t title[64];
+            GetWindowTextW(wnd.hwnd(), title, 64);
+            EXPECT_STREQ(title, r.title);
+        }
+        wchar_t value[16] = L"";
+        GetPrivateProfileStringW(L"SETTING", L"lanId", L"", value, 16, path.c_str());
+        EXPECT_STREQ(value, r.written);
+        GetPrivateProfileStringW(L"SETTING", L"Startup", L"none", value, 16, path.c_str());
+        EXPECT_STREQ(value, L"none") << "Startup is not written at start";
+        GetPrivateProfileStringW(L"SETTING", L"Feedback", L"none", value, 16, path.c_str());
+        EXPECT_STREQ(value, L"none");
+    }
+}
+
+TEST_F(MainWindowTest, LanguageChangeReloadsTextsRefreshesEveryPageAndSaves) {
+    MainWindow wnd;
+    wnd.ClearCalls();
+    SendMessageW(wnd.hwnd(), WM_LANGUAGE, 1, 0);
+    EXPECT_EQ(CResourceManager::GetInstance()->GetText(L"no_device_text"), CDuiString(L"未连接鼠标"));
+    for (int n = 1; n <= kModelCount; ++n) EXPECT_TRUE(Logged(wnd.Page(n), L"RefreshControls")) << n;
+    EXPECT_EQ(wnd->LanguageId(), 1);
+    EXPECT_EQ(GetPrivateProfileIntW(L"SETTING", L"lanId", -1, (GetDataFolder() + L"CONFIG.ini").c_str()), 1);
+    SendMessageW(wnd.hwnd(), WM_LANGUAGE, 2, 0);
+    EXPECT_EQ(CResourceManager::GetInstance()->GetText(L"no_device_text"), CDuiString(L"No mouse connected"));
+}
+
+TEST_F(MainWindowTest, StartupAndFeedbackSwitchesKeepFileAndRunValueTogether) {
+    const std::wstring path = FreshSettingsFile();
+    MainWindow wnd;
+    SendMessageW(wnd.hwnd(), WM_STARTUP, 1, 0);
+    EXPECT_EQ(wnd->StartupSetting(), 1);
+    EXPECT_EQ(GetPrivateProfileIntW(L"SETTING", L"Startup", -1, path.c_str()), 1);
+    wchar_t exe[MAX_PATH];
+    GetModuleFileNameW(nullptr, exe, MAX_PATH);
+    EXPECT_TRUE(CAutostart(exe).IsRegistered());
+
+    SendMessageW(wnd.hwnd(), WM_STARTUP, 2, 0);
+    EXPECT_EQ(wnd->StartupSetting(), 2);
+    EXPECT_EQ(GetPrivateProfileIntW(L"SETTING", L"Startup", -1, path.c_str()), 0);
+    EXPECT_FALSE(CAutostart(exe).IsRegistered());
+
+    SendMessageW(wnd.hwnd(), WM_FEEDBACK, 1, 0);
+    EXPECT_EQ(GetPrivateProfileIntW(L"SETTING", L"Feedback", -1, path.c_str()), 1);
+    SendMessageW(wnd.hwnd(), WM_FEEDBACK, 5, 0);
+    EXPECT_EQ(wnd->FeedbackSetting(), 5);
+    EXPECT_EQ(GetPrivateProfileIntW(L"SETTING", L"Feedback", -1, path.c_str()), 0);
+}
+
+TEST_F(MainWindowTest, ARunValueFoundAtStartSwitchesStartupOn) {
+    const std::wstring path = FreshSettingsFile();
+    WritePrivateProfileStringW(L"SETTING", L"Startup", L"0", path.c_str());
+    wchar_t exe[MAX_PATH];
+    GetModuleFileNameW(nullptr, exe, MAX_PATH);
+    ASSERT_TRUE(CAutostart(exe).Register());
+    {
+        MainWindow wnd;
+        EXPECT_EQ(wnd->StartupSetting(), 1);
+    }
+    EXPECT_EQ(GetPrivateProfileIntW(L"SETTING", L"Startup", -1, path.c_str()), 1);
+    CAutostart(exe).Unregister();
+    WritePrivateProfileStringW(L"SETTING", L"Startup", L"1", path.c_str());
+    MainWindow wnd;  // no value, "Startup" 1: stays on, nothing written
+    EXPECT_EQ(wnd->StartupSetting(), 1);
+}
+
+TEST_F(MainWindowTest, DeviceChangeIsReadWithinItsHeaderAndPassedToTheBluetoothPages) {
+    MainWindow wnd;
+    wnd.ClearCalls();
+    SendMessageW(wnd.hwnd(), WM_DEVICECHANGE, DBT_DEVICEARRIVAL, 0);  // no header at all
+    DEV_BROADCAST_HDR volume = {sizeof(DEV_BROADCAST_HDR), DBT_DEVTYP_VOLUME, 0};
+    SendMessageW(wnd.hwnd(), WM_DEVICECHANGE, DBT_DEVICEARRIVAL, reinterpret_cast<LPARAM>(&volume));
+    DEV_BROADCAST_HDR shortInterface = {sizeof(DEV_BROADCAST_HDR), DBT_DEVTYP_DEVICEINTERFACE, 0};
+    SendMessageW(wnd.hwnd(), WM_DEVICECHANGE, DBT_DEVICEREMOVECOMPLETE, reinterpret_cast<LPARAM>(&shortInterface));
+    for (int n = 1; n <= kModelCount; ++n) {
+        const size_t expected = FindModel(n)->HasBle() ? 3 : 0;
+        EXPECT_EQ(wnd.Page(n).m_calls.size(), expected) << n;
+    }
+    EXPECT_EQ(wnd->Receivers().PollingThreadCount(ReceiverKind::Wireless), 0);
+}
+
+TEST_F(MainWindowTest, ReceiverArrivalsOpenTheirKindOnceAfterTheLastInterface) {
+    Timing().uReceiverArrivalMs = 50;
+    MainWindow wnd;
+    EXPECT_EQ(wnd->Receivers().OSDCount(ReceiverKind::Wireless), 0);
+    kit::PlugReceiverAndNotify(wnd.hwnd(), kit::ReceiverKind::Wireless);
+    kit::PlugReceiverAndNotify(wnd.hwnd(), kit::ReceiverKind::Wireless4k);
+    EXPECT_TRUE(uikit::PumpUntil([&] {
+        return wnd->Receivers().OSDCount(ReceiverKind::Wireless) == 1 &&
+               wnd->Receivers().OSDCount(ReceiverKind::Wireless4k) == 1;
+    }, 3000));
+    EXPECT_EQ(wnd->Receivers().PollingThreadCount(ReceiverKind::Wireless), 1);
+    EXPECT_EQ(wnd->Receivers().PollingThreadCount(ReceiverKind::Wireless4k), 1);
+    Timing().uReceiverArrivalMs = 1000;
+}
+
+}  // namespace
