@@ -102,6 +102,7 @@ void CMainWnd::OnSelectChanged(TNotifyUI& msg) {
 }
 
 void CMainWnd::UpdateDeviceOptions() {
+    ++m_iTabRefreshes;
     m_bAnyConnected = 0;
     for (int n = 1; n <= kModelCount; ++n) {
         COptionUI* pOption = m_pOptionDevice[static_cast<size_t>(n - 1)];

@@ -48,6 +48,8 @@ public:
     const HookTable& Hooks() const { return m_HookTable; }
     CReceiverManager& Receivers() { return m_Receivers; }
     int AnyConnected() const { return m_bAnyConnected; }
+    // How many tab refreshes have run (diagnostics).
+    int TabRefreshCount() const { return m_iTabRefreshes; }
     bool Connected(int n) const { return n >= 1 && n <= kModelCount && m_bConnected[static_cast<size_t>(n - 1)] != 0; }
     int LanguageId() const { return m_iLanId; }
     int StartupSetting() const { return m_iStartup; }
@@ -90,4 +92,5 @@ private:
     CSettingsFile m_Settings;
     DeviceNotification m_UsbNotification;
     bool m_bShuttingDown = false;
+    int m_iTabRefreshes = 0;
 };

@@ -1,0 +1,160 @@
+// Receivers seen through the whole program: the main window opens them, identifies the model
+// answering on each, keeps that page's link and tab alive, and drops them when they go.
+#include "device_change.h"
+#include "device_timing.h"
+#include "main_window_fixture.h"
+#include "model_table.h"
+#include "sim_devices.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <thread>
+
+using namespace DuiLib;
+
+namespace {
+
+class ReceiversInWindow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        kit::ResetWorld();
+        FreshSettingsFile();
+        CMainWnd::s_pfnUiLanguage = [] { return LANGID(0x0409); };
+        Timing().uReceiverPollMs = 1;
+        Timing().uReceiverArrivalMs = 30;
+        Timing().uPresenceTimeoutMs = 6000;
+    }
+    void TearDown() override { kit::ResetWorld(); }
+
+    static bool HasCall(CPlaceholderPage& page, const std::wstring& prefix) {
+        for (const std::wstring& call : page.m_calls)
+            if (call.rfind(prefix, 0) == 0) return true;
+        return false;
+    }
+    static COptionUI* Option(MainWindow& wnd, int n) {
+        wchar_t name[32];
+        wsprintfW(name, L"option_device_%d", n);
+        return static_cast<COptionUI*>(uikit::FindControl(wnd.hwnd(), name));
+    }
+};
+
+TEST_F(ReceiversInWindow, AReceiverPresentAtStartBringsItsModelOnlineWithItsTab) {
+    const kit::Receiver r = kit::PlugReceiver(kit::ReceiverKind::Wireless);
+    MainWindow wnd(true);
+    CPlaceholderPage& page = wnd.Page(10);
+    kit::QueueEvent(r.eventId, 0x36, 0x10, 3);
+    ASSERT_TRUE(uikit::PumpUntil([&] { return Option(wnd, 10)->IsVisible(); }, 3000));
+    EXPECT_EQ(page.m_bWireless, 1);
+    EXPECT_EQ(page.m_bOnline, 1);
+    EXPECT_TRUE(page.m_pWirelessIcon->IsVisible());
+    EXPECT_TRUE(HasCall(page, L"OnDeviceEvent 0x1036 0x3"));
+    EXPECT_NE(page.WirelessDevice(), nullptr);
+    auto* tabs = static_cast<CTabLayoutUI*>(uikit::FindControl(wnd.hwnd(), L"device_tab_switch"));
+    EXPECT_EQ(tabs->GetCurSel(), 10);
+}
+
+TEST_F(ReceiversInWindow, AnotherModelsIdByteReachesTheIdentifiedPageButDoesNotKeepItsLinkAlive) {
+    Timing().uPresenceTimeoutMs = 300;
+    const kit::Receiver r = kit::PlugReceiver(kit::ReceiverKind::Wireless);
+    MainWindow wnd;
+    CPlaceholderPage& page = wnd.Page(10);
+    kit::QueueEvent(r.eventId, 0x36, 0x10, 1);
+    ASSERT_TRUE(uikit::PumpUntil([&] { return page.m_bWireless == 1; }, 3000));
+    const ULONGLONG start = GetTickCount64();
+    // Reports carrying MS_1's id byte keep coming; page 10 gets them, page 1 never does.
+    while (page.m_bWireless == 1 && GetTickCount64() - start < 3000) {
+        kit::QueueEvent(r.eventId, 0x10, 0x40, 80);
+        uikit::PumpUntilIdle(30);
+        Sleep(20);
+    }
+    EXPECT_EQ(page.m_bWireless, 0) << "the presence timeout ran out";
+    EXPECT_TRUE(HasCall(page, L"OnDeviceEvent 0x4010 0x50"));
+    EXPECT_TRUE(wnd.Page(1).m_calls.size() == 2u) << "page 1 saw nothing but its start";
+    EXPECT_EQ(wnd.Page(1).m_bWireless, 0);
+}
+
+TEST_F(ReceiversInWindow, UnplugDropsTheLinkAtOnceAndReplugIdentifiesAgain) {
+    MainWindow wnd(true);
+    kit::Receiver r = kit::PlugReceiverAndNotify(wnd.hwnd(), kit::ReceiverKind::Wireless);
+    ASSERT_TRUE(uikit::PumpUntil([&] { return wnd->Receivers().PollingThreadCount(ReceiverKind::Wireless) == 1; }));
+    kit::QueueEvent(r.eventId, 0x20, 0x10, 1);  // MS_2
+    CPlaceholderPage& page = wnd.Page(2);
+    ASSERT_TRUE(uikit::PumpUntil([&] { return Option(wnd, 2)->IsVisible(); }, 3000));
+
+    kit::UnplugReceiverAndNotify(wnd.hwnd(), r);
+    EXPECT_EQ(page.m_bWireless, 0);
+    EXPECT_FALSE(page.m_pWirelessIcon->IsVisible());
+    uikit::PumpUntilIdle(200);
+    EXPECT_FALSE(Option(wnd, 2)->IsVisible());
+    EXPECT_EQ(page.m_bOnline, 0);
+
+    r = kit::PlugReceiverAndNotify(wnd.hwnd(), kit::ReceiverKind::Wireless, r.token);
+    ASSERT_TRUE(uikit::PumpUntil([&] { return wnd->Receivers().OSDCount(ReceiverKind::Wireless) == 1; }, 3000));
+    kit::QueueEvent(r.eventId, 0x20, 0x20, 2);
+    ASSERT_TRUE(uikit::PumpUntil([&] { return page.m_bWireless == 1 && Option(wnd, 2)->IsVisible(); }, 3000));
+}
+
+TEST_F(ReceiversInWindow, FourKLinkTimesOutThroughThePage) {
+    Timing().uPresenceTimeoutMs = 100;
+    const kit::Receiver r = kit::PlugReceiver(kit::ReceiverKind::Wireless4k);
+    MainWindow wnd;
+    CPlaceholderPage& page = wnd.Page(11);
+    kit::QueueEvent(r.eventId, 0x37, 0x20, 1);
+    ASSERT_TRUE(uikit::PumpUntil([&] { return page.m_bWireless4k == 1; }, 3000));
+    EXPECT_TRUE(HasCall(page, L"OnDeviceEvent4k 0x2037 0x1"));
+    EXPECT_TRUE(page.m_pWireless4kIcon->IsVisible());
+    // MS_11 runs its own timers: the timeout goes to its HandleTimer.
+    const std::wstring timeout = L"HandleTimer 0x2A4";
+    EXPECT_TRUE(uikit::PumpUntil([&] { return HasCall(page, timeout); }, 3000));
+}
+
+TEST_F(ReceiversInWindow, LinkChangesAreAnnouncedAsEachModelsPolicySays) {
+    const kit::Receiver r10 = kit::PlugReceiver(kit::ReceiverKind::Wireless);
+    const kit::Receiver r6 = kit::PlugReceiver(kit::ReceiverKind::Wireless);
+    MainWindow wnd;
+    // Both models already online by cable.
+    wnd.Page(10).m_iWiredState = 1;
+    wnd.Page(10).m_bOnline = 1;
+    wnd.Page(6).m_iWiredState = 1;
+    wnd.Page(6).m_bOnline = 1;
+    SendMessageW(wnd.hwnd(), WM_DEVICELISTCHANGED, 0, 0);
+
+    int before = wnd->TabRefreshCount();
+    kit::QueueEvent(r10.eventId, 0x36, 0x10, 1);
+    ASSERT_TRUE(uikit::PumpUntil([&] { return wnd.Page(10).m_bWireless == 1; }, 3000));
+    uikit::PumpUntilIdle(100);
+    EXPECT_EQ(wnd->TabRefreshCount(), before) << "MS_10 announces only a change of its online state";
+
+    before = wnd->TabRefreshCount();
+    kit::QueueEvent(r6.eventId, 0x32, 0x10, 1);
+    ASSERT_TRUE(uikit::PumpUntil([&] { return wnd.Page(6).m_bWireless == 1; }, 3000));
+    uikit::PumpUntilIdle(100);
+    EXPECT_EQ(wnd->TabRefreshCount(), before + 1) << "MS_6 announces every link change";
+}
+
+TEST_F(ReceiversInWindow, ClosingTheWindowWhileReportsStreamInStopsEverythingFirst) {
+    const kit::Receiver a = kit::PlugReceiver(kit::ReceiverKind::Wireless);
+    const kit::Receiver b = kit::PlugReceiver(kit::ReceiverKind::Wireless4k);
+    auto wnd = std::make_unique<MainWindow>();
+    std::atomic<bool> bRun{true};
+    std::thread mouse([&] {
+        while (bRun) {
+            kit::QueueEvent(a.eventId, 0x36, 0x50, 0);
+            kit::QueueEvent(b.eventId, 0x56, 0x10, 2);
+            Sleep(1);
+        }
+    });
+    ASSERT_TRUE(uikit::PumpUntil([&] { return wnd->Page(10).m_calls.size() > 20 && wnd->Page(24).m_calls.size() > 20; }, 3000));
+    DestroyWindow(wnd->hwnd());
+    const size_t calls10 = wnd->Page(10).m_calls.size(), calls24 = wnd->Page(24).m_calls.size();
+    EXPECT_EQ((*wnd)->Receivers().PollingThreadCount(ReceiverKind::Wireless), 0);
+    uikit::PumpUntilIdle(100);
+    EXPECT_EQ(wnd->Page(10).m_calls.size(), calls10);
+    EXPECT_EQ(wnd->Page(24).m_calls.size(), calls24);
+    wnd.reset();
+    bRun = false;
+    mouse.join();
+}
+
+}  // namespace
