@@ -307,7 +307,11 @@ void CContainerUI::DoPaint(HDC hDC, const RECT& rcPaint) {
     if (!::IntersectRect(&rcOwn, &rcPaint, &m_rcItem)) return;
     SavedDcState saved(hDC);
     ::IntersectClipRect(hDC, rcOwn.left, rcOwn.top, rcOwn.right, rcOwn.bottom);
-    CControlUI::DoPaint(hDC, rcPaint);
+    m_rcPaint = rcOwn;
+    PaintBkColor(hDC);
+    PaintBkImage(hDC);
+    PaintStatusImage(hDC);
+    PaintText(hDC);
 
     const RECT rcArea = GetChildArea();
     RECT rcChildPaint;
@@ -329,6 +333,9 @@ void CContainerUI::DoPaint(HDC hDC, const RECT& rcPaint) {
         pItem->DoPaint(hDC, rcOwn);
     }
     if (m_pVerticalScrollBar && m_pVerticalScrollBar->IsVisible()) m_pVerticalScrollBar->DoPaint(hDC, rcOwn);
+    // The border goes last, over children that reach the edge.
+    m_rcPaint = rcOwn;
+    PaintBorder(hDC);
 }
 
 void CContainerUI::DoEvent(TEventUI& event) {

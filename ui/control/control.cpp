@@ -3,7 +3,9 @@
 #include <cwchar>
 
 #include "ui/base/attr_parse.h"
+#include "ui/base/dui_trace.h"
 #include "ui/manager/paint_manager.h"
+#include "ui/manager/ui_thread.h"
 #include "ui/render/render_engine.h"
 #include "ui/resource/resource_manager.h"
 
@@ -242,6 +244,11 @@ CControlUI* CControlUI::FindControl(FINDCONTROLPROC Proc, LPVOID pData, UINT uFl
 
 void CControlUI::Invalidate() {
     if (m_pManager == nullptr || !IsVisible()) return;
+#ifndef NDEBUG
+    // Controls belong to the UI thread; other threads hand their changes over with
+    // CPaintManagerUI::RunOnUiThread.
+    if (CUiThread::IsOtherThread()) DUITRACE(L"Control %s changed off the UI thread\r\n", m_sName.GetData());
+#endif
     RECT rc = m_rcItem;
     // Only the part inside every ancestor can be seen (scrolled containers clip their children).
     for (CControlUI* p = m_pParent; p != nullptr; p = p->m_pParent) {

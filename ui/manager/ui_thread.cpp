@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <atomic>
 #include <memory>
 #include <mutex>
 
@@ -18,7 +19,7 @@ constexpr wchar_t kSinkClass[] = L"DuiUiThreadSink";
 struct SinkState {
     std::mutex lock;
     HWND hWnd = nullptr;
-    DWORD dwThreadId = 0;
+    std::atomic<DWORD> dwThreadId{0};  // read without the lock on every control change
 };
 
 SinkState& State() {
@@ -85,9 +86,13 @@ void CUiThread::Detach() {
 }
 
 bool CUiThread::IsUiThread() {
-    SinkState& state = State();
-    std::lock_guard guard(state.lock);
-    return state.dwThreadId != 0 && state.dwThreadId == ::GetCurrentThreadId();
+    const DWORD dwThreadId = State().dwThreadId.load(std::memory_order_relaxed);
+    return dwThreadId != 0 && dwThreadId == ::GetCurrentThreadId();
+}
+
+bool CUiThread::IsOtherThread() {
+    const DWORD dwThreadId = State().dwThreadId.load(std::memory_order_relaxed);
+    return dwThreadId != 0 && dwThreadId != ::GetCurrentThreadId();
 }
 
 bool CUiThread::Post(std::function<void()> fn) {

@@ -17,6 +17,8 @@ public:
     static void Detach();
     // True on the thread that attached.
     static bool IsUiThread();
+    // True when a UI thread exists and this is another thread.
+    static bool IsOtherThread();
     // Queues fn to run on the UI thread; false (fn dropped) when there is no UI thread yet.
     static bool Post(std::function<void()> fn);
 };

@@ -10,6 +10,11 @@ DUI_BEGIN_MESSAGE_MAP(WindowImplBase, CNotifyPump)
     DUI_ON_MSGTYPE(DUI_MSGTYPE_CLICK, OnClick)
 DUI_END_MESSAGE_MAP()
 
+WindowImplBase::~WindowImplBase() {
+    // Destroyed here, while the paint manager can still see the window go.
+    DestroyOwnWindow();
+}
+
 void WindowImplBase::OnFinalMessage(HWND /*hWnd*/) {
     m_PaintManager.RemovePreMessageFilter(this);
     m_PaintManager.RemoveNotifier(this);

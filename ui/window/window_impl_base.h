@@ -23,7 +23,7 @@ class WindowImplBase : public CWindowWnd,
                        public IQueryControlText {
 public:
     WindowImplBase() = default;
-    ~WindowImplBase() override = default;
+    ~WindowImplBase() override;
 
     // Runs once the skin is loaded and its size applied, before Create returns.
     virtual void InitWindow() {}

@@ -24,6 +24,19 @@ CWindowWnd* CWindowWnd::FromHandle(HWND hWnd) {
     return static_cast<CWindowWnd*>(::GetPropW(hWnd, kObjectProp));
 }
 
+CWindowWnd::~CWindowWnd() { DestroyOwnWindow(); }
+
+void CWindowWnd::DestroyOwnWindow() {
+    if (m_hWnd == nullptr) return;
+    if (m_bSubclassed) {
+        // A window we only borrowed goes back to its owner, alive.
+        Unsubclass();
+        return;
+    }
+    ::DestroyWindow(m_hWnd);
+    m_hWnd = nullptr;
+}
+
 void CWindowWnd::SetModalStartHook(ModalStartHook hook) { ModalHook() = std::move(hook); }
 
 bool CWindowWnd::RegisterWindowClass() {

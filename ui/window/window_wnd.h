@@ -16,7 +16,8 @@ public:
     CWindowWnd() = default;
     CWindowWnd(const CWindowWnd&) = delete;
     CWindowWnd& operator=(const CWindowWnd&) = delete;
-    virtual ~CWindowWnd() = default;
+    // A window still alive when its object goes is destroyed with it.
+    virtual ~CWindowWnd();
 
     HWND GetHWND() const { return m_hWnd; }
     operator HWND() const { return m_hWnd; }
@@ -65,6 +66,9 @@ protected:
     virtual void OnFinalMessage(HWND hWnd);
 
     static LRESULT CALLBACK __WndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam);
+    // Destroys the window if it still exists (derived destructors call it while their own
+    // handling still works).
+    void DestroyOwnWindow();
 
     HWND m_hWnd = nullptr;
     WNDPROC m_OldWndProc = ::DefWindowProcW;
