@@ -149,6 +149,8 @@ TEST(Painting, ColoursImagesBordersProgressAndHiddenControls) {
                     L"<Control name=\"half\" float=\"true\" pos=\"70,10,80,20\" bkcolor=\"#80FFFFFF\"/>"
                     L"<Control name=\"hidden\" float=\"true\" pos=\"82,10,98,30\" bkcolor=\"#FFFFFFFF\" visible=\"false\"/>"
                     L"<Progress name=\"prog\" float=\"true\" pos=\"10,40,90,50\" bkcolor=\"#FF333333\" forecolor=\"#FF00AA00\" value=\"25\"/>"
+                    L"<Container name=\"framed\" float=\"true\" pos=\"84,52,98,60\" bordersize=\"1\" bordercolor=\"#FFFFFF00\">"
+                    L"<Control bkcolor=\"#FF0000FF\"/></Container>"
                     L"</Container></Window>");
     ASSERT_NE(wnd.CreateAt(0, 0, 100, 60), nullptr);
     uikit::Capture cap = uikit::CaptureWindow(wnd);
@@ -180,6 +182,10 @@ TEST(Painting, ColoursImagesBordersProgressAndHiddenControls) {
     EXPECT_EQ(cap.At(29, 45), 0x00AA00u);
     EXPECT_EQ(cap.At(30, 45), 0x333333u);
     EXPECT_EQ(cap.At(89, 45), 0x333333u);
+    // A container's border is drawn over the child that fills it.
+    EXPECT_EQ(cap.At(84, 52), 0xFFFF00u);
+    EXPECT_EQ(cap.At(97, 59), 0xFFFF00u);
+    EXPECT_EQ(cap.At(90, 56), 0x0000FFu);
 
     wnd.Find<CProgressUI>(L"prog")->SetValue(150);  // clamped to the maximum
     EXPECT_EQ(wnd.Find<CProgressUI>(L"prog")->GetValue(), 100);

@@ -273,4 +273,73 @@ TEST_F(WindowTest, WorkFromAnotherThreadRunsWhileADialogIsModal) {
     worker.join();
 }
 
+TEST_F(WindowTest, WindowInitFollowsTheFirstPaintOnce) {
+    CTestWindow wnd(L"<Window size=\"60,40\"><VerticalLayout name=\"root\" bkcolor=\"#FF000000\"/></Window>");
+    ASSERT_NE(wnd.CreateAt(0, 0, 60, 40), nullptr);
+    ::InvalidateRect(wnd, nullptr, FALSE);
+    ::UpdateWindow(wnd);
+    ASSERT_TRUE(uikit::PumpUntil([&] { return !wnd.Sequence({}).empty(); }));
+    ::InvalidateRect(wnd, nullptr, FALSE);
+    ::UpdateWindow(wnd);
+    uikit::PumpUntilIdle();
+    EXPECT_EQ(wnd.Sequence({}), (Seq{L"windowinit:root"}));
+}
+
+TEST_F(WindowTest, NamesCanBeLookedUpFromAnotherThread) {
+    CControlUI* pFromWorker = nullptr;
+    std::thread worker([&] { pFromWorker = m_owner.PM().FindControl(L"main_btn"); });
+    worker.join();
+    EXPECT_EQ(pFromWorker, m_owner.Find(L"main_btn"));
+    EXPECT_NE(pFromWorker, nullptr);
+}
+
+TEST(Instance, PathsOfTheProgram) {
+    wchar_t szExe[MAX_PATH] = {0};
+    ::GetModuleFileNameW(nullptr, szExe, MAX_PATH);
+    std::wstring sExe(szExe);
+    const CDuiString sPath = CPaintManagerUI::GetInstancePath();
+    ASSERT_FALSE(sPath.IsEmpty());
+    EXPECT_EQ(sPath[sPath.GetLength() - 1], L'\\');
+    EXPECT_EQ(sExe.substr(0, sExe.rfind(L'\\') + 1), sPath.GetData());
+    EXPECT_EQ(CPaintManagerUI::GetResourcePath(), (sPath + L"ui_test_res\\"));
+}
+
+TEST(SharedResources, FontsAndDefaultsDeclaredOnceServeEveryWindow) {
+    CResourceManager* pRes = CResourceManager::GetInstance();
+    ASSERT_TRUE(pRes->LoadResource(L"<Window><Font id=\"5\" name=\"Tahoma\" size=\"20\"/>"
+                                   L"<Default name=\"Label\" value=\"textcolor=&quot;#FF123456&quot;\"/></Window>",
+                                   nullptr));
+    EXPECT_FALSE(pRes->LoadResource(L"missing_main.xml", nullptr));
+    CTestWindow wnd(L"<Window size=\"60,40\"><VerticalLayout><Label name=\"shared\" font=\"5\"/>"
+                    L"<Label name=\"own\" textcolor=\"#FF654321\"/></VerticalLayout></Window>");
+    ASSERT_NE(wnd.CreateAt(0, 0, 60, 40), nullptr);
+    EXPECT_EQ(wnd.Find(L"shared")->GetTextColor(), 0xFF123456u);
+    EXPECT_EQ(wnd.Find(L"own")->GetTextColor(), 0xFF654321u);
+    EXPECT_EQ(wnd.PM().GetFont(5), pRes->GetSharedFonts().Get(5));
+    EXPECT_NE(wnd.PM().GetFont(5), nullptr);
+    // An undeclared id falls back to a default font.
+    EXPECT_NE(wnd.PM().GetFont(77), nullptr);
+    pRes->SetSharedDefaultAttributes(L"Label", L"");
+}
+
+// A window class with nothing of its own, as most of the program's dialogs are.
+class CBareWindow : public WindowImplBase {
+public:
+    LPCWSTR GetWindowClassName() const override { return L"UiTestBare"; }
+    CDuiString GetSkinFile() override { return CDuiString(L"<Window size=\"50,50\"><Button name=\"b\"/></Window>"); }
+};
+
+TEST(WindowLifetime, AnObjectGoingFirstTakesItsWindowAlong) {
+    HWND hWnd = nullptr;
+    {
+        CBareWindow wnd;
+        hWnd = wnd.Create(nullptr, L"", WS_POPUP | WS_VISIBLE, 0, 0, 0, 50, 50);
+        ASSERT_NE(hWnd, nullptr);
+        ASSERT_NE(CPaintManagerUI::FromWindow(hWnd), nullptr);
+    }
+    EXPECT_FALSE(::IsWindow(hWnd));
+    EXPECT_EQ(CPaintManagerUI::FromWindow(hWnd), nullptr);
+    EXPECT_TRUE(uikit::PumpUntilIdle());
+}
+
 }  // namespace

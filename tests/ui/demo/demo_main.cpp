@@ -1,0 +1,27 @@
+// The skin library's demo program: "ui_demo.exe [page]" shows the demo window on page 0
+// (controls), 1 (scrolling) or 2 (about) and runs until it is closed.
+#include <windows.h>
+
+#include <cwchar>
+
+#include "demo_window.h"
+
+int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE, LPWSTR pstrCmdLine, int) {
+    DuiLib::CPaintManagerUI::SetInstance(hInstance);
+    DuiLib::CPaintManagerUI::SetResourceType(1);
+    DuiLib::CPaintManagerUI::SetResourcePath(DuiLib::CPaintManagerUI::GetInstancePath() + L"res\\");
+    DuiLib::CResourceManager::GetInstance()->LoadLanguage(L"lan/EN.xml");
+    int iPage = 0;
+    if (pstrCmdLine != nullptr && *pstrCmdLine != L'\0') iPage = _wtoi(pstrCmdLine);
+    {
+        CDemoWnd wnd;
+        wnd.m_bQuitOnDestroy = true;
+        if (wnd.Create(nullptr, CDemoWnd::kTitle, 0x96CA0000 & ~WS_VISIBLE, 0, 0, 0, 580, 420) == nullptr) return 1;
+        wnd.ShowPage(iPage);
+        wnd.CenterWindow();
+        wnd.ShowWindow(true, true);
+        DuiLib::CPaintManagerUI::MessageLoop();
+    }
+    DuiLib::CPaintManagerUI::Term();
+    return 0;
+}

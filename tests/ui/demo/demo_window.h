@@ -1,0 +1,29 @@
+// The skin library's demo window: every control of the library in a dark skin, operable with
+// the mouse and the keyboard. Used by the demo program and by a test that keeps its skin valid.
+#pragma once
+
+#include <string>
+
+#include "ui/ui.h"
+
+class CDemoWnd : public DuiLib::WindowImplBase {
+public:
+    static constexpr wchar_t kTitle[] = L"Skin Library Demo";
+    static constexpr int kScrollRows = 24;
+
+    LPCWSTR GetWindowClassName() const override { return L"DuiDemoWnd"; }
+    DuiLib::CDuiString GetSkinFile() override { return DuiLib::CDuiString(L"demo.xml"); }
+    void InitWindow() override;
+    void Notify(DuiLib::TNotifyUI& msg) override;
+    void OnClick(DuiLib::TNotifyUI& msg) override;
+    LRESULT OnDestroy(UINT uMsg, WPARAM wParam, LPARAM lParam, BOOL& bHandled) override;
+
+    // Shows page 0 (controls), 1 (scrolling) or 2 (about), as its navigation option would.
+    void ShowPage(int iPage);
+    DuiLib::CPaintManagerUI& PM() { return m_PaintManager; }
+    // Ends the message loop when the window is destroyed (the demo program's main window).
+    bool m_bQuitOnDestroy = false;
+
+private:
+    void SetBattery(int iValue);
+};
