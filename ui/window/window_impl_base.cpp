@@ -49,6 +49,8 @@ bool WindowImplBase::IsInStaticControl(CControlUI* pControl) {
 
 LRESULT WindowImplBase::OnCreate(UINT /*uMsg*/, WPARAM /*wParam*/, LPARAM /*lParam*/, BOOL& bHandled) {
     bHandled = TRUE;
+    // Native child windows (an edit over a control) must not be painted over by the window.
+    ::SetWindowLongW(m_hWnd, GWL_STYLE, ::GetWindowLongW(m_hWnd, GWL_STYLE) | WS_CLIPCHILDREN);
     m_PaintManager.Init(m_hWnd);
     m_PaintManager.AddPreMessageFilter(this);
     CDuiString sSkin = GetSkinFolder();
