@@ -342,4 +342,54 @@ TEST(WindowLifetime, AnObjectGoingFirstTakesItsWindowAlong) {
     EXPECT_TRUE(uikit::PumpUntilIdle());
 }
 
+TEST_F(WindowTest, TheSkinsCaptionAreaDragsExceptOverButtons) {
+    CDialog dialog;
+    ASSERT_NE(dialog.Create(m_owner, nullptr, WS_POPUP | WS_VISIBLE, WS_EX_TOOLWINDOW, 300, 200, 800, 800), nullptr);
+    dialog.PM().UpdateLayout();
+    auto hitAt = [&](POINT pt) {
+        ::ClientToScreen(dialog, &pt);
+        return ::SendMessageW(dialog, WM_NCHITTEST, 0, MAKELPARAM(pt.x, pt.y));
+    };
+    EXPECT_EQ(hitAt(POINT{120, 10}), HTCAPTION);  // the title label, inside caption="0,0,0,24"
+    EXPECT_EQ(hitAt(POINT{120, 40}), HTCLIENT);   // below the caption
+    // A button reaching into the caption area keeps its clicks.
+    dialog.Find(L"title")->SetVisible(false);
+    dialog.PM().UpdateLayout();
+    EXPECT_EQ(hitAt(POINT{40, 10}), HTCLIENT);
+}
+
+TEST_F(WindowTest, AltF4DestroysAWindowThatIsNotModal) {
+    bool bDestroyed = false;
+    m_owner.m_onMessage = [&](UINT uMsg, WPARAM, LPARAM, BOOL& bHandled) -> LRESULT {
+        if (uMsg == WM_DESTROY) bDestroyed = true;
+        bHandled = FALSE;
+        return 0;
+    };
+    uikit::PressAltF4(m_owner);
+    EXPECT_TRUE(bDestroyed);
+    EXPECT_EQ(m_owner.GetHWND(), nullptr);
+}
+
+// A control that takes focus and keeps the characters typed to it.
+class CTypingUI : public CControlUI {
+public:
+    UINT GetControlFlags() const override { return UIFLAG_TABSTOP; }
+    void DoEvent(TEventUI& event) override {
+        if (event.Type == UIEVENT_CHAR) m_sTyped += event.chKey;
+        else CControlUI::DoEvent(event);
+    }
+    std::wstring m_sTyped;
+};
+
+TEST(Typing, CharactersGoToTheFocusedControl) {
+    CControlFactory::Register(L"Typing", []() -> CControlUI* { return new CTypingUI; });
+    CTestWindow wnd(L"<Window size=\"100,60\"><VerticalLayout><Typing name=\"first\"/><Typing name=\"second\"/>"
+                    L"</VerticalLayout></Window>");
+    ASSERT_NE(wnd.CreateAt(0, 0, 100, 60), nullptr);
+    ASSERT_TRUE(uikit::TypeText(wnd.Find(L"second"), L"DPI 800"));
+    EXPECT_EQ(wnd.Find<CTypingUI>(L"second")->m_sTyped, L"DPI 800");
+    EXPECT_EQ(wnd.Find<CTypingUI>(L"first")->m_sTyped, L"");
+    EXPECT_EQ(wnd.Sequence(), (Seq{L"setfocus:second"}));
+}
+
 }  // namespace
