@@ -1,0 +1,120 @@
+// The real program, started as a user starts it: one instance only, hidden with a command line,
+// hidden by its exit button, ended by a close request, its settings kept on disk.
+#include "util/folders.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+namespace {
+
+constexpr wchar_t kMainClass[] = L"ORVEK Gaming Driver";
+
+class Program {
+public:
+    explicit Program(const std::wstring& args) {
+        std::wstring command = L"\"" + GetExeFolder() + L"OrvekDriver.exe\"";
+        if (!args.empty()) command += L" " + args;
+        STARTUPINFOW si = {sizeof si};
+        m_bStarted = CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                                    GetExeFolder().c_str(), &si, &m_pi) != FALSE;
+    }
+    ~Program() {
+        if (!m_bStarted) return;
+        if (WaitForSingleObject(m_pi.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(m_pi.hProcess, 99);
+        WaitForSingleObject(m_pi.hProcess, 5000);
+        CloseHandle(m_pi.hThread);
+        CloseHandle(m_pi.hProcess);
+    }
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    bool Started() const { return m_bStarted; }
+    // The program's main window, once it exists (waits up to the time given).
+    HWND Window(DWORD timeoutMs = 15000) {
+        const ULONGLONG end = GetTickCount64() + timeoutMs;
+        do {
+            for (HWND h = FindWindowW(kMainClass, nullptr); h != nullptr; h = FindWindowExW(nullptr, h, kMainClass, nullptr)) {
+                DWORD pid = 0;
+                GetWindowThreadProcessId(h, &pid);
+                if (pid == m_pi.dwProcessId) return h;
+            }
+            Sleep(20);
+        } while (GetTickCount64() < end);
+        return nullptr;
+    }
+    // The exit code once the program has ended; STILL_ACTIVE when it runs on past the wait.
+    DWORD ExitCode(DWORD timeoutMs = 15000) {
+        WaitForSingleObject(m_pi.hProcess, timeoutMs);
+        DWORD code = STILL_ACTIVE;
+        GetExitCodeProcess(m_pi.hProcess, &code);
+        return code;
+    }
+
+private:
+    PROCESS_INFORMATION m_pi = {};
+    bool m_bStarted = false;
+};
+
+bool WaitFor(const std::function<bool()>& pred, DWORD timeoutMs = 5000) {
+    const ULONGLONG end = GetTickCount64() + timeoutMs;
+    while (!pred()) {
+        if (GetTickCount64() > end) return false;
+        Sleep(20);
+    }
+    return true;
+}
+
+// A click as the window gets it from a person: pointer move, button down and up (client
+// coordinates, which are window coordinates in this frameless window).
+void ClickAt(HWND hwnd, int x, int y) {
+    const LPARAM pt = MAKELPARAM(x, y);
+    PostMessageW(hwnd, WM_MOUSEMOVE, 0, pt);
+    PostMessageW(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, pt);
+    PostMessageW(hwnd, WM_LBUTTONUP, 0, pt);
+}
+
+class ProgramTest : public ::testing::Test {
+protected:
+    void SetUp() override { DeleteFileW((GetDataFolder() + L"CONFIG.ini").c_str()); }
+};
+
+TEST_F(ProgramTest, ASecondStartShowsTheFirstWindowAndEndsWithOne) {
+    Program first(L"-auto");
+    ASSERT_TRUE(first.Started());
+    HWND hwnd = first.Window();
+    ASSERT_NE(hwnd, nullptr);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(hwnd); })) << "a command line starts it hidden";
+
+    Program second(L"");
+    ASSERT_TRUE(second.Started());
+    EXPECT_EQ(second.ExitCode(), 1u);
+    EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(hwnd) != FALSE; }));
+    EXPECT_EQ(first.ExitCode(0), static_cast<DWORD>(STILL_ACTIVE));
+}
+
+TEST_F(ProgramTest, ExitButtonHidesAndACloseRequestEndsWithZeroKeepingTheSettings) {
+    Program program(L"");
+    HWND hwnd = program.Window();
+    ASSERT_NE(hwnd, nullptr);
+    ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(hwnd) != FALSE; }));
+    RECT rc;
+    GetWindowRect(hwnd, &rc);
+    EXPECT_EQ(rc.right - rc.left, 800);
+    EXPECT_EQ(rc.bottom - rc.top, 572);
+
+    // A person clicks what the window has painted.
+    RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    ClickAt(hwnd, 800 - 12 - 16, 12 + 14);  // the exit button, at the right end of the title bar
+    EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(hwnd); }));
+    EXPECT_EQ(program.ExitCode(200), static_cast<DWORD>(STILL_ACTIVE)) << "it keeps running in the tray";
+
+    PostMessageW(hwnd, WM_CLOSE, 0, 0);  // the system menu's close, or Alt+F4
+    EXPECT_EQ(program.ExitCode(), 0u);
+    const std::wstring config = GetDataFolder() + L"CONFIG.ini";
+    EXPECT_EQ(GetPrivateProfileIntW(L"SETTING", L"lanId", -1, config.c_str()), 2);
+}
+
+}  // namespace
