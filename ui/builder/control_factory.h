@@ -1,5 +1,5 @@
 // The control classes a skin can name: element name (case-insensitive) → new control.
-// The library's own classes are in the table of control_factory.cpp; a program can add its own
+// The library's own classes are in the table of control_classes.cpp; a program can add its own
 // with Register, or build them in IDialogBuilderCallback::CreateControl.
 #pragma once
 

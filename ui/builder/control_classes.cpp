@@ -1,0 +1,41 @@
+// The table of the library's control classes: one line per class a skin can name. A new
+// control class adds its line here.
+#include "ui/builder/control_classes.h"
+
+#include "ui/control/container.h"
+#include "ui/controls/button.h"
+#include "ui/controls/checkbox.h"
+#include "ui/controls/label.h"
+#include "ui/controls/option.h"
+#include "ui/controls/progress.h"
+#include "ui/layout/horizontal_layout.h"
+#include "ui/layout/tab_layout.h"
+#include "ui/layout/vertical_layout.h"
+
+namespace DuiLib {
+
+namespace {
+
+template <typename T>
+CControlUI* New() {
+    return new T();
+}
+
+const TControlClass kControlClasses[] = {
+    {L"Control", &New<CControlUI>},
+    {L"Container", &New<CContainerUI>},
+    {L"VerticalLayout", &New<CVerticalLayoutUI>},
+    {L"HorizontalLayout", &New<CHorizontalLayoutUI>},
+    {L"TabLayout", &New<CTabLayoutUI>},
+    {L"Label", &New<CLabelUI>},
+    {L"Button", &New<CButtonUI>},
+    {L"Option", &New<COptionUI>},
+    {L"CheckBox", &New<CCheckBoxUI>},
+    {L"Progress", &New<CProgressUI>},
+};
+
+}  // namespace
+
+std::span<const TControlClass> GetControlClasses() { return kControlClasses; }
+
+}  // namespace DuiLib
