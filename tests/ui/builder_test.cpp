@@ -132,4 +132,15 @@ TEST(DialogBuilder, NamesFollowRenamesAndRemovals) {
     EXPECT_NE(wnd.Find(L"b"), nullptr);
 }
 
+TEST(DialogBuilder, ASkinIncludingItselfStops) {
+    CDialogBuilder builder;
+    CControlUI* pRoot = builder.Create(L"self_include.xml");
+    ASSERT_NE(pRoot, nullptr);
+    int nLevels = 0;
+    for (CControlUI* p = pRoot; p != nullptr; p = static_cast<CContainerUI*>(p)->GetItemAt(0)) ++nLevels;
+    EXPECT_GT(nLevels, 1);
+    EXPECT_LE(nLevels, 9);
+    delete pRoot;
+}
+
 }  // namespace
