@@ -31,6 +31,8 @@ public:
     void OnSelectChanged(DuiLib::TNotifyUI& msg);
     LRESULT OnDestroy(UINT uMsg, WPARAM wParam, LPARAM lParam, BOOL& bHandled) override;
     LRESULT HandleCustomMessage(UINT uMsg, WPARAM wParam, LPARAM lParam, BOOL& bHandled) override;
+    // Esc does nothing here: the main window ends only by the tray menu or a close request.
+    LRESULT ResponseDefaultKeyEvent(WPARAM) override { return FALSE; }
 
     // The tab refresh (WM_DEVICELISTCHANGED) and the choice of the tab to show.
     void UpdateDeviceOptions();

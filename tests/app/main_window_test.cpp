@@ -248,6 +248,9 @@ TEST_F(MainWindowTest, ExitButtonHidesTheWindowAndMinimiseButtonMinimises) {
     EXPECT_TRUE(IsIconic(wnd.hwnd()));
     SendMessageW(wnd.hwnd(), WM_SHOWINSTANCE, 0, 0);  // a second start restores it
     EXPECT_FALSE(IsIconic(wnd.hwnd()));
+    uikit::PressKey(wnd.hwnd(), VK_ESCAPE);
+    EXPECT_TRUE(IsWindow(wnd.hwnd())) << "Esc does not end the program";
+    EXPECT_TRUE(IsWindowVisible(wnd.hwnd()));
     ASSERT_TRUE(uikit::Click(wnd.hwnd(), L"exit_btn"));
     EXPECT_FALSE(IsWindowVisible(wnd.hwnd()));
     EXPECT_TRUE(IsWindow(wnd.hwnd()));
