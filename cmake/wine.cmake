@@ -8,10 +8,24 @@ set(WINE_TEST_ENV "WINEPREFIX=${WINE_PREFIX};WINEDEBUG=-all;WINEDLLOVERRIDES=msc
 add_test(NAME wine_prefix COMMAND ${PROJECT_SOURCE_DIR}/scripts/lib/wine-prefix.sh ${WINE_PREFIX} null)
 set_tests_properties(wine_prefix PROPERTIES FIXTURES_SETUP wine LABELS kit TIMEOUT 300)
 
-# add_wine_test(<target> LABEL <area> SOURCES ... [LIBS ...] [SERIAL] [TIMEOUT s])
+# A Wine prefix is a desktop of its own. Tests that send synthetic input or depend on focus and
+# activation run in a named desktop, one program at a time, so other test programs running at
+# the same time neither steal their focus nor receive their input.
+function(wine_desktop name)
+  get_property(known GLOBAL PROPERTY WINE_DESKTOPS)
+  if(name IN_LIST known)
+    return()
+  endif()
+  set_property(GLOBAL APPEND PROPERTY WINE_DESKTOPS ${name})
+  add_test(NAME wine_prefix_${name}
+    COMMAND ${PROJECT_SOURCE_DIR}/scripts/lib/wine-prefix.sh ${CMAKE_BINARY_DIR}/wineprefix-${name} null)
+  set_tests_properties(wine_prefix_${name} PROPERTIES FIXTURES_SETUP wine_${name} LABELS kit TIMEOUT 300)
+endfunction()
+
+# add_wine_test(<target> LABEL <area> SOURCES ... [LIBS ...] [SERIAL] [DESKTOP name] [TIMEOUT s])
 # Builds a GoogleTest executable into the tests' run folder and registers it with ctest.
 function(add_wine_test target)
-  cmake_parse_arguments(T "SERIAL" "LABEL;TIMEOUT" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(T "SERIAL" "LABEL;TIMEOUT;DESKTOP" "SOURCES;LIBS" ${ARGN})
   if(NOT T_LABEL)
     message(FATAL_ERROR "add_wine_test(${target}): LABEL is required")
   endif()
@@ -25,7 +39,12 @@ function(add_wine_test target)
   add_test(NAME ${target} COMMAND ${target} WORKING_DIRECTORY ${TEST_BIN_DIR})
   set_tests_properties(${target} PROPERTIES LABELS ${T_LABEL} ENVIRONMENT "${WINE_TEST_ENV}"
     FIXTURES_REQUIRED wine TIMEOUT ${T_TIMEOUT})
-  if(T_SERIAL)
+  if(T_DESKTOP)
+    wine_desktop(${T_DESKTOP})
+    string(REPLACE "WINEPREFIX=${WINE_PREFIX}" "WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix-${T_DESKTOP}" env "${WINE_TEST_ENV}")
+    set_tests_properties(${target} PROPERTIES ENVIRONMENT "${env}" FIXTURES_REQUIRED wine_${T_DESKTOP}
+      RESOURCE_LOCK desktop_${T_DESKTOP})
+  elseif(T_SERIAL)
     # Tests that start the real program share its single-instance mutex.
     set_tests_properties(${target} PROPERTIES RESOURCE_LOCK program_instance)
   endif()
