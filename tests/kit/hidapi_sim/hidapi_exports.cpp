@@ -1,6 +1,7 @@
 // The hidapi API over the simulated world. Semantics follow hidapi 0.15 on Windows where the
 // program and the driver libraries rely on them: enumerate works before hid_init, reads return
 // 0 when nothing arrived and -1 once the device is gone, writes return the bytes written or -1.
+#include "scenario.h"
 #include "sim_world.h"
 
 #include <hidapi.h>
@@ -68,11 +69,15 @@ constexpr hid_api_version kVersion = {0, 15, 0};
 
 extern "C" {
 
-HID_API_EXPORT int HID_API_CALL hid_init(void) { return World::Get().Init(); }
+HID_API_EXPORT int HID_API_CALL hid_init(void) {
+    simhid::ApplyScenarioOnce();
+    return World::Get().Init();
+}
 
 HID_API_EXPORT int HID_API_CALL hid_exit(void) { return 0; }
 
 HID_API_EXPORT hid_device_info* HID_API_CALL hid_enumerate(unsigned short vendor_id, unsigned short product_id) {
+    simhid::ApplyScenarioOnce();
     hid_device_info* head = nullptr;
     hid_device_info** tail = &head;
     for (const simhid::Interface& iface : World::Get().Enumerate(vendor_id, product_id)) {

@@ -1,0 +1,91 @@
+#include "scenario.h"
+
+#include "sim_world.h"
+
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <mutex>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace simhid {
+
+namespace {
+
+constexpr char kHidClass[] = "{4d1e55b2-f16f-11cf-88cb-001111000030}";
+
+struct LiveMouse {
+    int iEventId;
+    unsigned char byIdByte;
+};
+
+int PlugInterface(const std::string& path, unsigned short pid, unsigned short page, unsigned short usage) {
+    SimHidInterface desc{};
+    desc.path = path.c_str();
+    desc.vendor_id = 0x1D57;
+    desc.product_id = pid;
+    desc.usage_page = page;
+    desc.usage = usage;
+    desc.interface_number = 1;
+    desc.manufacturer = L"ORVEK";
+    desc.product = L"Simulated";
+    desc.serial = L"";
+    return World::Get().Plug(desc);
+}
+
+// A receiver's two interfaces; returns the event interface.
+int PlugReceiver(bool b4k, int iIndex) {
+    const unsigned short pid = b4k ? 0xFA65 : 0xFA60;
+    char token[16];
+    std::snprintf(token, sizeof token, "5e%06x", iIndex);
+    char path[256];
+    std::snprintf(path, sizeof path, "\\\\?\\HID#VID_1D57&PID_%04X&MI_01&Col01#7&%s&0&0000#%s", pid, token, kHidClass);
+    PlugInterface(path, pid, b4k ? 0xFF00 : 0x000B, b4k ? 1 : 0);
+    std::snprintf(path, sizeof path, "\\\\?\\HID#VID_1D57&PID_%04X&MI_01&Col02#7&%s&0&0001#%s", pid, token, kHidClass);
+    return PlugInterface(path, pid, 0x000A, 0);
+}
+
+DWORD WINAPI LiveMiceThread(LPVOID pParam) {
+    const auto* mice = static_cast<std::vector<LiveMouse>*>(pParam);
+    for (;;) {
+        for (const LiveMouse& m : *mice) {
+            const unsigned char report[5] = {3, m.byIdByte, 0x40, 80, 0};
+            World::Get().QueueInput(m.iEventId, report, 5);
+        }
+        Sleep(200);
+    }
+}
+
+}  // namespace
+
+void ApplyScenarioOnce() {
+    static std::once_flag once;
+    std::call_once(once, [] {
+        const char* pszDevices = std::getenv("SIMHID_DEVICES");
+        if (pszDevices == nullptr || *pszDevices == '\0') return;
+        auto* mice = new std::vector<LiveMouse>();  // lives as long as the process
+        std::stringstream list(pszDevices);
+        std::string item;
+        int iIndex = 0;
+        while (std::getline(list, item, ',')) {
+            const size_t colon = item.find(':');
+            if (colon == std::string::npos) continue;
+            const std::string kind = item.substr(0, colon);
+            const unsigned value = static_cast<unsigned>(std::strtoul(item.c_str() + colon + 1, nullptr, 16));
+            if (kind == "receiver" || kind == "receiver4k") {
+                mice->push_back({PlugReceiver(kind == "receiver4k", iIndex++), static_cast<unsigned char>(value)});
+            } else if (kind == "cable") {
+                char path[256];
+                std::snprintf(path, sizeof path, "\\\\?\\HID#VID_1D57&PID_%04X&MI_01#8&5f%06x&0&0000#%s", value,
+                              iIndex++, kHidClass);
+                PlugInterface(path, static_cast<unsigned short>(value), 0xFF00, 0x0002);
+            }
+        }
+        if (!mice->empty()) CloseHandle(CreateThread(nullptr, 0, LiveMiceThread, mice, 0, nullptr));
+    });
+}
+
+}  // namespace simhid
