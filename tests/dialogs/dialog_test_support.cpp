@@ -1,0 +1,60 @@
+#include "dialog_test_support.h"
+
+#include <ostream>
+
+#include "util/folders.h"
+#include "util/key_services.h"
+
+namespace DuiLib {
+void PrintTo(const CDuiString& s, std::ostream* os) {
+    *os << '"';
+    for (wchar_t ch : s.str()) *os << (ch < 0x80 ? static_cast<char>(ch) : '?');
+    *os << '"';
+}
+}  // namespace DuiLib
+
+namespace dlgtest {
+
+namespace {
+
+std::wstring LanguageText(const wchar_t* pszId) { return Text(pszId); }
+
+// Once per process: skins from res\ beside the tests, English texts, key names from them.
+void SetUpSkins() {
+    static const bool s_done = [] {
+        DuiLib::CPaintManagerUI::SetInstance(::GetModuleHandleW(nullptr));
+        DuiLib::CPaintManagerUI::SetResourcePath((GetExeFolder() + L"res\\").c_str());
+        SetLanguageTextSource(&LanguageText);
+        return true;
+    }();
+    (void)s_done;
+}
+
+}  // namespace
+
+bool UseLanguage(const wchar_t* pszLanguage) {
+    SetUpSkins();
+    const std::wstring sFile = std::wstring(L"lan/") + pszLanguage + L".xml";
+    return DuiLib::CResourceManager::GetInstance()->LoadLanguage(sFile.c_str());
+}
+
+std::wstring Text(const wchar_t* pszId) { return DuiLib::CResourceManager::GetInstance()->GetText(pszId).str(); }
+
+DuiLib::CDuiString COwnerWnd::GetSkinFile() {
+    return L"<Window size=\"800,572\"><VerticalLayout bkcolor=\"#FF16191D\">"
+           L"<Button name=\"owner_btn\" height=\"40\"/></VerticalLayout></Window>";
+}
+
+void DialogTest::SetUp() {
+    ASSERT_TRUE(UseLanguage(L"EN"));
+    ASSERT_NE(m_owner.Create(nullptr, L"Dialog test owner", WS_POPUP | WS_VISIBLE, 0, 60, 40, 800, 572), nullptr);
+    ::SetForegroundWindow(m_owner);
+    uikit::PumpUntilIdle();
+}
+
+void DialogTest::TearDown() {
+    if (::IsWindow(m_owner)) ::DestroyWindow(m_owner);
+    uikit::PumpUntilIdle();
+}
+
+}  // namespace dlgtest
