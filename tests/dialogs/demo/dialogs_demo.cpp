@@ -1,0 +1,65 @@
+// Opens one of the shared dialogs over a stand-in main window, for looking at it:
+//   dialogs_demo.exe msg|color|shortcut [EN|CN|YUENAN]
+// The dialog's window is titled "Dialog Demo" (screenshot.sh picks it with SHOT_WINDOW_TITLE);
+// the program ends when the dialog closes.
+#include <windows.h>
+#include <shellapi.h>
+
+#include <cwchar>
+#include <string>
+
+#include "dialogs/msg_wnd.h"
+#include "ui/ui.h"
+#include "util/key_services.h"
+
+namespace {
+
+constexpr wchar_t kDialogTitle[] = L"Dialog Demo";
+
+std::wstring LanguageText(const wchar_t* pszId) { return DuiLib::CResourceManager::GetInstance()->GetText(pszId).str(); }
+
+class COwnerWnd : public DuiLib::WindowImplBase {
+public:
+    LPCWSTR GetWindowClassName() const override { return L"DialogDemoOwner"; }
+    DuiLib::CDuiString GetSkinFile() override {
+        return L"<Window size=\"800,572\"><VerticalLayout bkcolor=\"#FF16191D\">"
+               L"<Control height=\"52\" bkcolor=\"#FF101316\"/>"
+               L"<HorizontalLayout height=\"30\" padding=\"0,200,0,0\"><Control/>"
+               L"<Button name=\"color_btn\" width=\"30\" bkcolor=\"#FFE0282E\" borderround=\"4,4\"/>"
+               L"<Control width=\"300\"/></HorizontalLayout>"
+               L"</VerticalLayout></Window>";
+    }
+};
+
+UINT ShowMsg(HWND hOwner) {
+    CMsgWnd box;
+    box.m_strTitle = kWarningTitleTextId;
+    box.m_strMessage = L"delete_profile_text";
+    if (box.Create(hOwner, kDialogTitle, WS_POPUP | WS_VISIBLE, WS_EX_TOOLWINDOW, 0, 0, 800, 800) == nullptr) return 0;
+    box.CenterWindow();
+    return box.ShowModal();
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE, LPWSTR pstrCmdLine, int) {
+    int argc = 0;
+    LPWSTR* argv = ::CommandLineToArgvW(::GetCommandLineW(), &argc);
+    const std::wstring sDialog = argc > 1 ? argv[1] : L"msg";
+    const std::wstring sLanguage = argc > 2 ? argv[2] : L"EN";
+    (void)pstrCmdLine;
+
+    DuiLib::CPaintManagerUI::SetInstance(hInstance);
+    DuiLib::CPaintManagerUI::SetResourcePath(DuiLib::CPaintManagerUI::GetInstancePath() + L"res\\");
+    DuiLib::CResourceManager::GetInstance()->LoadLanguage((L"lan/" + sLanguage + L".xml").c_str());
+    SetLanguageTextSource(&LanguageText);
+    {
+        COwnerWnd owner;
+        if (owner.Create(nullptr, L"Dialog Demo Owner", WS_POPUP | WS_VISIBLE, 0, 0, 0, 800, 572) == nullptr) return 1;
+        owner.CenterWindow();
+        if (sDialog == L"msg") ShowMsg(owner);
+    }
+    DuiLib::CPaintManagerUI::Term();
+    ::LocalFree(argv);
+    return 0;
+}
