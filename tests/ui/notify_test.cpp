@@ -41,6 +41,9 @@ protected:
         ::SetForegroundWindow(m_wnd);
         ::SetFocus(m_wnd);
         uikit::PumpUntilIdle();
+        // Wine moves the pointer into a new window where an earlier window last saw it, which
+        // hovers the control there; each test starts with the pointer outside.
+        ::SendMessageW(m_wnd, WM_MOUSELEAVE, 0, 0);
         m_wnd.ClearRecords();
     }
     COptionUI* Option(LPCWSTR pstrName) { return m_wnd.Find<COptionUI>(pstrName); }

@@ -149,12 +149,14 @@ CControlUI* CPaintManagerUI::FindControl(LPCWSTR pstrName) const {
     return it == m_mNameHash.end() ? nullptr : it->second;
 }
 
-CControlUI* CPaintManagerUI::FindControl(POINT pt) const {
+CControlUI* CPaintManagerUI::FindControl(POINT pt) {
+    UpdateLayout();
     if (m_pRoot == nullptr) return nullptr;
     return m_pRoot->FindControl(FindFromPoint, &pt, UIFIND_VISIBLE | UIFIND_HITTEST | UIFIND_TOP_FIRST);
 }
 
-CControlUI* CPaintManagerUI::FindSubControlByPoint(CControlUI* pParent, POINT pt) const {
+CControlUI* CPaintManagerUI::FindSubControlByPoint(CControlUI* pParent, POINT pt) {
+    UpdateLayout();
     if (pParent == nullptr) pParent = m_pRoot;
     if (pParent == nullptr) return nullptr;
     return pParent->FindControl(FindFromPoint, &pt, UIFIND_VISIBLE | UIFIND_HITTEST | UIFIND_TOP_FIRST);

@@ -65,9 +65,10 @@ public:
     // The control with that name in this window (the first one joined, when several share a
     // name), or nullptr. May be called from any thread.
     CControlUI* FindControl(LPCWSTR pstrName) const;
-    // The top-most visible, mouse-enabled control under a client point.
-    CControlUI* FindControl(POINT pt) const;
-    CControlUI* FindSubControlByPoint(CControlUI* pParent, POINT pt) const;
+    // The top-most visible, mouse-enabled control under a client point. A pending layout is done
+    // first, so input that arrives before the first paint (or after a change) hits what shows.
+    CControlUI* FindControl(POINT pt);
+    CControlUI* FindSubControlByPoint(CControlUI* pParent, POINT pt);
     // The first control with that name inside pParent (rows of a list share cell names).
     CControlUI* FindSubControlByName(CControlUI* pParent, LPCWSTR pstrName) const;
 
