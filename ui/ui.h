@@ -22,6 +22,8 @@
 #include "ui/layout/horizontal_layout.h"
 #include "ui/layout/tab_layout.h"
 #include "ui/layout/vertical_layout.h"
+#include "ui/list/list.h"
+#include "ui/list/list_element.h"
 #include "ui/manager/notify.h"
 #include "ui/manager/paint_manager.h"
 #include "ui/render/render_engine.h"

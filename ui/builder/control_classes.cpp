@@ -11,6 +11,8 @@
 #include "ui/layout/horizontal_layout.h"
 #include "ui/layout/tab_layout.h"
 #include "ui/layout/vertical_layout.h"
+#include "ui/list/list.h"
+#include "ui/list/list_element.h"
 
 namespace DuiLib {
 
@@ -32,6 +34,9 @@ const TControlClass kControlClasses[] = {
     {L"Option", &New<COptionUI>},
     {L"CheckBox", &New<CCheckBoxUI>},
     {L"Progress", &New<CProgressUI>},
+    {L"List", &New<CListUI>},
+    {L"ListLabelElement", &CListLabelElementUI::CreateFromSkin},
+    {L"ListContainerElement", &New<CListContainerElementUI>},
 };
 
 }  // namespace

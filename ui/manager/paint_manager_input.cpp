@@ -187,9 +187,13 @@ bool CPaintManagerUI::HandleMouseMessage(UINT uMsg, WPARAM wParam, LPARAM lParam
             if (pControl == nullptr) return false;
             // Focus moves first, so the old control's "killfocus" comes before anything the
             // pressed control raises (a typed value is committed before a button acts on it).
-            const bool bFocusable = (pControl->GetControlFlags() & UIFLAG_TABSTOP) != 0 && pControl->IsEnabled() &&
-                                    pControl->IsKeyboardEnabled();
-            SetFocus(bFocusable ? pControl : nullptr);
+            // A press on a part of a focusable control (a list's row) focuses that control.
+            CControlUI* pFocusTarget = pControl;
+            while (pFocusTarget != nullptr && !((pFocusTarget->GetControlFlags() & UIFLAG_TABSTOP) != 0 &&
+                                                pFocusTarget->IsEnabled() && pFocusTarget->IsKeyboardEnabled())) {
+                pFocusTarget = pFocusTarget->GetParent();
+            }
+            SetFocus(pFocusTarget);
             // The "killfocus" handler may have hidden or removed the control.
             if (FindControl(pt) != pControl) return true;
             m_pEventClick = pControl;
