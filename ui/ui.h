@@ -26,6 +26,7 @@
 #include "ui/list/list_element.h"
 #include "ui/manager/notify.h"
 #include "ui/manager/paint_manager.h"
+#include "ui/palette/color_palette.h"
 #include "ui/render/render_engine.h"
 #include "ui/resource/resource_manager.h"
 #include "ui/window/notify_pump.h"

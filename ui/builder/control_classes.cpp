@@ -13,6 +13,7 @@
 #include "ui/layout/vertical_layout.h"
 #include "ui/list/list.h"
 #include "ui/list/list_element.h"
+#include "ui/palette/color_palette.h"
 
 namespace DuiLib {
 
@@ -37,6 +38,7 @@ const TControlClass kControlClasses[] = {
     {L"List", &New<CListUI>},
     {L"ListLabelElement", &CListLabelElementUI::CreateFromSkin},
     {L"ListContainerElement", &New<CListContainerElementUI>},
+    {L"ColorPalette", &New<CColorPaletteUI>},
 };
 
 }  // namespace
