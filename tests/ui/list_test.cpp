@@ -1,11 +1,8 @@
 // CListUI: the user's selection (mouse and keys) against selections from code, rows removed
 // and rebuilt, rows built from a row skin, scrolling, and how rows are painted.
-#include <gtest/gtest.h>
-
-#include "ui_test_support.h"
+#include "skinned_window_test.h"
 
 using namespace DuiLib;
-using uitest::CTestWindow;
 using Seq = std::vector<std::wstring>;
 
 namespace {
@@ -23,17 +20,13 @@ constexpr wchar_t kSkin[] =
 
 uint32_t Rgb(DWORD dwColor) { return dwColor & 0x00FFFFFF; }
 
-class ListTest : public ::testing::Test {
+class ListTest : public uitest::SkinnedWindowTest {
 protected:
+    ListTest() : SkinnedWindowTest(kSkin, 300, 260) {}
     void SetUp() override {
-        ASSERT_NE(m_wnd.CreateAt(40, 40, 300, 260), nullptr);
-        ::SetForegroundWindow(m_wnd);
-        ::SetFocus(m_wnd);
+        SkinnedWindowTest::SetUp();
         m_pList = m_wnd.Find<CListUI>(L"list");
         ASSERT_NE(m_pList, nullptr);
-        m_pList->RemoveAll();
-        uikit::PumpUntilIdle();
-        m_wnd.ClearRecords();
     }
 
     // Rows "row 0" ... as the program adds them: literal text, fixed height.
@@ -62,7 +55,6 @@ protected:
         return ::EqualRect(&rcJoin, &rcArea) != FALSE;
     }
 
-    CTestWindow m_wnd{kSkin};
     CListUI* m_pList = nullptr;
 };
 
@@ -70,7 +62,7 @@ TEST_F(ListTest, ClickingRowsSelectsThemAndTheListKeepsTheFocus) {
     AddRows(3);
     ASSERT_TRUE(uikit::Click(Row(1)));
     EXPECT_EQ(m_wnd.Sequence(), (Seq{L"setfocus:list", L"itemselect:list:1"}));
-    EXPECT_EQ(m_wnd.m_records.back().lParam, -1);  // nothing was selected before
+    EXPECT_EQ(LastLParam(), -1);  // nothing was selected before
     EXPECT_EQ(m_pList->GetCurSel(), 1);
     EXPECT_TRUE(static_cast<CListLabelElementUI*>(Row(1))->IsSelected());
 
@@ -78,7 +70,7 @@ TEST_F(ListTest, ClickingRowsSelectsThemAndTheListKeepsTheFocus) {
     m_wnd.ClearRecords();
     ASSERT_TRUE(uikit::Click(Row(2)));
     EXPECT_EQ(m_wnd.Sequence(), (Seq{L"itemselect:list:2"}));
-    EXPECT_EQ(m_wnd.m_records.back().lParam, 1);
+    EXPECT_EQ(LastLParam(), 1);
     EXPECT_FALSE(static_cast<CListLabelElementUI*>(Row(1))->IsSelected());
 
     // The selected row again: nothing to announce.
@@ -120,7 +112,7 @@ TEST_F(ListTest, SelectItemFromCodeNotifiesOnlyWhenAskedAndChanged) {
     m_wnd.ClearRecords();
     m_pList->SelectItem(2, true, true);
     EXPECT_EQ(m_wnd.Sequence(), (Seq{L"setfocus:list", L"itemselect:list:2"}));
-    EXPECT_EQ(m_wnd.m_records.back().lParam, 1);
+    EXPECT_EQ(LastLParam(), 1);
 }
 
 TEST_F(ListTest, RemovingTheSelectedRowClearsTheSelectionSoTheNextSelectNotifiesOnce) {
@@ -133,7 +125,7 @@ TEST_F(ListTest, RemovingTheSelectedRowClearsTheSelectionSoTheNextSelectNotifies
     // The caller selects the new last row: exactly one "itemselect", from "nothing".
     m_pList->SelectItem(m_pList->GetCount() - 1, false, true);
     EXPECT_EQ(m_wnd.Sequence(), (Seq{L"itemselect:list:1"}));
-    EXPECT_EQ(m_wnd.m_records.back().lParam, -1);
+    EXPECT_EQ(LastLParam(), -1);
 
     // The first row goes while row 1 is selected: row 1 is now row 0, still selected.
     m_wnd.ClearRecords();
@@ -152,7 +144,7 @@ TEST_F(ListTest, RemovingTheSelectedRowClearsTheSelectionSoTheNextSelectNotifies
     // A press on the inserted row selects by its new index.
     ASSERT_TRUE(uikit::Click(Row(0)));
     EXPECT_EQ(m_wnd.Sequence(), (Seq{L"setfocus:list", L"itemselect:list"}));
-    EXPECT_EQ(m_wnd.m_records.back().lParam, 1);
+    EXPECT_EQ(LastLParam(), 1);
 }
 
 TEST_F(ListTest, RebuildingTheListAnnouncesOnlyTheFinalSelection) {

@@ -8,6 +8,7 @@
 #include "ui/controls/label.h"
 #include "ui/controls/option.h"
 #include "ui/controls/progress.h"
+#include "ui/controls/slider.h"
 #include "ui/layout/horizontal_layout.h"
 #include "ui/layout/tab_layout.h"
 #include "ui/layout/vertical_layout.h"
@@ -35,6 +36,7 @@ const TControlClass kControlClasses[] = {
     {L"Option", &New<COptionUI>},
     {L"CheckBox", &New<CCheckBoxUI>},
     {L"Progress", &New<CProgressUI>},
+    {L"Slider", &New<CSliderUI>},
     {L"List", &New<CListUI>},
     {L"ListLabelElement", &CListLabelElementUI::CreateFromSkin},
     {L"ListContainerElement", &New<CListContainerElementUI>},
