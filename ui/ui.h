@@ -20,6 +20,7 @@
 #include "ui/controls/option.h"
 #include "ui/controls/progress.h"
 #include "ui/controls/slider.h"
+#include "ui/edit/rich_edit.h"
 #include "ui/layout/horizontal_layout.h"
 #include "ui/layout/tab_layout.h"
 #include "ui/layout/vertical_layout.h"

@@ -9,6 +9,7 @@
 #include "ui/controls/option.h"
 #include "ui/controls/progress.h"
 #include "ui/controls/slider.h"
+#include "ui/edit/rich_edit.h"
 #include "ui/layout/horizontal_layout.h"
 #include "ui/layout/tab_layout.h"
 #include "ui/layout/vertical_layout.h"
@@ -37,6 +38,8 @@ const TControlClass kControlClasses[] = {
     {L"CheckBox", &New<CCheckBoxUI>},
     {L"Progress", &New<CProgressUI>},
     {L"Slider", &New<CSliderUI>},
+    {L"RichEdit", &New<CRichEditUI>},
+    {L"Edit", &New<CRichEditUI>},
     {L"List", &New<CListUI>},
     {L"ListLabelElement", &CListLabelElementUI::CreateFromSkin},
     {L"ListContainerElement", &New<CListContainerElementUI>},
