@@ -10,6 +10,7 @@
 #include "ui/base/ui_defs.h"
 #include "ui/builder/control_factory.h"
 #include "ui/builder/dialog_builder.h"
+#include "ui/combo/combo.h"
 #include "ui/control/container.h"
 #include "ui/control/control.h"
 #include "ui/control/event.h"

@@ -2,6 +2,7 @@
 // control class adds its line here.
 #include "ui/builder/control_classes.h"
 
+#include "ui/combo/combo.h"
 #include "ui/control/container.h"
 #include "ui/controls/button.h"
 #include "ui/controls/checkbox.h"
@@ -43,6 +44,7 @@ const TControlClass kControlClasses[] = {
     {L"List", &New<CListUI>},
     {L"ListLabelElement", &CListLabelElementUI::CreateFromSkin},
     {L"ListContainerElement", &New<CListContainerElementUI>},
+    {L"Combo", &New<CComboUI>},
     {L"ColorPalette", &New<CColorPaletteUI>},
 };
 
