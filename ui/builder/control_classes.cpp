@@ -16,6 +16,7 @@
 #include "ui/layout/vertical_layout.h"
 #include "ui/list/list.h"
 #include "ui/list/list_element.h"
+#include "ui/menu/menu_ui.h"
 #include "ui/palette/color_palette.h"
 
 namespace DuiLib {
@@ -46,6 +47,8 @@ const TControlClass kControlClasses[] = {
     {L"ListContainerElement", &New<CListContainerElementUI>},
     {L"Combo", &New<CComboUI>},
     {L"ColorPalette", &New<CColorPaletteUI>},
+    {L"Menu", &New<CMenuUI>},
+    {L"MenuElement", &New<CMenuElementUI>},
 };
 
 }  // namespace
