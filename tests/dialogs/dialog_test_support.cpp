@@ -1,5 +1,6 @@
 #include "dialog_test_support.h"
 
+#include <cwchar>
 #include <ostream>
 
 #include "util/folders.h"
@@ -39,6 +40,17 @@ bool UseLanguage(const wchar_t* pszLanguage) {
 }
 
 std::wstring Text(const wchar_t* pszId) { return DuiLib::CResourceManager::GetInstance()->GetText(pszId).str(); }
+
+std::vector<WayToClose> WaysToClose(const wchar_t* pszOkButton, std::initializer_list<const wchar_t*> cancelButtons) {
+    auto clickOn = [](std::wstring sName) { return [sName](HWND hWnd) { uikit::Click(hWnd, sName.c_str()); }; };
+    auto narrow = [](const wchar_t* psz) { return std::string(psz, psz + wcslen(psz)); };
+    std::vector<WayToClose> ways{{narrow(pszOkButton), clickOn(pszOkButton), true}};
+    for (const wchar_t* pszButton : cancelButtons) ways.push_back({narrow(pszButton), clickOn(pszButton), false});
+    ways.push_back({"Esc", [](HWND hWnd) { uikit::PressKey(hWnd, VK_ESCAPE); }, false});
+    ways.push_back({"Alt+F4", [](HWND hWnd) { uikit::PressAltF4(hWnd); }, false});
+    ways.push_back({"close command", [](HWND hWnd) { ::PostMessageW(hWnd, WM_SYSCOMMAND, SC_CLOSE, 0); }, false});
+    return ways;
+}
 
 DuiLib::CDuiString COwnerWnd::GetSkinFile() {
     return L"<Window size=\"800,572\"><VerticalLayout bkcolor=\"#FF16191D\">"

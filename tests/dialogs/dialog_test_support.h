@@ -6,7 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "ui/ui.h"
 #include "ui_driver.h"
@@ -23,6 +25,16 @@ namespace dlgtest {
 bool UseLanguage(const wchar_t* pszLanguage);
 // The current language's text of an id (the id itself when the language lacks it).
 std::wstring Text(const wchar_t* pszId);
+
+// One way a person ends a dialog, and whether it counts as OK.
+struct WayToClose {
+    std::string sWhat;
+    std::function<void(HWND)> close;
+    bool bOk;
+};
+// Every way to end a dialog: its OK button, its cancel buttons, Esc, Alt+F4 and the system's
+// close command. Only the OK button answers OK.
+std::vector<WayToClose> WaysToClose(const wchar_t* pszOkButton, std::initializer_list<const wchar_t*> cancelButtons);
 
 // The owner of the dialogs, as the main window is for the program: a visible skinned pop-up.
 class COwnerWnd : public DuiLib::WindowImplBase {

@@ -30,25 +30,10 @@ protected:
     }
 };
 
-uikit::ModalAnswer::Action CloseCommand() {
-    return [](CWindowWnd& wnd) { ::PostMessageW(wnd.GetHWND(), WM_SYSCOMMAND, SC_CLOSE, 0); };
-}
-
 TEST_F(MsgWndTest, OnlyOkAnswersYes) {
-    struct Case {
-        const char* what;
-        uikit::ModalAnswer::Action answer;
-        UINT nExpected;
-    } cases[] = {
-        {"OK", uikit::ModalAnswer::ClickControl(L"btn_ok"), 1},
-        {"Cancel", uikit::ModalAnswer::ClickControl(L"btn_cancel"), 0},
-        {"Esc", uikit::ModalAnswer::Key(VK_ESCAPE), 0},
-        {"Alt+F4", uikit::ModalAnswer::AltF4(), 0},
-        {"close command", CloseCommand(), 0},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        EXPECT_EQ(Run(L"delete_profile_text", c.answer), c.nExpected);
+    for (const dlgtest::WayToClose& way : dlgtest::WaysToClose(L"btn_ok", {L"btn_cancel"})) {
+        SCOPED_TRACE(way.sWhat);
+        EXPECT_EQ(Run(L"delete_profile_text", [&](CWindowWnd& wnd) { way.close(wnd.GetHWND()); }), way.bOk ? 1u : 0u);
     }
 }
 

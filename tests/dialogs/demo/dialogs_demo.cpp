@@ -8,7 +8,9 @@
 #include <cwchar>
 #include <string>
 
+#include "dialogs/dpi_color_wnd.h"
 #include "dialogs/msg_wnd.h"
+#include "dialogs/shortcut_wnd.h"
 #include "ui/ui.h"
 #include "util/key_services.h"
 
@@ -40,6 +42,30 @@ UINT ShowMsg(HWND hOwner) {
     return box.ShowModal();
 }
 
+UINT ShowColor(COwnerWnd& owner) {
+    // Opened as a page's colour button does, with the red-orange preset chosen before.
+    CDpiColorWnd picker;
+    picker.m_dwColor = DpiColorFromRgb(0xFF, 0x54, 0x00);
+    owner.GetPaintManager()->UpdateLayout();
+    const RECT& rcButton = owner.GetPaintManager()->FindControl(L"color_btn")->GetPos();
+    RECT rcOwner{};
+    ::GetWindowRect(owner, &rcOwner);
+    picker.m_ptPos = DuiLib::CDuiPoint(rcOwner.left + rcButton.left - 200, rcOwner.top + rcButton.bottom);
+    if (picker.Create(owner, kDialogTitle, WS_POPUP | WS_VISIBLE, WS_EX_TOOLWINDOW, 0, 0, 800, 800) == nullptr) return 0;
+    return picker.ShowModal();
+}
+
+UINT ShowShortcut(HWND hOwner, const HookTable* pHooks) {
+    // A button whose shortcut is Ctrl + Shift + C.
+    CShortcutWnd dialog;
+    dialog.SetModifierBits(kModifierCtrl | kModifierShift);
+    dialog.m_byUsage = 0x06;
+    dialog.m_pHookTable = pHooks;
+    if (dialog.Create(hOwner, kDialogTitle, WS_POPUP | WS_VISIBLE, WS_EX_TOOLWINDOW, 0, 0, 800, 800) == nullptr) return 0;
+    dialog.CenterWindow();
+    return dialog.ShowModal();
+}
+
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE, LPWSTR pstrCmdLine, int) {
@@ -58,6 +84,19 @@ int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE, LPWSTR pstrCmdLine, int) {
         if (owner.Create(nullptr, L"Dialog Demo Owner", WS_POPUP | WS_VISIBLE, 0, 0, 0, 800, 572) == nullptr) return 1;
         owner.CenterWindow();
         if (sDialog == L"msg") ShowMsg(owner);
+        if (sDialog == L"color") ShowColor(owner);
+        if (sDialog == L"shortcut") {
+            // Key capture through Hook.dll beside the program, as the main window loads it.
+            HookTable hooks;
+            HMODULE hHookDll = ::LoadLibraryW((DuiLib::CPaintManagerUI::GetInstancePath() + L"Hook.dll").GetData());
+            if (hHookDll != nullptr) {
+                auto* pEntries = reinterpret_cast<FARPROC*>(&hooks);
+                for (int i = 0; i < 7; ++i) pEntries[i] = ::GetProcAddress(hHookDll, kHookExportNames[i]);
+            }
+            ShowShortcut(owner, &hooks);
+            if (hooks.pfnRemoveMouseHook != nullptr) hooks.pfnRemoveMouseHook();
+            if (hHookDll != nullptr) ::FreeLibrary(hHookDll);
+        }
     }
     DuiLib::CPaintManagerUI::Term();
     ::LocalFree(argv);
