@@ -59,7 +59,11 @@ void CShortcutWnd::InitWindow() {
 }
 
 void CShortcutWnd::ShowKey() {
-    if (m_pEditKey != nullptr) m_pEditKey->SetText(UsageToKeyText(m_byUsage).c_str());
+    if (m_pEditKey == nullptr) return;
+    const std::wstring sText = UsageToKeyText(m_byUsage);
+    m_pEditKey->SetText(sText.c_str());
+    // While capturing, the caret waits after the key name instead of the name being selected.
+    if (m_bCapturing) m_pEditKey->SetSel(static_cast<long>(sText.size()), static_cast<long>(sText.size()));
 }
 
 void CShortcutWnd::Notify(TNotifyUI& msg) {
@@ -88,6 +92,7 @@ void CShortcutWnd::OnClick(TNotifyUI& msg) {
 void CShortcutWnd::StartCapture() {
     m_bCapturing = true;
     m_byHeldModifiers = 0;
+    ShowKey();
     if (m_pHookTable == nullptr) return;
     if (m_pHookTable->pfnInstallHook != nullptr) {
         m_pHookTable->pfnInstallHook(m_hWnd);

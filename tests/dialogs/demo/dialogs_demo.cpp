@@ -1,5 +1,5 @@
 // Opens one of the shared dialogs over a stand-in main window, for looking at it:
-//   dialogs_demo.exe msg|color|shortcut [EN|CN|YUENAN]
+//   dialogs_demo.exe msg|color|shortcut [EN|CN|YUENAN] [name of a control to focus]
 // The dialog's window is titled "Dialog Demo" (screenshot.sh picks it with SHOT_WINDOW_TITLE);
 // the program ends when the dialog closes.
 #include <windows.h>
@@ -17,6 +17,12 @@
 namespace {
 
 constexpr wchar_t kDialogTitle[] = L"Dialog Demo";
+std::wstring g_sFocus;  // a control of the dialog that starts with the focus
+
+void FocusNamedControl(DuiLib::WindowImplBase& dialog) {
+    if (g_sFocus.empty()) return;
+    if (DuiLib::CControlUI* pControl = dialog.GetPaintManager()->FindControl(g_sFocus.c_str())) pControl->SetFocus();
+}
 
 std::wstring LanguageText(const wchar_t* pszId) { return DuiLib::CResourceManager::GetInstance()->GetText(pszId).str(); }
 
@@ -52,6 +58,7 @@ UINT ShowColor(COwnerWnd& owner) {
     ::GetWindowRect(owner, &rcOwner);
     picker.m_ptPos = DuiLib::CDuiPoint(rcOwner.left + rcButton.left - 200, rcOwner.top + rcButton.bottom);
     if (picker.Create(owner, kDialogTitle, WS_POPUP | WS_VISIBLE, WS_EX_TOOLWINDOW, 0, 0, 800, 800) == nullptr) return 0;
+    FocusNamedControl(picker);
     return picker.ShowModal();
 }
 
@@ -63,6 +70,7 @@ UINT ShowShortcut(HWND hOwner, const HookTable* pHooks) {
     dialog.m_pHookTable = pHooks;
     if (dialog.Create(hOwner, kDialogTitle, WS_POPUP | WS_VISIBLE, WS_EX_TOOLWINDOW, 0, 0, 800, 800) == nullptr) return 0;
     dialog.CenterWindow();
+    FocusNamedControl(dialog);
     return dialog.ShowModal();
 }
 
@@ -73,6 +81,7 @@ int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE, LPWSTR pstrCmdLine, int) {
     LPWSTR* argv = ::CommandLineToArgvW(::GetCommandLineW(), &argc);
     const std::wstring sDialog = argc > 1 ? argv[1] : L"msg";
     const std::wstring sLanguage = argc > 2 ? argv[2] : L"EN";
+    g_sFocus = argc > 3 ? argv[3] : L"";
     (void)pstrCmdLine;
 
     DuiLib::CPaintManagerUI::SetInstance(hInstance);
