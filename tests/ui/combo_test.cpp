@@ -117,6 +117,20 @@ TEST_F(ComboTest, TheUserPicksAnItemWithTheMouseInTheDropDown) {
     EXPECT_FALSE(::IsWindow(hDrop));
 }
 
+TEST_F(ComboTest, OpenedFromCodeBeforeTheFirstLayoutTheDropDownStillHangsBelowTheCombo) {
+    uitest::CTestWindow fresh(kSkin, L"UiFreshComboWnd");
+    ASSERT_NE(fresh.CreateAt(60, 60, 360, 260), nullptr);
+    auto* pCombo = fresh.Find<CComboUI>(L"combo");
+    ASSERT_TRUE(pCombo->Activate());  // nothing has been laid out or painted yet
+    RECT rcDrop;
+    ::GetWindowRect(pCombo->GetDropDownWindow(), &rcDrop);
+    RECT rcCombo = pCombo->GetPos();
+    ::MapWindowPoints(fresh, nullptr, reinterpret_cast<POINT*>(&rcCombo), 2);
+    EXPECT_EQ(rcDrop.left, rcCombo.left);
+    EXPECT_EQ(rcDrop.top, rcCombo.bottom);
+    EXPECT_EQ(rcDrop.right - rcDrop.left, 180);
+}
+
 TEST_F(ComboTest, PickingTheCurrentItemOnlyCloses) {
     m_pCombo->SelectItem(2, false, false);
     CListUI* pList = Open(m_pCombo);

@@ -77,6 +77,22 @@ TEST_F(RichEditTest, TypingGoesToANativeWindowOverTheEditAndEachChangeIsAnnounce
     EXPECT_EQ(m_pEdit->GetText(), WindowText(hNative).c_str());
 }
 
+TEST_F(RichEditTest, FocusedFromCodeBeforeTheFirstLayoutTheNativeWindowStillLiesOverTheEdit) {
+    uitest::CTestWindow fresh(kSkin, L"UiFreshEditWnd");
+    ASSERT_NE(fresh.CreateAt(60, 60, 360, 240), nullptr);
+    auto* pEdit = fresh.Find<CRichEditUI>(L"edit");
+    pEdit->SetFocus();  // nothing has been laid out or painted yet
+    const HWND hNative = pEdit->GetNativeWindow();
+    ASSERT_NE(hNative, nullptr);
+    RECT rcNative;
+    ::GetWindowRect(hNative, &rcNative);
+    ::MapWindowPoints(nullptr, fresh, reinterpret_cast<POINT*>(&rcNative), 2);
+    EXPECT_EQ(rcNative.left, pEdit->GetPos().left + 6);
+    EXPECT_EQ(rcNative.right, pEdit->GetPos().right - 6);
+    EXPECT_EQ(WindowText(hNative), L"start");
+    EXPECT_EQ(Selection(hNative), (std::pair<DWORD, DWORD>{0, 5}));
+}
+
 TEST_F(RichEditTest, SetTextAndSetSelFromCodeAreSilentWhetherFocusedOrNot) {
     m_pEdit->SetText(L"abc");
     EXPECT_EQ(m_pEdit->GetText(), L"abc");

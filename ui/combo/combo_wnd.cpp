@@ -54,6 +54,8 @@ RECT CComboWnd::ComputeWindowRect(int cyContent) const {
 bool CComboWnd::Open() {
     CPaintManagerUI* pHostManager = m_pOwner->GetManager();
     if (pHostManager == nullptr || pHostManager->GetPaintWindow() == nullptr) return false;
+    // The drop-down is placed by the combo's position, which a pending layout may still move.
+    pHostManager->UpdateLayout();
     const TListInfoUI& info = *m_pOwner->GetListInfo();
 
     auto* pList = new CListUI;

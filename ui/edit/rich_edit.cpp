@@ -102,6 +102,8 @@ bool CRichEditUI::GetNativeEditRect(RECT& rc) const {
 
 void CRichEditUI::OpenNativeEdit() {
     if (m_pEditWnd != nullptr || m_pManager == nullptr || m_pManager->GetPaintWindow() == nullptr) return;
+    // The native window goes where the edit is: a pending layout may still move it.
+    m_pManager->UpdateLayout();
     TEditWndInit init;
     init.hWndHost = m_pManager->GetPaintWindow();
     const bool bInView = GetNativeEditRect(init.rcEdit);
