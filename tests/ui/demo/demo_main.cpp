@@ -1,5 +1,6 @@
-// The skin library's demo program: "ui_demo.exe [page]" shows the demo window on page 0
-// (controls), 1 (scrolling) or 2 (about) and runs until it is closed.
+// The skin library's demo program: "ui_demo.exe [page] [open|edit]" shows the demo window on
+// page 0 (controls), 1 (scrolling), 2 (about) or 3 (inputs) and runs until it is closed. To look
+// at them, "open" starts with the combo's drop-down open, "edit" with the name being edited.
 #include <windows.h>
 
 #include <cwchar>
@@ -20,6 +21,8 @@ int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE, LPWSTR pstrCmdLine, int) {
         wnd.ShowPage(iPage);
         wnd.CenterWindow();
         wnd.ShowWindow(true, true);
+        if (pstrCmdLine != nullptr && wcsstr(pstrCmdLine, L"open") != nullptr) wnd.OpenComboDropDown();
+        if (pstrCmdLine != nullptr && wcsstr(pstrCmdLine, L"edit") != nullptr) wnd.EditName();
         DuiLib::CPaintManagerUI::MessageLoop();
     }
     DuiLib::CPaintManagerUI::Term();

@@ -1,10 +1,64 @@
 #include "demo_window.h"
 
+#include <iterator>
+
 using namespace DuiLib;
 
 namespace {
 
-constexpr LPCWSTR kNavOptions[] = {L"nav_controls", L"nav_scrolling", L"nav_about"};
+// By page: the navigation option of each page of the "pages" tab layout.
+constexpr LPCWSTR kNavOptions[] = {L"nav_controls", L"nav_scrolling", L"nav_about", L"nav_inputs"};
+
+// Recorded actions shown by the action list: key, text id of the action, delay.
+struct TDemoAction {
+    LPCWSTR pstrKey;
+    LPCWSTR pstrAction;
+    int iDelay;
+};
+constexpr TDemoAction kDemoActions[] = {
+    {L"Ctrl", L"key_down_text", 10}, {L"C", L"key_down_text", 42}, {L"C", L"key_up_text", 85},
+    {L"Ctrl", L"key_up_text", 12},   {L"V", L"key_down_text", 230}, {L"V", L"key_up_text", 64},
+};
+
+void FillInputLists(CPaintManagerUI& pm) {
+    if (auto* pProfiles = static_cast<CListUI*>(pm.FindControl(L"list_profiles"))) {
+        for (int i = 1; i <= 8; ++i) {
+            auto* pRow = new CListLabelElementUI;
+            CDuiString sName;
+            sName.Format(L"Profile %d", i);
+            pRow->SetText(sName);
+            pRow->SetFixedHeight(26);
+            pProfiles->Add(pRow);
+        }
+        pProfiles->SelectItem(0, false, false);
+    }
+    if (auto* pActions = static_cast<CListUI*>(pm.FindControl(L"list_actions"))) {
+        for (const TDemoAction& action : kDemoActions) {
+            CDialogBuilder builder;
+            CControlUI* pRow = builder.Create(L"keylistitem.xml", static_cast<UINT>(0), nullptr, &pm);
+            if (pRow == nullptr) break;
+            pActions->Add(pRow);
+            CDuiString sDelay;
+            sDelay.Format(L"%d ms", action.iDelay);
+            if (CControlUI* pKey = pm.FindSubControlByName(pRow, L"key")) pKey->SetText(action.pstrKey);
+            if (CControlUI* pAction = pm.FindSubControlByName(pRow, L"action")) pAction->SetText(action.pstrAction);
+            if (CControlUI* pDelay = pm.FindSubControlByName(pRow, L"delay")) pDelay->SetText(sDelay);
+        }
+        pActions->SelectItem(1, false, false);
+    }
+}
+
+// What the numeric edits of the program do with each change: digits only, caret at the end.
+void KeepDigits(CRichEditUI* pEdit) {
+    const CDuiString sText = pEdit->GetText();
+    CDuiString sDigits;
+    for (int i = 0; i < sText.GetLength(); ++i) {
+        if (sText[i] >= L'0' && sText[i] <= L'9') sDigits += sText[i];
+    }
+    if (sDigits == sText) return;
+    pEdit->SetText(sDigits);
+    pEdit->SetSel(sDigits.GetLength(), sDigits.GetLength());
+}
 
 }  // namespace
 
@@ -28,14 +82,23 @@ void CDemoWnd::InitWindow() {
             pRows->Add(pRow);
         }
     }
+    FillInputLists(m_PaintManager);
 }
 
 void CDemoWnd::ShowPage(int iPage) {
-    if (iPage < 0 || iPage > 2) return;
+    if (iPage < 0 || iPage >= static_cast<int>(std::size(kNavOptions))) return;
     if (auto* pTabs = static_cast<CTabLayoutUI*>(m_PaintManager.FindControl(L"pages"))) pTabs->SelectItem(iPage);
     if (auto* pOption = static_cast<COptionUI*>(m_PaintManager.FindControl(kNavOptions[iPage]))) {
         pOption->Selected(true, false);
     }
+}
+
+void CDemoWnd::OpenComboDropDown() {
+    if (auto* pCombo = static_cast<CComboUI*>(m_PaintManager.FindControl(L"combo_mode"))) pCombo->Activate();
+}
+
+void CDemoWnd::EditName() {
+    if (CControlUI* pEdit = m_PaintManager.FindControl(L"edit_name")) pEdit->SetFocus();
 }
 
 void CDemoWnd::SetBattery(int iValue) {
@@ -49,16 +112,27 @@ void CDemoWnd::SetBattery(int iValue) {
 
 void CDemoWnd::Notify(TNotifyUI& msg) {
     if (msg.sType == DUI_MSGTYPE_SELECTCHANGED) {
-        for (int i = 0; i < 3; ++i) {
+        for (int i = 0; i < static_cast<int>(std::size(kNavOptions)); ++i) {
             if (msg.pSender->GetName() == kNavOptions[i]) ShowPage(i);
         }
     }
+    const CDuiString sSender = msg.pSender ? msg.pSender->GetName() : CDuiString();
+    if (msg.sType == DUI_MSGTYPE_TEXTCHANGED && sSender == L"edit_dpi") {
+        KeepDigits(static_cast<CRichEditUI*>(msg.pSender));
+    } else if (msg.sType == DUI_MSGTYPE_VALUECHANGED && sSender == L"slider_speed") {
+        CDuiString sValue;
+        sValue.Format(L"%d", static_cast<CSliderUI*>(msg.pSender)->GetValue());
+        if (CControlUI* pValue = m_PaintManager.FindControl(L"slider_value")) pValue->SetText(sValue);
+    }
     // The footer tells what the last action raised.
     if (msg.sType == DUI_MSGTYPE_CLICK || msg.sType == DUI_MSGTYPE_SELECTCHANGED ||
-        msg.sType == DUI_MSGTYPE_CHECKCLICK) {
+        msg.sType == DUI_MSGTYPE_CHECKCLICK || msg.sType == DUI_MSGTYPE_ITEMSELECT ||
+        msg.sType == DUI_MSGTYPE_VALUECHANGED || msg.sType == DUI_MSGTYPE_RETURN) {
         if (CControlUI* pStatus = m_PaintManager.FindControl(L"status")) {
+            CDuiString sStatus = msg.sType + L": " + sSender;
+            if (msg.sType == DUI_MSGTYPE_ITEMSELECT) sStatus += CDuiString(L" ") + std::to_wstring(msg.wParam).c_str();
             pStatus->SetResourceText(false);
-            pStatus->SetText(msg.sType + L": " + msg.pSender->GetName());
+            pStatus->SetText(sStatus);
         }
     }
     WindowImplBase::Notify(msg);

@@ -18,8 +18,12 @@ public:
     void OnClick(DuiLib::TNotifyUI& msg) override;
     LRESULT OnDestroy(UINT uMsg, WPARAM wParam, LPARAM lParam, BOOL& bHandled) override;
 
-    // Shows page 0 (controls), 1 (scrolling) or 2 (about), as its navigation option would.
+    // Shows page 0 (controls), 1 (scrolling), 2 (about) or 3 (inputs), as its navigation option
+    // would.
     void ShowPage(int iPage);
+    // Opens the drop-down of the inputs page's combo; focuses its name edit.
+    void OpenComboDropDown();
+    void EditName();
     DuiLib::CPaintManagerUI& PM() { return m_PaintManager; }
     // Ends the message loop when the window is destroyed (the demo program's main window).
     bool m_bQuitOnDestroy = false;
