@@ -22,7 +22,11 @@ constexpr wchar_t kSkin[] =
     L"   hotimage=\"images/edit_hot.png\" focusedimage=\"images/edit_focused.png\""
     L"   disabledimage=\"images/edit_disabled.png\"/>"
     L" <RichEdit name=\"edit_ro\" height=\"28\" width=\"200\" readonly=\"true\" text=\"fixed\"/>"
-    L" <RichEdit name=\"edit_short\" height=\"28\" width=\"200\" maxchar=\"4\"/>"
+    L" <HorizontalLayout height=\"28\" childpadding=\"8\">"
+    L"  <RichEdit name=\"edit_short\" width=\"100\" maxchar=\"4\"/>"
+    L"  <RichEdit name=\"edit_centred\" width=\"100\" align=\"center\" text=\"42\" bordersize=\"2\""
+    L"    bordercolor=\"#FF00FF00\"/>"
+    L" </HorizontalLayout>"
     L" <Label name=\"label\" height=\"20\"/>"
     L"</VerticalLayout></Window>";
 
@@ -224,6 +228,25 @@ TEST_F(RichEditTest, MaxcharLimitsWhatTheUserTypes) {
     ASSERT_TRUE(uikit::TypeText(pShort, L"123456"));
     EXPECT_EQ(pShort->GetText(), L"1234");
     EXPECT_EQ(CountOf(L"textchanged", L"edit_short"), 4);
+}
+
+TEST_F(RichEditTest, TheNativeWindowKeepsTheAlignmentAndLeavesTheBorderInSight) {
+    auto* pCentred = m_wnd.Find<CRichEditUI>(L"edit_centred");
+    ASSERT_TRUE(uikit::Click(pCentred));
+    const HWND hNative = pCentred->GetNativeWindow();
+    ASSERT_NE(hNative, nullptr);
+    EXPECT_EQ(::GetWindowLongW(hNative, GWL_STYLE) & (ES_CENTER | ES_RIGHT), static_cast<LONG>(ES_CENTER));
+    // The text starts near the middle, where the windowless text was drawn.
+    RECT rcClient;
+    ::GetClientRect(hNative, &rcClient);
+    const LRESULT lPos = ::SendMessageW(hNative, EM_POSFROMCHAR, 0, 0);
+    EXPECT_GT(static_cast<short>(LOWORD(lPos)), rcClient.right / 4);
+    // No padding: the window still lies inside the 2 px border.
+    RECT rcNative;
+    ::GetWindowRect(hNative, &rcNative);
+    ::MapWindowPoints(nullptr, m_wnd, reinterpret_cast<POINT*>(&rcNative), 2);
+    EXPECT_EQ(rcNative.left, pCentred->GetPos().left + 2);
+    EXPECT_EQ(rcNative.right, pCentred->GetPos().right - 2);
 }
 
 TEST_F(RichEditTest, ASelectionSetBeforeTheFocusIsWhereEditingStarts) {

@@ -14,7 +14,7 @@ bool CEditWnd::Open(const TEditWndInit& init) {
     m_crText = CRenderEngine::ToColorRef(init.dwTextColor);
     m_crBk = CRenderEngine::ToColorRef(init.dwBkColor);
     m_hBkBrush.Reset(::CreateSolidBrush(m_crBk));
-    DWORD dwStyle = WS_CHILD | ES_AUTOHSCROLL | ES_LEFT;
+    DWORD dwStyle = WS_CHILD | ES_AUTOHSCROLL | (init.dwAlign & (ES_LEFT | ES_CENTER | ES_RIGHT));
     if (init.bReadOnly) dwStyle |= ES_READONLY;
     if (Create(m_hWndHost, nullptr, dwStyle, 0, init.rcEdit) == nullptr) return false;
     ::SendMessageW(m_hWnd, WM_SETFONT, reinterpret_cast<WPARAM>(init.hFont), FALSE);

@@ -31,6 +31,7 @@ struct TEditWndInit {
     DWORD dwTextColor = 0xFF000000;
     DWORD dwBkColor = 0xFFFFFFFF;
     bool bReadOnly = false;
+    DWORD dwAlign = ES_LEFT;  // ES_LEFT, ES_CENTER or ES_RIGHT, as the windowless text is drawn
     UINT uMaxChar = 0;  // 0: the system's limit
     CDuiString sText;
     int iSelStart = 0;

@@ -71,10 +71,11 @@ void CRichEditUI::SetDisabledImage(LPCWSTR pStrImage) {
 }
 
 bool CRichEditUI::GetNativeEditRect(RECT& rc) const {
+    // The text area, kept off the border (the focused border colour must stay in sight).
     rc = m_rcItem;
-    rc.left += m_rcTextPadding.left;
+    rc.left += m_rcTextPadding.left > m_nBorderSize ? m_rcTextPadding.left : m_nBorderSize;
     rc.top += m_rcTextPadding.top;
-    rc.right -= m_rcTextPadding.right;
+    rc.right -= m_rcTextPadding.right > m_nBorderSize ? m_rcTextPadding.right : m_nBorderSize;
     rc.bottom -= m_rcTextPadding.bottom;
     if (rc.right <= rc.left || rc.bottom <= rc.top || m_pManager == nullptr) return false;
     // One line of the font, centred the way the windowless text is drawn.
@@ -112,6 +113,7 @@ void CRichEditUI::OpenNativeEdit() {
     if (m_dwNativeBkColor != 0) init.dwBkColor = m_dwNativeBkColor;
     else if ((m_dwBackColor >> 24) == 0xFF) init.dwBkColor = m_dwBackColor;
     init.bReadOnly = m_bReadOnly;
+    init.dwAlign = (m_uTextStyle & DT_CENTER) != 0 ? ES_CENTER : ((m_uTextStyle & DT_RIGHT) != 0 ? ES_RIGHT : ES_LEFT);
     init.uMaxChar = m_uMaxChar;
     init.sText = GetText();
     init.iSelStart = static_cast<int>(m_iSelStart);
