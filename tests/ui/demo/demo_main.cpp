@@ -1,6 +1,7 @@
-// The skin library's demo program: "ui_demo.exe [page] [open|edit]" shows the demo window on
-// page 0 (controls), 1 (scrolling), 2 (about) or 3 (inputs) and runs until it is closed. To look
-// at them, "open" starts with the combo's drop-down open, "edit" with the name being edited.
+// The skin library's demo program: "ui_demo.exe [page] [open|edit|menu]" shows the demo window on
+// page 0 (controls), 1 (scrolling), 2 (about), 3 (inputs) or 4 (colours and menus) and runs until
+// it is closed. To look at them, "open" starts with the combo's drop-down open, "edit" with the
+// name being edited, "menu" with the colours page's menu open.
 #include <windows.h>
 
 #include <cwchar>
@@ -23,6 +24,7 @@ int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE, LPWSTR pstrCmdLine, int) {
         wnd.ShowWindow(true, true);
         if (pstrCmdLine != nullptr && wcsstr(pstrCmdLine, L"open") != nullptr) wnd.OpenComboDropDown();
         if (pstrCmdLine != nullptr && wcsstr(pstrCmdLine, L"edit") != nullptr) wnd.EditName();
+        if (pstrCmdLine != nullptr && wcsstr(pstrCmdLine, L"menu") != nullptr) wnd.OpenDemoMenu();
         DuiLib::CPaintManagerUI::MessageLoop();
     }
     DuiLib::CPaintManagerUI::Term();

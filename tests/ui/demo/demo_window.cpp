@@ -7,7 +7,8 @@ using namespace DuiLib;
 namespace {
 
 // By page: the navigation option of each page of the "pages" tab layout.
-constexpr LPCWSTR kNavOptions[] = {L"nav_controls", L"nav_scrolling", L"nav_about", L"nav_inputs"};
+constexpr LPCWSTR kNavOptions[] = {L"nav_controls", L"nav_scrolling", L"nav_about", L"nav_inputs", L"nav_colors"};
+constexpr DWORD kFirstColor = 0xFFFF5400;
 
 // Recorded actions shown by the action list: key, text id of the action, delay.
 struct TDemoAction {
@@ -83,6 +84,51 @@ void CDemoWnd::InitWindow() {
         }
     }
     FillInputLists(m_PaintManager);
+    if (auto* pPalette = static_cast<CColorPaletteUI*>(m_PaintManager.FindControl(L"palette"))) {
+        pPalette->SetSelectColor(kFirstColor);
+        ShowColor(kFirstColor);
+    }
+}
+
+void CDemoWnd::ShowColor(DWORD dwColor) {
+    if (CControlUI* pPreview = m_PaintManager.FindControl(L"color_preview")) pPreview->SetBkColor(0xFF000000 | dwColor);
+    if (CControlUI* pValue = m_PaintManager.FindControl(L"color_value")) {
+        CDuiString sValue;
+        sValue.Format(L"#%06X", static_cast<unsigned>(dwColor & 0xFFFFFF));
+        pValue->SetText(sValue);
+    }
+}
+
+void CDemoWnd::OpenDemoMenu() {
+    CControlUI* pButton = m_PaintManager.FindControl(L"btn_menu");
+    if (pButton == nullptr) return;
+    m_PaintManager.UpdateLayout();
+    RECT rcWindow;
+    ::GetWindowRect(m_hWnd, &rcWindow);
+    const RECT& rcButton = pButton->GetPos();
+    // The previous menu object goes first (closing its window if it is still open).
+    m_pMenu = std::make_unique<CMenuWnd>();
+    m_pMenu->Init(nullptr, L"demo_menu.xml", POINT{rcWindow.left + rcButton.left, rcWindow.top + rcButton.bottom + 2},
+                  &m_PaintManager, &m_menuChecks, eMenuAlignment_Left | eMenuAlignment_Top);
+}
+
+LRESULT CDemoWnd::HandleCustomMessage(UINT uMsg, WPARAM wParam, LPARAM /*lParam*/, BOOL& bHandled) {
+    bHandled = uMsg == UIMSG_MENUCLICK;
+    if (!bHandled || wParam == 0) return 0;
+    auto* pCmd = reinterpret_cast<MenuCmd*>(wParam);
+    const CDuiString sName(pCmd->szName);
+    const CDuiString sUserData(pCmd->szUserData);
+    CPaintManagerUI::DeletePtr(pCmd);
+    auto* pPalette = static_cast<CColorPaletteUI*>(m_PaintManager.FindControl(L"palette"));
+    if (pPalette != nullptr && sName.Find(L"menu_pick_") == 0) {
+        pPalette->SetSelectColor(ParseColor(sUserData));
+        ShowColor(pPalette->GetSelectColor());
+    }
+    if (CControlUI* pStatus = m_PaintManager.FindControl(L"status")) {
+        pStatus->SetResourceText(false);
+        pStatus->SetText(L"menu: " + sName);
+    }
+    return 0;
 }
 
 void CDemoWnd::ShowPage(int iPage) {
@@ -117,6 +163,12 @@ void CDemoWnd::Notify(TNotifyUI& msg) {
         }
     }
     const CDuiString sSender = msg.pSender ? msg.pSender->GetName() : CDuiString();
+    // The preview follows the palette while it is dragged ("Show changes live" in the menu), or
+    // when the drag ends.
+    if ((msg.sType == DUI_MSGTYPE_COLORCHANGED && m_menuChecks[L"menu_live"]) ||
+        msg.sType == DUI_MSGTYPE_COLORCHANGEDBUTTONUP) {
+        ShowColor(static_cast<CColorPaletteUI*>(msg.pSender)->GetSelectColor());
+    }
     if (msg.sType == DUI_MSGTYPE_TEXTCHANGED && sSender == L"edit_dpi") {
         KeepDigits(static_cast<CRichEditUI*>(msg.pSender));
     } else if (msg.sType == DUI_MSGTYPE_VALUECHANGED && sSender == L"slider_speed") {
@@ -147,6 +199,8 @@ void CDemoWnd::OnClick(TNotifyUI& msg) {
         if (pBattery != nullptr) SetBattery(pBattery->GetValue() >= 100 ? 0 : pBattery->GetValue() + 10);
     } else if (sName == L"btn_reset") {
         SetBattery(0);
+    } else if (sName == L"btn_menu") {
+        OpenDemoMenu();
     }
 }
 
