@@ -79,6 +79,20 @@ TEST_F(ComboTest, ItemsComeFromTheSkinAndSelectItemFromCodeNotifiesOnlyWhenAsked
     EXPECT_EQ(m_wnd.PM().GetFocus(), nullptr);
 }
 
+TEST_F(ComboTest, ACombosSkinSelectionHoldsAlsoWhenItIsBuiltIntoALiveWindow) {
+    CDialogBuilder builder;
+    CControlUI* pBuilt = builder.Create(
+        L"<Combo name=\"late\" height=\"28\" selectedid=\"1\"><ListLabelElement text=\"x\"/>"
+        L"<ListLabelElement text=\"y\"/></Combo>",
+        static_cast<UINT>(0), nullptr, &m_wnd.PM(), m_wnd.Find(L"root"));
+    ASSERT_NE(pBuilt, nullptr);
+    auto* pLate = m_wnd.Find<CComboUI>(L"late");
+    ASSERT_EQ(pLate, pBuilt);
+    EXPECT_EQ(pLate->GetCurSel(), 1);
+    EXPECT_EQ(pLate->GetText(), L"y");
+    EXPECT_EQ(m_wnd.Sequence(), Seq{});
+}
+
 TEST_F(ComboTest, TheUserPicksAnItemWithTheMouseInTheDropDown) {
     m_pCombo->SelectItem(0, false, false);
     CListUI* pList = Open(m_pCombo);

@@ -70,8 +70,19 @@ void CComboUI::OnDropDownClosed(int iResult) {
     if (iResult >= 0) SelectItem(iResult, false, true);
 }
 
-void CComboUI::DoInit() {
-    if (m_iInitSel >= 0) SelectItem(m_iInitSel, false, false);
+bool CComboUI::AddAt(CControlUI* pControl, int iIndex) {
+    if (!CListOwnerBase<CContainerUI>::AddAt(pControl, iIndex)) return false;
+    // A combo built into a live window is set up before its items arrive.
+    if (m_bInited) ApplySkinSelection();
+    return true;
+}
+
+void CComboUI::DoInit() { ApplySkinSelection(); }
+
+void CComboUI::ApplySkinSelection() {
+    if (m_iInitSel < 0 || m_iInitSel >= GetCount()) return;
+    SelectItem(m_iInitSel, false, false);
+    m_iInitSel = -1;
 }
 
 void CComboUI::SetManager(CPaintManagerUI* pManager, CControlUI* pParent, bool bInit) {

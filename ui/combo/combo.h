@@ -42,6 +42,7 @@ public:
     // a pick (CComboWnd::kClosed...).
     void OnDropDownClosed(int iResult);
 
+    bool AddAt(CControlUI* pControl, int iIndex) override;
     void DoInit() override;
     void SetManager(CPaintManagerUI* pManager, CControlUI* pParent, bool bInit = true) override;
     void SetPos(RECT rc, bool bNeedInvalidate = true) override;
@@ -56,6 +57,9 @@ public:
     static constexpr int kMaxDropHeight = 300;
 
 private:
+    // Selects the skin's selectedid, silently, once that item exists.
+    void ApplySkinSelection();
+
     int m_iInitSel = -1;  // selectedid from the skin, applied once the items are there
     SIZE m_szDropBox{0, 0};
     DWORD m_dwDropBkColor = 0xFFFFFFFF;
