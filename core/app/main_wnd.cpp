@@ -1,8 +1,11 @@
 #include "main_wnd.h"
 
+#include "about_wnd.h"
+
 #include "model_table.h"
 #include "util/folders.h"
 #include "util/key_services.h"
+#include "util/string_helpers.h"
 
 using namespace DuiLib;
 
@@ -89,6 +92,54 @@ void CMainWnd::OnClick(TNotifyUI& msg) {
         ShowWindow(false, true);  // the program keeps running in the tray
     } else if (msg.pSender == m_pMinBtn) {
         ::SendMessageW(m_hWnd, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    } else if (msg.pSender == m_pAboutBtn) {
+        ShowAbout();
+    }
+}
+
+void CMainWnd::ShowAbout() {
+    CAboutWnd about;
+    about.m_bAutoDelete = false;
+    about.m_iLanId = m_iLanId;
+    about.m_iStartup = m_iStartup;
+    about.m_iFeedback = m_iFeedback;
+    about.m_hOwnerWnd = m_hWnd;
+    about.Create(m_hWnd, nullptr, 0x90000000, 0x80, 0, 0, 800, 800);
+    about.CenterWindow();
+    about.ShowModal();
+}
+
+void CMainWnd::OnTrayIcon(LPARAM lMouseMessage) {
+    if (lMouseMessage == WM_LBUTTONUP)
+        ShowFromTray(false);
+    else if (lMouseMessage == WM_RBUTTONUP)
+        OpenTrayMenu();
+}
+
+void CMainWnd::OpenTrayMenu() {
+    // One tray menu at a time: the previous object goes (closing its window if still open).
+    m_pTrayMenu = std::make_unique<CMenuWnd>();
+    POINT pt;
+    GetCursorPos(&pt);
+    pt.y -= 50;
+    m_pTrayMenu->Init(nullptr, L"traymenu.xml", pt, &m_PaintManager, nullptr, eMenuAlignment_Left | eMenuAlignment_Top);
+    m_pTrayMenu->ResizeMenu();
+}
+
+void CMainWnd::OnMenuClick(const std::wstring& strName) {
+    if (_wcsicmp(strName.c_str(), L"configuration") == 0) {
+        ShowFromTray(true);
+        return;
+    }
+    if (_wcsicmp(strName.c_str(), L"exit") == 0) {
+        ::DestroyWindow(m_hWnd);
+        return;
+    }
+    for (int n = 1; n <= kModelCount; ++n) {
+        const std::wstring prefix = ControlPrefix(n);
+        // A name shorter than a prefix (an empty one too) belongs to no page.
+        if (strName.size() >= prefix.size() && MatchPrefix(strName, prefix))
+            Page(n)->OnKeyMenuClick(strName.c_str());
     }
 }
 

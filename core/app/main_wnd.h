@@ -45,6 +45,13 @@ public:
     void OnFeedbackChanged(WPARAM wParam);
     // Shows the window from the tray, the tray menu or a second instance.
     void ShowFromTray(bool bAlwaysSelect);
+    // The tray icon's callbacks, the tray menu, and a chosen menu item.
+    void OnTrayIcon(LPARAM lMouseMessage);
+    void OpenTrayMenu();
+    void OnMenuClick(const std::wstring& strName);
+    void ShowAbout();
+    DuiLib::CMenuWnd* TrayMenu() { return m_pTrayMenu.get(); }
+    DuiLib::CTrayIcon& TrayIcon() { return m_TrayIcon; }
 
     CPageBase* Page(int n) { return m_pages.Page(n); }
     const HookTable& Hooks() const { return m_HookTable; }
@@ -85,6 +92,9 @@ private:
     HMODULE m_hHookDll = nullptr;
     HookTable m_HookTable;
     int m_bAnyConnected = 0;
+    // Declared before the pages, so the icon goes after them.
+    DuiLib::CTrayIcon m_TrayIcon;
+    std::unique_ptr<DuiLib::CMenuWnd> m_pTrayMenu;
     CModelPages m_pages;
     CReceiverManager m_Receivers{*this};
     std::array<int, kModelCount> m_bConnected{};

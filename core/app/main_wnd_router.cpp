@@ -78,6 +78,18 @@ LRESULT CMainWnd::HandleCustomMessage(UINT uMsg, WPARAM wParam, LPARAM lParam, B
         case WM_SHOWINSTANCE:
             ShowFromTray(true);
             return 0;
+        case WM_TRAYICON:
+            OnTrayIcon(lParam);
+            return 0;
+        case WM_MENUCLICK:
+            if (wParam != 0) {
+                // The record is ours to free, whatever its name.
+                auto* pCmd = reinterpret_cast<MenuCmd*>(wParam);
+                const std::wstring strName(pCmd->szName, wcsnlen(pCmd->szName, _countof(pCmd->szName)));
+                CPaintManagerUI::DeletePtr(pCmd);
+                OnMenuClick(strName);
+            }
+            return 0;
         case WM_DEVICELISTCHANGED:
             UpdateDeviceOptions();
             return 0;

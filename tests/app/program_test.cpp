@@ -117,4 +117,19 @@ TEST_F(ProgramTest, ExitButtonHidesAndACloseRequestEndsWithZeroKeepingTheSetting
     EXPECT_EQ(GetPrivateProfileIntW(L"SETTING", L"lanId", -1, config.c_str()), 2);
 }
 
+TEST_F(ProgramTest, TheTrayMenusExitEndsTheProgramWithZero) {
+    Program program(L"-auto");
+    HWND hwnd = program.Window();
+    ASSERT_NE(hwnd, nullptr);
+    PostMessageW(hwnd, 0x401, 0, WM_RBUTTONUP);  // right click on the tray icon
+    HWND menu = nullptr;
+    ASSERT_TRUE(WaitFor([&] {
+        menu = FindWindowW(L"DuiMenuWnd", nullptr);
+        return menu != nullptr && IsWindowVisible(menu);
+    }));
+    RedrawWindow(menu, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    ClickAt(menu, 85, 4 + 30 + 15);  // the second item, "exit"
+    EXPECT_EQ(program.ExitCode(), 0u);
+}
+
 }  // namespace

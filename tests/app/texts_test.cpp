@@ -1,0 +1,53 @@
+// Every text the main window, its pages, the About dialog and the tray menu show exists in each
+// of the three languages.
+#include "main_window_fixture.h"
+#include "sim_devices.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+using namespace DuiLib;
+
+namespace {
+
+CControlUI* CollectTextIds(CControlUI* pControl, LPVOID pData) {
+    auto* pIds = static_cast<std::set<std::wstring>*>(pData);
+    if (pControl->IsResourceText() && !pControl->GetTextSource().IsEmpty()) pIds->insert(pControl->GetTextSource().str());
+    if (!pControl->GetToolTip().IsEmpty()) pIds->insert(pControl->GetToolTip().str());
+    return nullptr;
+}
+
+void Collect(HWND hwnd, std::set<std::wstring>& ids) {
+    uikit::ManagerOf(hwnd)->GetRoot()->FindControl(&CollectTextIds, &ids, UIFIND_ALL | UIFIND_ME_FIRST);
+}
+
+TEST(AppTexts, EveryLanguageHasEveryTextOfTheWindowItsPagesAboutAndTheTrayMenu) {
+    kit::ResetWorld();
+    FreshSettingsFile();
+    MainWindow wnd(true);
+    std::set<std::wstring> ids = {L"mouse_name_text"};
+    Collect(wnd.hwnd(), ids);
+    uikit::ModalAnswer about([&](CWindowWnd& dlg) {
+        Collect(dlg.GetHWND(), ids);
+        uikit::PressKey(dlg.GetHWND(), VK_ESCAPE);
+    });
+    ASSERT_TRUE(uikit::Click(wnd.hwnd(), L"about_btn"));
+    SendMessageW(wnd.hwnd(), WM_TRAYICON, 0, WM_RBUTTONUP);
+    Collect(wnd->TrayMenu()->GetHWND(), ids);
+    for (const wchar_t* id : {L"no_device_text", L"about_title_text", L"startup_text", L"exit_text", L"page_pending_text"})
+        EXPECT_TRUE(ids.count(id)) << "the skins were read";
+
+    for (const wchar_t* lang : {L"EN", L"CN", L"YUENAN"}) {
+        CLanguageTable table;
+        ASSERT_TRUE(table.LoadFromFile((GetExeFolder() + L"res\\lan\\" + lang + L".xml").c_str()));
+        for (const std::wstring& id : ids) {
+            if (id.rfind(L"MS_", 0) == 0) continue;  // model names show as they are
+            const std::wstring* text = table.Find(id.c_str());
+            EXPECT_TRUE(text != nullptr && !text->empty())
+                << std::string(lang, lang + wcslen(lang)) << " lacks " << std::string(id.begin(), id.end());
+        }
+    }
+}
+
+}  // namespace
