@@ -118,6 +118,11 @@ TEST_F(MenuTest, ItOpensAtThePointSizedToItsVisibleItems) {
     EXPECT_EQ(rc.top, 140);
     EXPECT_EQ(rc.right - rc.left, 150);
     EXPECT_EQ(rc.bottom - rc.top, kItemHeight * 4 + 4);
+    // One menu per object, open or closed.
+    EXPECT_FALSE(pMenu->Init(nullptr, kMenuSkin, POINT{10, 10}, &m_main.PM(), nullptr, kLeftTop));
+    uikit::PressKey(*pMenu, VK_ESCAPE);
+    EXPECT_FALSE(pMenu->Init(nullptr, kMenuSkin, POINT{10, 10}, &m_main.PM(), nullptr, kLeftTop));
+    EXPECT_EQ(OpenMenuWindows(), 0);
 }
 
 TEST_F(MenuTest, AClickPostsTheItemInARecordThatOnlyTheReceiverFrees) {

@@ -47,7 +47,8 @@ CMenuWnd::~CMenuWnd() {
 
 bool CMenuWnd::Init(CMenuElementUI* pOwner, STRINGorID xml, POINT point, CPaintManagerUI* pMainPaintManager,
                     MenuCheckInfo* pMenuCheckInfo, DWORD dwAlignment) {
-    if (m_hWnd != nullptr || xml.IsId() || xml.m_lpstr == nullptr) return false;
+    if (m_bInitCalled || xml.IsId() || xml.m_lpstr == nullptr) return false;
+    m_bInitCalled = true;
     m_pOwner = pOwner;
     m_sSkin = xml.m_lpstr;
     m_hWndNotify = pMainPaintManager != nullptr ? pMainPaintManager->GetPaintWindow() : nullptr;

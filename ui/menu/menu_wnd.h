@@ -36,9 +36,9 @@ public:
     CMenuWnd() = default;
     ~CMenuWnd() override;
 
-    // Builds and shows the menu (once per object; false when a window is already open, the
-    // window cannot be made or the skin has no visible item). pOwner is accepted for callers
-    // that name the item a menu opens from; sub-menus are not supported.
+    // Builds and shows the menu. Once per object: a second call, the window not being made or a
+    // skin without a visible item give false. pOwner is accepted for callers that name the item
+    // a menu opens from; sub-menus are not supported.
     bool Init(CMenuElementUI* pOwner, STRINGorID xml, POINT point, CPaintManagerUI* pMainPaintManager,
               MenuCheckInfo* pMenuCheckInfo = nullptr, DWORD dwAlignment = eMenuAlignment_Left | eMenuAlignment_Top);
     // The menu's items (valid for the object's life once Init has built them), or nullptr.
@@ -70,6 +70,7 @@ private:
     MenuCheckInfo* m_pMenuCheckInfo = nullptr;
     CMenuElementUI* m_pOwner = nullptr;
     DWORD m_dwAlignment = eMenuAlignment_Left | eMenuAlignment_Top;
+    bool m_bInitCalled = false;
     bool m_bClosing = false;
 };
 
