@@ -10,7 +10,7 @@ JOBS=$(nproc 2>/dev/null || echo 2)
 # package conflicts with).
 BASE_PACKAGES=(wine64:wine g++-mingw-w64-x86-64-posix:x86_64-w64-mingw32-g++-posix cmake:cmake make:make
                googletest npm:npm ca-certificates)
-SCREEN_PACKAGES=(xvfb:Xvfb x11-utils:xwininfo imagemagick:import)
+SCREEN_PACKAGES=(xvfb:Xvfb x11-utils:xwininfo imagemagick:import xdotool:xdotool)
 
 log() { printf '\033[1m==> %s\033[0m\n' "$*" >&2; }
 

@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
 # screenshot.sh PREFIX EXE PNG [ARGS...]: starts EXE under Wine on a private Xvfb display,
 # waits until its main window is mapped and painted, writes a PNG of it and ends the program.
+# SHOT_WINDOW_TITLE: the window to wait for (default the main window's title).
+# SHOT_CLICK="x,y": click there (window coordinates) once it is painted, e.g. to open a dialog;
+# the PNG then shows the whole screen, so windows the click opens are in it.
 set -euo pipefail
 prefix=$1 exe=$2 png=$3
 shift 3
@@ -31,5 +34,11 @@ for _ in $(seq 300); do
 done
 [ -n "$id" ] || { echo "screenshot: no window titled '$title' appeared" >&2; exit 1; }
 sleep "$settle"
-import -window "$id" "$png"
+if [ -n "${SHOT_CLICK:-}" ]; then
+  xdotool mousemove --window "$id" "${SHOT_CLICK%,*}" "${SHOT_CLICK#*,}" click 1
+  sleep "$settle"
+  import -window root "$png"
+else
+  import -window "$id" "$png"
+fi
 echo "screenshot: wrote $png"
