@@ -1,6 +1,16 @@
 #include "placeholder_page.h"
 
+#include "model_table.h"
+
 #include <cwchar>
+
+std::atomic<int> CPlaceholderPage::s_iGattNotifications{0};
+
+CPlaceholderPage::CPlaceholderPage(int iModel) : CPageBase(iModel), m_bHasBle(FindModel(iModel)->HasBle()) {
+    if (m_bHasBle) m_BleDevice.SetMatchStrings(kBleVendorMatch, BleProductMatch(iModel));
+}
+
+void CALLBACK CPlaceholderPage::OnGattValueChanged(BTH_LE_GATT_EVENT_TYPE, PVOID, PVOID) { ++s_iGattNotifications; }
 
 void CPlaceholderPage::InitPage() {
     CPageBase::InitPage();

@@ -1,0 +1,47 @@
+// The Bluetooth subscribe timer the main window runs for the pages that leave it to the core,
+// against the simulated Bluetooth LE world; shut-down ends every registration.
+#include "main_window_fixture.h"
+#include "model_table.h"
+#include "sim_ble_world.h"
+#include "sim_devices.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(BleSubscribeTimer, SubscribesOncePerRegistrationAndShutDownEndsIt) {
+    kit::ResetWorld();
+    FreshSettingsFile();
+    blekit::SimBleWorld world;
+    const int iMouse18 = world.AddDevice(blekit::MouseDevice(L"PID&002A", L"c0ffee000018"));
+    world.AddDevice(blekit::MouseDevice(L"PID&0037", L"c0ffee000011"));  // MS_11 delegates its timers
+    auto wnd = std::make_unique<MainWindow>();
+    CPlaceholderPage& page18 = wnd->Page(18);
+    ASSERT_NE(page18.BleDevice(), nullptr);
+    EXPECT_EQ(wnd->Page(10).BleDevice(), nullptr);
+
+    (*wnd)->OnTimer(PageTimer(18, TIMER_BLE_SUBSCRIBE));
+    EXPECT_TRUE(page18.BleDevice()->IsSubscribed());
+    ASSERT_EQ(world.Registrations().size(), 1u);
+    EXPECT_EQ(world.Registrations()[0].iDevice, iMouse18);
+    // Already subscribed: firing again only ends the timer.
+    (*wnd)->OnTimer(PageTimer(18, TIMER_BLE_SUBSCRIBE));
+    EXPECT_EQ(world.Registrations().size(), 1u);
+    EXPECT_EQ(world.CallCount(blekit::Call::RegisterEvent), 1);
+
+    const int before = CPlaceholderPage::s_iGattNotifications;
+    EXPECT_EQ(world.Notify(iMouse18, {0x2A, 0x40, 80, 0}), 1);
+    EXPECT_EQ(CPlaceholderPage::s_iGattNotifications, before + 1);
+
+    // Pages that run their own timers or have no subscribe timer are not subscribed by the core.
+    (*wnd)->OnTimer(PageTimer(11, TIMER_BLE_SUBSCRIBE));
+    (*wnd)->OnTimer(PageTimer(7, TIMER_BLE_SUBSCRIBE));
+    EXPECT_EQ(world.Registrations().size(), 1u);
+
+    DestroyWindow(wnd->hwnd());
+    EXPECT_TRUE(world.Registrations().empty()) << "closing the window ends every registration";
+    wnd.reset();
+    EXPECT_EQ(world.OpenHandles(), 0);
+}
+
+}  // namespace
