@@ -2,8 +2,7 @@
 // start, byte-identical round trips, damaged files, unreadable files, imports and the macro lookup.
 #include "gen1_frames.h"
 #include "gen1_sanitize.h"
-#include "gen1_storage.h"
-#include "gen1_test_util.h"
+#include "gen1_storage_fixture.h"
 #include "name_helpers.h"
 
 #include <gtest/gtest.h>
@@ -16,85 +15,6 @@
 using namespace gen1test;
 
 namespace {
-
-std::wstring Texts(std::wstring_view strId) {
-    if (strId == L"add_profile_text") return L"Profile";
-    if (strId == L"add_macro_text") return L"Macro";
-    return L"?";
-}
-
-template <class Rec>
-std::unique_ptr<Rec> Zeroed() {
-    auto pRec = std::make_unique<Rec>();
-    std::memset(pRec.get(), 0, sizeof(Rec));
-    return pRec;
-}
-
-int32_t IntAt(const std::vector<uint8_t>& bytes, size_t uOffset) {
-    int32_t iValue = 0;
-    std::memcpy(&iValue, bytes.data() + uOffset, sizeof iValue);
-    return iValue;
-}
-
-// One model's storage in a data folder of its own ("Data" inside a scratch folder).
-struct ModelFiles {
-    explicit ModelFiles(int iModel, const std::wstring& strTest)
-        : model(ModelOf(iModel)),
-          scratch(strTest + L"_" + std::to_wstring(iModel)),
-          strDataFolder(scratch / L"Data"),
-          storage(model, strDataFolder + L"\\", Texts) {}
-
-    size_t RecordSize() const { return static_cast<size_t>(model.Layout().RecordSize()); }
-    size_t HeaderSize() const { return static_cast<size_t>(model.Layout().HeaderSize()); }
-    std::wstring ProData() const { return storage.ProDataPath(); }
-    std::wstring MacroData() const { return storage.MacroDataPath(); }
-
-    std::unique_ptr<ProfileRecord> Default(const std::wstring& strName) const {
-        auto pProfile = Zeroed<ProfileRecord>();
-        storage.SetDefaultProfile(*pProfile);
-        CopyName(pProfile->szName, strName);
-        return pProfile;
-    }
-    // A pro.data image of these profiles, written by the test itself.
-    std::vector<uint8_t> FileOf(const std::vector<const ProfileRecord*>& profiles, int32_t iCurProfile,
-                                uint8_t byReserved = 0) const {
-        std::vector<uint8_t> bytes(HeaderSize(), byReserved);
-        std::memcpy(bytes.data(), &iCurProfile, 4);
-        for (const ProfileRecord* pProfile : profiles) {
-            const size_t uAt = bytes.size();
-            bytes.resize(uAt + RecordSize());
-            ToFileRecord(model.Layout(), *pProfile, bytes.data() + uAt);
-        }
-        return bytes;
-    }
-    void PutProData(const std::vector<uint8_t>& bytes) const {
-        CreateDirectoryW(strDataFolder.c_str(), nullptr);
-        CreateDirectoryW(storage.ModelFolder().c_str(), nullptr);
-        ASSERT_TRUE(WriteBytes(ProData(), bytes));
-    }
-    void PutMacroData(const std::vector<uint8_t>& bytes) const {
-        CreateDirectoryW(strDataFolder.c_str(), nullptr);
-        CreateDirectoryW(storage.ModelFolder().c_str(), nullptr);
-        ASSERT_TRUE(WriteBytes(MacroData(), bytes));
-    }
-
-    const Gen1Model& model;
-    ScratchFolder scratch;
-    std::wstring strDataFolder;
-    Gen1Storage storage;
-};
-
-std::unique_ptr<MacroRecord> Macro(const std::wstring& strName, std::initializer_list<MacroAction> actions) {
-    auto pMacro = Zeroed<MacroRecord>();
-    CopyName(pMacro->szName, strName);
-    for (const MacroAction& action : actions) pMacro->stActions[pMacro->iActionNum++] = action;
-    return pMacro;
-}
-
-std::vector<uint8_t> BytesOf(const MacroRecord& macro) {
-    const auto* p = reinterpret_cast<const uint8_t*>(&macro);
-    return std::vector<uint8_t>(p, p + sizeof macro);
-}
 
 TEST(Gen1Storage, FirstStartWritesOneDefaultProfile) {
     for (int iModel : kGen1Models) {
@@ -212,8 +132,6 @@ TEST(Gen1Storage, ProfilesRoundTripByteForByte) {
         EXPECT_EQ(ReadBytes(files.ProData()), scribbled);
     }
 }
-
-enum class Aside { None, Moved, Copied };
 
 // Damaged files each leave a whole profile and a valid index, with the damaged original kept.
 TEST(Gen1Storage, DamagedProDataIsRepaired) {
