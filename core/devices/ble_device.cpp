@@ -70,12 +70,18 @@ void CBleDevice::SetMatchStrings(std::wstring_view vid, std::wstring_view pid) {
     std::lock_guard lock(m_lock);
     strVid = std::move(upperVid);
     strPid = std::move(upperPid);
+    // A link that comes up may be another mouse, or this one under a new address: the next
+    // write or subscription lists the devices afresh.
+    BleAddress = {};
+    iAddressCount = 0;
 }
 
 void CBleDevice::ClearMatchStrings() {
     std::lock_guard lock(m_lock);
     strVid.clear();
     strPid.clear();
+    BleAddress = {};
+    iAddressCount = 0;
 }
 
 std::wstring CBleDevice::Vid() const {

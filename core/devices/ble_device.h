@@ -38,7 +38,8 @@ public:
 
     // The owner sets its match strings when its Bluetooth link comes up ("VID&02045E" and its
     // product text, e.g. "PID&0037"; kept upper case) and clears them when it goes down. While
-    // either is empty, Write and Subscribe do nothing.
+    // either is empty, Write and Subscribe do nothing. Both forget the address list, so the
+    // first write after a link change lists the connected devices again.
     void SetMatchStrings(std::wstring_view vid, std::wstring_view pid);
     void ClearMatchStrings();
     std::wstring Vid() const;

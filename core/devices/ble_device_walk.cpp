@@ -43,7 +43,7 @@ bool ReadProperty(const BleSetupApi& setup, HDEVINFO hSet, SP_DEVINFO_DATA& devi
 bool InterfacePath(const BleSetupApi& setup, HDEVINFO hSet, DWORD dwIndex, std::wstring& strPath) {
     SP_DEVICE_INTERFACE_DATA iface = {};
     iface.cbSize = sizeof iface;
-    if (!setup.SetupDiEnumDeviceInterfaces(hSet, nullptr, &kGuidBluetoothLeDeviceInterface, dwIndex, &iface))
+    if (!setup.SetupDiEnumDeviceInterfaces(hSet, nullptr, &kGuidBluetoothGattServiceInterface, dwIndex, &iface))
         return false;
     DWORD dwRequired = 0;
     if (setup.SetupDiGetDeviceInterfaceDetailW(hSet, &iface, nullptr, 0, &dwRequired, nullptr) ||
@@ -92,7 +92,7 @@ int WalkMatchingBleDevices(const BlePlatform& platform, const BleMatch& match,
                            const std::function<bool(BleOpenDevice&)>& visit) {
     const BleSetupApi& setup = *platform.pSetupApi;
     DeviceInfoList interfaces =
-        OpenDeviceList(setup, kGuidBluetoothLeDeviceInterface, DIGCF_PRESENT | DIGCF_DEVICEINTERFACE);
+        OpenDeviceList(setup, kGuidBluetoothGattServiceInterface, DIGCF_PRESENT | DIGCF_DEVICEINTERFACE);
     if (!interfaces.valid()) return 0;
 
     int iEnumerated = 0;

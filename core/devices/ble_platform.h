@@ -16,8 +16,10 @@
 // {E0CBF06C-CD8B-4647-BB8A-263B43F0F974}: the device setup class of Bluetooth devices.
 inline constexpr GUID kGuidDevClassBluetooth = {
     0xE0CBF06C, 0xCD8B, 0x4647, {0xBB, 0x8A, 0x26, 0x3B, 0x43, 0xF0, 0xF9, 0x74}};
-// {6E3BB679-4372-40C8-9EAA-4509DF260CD8}: the interface class of Bluetooth LE devices.
-inline constexpr GUID kGuidBluetoothLeDeviceInterface = {
+// {6E3BB679-4372-40C8-9EAA-4509DF260CD8}: the interface class of Bluetooth LE GATT services.
+// The device walk lists one interface per service of a device, which is why only the first
+// service's characteristics are used and why registrations are made on a service's handle.
+inline constexpr GUID kGuidBluetoothGattServiceInterface = {
     0x6E3BB679, 0x4372, 0x40C8, {0x9E, 0xAA, 0x45, 0x09, 0xDF, 0x26, 0x0C, 0xD8}};
 
 // The Win32 calls of the device walks, one pointer each, named as Windows names them.

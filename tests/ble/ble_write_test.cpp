@@ -74,6 +74,19 @@ TEST_F(BleWrite, ListsTheAddressesItselfWhenNoneAreListedYet) {
     EXPECT_EQ(device.AddressCount(), 1);
 }
 
+TEST_F(BleWrite, TheFirstFrameAfterTheLinkComesBackReachesAMouseWithANewAddress) {
+    const int iFirst = AddMouse(kAddress1);
+    LinkUp();
+    ASSERT_EQ(Send(Frame(8)), 1);
+    device.ClearMatchStrings();  // link down; the mouse comes back under another address
+    world.RemoveDevice(iFirst);
+    const int iSecond = AddMouse(kAddress2);
+    LinkUp();
+    EXPECT_EQ(Send(Frame(8)), 1);
+    ASSERT_FALSE(world.ValueWrites().empty());
+    EXPECT_EQ(world.ValueWrites().back().iDevice, iSecond);
+}
+
 TEST_F(BleWrite, UsesTheListedAddressesWithoutWalkingTheDevicesAgain) {
     AddMouse(kAddress1);
     LinkUp();
