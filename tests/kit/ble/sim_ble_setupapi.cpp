@@ -18,7 +18,7 @@ HDEVINFO WINAPI SimGetClassDevs(const GUID* pGuid, PCWSTR, HWND, DWORD dwFlags) 
     DeviceListSnapshot snapshot;
     snapshot.bInterfaces = (dwFlags & DIGCF_DEVICEINTERFACE) != 0;
     bool bBluetoothClass = !snapshot.bInterfaces && pGuid && IsEqualGUID(*pGuid, kGuidDevClassBluetooth);
-    bool bLeInterfaces = snapshot.bInterfaces && pGuid && IsEqualGUID(*pGuid, kGuidBluetoothLeDeviceInterface);
+    bool bLeInterfaces = snapshot.bInterfaces && pGuid && IsEqualGUID(*pGuid, kGuidBluetoothGattServiceInterface);
     // Without DIGCF_PRESENT the system would also list devices that are gone; the program never asks.
     if ((dwFlags & DIGCF_PRESENT) && (bBluetoothClass || bLeInterfaces)) {
         for (int id = 0; id < static_cast<int>(s.devices.size()); ++id) {
@@ -98,9 +98,9 @@ BOOL WINAPI SimEnumDeviceInterfaces(HDEVINFO hSet, PSP_DEVINFO_DATA, const GUID*
     DeviceListSnapshot* pList = ListOf(s, hSet);
     if (pList == nullptr || !pList->bInterfaces) return Fail(ERROR_INVALID_HANDLE);
     if (pData == nullptr || pData->cbSize != sizeof(SP_DEVICE_INTERFACE_DATA)) return Fail(ERROR_INVALID_USER_BUFFER);
-    if (pGuid == nullptr || !IsEqualGUID(*pGuid, kGuidBluetoothLeDeviceInterface)) return Fail(ERROR_NO_MORE_ITEMS);
+    if (pGuid == nullptr || !IsEqualGUID(*pGuid, kGuidBluetoothGattServiceInterface)) return Fail(ERROR_NO_MORE_ITEMS);
     if (dwIndex >= pList->ids.size()) return Fail(ERROR_NO_MORE_ITEMS);
-    pData->InterfaceClassGuid = kGuidBluetoothLeDeviceInterface;
+    pData->InterfaceClassGuid = kGuidBluetoothGattServiceInterface;
     pData->Flags = SPINT_ACTIVE;
     pData->Reserved = dwIndex + 1;
     return TRUE;
