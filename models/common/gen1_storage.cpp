@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <span>
 
 namespace {
 
@@ -29,6 +30,15 @@ std::unique_ptr<Rec> ZeroedRecord() {
 void AppendBytes(std::vector<uint8_t>& out, const void* pData, size_t uSize) {
     const auto* pBytes = static_cast<const uint8_t*>(pData);
     out.insert(out.end(), pBytes, pBytes + uSize);
+}
+
+// The macro a button's entry carries, unnamed: its loop count, action count and actions.
+std::unique_ptr<MacroRecord> CarriedMacro(const KeyEntry& entry) {
+    std::unique_ptr<MacroRecord> pMacro = ZeroedRecord<MacroRecord>();
+    pMacro->iLoopCount = entry.iLoopCount;
+    pMacro->iActionNum = entry.wActionNum;
+    std::memcpy(pMacro->stActions, entry.stActions, sizeof pMacro->stActions);
+    return pMacro;
 }
 
 }  // namespace
@@ -245,19 +255,24 @@ ProfileRecord* Gen1Storage::ImportProfile(const std::wstring& strPath, ProfileLi
     if (pResult != nullptr) *pResult = eResult;
     if (eResult != ImportResult::Imported) return nullptr;
 
+    // A carried macro goes to the mouse in the macro frame as any other: one that frame cannot
+    // hold refuses the whole file before anything is added.
+    for (const KeyEntry& entry : std::span(pProfile->stKeys, kButtonCount)) {
+        if (entry.byFunction == kFunctionMacro && !MacroFitsFrame(m_model, *CarriedMacro(entry))) {
+            if (pResult != nullptr) *pResult = ImportResult::DoesNotFit;
+            return nullptr;
+        }
+    }
+
     CopyName(pProfile->szName, MakeUniqueName(profiles, NameOf(pProfile->szName)));
     bool bMacrosAdded = false;
-    for (int i = 0; i < kButtonCount; ++i) {
-        KeyEntry& entry = pProfile->stKeys[i];
+    for (KeyEntry& entry : std::span(pProfile->stKeys, kButtonCount)) {
         if (entry.byFunction != kFunctionMacro) continue;
         // Every macro button brings a macro of its own, even when an equal one exists.
-        std::unique_ptr<MacroRecord> pMacro = ZeroedRecord<MacroRecord>();
+        std::unique_ptr<MacroRecord> pMacro = CarriedMacro(entry);
         const std::wstring strName = MakeUniqueName(macros, NameOf(entry.szMacroName));
         CopyName(pMacro->szName, strName);
         CopyName(entry.szMacroName, strName);
-        pMacro->iLoopCount = entry.iLoopCount;
-        pMacro->iActionNum = entry.wActionNum;
-        std::memcpy(pMacro->stActions, entry.stActions, sizeof pMacro->stActions);
         entry.iMacroIndex = static_cast<int32_t>(macros.size());
         macros.push_back(std::move(pMacro));
         bMacrosAdded = true;

@@ -63,7 +63,8 @@ public:
     ImportResult ReadProfileFile(const std::wstring& strPath, ProfileRecord& profile) const;
     // The page's import: the record is appended under a free name, and each macro button gets a
     // macro of its own (made unique) appended to the macro list, which is then saved. Returns the
-    // new profile, or nullptr when the file was refused (nothing changes then).
+    // new profile, or nullptr when the file was refused (nothing changes then); a carried macro
+    // that would not fit the model's macro frame refuses the whole file as DoesNotFit.
     ProfileRecord* ImportProfile(const std::wstring& strPath, ProfileList& profiles, MacroList& macros,
                                  ImportResult* pResult = nullptr);
 
