@@ -53,7 +53,10 @@ void CMainWnd::InitWindow() {
     ::SendMessageW(m_hWnd, WM_SETICON, ICON_BIG,
                  reinterpret_cast<LPARAM>(LoadIconW(CPaintManagerUI::GetInstance(), MAKEINTRESOURCEW(107))));
     InitSettings();
+    // The tray icon and the caption carry the program's name in the chosen language. Under a
+    // shell that refuses the icon the program carries on without it.
     const std::wstring name = ProgramText(L"mouse_name_text");
+    m_TrayIcon.CreateTrayIcon(m_hWnd, 107, name.c_str(), 0);
     ::SetWindowTextW(m_hWnd, name.c_str());
 
     m_pMinBtn = m_PaintManager.FindControl(L"min_btn");

@@ -17,6 +17,9 @@ void CMainWnd::AssignReceiver(ReceiverKind kind, int iModel, const HidDevicePtr&
         page->SetWirelessHandles(hDevice, hOSDDevice);
     else
         page->SetWireless4kHandles(hDevice, hOSDDevice);
+    // The tab buttons change only through the tab refresh, asked for while the model's tab is
+    // not shown yet.
+    if (!Connected(iModel)) ::PostMessageW(m_hWnd, WM_DEVICELISTCHANGED, 0, 0);
 }
 
 void CMainWnd::DispatchReport(ReceiverKind kind, int iModel, const uint8_t* pReport) {

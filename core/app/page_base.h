@@ -45,7 +45,9 @@ public:
     // The page's timers, for the pages that run them themselves.
     virtual void HandleTimer(UINT_PTR uId);
     virtual void OnWireless4kTimeout();
-    // Polling thread: an acknowledgement read on a receiver; a send loop is waiting for it.
+    // Polling thread: an acknowledgement read on a receiver; a send loop is waiting for it. The
+    // same report reaches OnDeviceEvent/OnDeviceEvent4k later on the UI thread; those must not
+    // set m_bAck for it again, or a late copy could acknowledge the next frame.
     virtual void RecordAcknowledgement(int iEventWord, int iValue);
     // The page's Bluetooth LE access and notification callback, for the pages that have them.
     virtual CBleDevice* BleDevice() { return nullptr; }

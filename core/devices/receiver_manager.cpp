@@ -97,6 +97,7 @@ void CReceiverManager::Open(ReceiverKind kind) {
     {
         std::lock_guard<std::mutex> guard(m_lock);
         ++state.uGeneration;
+        ++state.iOpenings;
         state.bIdentified.fill(false);
         for (auto& m : state.iModel) m = -1;
         for (ReceiverRecord& r : state.byModel) r = {};
@@ -186,11 +187,14 @@ void CReceiverManager::HandleReport(ReceiverKind kind, int iSlot, unsigned uGene
     KindState& state = State(kind);
     if (m_bStopPolling || uGeneration != state.uGeneration) return;  // read by an earlier opening
     const size_t s = static_cast<size_t>(iSlot);
+    // Read just before the interface was removed: the receiver is gone, its report with it.
+    if (!state.osd[s].hOSDDevice) return;
 
     // Pairing: the command interface of the same receiver carries the same instance token.
     for (int j = 0; j < state.iDeviceCount; ++j) {
         ReceiverRecord& device = state.device[static_cast<size_t>(j)];
-        if (!EqualNoCase(device.szToken, state.osd[s].szToken)) continue;
+        // A path without an instance token pairs with nothing.
+        if (device.szToken.empty() || !EqualNoCase(device.szToken, state.osd[s].szToken)) continue;
         {
             std::lock_guard<std::mutex> guard(m_lock);
             device.hOSDDevice = state.osd[s].hOSDDevice;

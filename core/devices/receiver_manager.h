@@ -80,6 +80,8 @@ public:
 
     // For tests and diagnostics.
     int PollingThreadCount(ReceiverKind kind) const;
+    // How many times the kind has been opened.
+    int OpenCount(ReceiverKind kind) const { return State(kind).iOpenings; }
     int DeviceCount(ReceiverKind kind) const;
     int OSDCount(ReceiverKind kind) const;
     // The model fixed for an event slot: 1..24, 0 when fixed as none, -1 while not identified.
@@ -103,6 +105,7 @@ private:
         std::array<bool, kReceiverTableSize> bIdentified{};
         std::array<std::atomic<int>, kReceiverTableSize> iModel{};  // model slot / 4K index, -1 none
         unsigned uGeneration = 0;
+        int iOpenings = 0;
     };
     struct ThreadStart;
 

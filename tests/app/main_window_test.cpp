@@ -2,6 +2,7 @@
 // all 24 ranges, the tab refresh, settings and languages.
 #include "device_timing.h"
 #include "device_change.h"
+#include "page_policy.h"
 #include "main_window_fixture.h"
 #include "model_table.h"
 #include "sim_devices.h"
@@ -53,6 +54,50 @@ TEST_F(MainWindowTest, StartUpSetsEveryPageUpInOrderAndLoadsHookDll) {
     GetWindowRect(wnd.hwnd(), &rc);
     EXPECT_EQ(rc.right - rc.left, 800);
     EXPECT_EQ(rc.bottom - rc.top, 572);
+}
+
+struct ShellCall {
+    DWORD message;
+    UINT uCallbackMessage;
+    bool bIcon;
+    std::wstring tip;
+};
+std::vector<ShellCall> g_shellCalls;
+BOOL WINAPI RecordShell(DWORD message, PNOTIFYICONDATAW data) {
+    g_shellCalls.push_back({message, data->uCallbackMessage, data->hIcon != nullptr, data->szTip});
+    return TRUE;
+}
+
+TEST_F(MainWindowTest, TheTrayIconComesWithTheWindowAndGoesWithIt) {
+    g_shellCalls.clear();
+    const auto previous = CTrayIcon::SetShellNotify(&RecordShell);
+    {
+        MainWindow wnd;
+        ASSERT_FALSE(g_shellCalls.empty());
+        EXPECT_EQ(g_shellCalls[0].message, static_cast<DWORD>(NIM_ADD));
+        EXPECT_EQ(g_shellCalls[0].uCallbackMessage, WM_TRAYICON);
+        EXPECT_TRUE(g_shellCalls[0].bIcon);
+        EXPECT_EQ(g_shellCalls[0].tip, L"ORVEK Gaming Driver");
+        EXPECT_TRUE(wnd->TrayIcon().IsVisible());
+    }
+    EXPECT_EQ(g_shellCalls.back().message, static_cast<DWORD>(NIM_DELETE));
+    CTrayIcon::SetShellNotify(previous);
+}
+
+TEST_F(MainWindowTest, NotificationsOfAPagesControlsReachThatPageOnly) {
+    MainWindow wnd;
+    wnd.ClearCalls();
+    CControlUI* title10 = wnd.Page(10).FindPageControl(L"title");
+    ASSERT_NE(title10, nullptr);
+    CPaintManagerUI* pm = uikit::ManagerOf(wnd.hwnd());
+    pm->SendNotify(title10, DUI_MSGTYPE_CLICK);
+    pm->SendNotify(title10, DUI_MSGTYPE_WINDOWINIT);  // no entry: dropped
+    pm->SendNotify(title10, DUI_MSGTYPE_MOUSEENTER);
+    EXPECT_EQ(wnd.Page(10).m_calls, std::vector<std::wstring>{L"OnClick ms_10_title"});
+    for (int n = 1; n <= kModelCount; ++n) {
+        if (n == 10) continue;
+        EXPECT_TRUE(wnd.Page(n).m_calls.empty()) << n;
+    }
 }
 
 TEST_F(MainWindowTest, RoutesDriverMessagesToTheirPageAsOneWord) {
@@ -355,18 +400,57 @@ TEST_F(MainWindowTest, DeviceChangeIsReadWithinItsHeaderAndPassedToTheBluetoothP
 }
 
 TEST_F(MainWindowTest, ReceiverArrivalsOpenTheirKindOnceAfterTheLastInterface) {
-    Timing().uReceiverArrivalMs = 50;
+    Timing().uReceiverArrivalMs = 150;
     MainWindow wnd;
-    EXPECT_EQ(wnd->Receivers().OSDCount(ReceiverKind::Wireless), 0);
+    CReceiverManager& receivers = wnd->Receivers();
+    const int opened24 = receivers.OpenCount(ReceiverKind::Wireless);
+    const int opened4k = receivers.OpenCount(ReceiverKind::Wireless4k);
+    // Interfaces arriving one after another within the delay restart it each time.
     kit::PlugReceiverAndNotify(wnd.hwnd(), kit::ReceiverKind::Wireless);
+    uikit::PumpUntilIdle(60);
+    Sleep(60);
+    kit::PlugReceiverAndNotify(wnd.hwnd(), kit::ReceiverKind::Wireless);
+    uikit::PumpUntilIdle(60);
+    Sleep(60);
     kit::PlugReceiverAndNotify(wnd.hwnd(), kit::ReceiverKind::Wireless4k);
+    EXPECT_EQ(receivers.OpenCount(ReceiverKind::Wireless), opened24) << "still waiting for the last arrival";
     EXPECT_TRUE(uikit::PumpUntil([&] {
-        return wnd->Receivers().OSDCount(ReceiverKind::Wireless) == 1 &&
-               wnd->Receivers().OSDCount(ReceiverKind::Wireless4k) == 1;
+        return receivers.OSDCount(ReceiverKind::Wireless) == 2 && receivers.OSDCount(ReceiverKind::Wireless4k) == 1;
     }, 3000));
-    EXPECT_EQ(wnd->Receivers().PollingThreadCount(ReceiverKind::Wireless), 1);
-    EXPECT_EQ(wnd->Receivers().PollingThreadCount(ReceiverKind::Wireless4k), 1);
+    uikit::PumpUntilIdle(400);
+    EXPECT_EQ(receivers.OpenCount(ReceiverKind::Wireless), opened24 + 1) << "opened once";
+    EXPECT_EQ(receivers.OpenCount(ReceiverKind::Wireless4k), opened4k + 1);
+    EXPECT_EQ(receivers.PollingThreadCount(ReceiverKind::Wireless), 2);
+    EXPECT_EQ(receivers.PollingThreadCount(ReceiverKind::Wireless4k), 1);
     Timing().uReceiverArrivalMs = 1000;
+}
+
+// The core's policy per model, as the receivers and the timers must apply it.
+TEST(PagePolicies, EachModelCountsItsLinksAndAnnouncesAsItsGenerationDoes) {
+    struct Row { int model; bool ble; bool fourK; bool update; bool every; bool inlineTimers; unsigned kinds; };
+    const Row rows[] = {
+        {1, false, false, false, false, true, 4},  {2, false, false, false, false, true, 4},
+        {3, false, true, true, false, false, 5},   {4, false, true, true, false, false, 5},
+        {5, false, true, true, false, true, 5},    {6, true, true, true, true, false, 5},
+        {7, false, true, true, false, true, 5},    {8, true, true, true, true, false, 6},
+        {9, false, true, true, false, true, 5},    {10, false, false, false, false, true, 4},
+        {11, true, true, true, true, false, 6},    {12, false, true, true, true, false, 5},
+        {13, false, true, true, true, false, 5},   {14, true, true, true, true, false, 6},
+        {15, true, true, true, true, false, 6},    {16, true, true, true, true, false, 6},
+        {17, true, true, true, true, false, 6},    {18, true, true, true, true, true, 6},
+        {19, true, true, true, true, true, 6},     {20, true, true, true, true, true, 6},
+        {21, true, true, true, true, false, 6},    {22, true, true, true, true, true, 6},
+        {23, true, true, true, true, true, 6},     {24, true, true, true, true, false, 6},
+    };
+    for (const Row& r : rows) {
+        const PagePolicy& p = PolicyOf(r.model);
+        EXPECT_EQ(p.bBleCountsOnline, r.ble) << r.model;
+        EXPECT_EQ(p.b4kCountsOnline, r.fourK) << r.model;
+        EXPECT_EQ(p.bUpdateLinkControls, r.update) << r.model;
+        EXPECT_EQ(p.bAnnounceEveryChange, r.every) << r.model;
+        EXPECT_EQ(p.eTimers == TimerHandling::Inline, r.inlineTimers) << r.model;
+        EXPECT_EQ(p.uTimerKinds, r.kinds) << r.model;
+    }
 }
 
 }  // namespace

@@ -171,4 +171,15 @@ TEST(VersionText, ShowsEachPartInFullAndNothingForAMalformedBlock) {
     EXPECT_EQ(FileVersionText(GetModuleHandleW(nullptr)), L"");  // this test program has no version resource
 }
 
+TEST(VersionText, TheProgramShowsItsOwnVersion) {
+    wchar_t exe[MAX_PATH];
+    GetModuleFileNameW(nullptr, exe, MAX_PATH);
+    std::wstring program(exe);
+    program = program.substr(0, program.find_last_of(L'\\') + 1) + L"OrvekDriver.exe";
+    HMODULE module = LoadLibraryExW(program.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    ASSERT_NE(module, nullptr);
+    EXPECT_EQ(FileVersionText(module), L"1.0.0.0");
+    FreeLibrary(module);
+}
+
 }  // namespace

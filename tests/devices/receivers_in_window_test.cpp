@@ -95,6 +95,50 @@ TEST_F(ReceiversInWindow, UnplugDropsTheLinkAtOnceAndReplugIdentifiesAgain) {
     ASSERT_TRUE(uikit::PumpUntil([&] { return page.m_bWireless == 1 && Option(wnd, 2)->IsVisible(); }, 3000));
 }
 
+TEST_F(ReceiversInWindow, AReportReadJustBeforeTheUnplugDoesNotBringTheLinkBack) {
+    const kit::Receiver r = kit::PlugReceiver(kit::ReceiverKind::Wireless);
+    MainWindow wnd;
+    CPlaceholderPage& page = wnd.Page(10);
+    kit::QueueEvent(r.eventId, 0x36, 0x10, 1);
+    ASSERT_TRUE(uikit::PumpUntil([&] { return page.m_bWireless == 1; }, 3000));
+    // The polling thread reads one more report; before the UI thread gets to it, the receiver goes.
+    kit::QueueEvent(r.eventId, 0x36, 0x40, 80);
+    const ULONGLONG end = GetTickCount64() + 3000;
+    while (simhid_pending_input(r.eventId) != 0 && GetTickCount64() < end) Sleep(1);
+    ASSERT_EQ(simhid_pending_input(r.eventId), 0);
+    kit::UnplugReceiverAndNotify(wnd.hwnd(), r);
+    EXPECT_EQ(page.m_bWireless, 0);
+    uikit::PumpUntilIdle(200);
+    EXPECT_EQ(page.m_bWireless, 0);
+    EXPECT_EQ(page.m_bOnline, 0);
+    EXPECT_FALSE(HasCall(page, L"OnDeviceEvent 0x4036"));
+}
+
+TEST_F(ReceiversInWindow, LinkControlsFollowTheLinksWhereThePageHasThem) {
+    const kit::Receiver slow = kit::PlugReceiver(kit::ReceiverKind::Wireless);
+    const kit::Receiver slow3 = kit::PlugReceiver(kit::ReceiverKind::Wireless);
+    const kit::Receiver fast = kit::PlugReceiver(kit::ReceiverKind::Wireless4k);
+    MainWindow wnd;
+    wnd.ClearCalls();
+    kit::QueueEvent(slow.eventId, 0x10, 0x10, 1);   // MS_1: no link controls of its own
+    kit::QueueEvent(slow3.eventId, 0x21, 0x10, 1);  // MS_3 on 2.4 GHz
+    kit::QueueEvent(fast.eventId, 0x21, 0x10, 1);   // MS_3 on the 4K receiver too
+    ASSERT_TRUE(uikit::PumpUntil([&] {
+        return wnd.Page(1).m_bWireless == 1 && wnd.Page(3).m_bWireless == 1 && wnd.Page(3).m_bWireless4k == 1;
+    }, 3000));
+    EXPECT_FALSE(HasCall(wnd.Page(1), L"UpdateLinkControls"));
+    EXPECT_TRUE(HasCall(wnd.Page(3), L"UpdateLinkControls"));
+    EXPECT_TRUE(wnd.Page(3).m_pWireless4kIcon->IsVisible());
+
+    wnd.ClearCalls();
+    kit::UnplugReceiverAndNotify(wnd.hwnd(), fast);
+    EXPECT_EQ(wnd.Page(3).m_bWireless4k, 0);
+    EXPECT_FALSE(wnd.Page(3).m_pWireless4kIcon->IsVisible());
+    EXPECT_TRUE(HasCall(wnd.Page(3), L"UpdateLinkControls"));
+    EXPECT_EQ(wnd.Page(3).m_bOnline, 1) << "still on 2.4 GHz";
+    EXPECT_EQ(wnd.Page(3).m_bWireless, 1);
+}
+
 TEST_F(ReceiversInWindow, FourKLinkTimesOutThroughThePage) {
     Timing().uPresenceTimeoutMs = 100;
     const kit::Receiver r = kit::PlugReceiver(kit::ReceiverKind::Wireless4k);
