@@ -32,6 +32,18 @@ void AppendBytes(std::vector<uint8_t>& out, const void* pData, size_t uSize) {
     out.insert(out.end(), pBytes, pBytes + uSize);
 }
 
+// Keeps a damaged data file aside before anything replaces it: moved when it holds no whole
+// record, copied when whole records come before a partial tail (the file then stays until the
+// next save rewrites it). A file that cannot be kept is never written over in this run.
+LoadResult KeepDamaged(const std::wstring& strPath, size_t uWholeRecords, std::atomic<bool>& bReadOnly) {
+    const bool bKept = uWholeRecords == 0 ? MoveAside(strPath) : CopyAside(strPath);
+    if (!bKept) {
+        bReadOnly = true;
+        return LoadResult::Unreadable;
+    }
+    return uWholeRecords == 0 ? LoadResult::Replaced : LoadResult::TailDropped;
+}
+
 // The macro a button's entry carries, unnamed: its loop count, action count and actions.
 std::unique_ptr<MacroRecord> CarriedMacro(const KeyEntry& entry) {
     std::unique_ptr<MacroRecord> pMacro = ZeroedRecord<MacroRecord>();
@@ -155,22 +167,21 @@ LoadResult Gen1Storage::LoadProData(ProfileList& profiles, ProDataHeader& header
         StartWithDefault(profiles, header);
         return LoadResult::Unreadable;
     }
+    if (eRead == ReadStatus::NotFound) {
+        StartWithDefault(profiles, header);
+        WriteProData(profiles, header);
+        return LoadResult::Created;
+    }
     const size_t uHeaderSize = static_cast<size_t>(m_layout.HeaderSize());
     const size_t uRecordSize = static_cast<size_t>(m_layout.RecordSize());
     const size_t uRecords = bytes.size() >= uHeaderSize ? (bytes.size() - uHeaderSize) / uRecordSize : 0;
-    if (eRead == ReadStatus::NotFound || uRecords == 0) {
-        const LoadResult eResult = eRead == ReadStatus::NotFound ? LoadResult::Created : LoadResult::Replaced;
-        if (eResult == LoadResult::Replaced && !MoveAside(strPath)) {
-            m_bProDataReadOnly = true;  // cannot keep the damaged file: do not overwrite it
-            StartWithDefault(profiles, header);
-            return LoadResult::Unreadable;
-        }
+    const bool bDamaged = uRecords == 0 || bytes.size() != uHeaderSize + uRecords * uRecordSize;
+    const LoadResult eResult = bDamaged ? KeepDamaged(strPath, uRecords, m_bProDataReadOnly) : LoadResult::Loaded;
+    if (uRecords == 0) {
         StartWithDefault(profiles, header);
-        WriteProData(profiles, header);
+        if (eResult == LoadResult::Replaced) WriteProData(profiles, header);
         return eResult;
     }
-    const bool bTail = bytes.size() != uHeaderSize + uRecords * uRecordSize;
-    if (bTail) CopyAside(strPath);
 
     std::memcpy(&header.iCurProfile, bytes.data(), sizeof header.iCurProfile);
     header.reserved.assign(bytes.begin() + sizeof header.iCurProfile, bytes.begin() + static_cast<ptrdiff_t>(uHeaderSize));
@@ -181,7 +192,7 @@ LoadResult Gen1Storage::LoadProData(ProfileList& profiles, ProDataHeader& header
         profiles.push_back(std::move(pProfile));
     }
     if (header.iCurProfile < 0 || static_cast<size_t>(header.iCurProfile) >= uRecords) header.iCurProfile = 0;
-    return bTail ? LoadResult::TailDropped : LoadResult::Loaded;
+    return eResult;
 }
 
 MacroRecord* Gen1Storage::AddMacroRecord(MacroList& macros) {
@@ -217,20 +228,15 @@ LoadResult Gen1Storage::LoadMacroData(MacroList& macros) {
         case ReadStatus::Ok: break;
     }
     const size_t uRecords = bytes.size() / sizeof(MacroRecord);
-    if (bytes.size() % sizeof(MacroRecord) != 0) {
-        // A file without a whole record has nothing to keep in place; one with a partial tail
-        // stays until the next save rewrites it.
-        const bool bAside = uRecords == 0 ? MoveAside(strPath) : CopyAside(strPath);
-        if (uRecords == 0 && !bAside) m_bMacroDataReadOnly = true;
-    }
+    const bool bDamaged = bytes.size() % sizeof(MacroRecord) != 0;
+    const LoadResult eResult = bDamaged ? KeepDamaged(strPath, uRecords, m_bMacroDataReadOnly) : LoadResult::Loaded;
     for (size_t i = 0; i < uRecords; ++i) {
         std::unique_ptr<MacroRecord> pMacro = ZeroedRecord<MacroRecord>();
         std::memcpy(pMacro.get(), bytes.data() + i * sizeof(MacroRecord), sizeof(MacroRecord));
         SanitizeMacro(*pMacro);
         macros.push_back(std::move(pMacro));
     }
-    if (bytes.size() % sizeof(MacroRecord) == 0) return LoadResult::Loaded;
-    return uRecords == 0 ? LoadResult::Replaced : LoadResult::TailDropped;
+    return eResult;
 }
 
 bool Gen1Storage::ExportProfile(const ProfileRecord& profile, const std::wstring& strPath) const {

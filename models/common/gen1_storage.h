@@ -22,11 +22,13 @@ using TextResolver = std::function<std::wstring(std::wstring_view strTextId)>;
 enum class LoadResult : uint8_t {
     Loaded,       // the file was read whole
     TailDropped,  // a partial record at the end was dropped; the file was copied aside first
+                  // (to the first free ".bad", ".bad1", ...) and the next save rewrites it
     Created,      // no file: one default profile, written at once (macros: an empty list, no file)
     Replaced,     // no whole record: the file was renamed aside; profiles start from a default
                   // written at once, macros from an empty list
-    Unreadable,   // the file exists but cannot be read: it is left alone and never saved over;
-                  // profiles run on an in-memory default, macros on an empty list
+    Unreadable,   // the file cannot be read, or it is damaged and no copy of it could be kept: it
+                  // is left alone and never saved over in this run; the list holds the whole
+                  // records read, else profiles run on an in-memory default, macros on an empty list
 };
 
 enum class ImportResult : uint8_t { Imported, Unreadable, TooShort, DoesNotFit };

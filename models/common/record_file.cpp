@@ -100,12 +100,36 @@ std::wstring JoinPath(const std::wstring& strFolder, const std::wstring& strName
     return strFolder + L"\\" + strName;
 }
 
-std::wstring AsidePath(const std::wstring& strPath) { return strPath + L".bad"; }
+std::wstring AsidePath(const std::wstring& strPath, int iNumber) {
+    return iNumber == 0 ? strPath + L".bad" : strPath + L".bad" + std::to_wstring(iNumber);
+}
+
+namespace {
+
+// Tries keep(aside name) on each free aside name in turn. A name taken between the look and the
+// attempt moves on to the next; any other failure ends the search.
+template <class Keep>
+bool KeepAside(const std::wstring& strPath, Keep keep) {
+    for (int i = 0; i < kAsideNameCount; ++i) {
+        const std::wstring strAside = AsidePath(strPath, i);
+        if (GetFileAttributesW(strAside.c_str()) != INVALID_FILE_ATTRIBUTES) continue;
+        if (keep(strAside)) return true;
+        const DWORD dwError = GetLastError();
+        if (dwError != ERROR_FILE_EXISTS && dwError != ERROR_ALREADY_EXISTS) return false;
+    }
+    return false;
+}
+
+}  // namespace
 
 bool MoveAside(const std::wstring& strPath) {
-    return MoveFileExW(strPath.c_str(), AsidePath(strPath).c_str(), MOVEFILE_REPLACE_EXISTING) != FALSE;
+    return KeepAside(strPath, [&](const std::wstring& strAside) {
+        return MoveFileExW(strPath.c_str(), strAside.c_str(), 0) != FALSE;  // never over a kept copy
+    });
 }
 
 bool CopyAside(const std::wstring& strPath) {
-    return CopyFileW(strPath.c_str(), AsidePath(strPath).c_str(), FALSE) != FALSE;
+    return KeepAside(strPath, [&](const std::wstring& strAside) {
+        return CopyFileW(strPath.c_str(), strAside.c_str(), TRUE) != FALSE;
+    });
 }

@@ -22,9 +22,13 @@ bool EnsureFolder(const std::wstring& strFolder);
 // strFolder and strName joined by exactly one backslash.
 std::wstring JoinPath(const std::wstring& strFolder, const std::wstring& strName);
 
-// The name a damaged file is kept under: strPath + ".bad".
-std::wstring AsidePath(const std::wstring& strPath);
-// Renames a damaged file aside (replacing an older one kept there), or copies it aside when it
-// stays in use. True on success.
+// Damaged files are kept as strPath + ".bad", then ".bad1", ".bad2", ...: a copy kept by an
+// earlier run is never replaced. The search for a free name stops after this many names.
+constexpr int kAsideNameCount = 100;
+// The iNumber-th name a damaged file can be kept under (0 is ".bad").
+std::wstring AsidePath(const std::wstring& strPath, int iNumber);
+// Renames a damaged file to the first free aside name, or copies it there when the file stays in
+// place. False when no name was free or the rename or copy failed: nothing is kept then, and the
+// caller must not write over the file.
 bool MoveAside(const std::wstring& strPath);
 bool CopyAside(const std::wstring& strPath);
