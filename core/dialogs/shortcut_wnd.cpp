@@ -28,6 +28,18 @@ BYTE ModifierBitOfKey(WPARAM wParam) {
     }
 }
 
+// The modifiers held down right now (a modifier pressed before the key field took the focus
+// never reaches the hook, but counts for the key pressed with it).
+BYTE HeldModifierBits() {
+    BYTE byBits = 0;
+    const auto held = [](int vk) { return (GetAsyncKeyState(vk) & 0x8000) != 0; };
+    if (held(VK_LCONTROL) || held(VK_RCONTROL)) byBits |= kModifierCtrl;
+    if (held(VK_LSHIFT) || held(VK_RSHIFT)) byBits |= kModifierShift;
+    if (held(VK_LMENU) || held(VK_RMENU)) byBits |= kModifierAlt;
+    if (held(VK_LWIN) || held(VK_RWIN)) byBits |= kModifierWin;
+    return byBits;
+}
+
 }  // namespace
 
 void CShortcutWnd::OnFinalMessage(HWND hWnd) { FinishDialogWindow(this, hWnd); }
@@ -91,7 +103,7 @@ void CShortcutWnd::OnClick(TNotifyUI& msg) {
 
 void CShortcutWnd::StartCapture() {
     m_bCapturing = true;
-    m_byHeldModifiers = 0;
+    m_byHeldModifiers = HeldModifierBits();
     ShowKey();
     if (m_pHookTable == nullptr) return;
     if (m_pHookTable->pfnInstallHook != nullptr) {

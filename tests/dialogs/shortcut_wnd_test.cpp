@@ -274,4 +274,20 @@ TEST_F(ShortcutWithHookDllTest, TypingCtrlCCapturesCtrlPlusC) {
     EXPECT_EQ(shortcut.byUsage, 0x06);
 }
 
+TEST_F(ShortcutWithHookDllTest, AModifierHeldBeforeTheFieldTakesTheFocusCountsToo) {
+    Shortcut shortcut;
+    EXPECT_TRUE(Run(shortcut, &m_hooks, [&](HWND hWnd) {
+        SendKey(VK_LSHIFT, true);  // held while the person clicks into the field
+        uikit::PumpUntilIdle(100);
+        ASSERT_TRUE(uikit::Click(hWnd, L"edit_key"));
+        SendKey('V', true);
+        SendKey('V', false);
+        SendKey(VK_LSHIFT, false);
+        uikit::PumpUntil([&] { return KeyFieldText(hWnd) == L"V"; });
+        uikit::Click(hWnd, L"btn_ok");
+    }));
+    EXPECT_EQ(shortcut.byModifiers, kModifierShift);
+    EXPECT_EQ(shortcut.byUsage, 0x19);
+}
+
 }  // namespace
