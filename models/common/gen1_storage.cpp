@@ -1,5 +1,6 @@
 #include "gen1_storage.h"
 
+#include "file_lock.h"
 #include "gen1_frames.h"
 #include "gen1_sanitize.h"
 #include "key_macro.h"
@@ -126,7 +127,7 @@ ProfileRecord* Gen1Storage::AddDefaultProfile(ProfileList& profiles) const {
 }
 
 bool Gen1Storage::SaveProData(const ProfileList& profiles, const ProDataHeader& header) {
-    std::lock_guard<std::mutex> lock(m_fileLock);
+    const FileLock lock(ProDataPath());
     return WriteProData(profiles, header);
 }
 
@@ -157,7 +158,7 @@ void Gen1Storage::StartWithDefault(ProfileList& profiles, ProDataHeader& header)
 }
 
 LoadResult Gen1Storage::LoadProData(ProfileList& profiles, ProDataHeader& header) {
-    std::lock_guard<std::mutex> lock(m_fileLock);
+    const FileLock lock(ProDataPath());
     const std::wstring strPath = ProDataPath();
     std::vector<uint8_t> bytes;
     const ReadStatus eRead = ReadWholeFile(strPath, bytes);
@@ -205,7 +206,7 @@ MacroRecord* Gen1Storage::AddMacroRecord(MacroList& macros) {
 }
 
 bool Gen1Storage::SaveMacroData(const MacroList& macros) {
-    std::lock_guard<std::mutex> lock(m_fileLock);
+    const FileLock lock(MacroDataPath());
     return WriteMacroData(macros);
 }
 
@@ -219,7 +220,7 @@ bool Gen1Storage::WriteMacroData(const MacroList& macros) {
 }
 
 LoadResult Gen1Storage::LoadMacroData(MacroList& macros) {
-    std::lock_guard<std::mutex> lock(m_fileLock);
+    const FileLock lock(MacroDataPath());
     const std::wstring strPath = MacroDataPath();
     std::vector<uint8_t> bytes;
     switch (ReadWholeFile(strPath, bytes)) {

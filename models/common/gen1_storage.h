@@ -1,8 +1,8 @@
 // A first-generation model's data files: "pro.data" (a ProDataHeader, then the profiles in the
 // model's file layout) and "macro.data" (240-byte macro records) in the model's folder of the
 // data folder, plus exported profiles ("*.pro") and macros ("*.macro") of one raw record each.
-// One object per page; saves may come from the UI thread, the worker and the polling threads and
-// are serialised here.
+// Saves may come from the UI thread, the worker and the polling threads, and from other objects on
+// the same folder (the macro editor, the picker): each load and save holds the file's FileLock.
 #pragma once
 
 #include "gen1_model.h"
@@ -10,7 +10,6 @@
 
 #include <atomic>
 #include <functional>
-#include <mutex>
 #include <string>
 #include <string_view>
 
@@ -87,7 +86,6 @@ private:
     const ProfileLayout& m_layout;
     std::wstring m_strDataFolder;
     TextResolver m_resolveText;
-    std::mutex m_fileLock;
     std::atomic<bool> m_bProDataReadOnly{false};
     std::atomic<bool> m_bMacroDataReadOnly{false};
 };

@@ -1,5 +1,7 @@
 #include "record_file.h"
 
+#include "file_lock.h"
+
 #include <windows.h>
 
 namespace {
@@ -55,6 +57,8 @@ ReadStatus ReadWholeFile(const std::wstring& strPath, std::vector<uint8_t>& byte
 }
 
 bool WriteFileAtomically(const std::wstring& strPath, const std::vector<uint8_t>& bytes) {
+    // The temporary name is fixed per file, so only one writer of the file may use it at a time.
+    const FileLock lock(strPath);
     const std::wstring strTemp = strPath + L".tmp";
     bool bWritten = false;
     {

@@ -12,8 +12,8 @@ enum class ReadStatus : uint8_t { Ok, NotFound, Failed };
 // failure (sharing, access, read error, absurd size) is Failed.
 ReadStatus ReadWholeFile(const std::wstring& strPath, std::vector<uint8_t>& bytes);
 
-// Writes the bytes to strPath + ".tmp" and moves that over strPath. False when anything failed;
-// the target is then as it was.
+// Writes the bytes to strPath + ".tmp" and moves that over strPath, holding the file's FileLock.
+// False when anything failed; the target is then as it was.
 bool WriteFileAtomically(const std::wstring& strPath, const std::vector<uint8_t>& bytes);
 
 // Creates the folder and any missing parent; true when it exists afterwards.
