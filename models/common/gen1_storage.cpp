@@ -117,8 +117,12 @@ void Gen1Storage::SetDefaultProfile(ProfileRecord& p) const {
     ClearUnstoredFields(m_layout, p);
 }
 
+std::wstring Gen1Storage::NameOrNew(std::wstring_view strName, std::wstring_view strTextId, size_t uListSize) const {
+    return strName.empty() ? Text(strTextId) + std::to_wstring(uListSize + 1) : std::wstring(strName);
+}
+
 ProfileRecord* Gen1Storage::AddDefaultProfile(ProfileList& profiles) const {
-    const std::wstring strBase = Text(L"add_profile_text") + std::to_wstring(profiles.size() + 1);
+    const std::wstring strBase = NameOrNew({}, L"add_profile_text", profiles.size());
     std::unique_ptr<ProfileRecord> pProfile = ZeroedRecord<ProfileRecord>();
     SetDefaultProfile(*pProfile);
     CopyName(pProfile->szName, MakeUniqueName(profiles, strBase));
@@ -197,7 +201,7 @@ LoadResult Gen1Storage::LoadProData(ProfileList& profiles, ProDataHeader& header
 }
 
 MacroRecord* Gen1Storage::AddMacroRecord(MacroList& macros) {
-    const std::wstring strBase = Text(L"add_macro_text") + std::to_wstring(macros.size() + 1);
+    const std::wstring strBase = NameOrNew({}, L"add_macro_text", macros.size());
     std::unique_ptr<MacroRecord> pMacro = ZeroedRecord<MacroRecord>();
     CopyName(pMacro->szName, MakeUniqueName(macros, strBase));
     macros.push_back(std::move(pMacro));
@@ -271,13 +275,15 @@ ProfileRecord* Gen1Storage::ImportProfile(const std::wstring& strPath, ProfileLi
         }
     }
 
-    CopyName(pProfile->szName, MakeUniqueName(profiles, NameOf(pProfile->szName)));
+    CopyName(pProfile->szName,
+             MakeUniqueName(profiles, NameOrNew(NameOf(pProfile->szName), L"add_profile_text", profiles.size())));
     bool bMacrosAdded = false;
     for (KeyEntry& entry : std::span(pProfile->stKeys, kButtonCount)) {
         if (entry.byFunction != kFunctionMacro) continue;
         // Every macro button brings a macro of its own, even when an equal one exists.
         std::unique_ptr<MacroRecord> pMacro = CarriedMacro(entry);
-        const std::wstring strName = MakeUniqueName(macros, NameOf(entry.szMacroName));
+        const std::wstring strName =
+            MakeUniqueName(macros, NameOrNew(NameOf(entry.szMacroName), L"add_macro_text", macros.size()));
         CopyName(pMacro->szName, strName);
         CopyName(entry.szMacroName, strName);
         entry.iMacroIndex = static_cast<int32_t>(macros.size());
@@ -312,7 +318,7 @@ MacroRecord* Gen1Storage::ImportMacro(const std::wstring& strPath, MacroList& ma
     const ImportResult eResult = ReadMacroFile(strPath, *pMacro);
     if (pResult != nullptr) *pResult = eResult;
     if (eResult != ImportResult::Imported) return nullptr;
-    CopyName(pMacro->szName, MakeUniqueName(macros, NameOf(pMacro->szName)));
+    CopyName(pMacro->szName, MakeUniqueName(macros, NameOrNew(NameOf(pMacro->szName), L"add_macro_text", macros.size())));
     macros.push_back(std::move(pMacro));
     SaveMacroData(macros);
     return macros.back().get();

@@ -63,9 +63,10 @@ public:
     // Reads the first record of a profile file into profile (untouched unless Imported).
     ImportResult ReadProfileFile(const std::wstring& strPath, ProfileRecord& profile) const;
     // The page's import: the record is appended under a free name, and each macro button gets a
-    // macro of its own (made unique) appended to the macro list, which is then saved. Returns the
-    // new profile, or nullptr when the file was refused (nothing changes then); a carried macro
-    // that would not fit the model's macro frame refuses the whole file as DoesNotFit.
+    // macro of its own (made unique) appended to the macro list, which is then saved; an empty
+    // profile or macro name is named as a new profile or macro would be. Returns the new profile,
+    // or nullptr when the file was refused (nothing changes then); a carried macro that would not
+    // fit the model's macro frame refuses the whole file as DoesNotFit.
     ProfileRecord* ImportProfile(const std::wstring& strPath, ProfileList& profiles, MacroList& macros,
                                  ImportResult* pResult = nullptr);
 
@@ -73,11 +74,15 @@ public:
     bool ExportMacro(const MacroRecord& macro, const std::wstring& strPath) const;
     // A macro that would not fit the model's macro frame is refused as DoesNotFit.
     ImportResult ReadMacroFile(const std::wstring& strPath, MacroRecord& macro) const;
-    // The editor's import: appended under a free name and saved; nullptr when refused.
+    // The editor's import: appended under a free name (an empty one named as a new macro) and
+    // saved; nullptr when refused.
     MacroRecord* ImportMacro(const std::wstring& strPath, MacroList& macros, ImportResult* pResult = nullptr);
 
 private:
     std::wstring Text(std::wstring_view strTextId) const;
+    // strName, or when it is empty the base name of a new record: the text of strTextId
+    // ("add_profile_text", "add_macro_text") followed by the list's size + 1.
+    std::wstring NameOrNew(std::wstring_view strName, std::wstring_view strTextId, size_t uListSize) const;
     void StartWithDefault(ProfileList& profiles, ProDataHeader& header) const;
     bool WriteProData(const ProfileList& profiles, const ProDataHeader& header);
     bool WriteMacroData(const MacroList& macros);

@@ -73,4 +73,83 @@ TEST(Gen1Import, AProfileCarryingAMacroItsFrameCannotHoldIsRefusedWhole) {
     }
 }
 
+// A record without a name gets the name a new one would get: the language text of
+// "add_profile_text" or "add_macro_text" and the list's size + 1, made unique in the list.
+TEST(Gen1Import, ARecordWithoutANameIsNamedAsANewOne) {
+    for (int iModel : kGen1Models) {
+        ModelFiles files(iModel, L"import_unnamed");
+        const struct {
+            const char* pszCase;
+            bool bProfile;  // a profile file, else a macro file
+            const wchar_t* pszStored;
+            std::vector<std::wstring> listed;
+            const wchar_t* pszNamed;
+        } rows[] = {
+            {"unnamed profile", true, L"", {L"A"}, L"Profile2"},
+            {"unnamed profile, its new name taken", true, L"", {L"A", L"profile3"}, L"Profile3_1"},
+            {"named profile", true, L"Own", {L"A"}, L"Own"},
+            {"unnamed macro", false, L"", {L"A"}, L"Macro2"},
+            {"unnamed macro, its new name taken", false, L"", {L"MACRO2"}, L"Macro2_1"},
+            {"named macro", false, L"Own", {L"A"}, L"Own"},
+        };
+        for (const auto& row : rows) {
+            SCOPED_TRACE("MS_" + std::to_string(iModel) + ": " + row.pszCase);
+            const std::wstring strFile = files.scratch / L"unnamed.rec";
+            ProfileList profiles;
+            MacroList macros;
+            std::wstring_view strNamed;
+            if (row.bProfile) {
+                ASSERT_TRUE(files.storage.ExportProfile(*files.Default(row.pszStored), strFile));
+                for (const std::wstring& strName : row.listed) profiles.push_back(files.Default(strName));
+                ProfileRecord* pImported = files.storage.ImportProfile(strFile, profiles, macros);
+                ASSERT_NE(pImported, nullptr);
+                strNamed = NameOf(pImported->szName);
+            } else {
+                ASSERT_TRUE(files.storage.ExportMacro(*Macro(row.pszStored, {{4, 1, 10}}), strFile));
+                for (const std::wstring& strName : row.listed) macros.push_back(Macro(strName, {}));
+                MacroRecord* pImported = files.storage.ImportMacro(strFile, macros);
+                ASSERT_NE(pImported, nullptr);
+                strNamed = NameOf(pImported->szName);
+            }
+            EXPECT_EQ(strNamed, row.pszNamed);
+        }
+    }
+}
+
+// Unnamed macros a profile carries are named in button order, each against the list as it grows;
+// the buttons name the macros made for them.
+TEST(Gen1Import, UnnamedCarriedMacrosAreNamedAsNewOnes) {
+    for (int iModel : kGen1Models) {
+        SCOPED_TRACE("MS_" + std::to_string(iModel));
+        ModelFiles files(iModel, L"import_unnamed_carried");
+        auto pSource = files.Default(L"Carrier");
+        CarryMacro(pSource->stKeys[2], L"", 0);
+        CarryMacro(pSource->stKeys[4], L"Named", 0);
+        CarryMacro(pSource->stKeys[6], L"", 0);
+        const std::wstring strFile = files.scratch / L"carrier.pro";
+        ASSERT_TRUE(files.storage.ExportProfile(*pSource, strFile));
+
+        ProfileList profiles;
+        MacroList macros;
+        macros.push_back(Macro(L"x", {}));
+        macros.push_back(Macro(L"macro3", {}));
+        ProfileRecord* pImported = files.storage.ImportProfile(strFile, profiles, macros);
+        ASSERT_NE(pImported, nullptr);
+        ASSERT_EQ(macros.size(), 5u);
+        const struct {
+            int iButton;
+            const wchar_t* pszName;
+        } rows[] = {{2, L"Macro3_1"}, {4, L"Named"}, {6, L"Macro5"}};
+        for (const auto& row : rows) {
+            const KeyEntry& entry = pImported->stKeys[row.iButton];
+            EXPECT_EQ(NameOf(entry.szMacroName), row.pszName) << row.iButton;
+            ASSERT_GE(entry.iMacroIndex, 2);
+            EXPECT_EQ(NameOf(macros.at(static_cast<size_t>(entry.iMacroIndex))->szName), row.pszName) << row.iButton;
+        }
+        const std::vector<uint8_t> file = ReadBytes(files.MacroData());
+        ASSERT_EQ(file.size(), 5 * sizeof(MacroRecord));
+        EXPECT_EQ(std::vector<uint8_t>(file.begin() + 4 * 240, file.end()), BytesOf(*macros[4]));
+    }
+}
+
 }  // namespace
