@@ -244,6 +244,12 @@ LoadResult Gen1Storage::LoadMacroData(MacroList& macros) {
     return eResult;
 }
 
+PageDataLoad Gen1Storage::LoadPageData(ProfileList& profiles, ProDataHeader& header, MacroList& macros) {
+    PageDataLoad load{LoadProData(profiles, header), LoadMacroData(macros)};
+    for (std::unique_ptr<ProfileRecord>& pProfile : profiles) ClampMacroIndexes(*pProfile, macros.size());
+    return load;
+}
+
 bool Gen1Storage::ExportProfile(const ProfileRecord& profile, const std::wstring& strPath) const {
     std::vector<uint8_t> bytes(static_cast<size_t>(m_layout.RecordSize()));
     ToFileRecord(m_layout, profile, bytes.data());

@@ -30,6 +30,12 @@ enum class LoadResult : uint8_t {
                   // records read, else profiles run on an in-memory default, macros on an empty list
 };
 
+// What the page's start found in each of its two files.
+struct PageDataLoad {
+    LoadResult eProfiles;
+    LoadResult eMacros;
+};
+
 enum class ImportResult : uint8_t { Imported, Unreadable, TooShort, DoesNotFit };
 
 class Gen1Storage {
@@ -57,6 +63,11 @@ public:
     MacroRecord* AddMacroRecord(MacroList& macros);
     bool SaveMacroData(const MacroList& macros);
     LoadResult LoadMacroData(MacroList& macros);
+
+    // The page's start: LoadProData, then LoadMacroData, then every button whose macro index
+    // names no macro of the list gets -1 (ClampMacroIndexes), so no index from pro.data reaches
+    // past the macro list whatever macro.data held.
+    PageDataLoad LoadPageData(ProfileList& profiles, ProDataHeader& header, MacroList& macros);
 
     // Exported profile: one record in the model's file layout.
     bool ExportProfile(const ProfileRecord& profile, const std::wstring& strPath) const;

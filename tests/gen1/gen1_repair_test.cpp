@@ -164,4 +164,58 @@ TEST(Gen1Repair, TheSaveAfterADroppedTailWritesWholeRecordsOnly) {
     }
 }
 
+// The page's start loads both files and leaves no macro index of a button past the macro list,
+// whatever state macro.data is in.
+TEST(Gen1Repair, ThePageLoadLeavesNoMacroIndexPastTheMacroList) {
+    enum class MacroFile { TwoMacros, Missing, OneAndATail, Locked };
+    const struct {
+        const char* pszCase;
+        MacroFile eFile;
+        LoadResult eMacros;
+        size_t uMacros;
+    } rows[] = {
+        {"two macros", MacroFile::TwoMacros, LoadResult::Loaded, 2},
+        {"no macro.data", MacroFile::Missing, LoadResult::Created, 0},
+        {"one macro and a partial one", MacroFile::OneAndATail, LoadResult::TailDropped, 1},
+        {"macro.data unreadable", MacroFile::Locked, LoadResult::Unreadable, 0},
+    };
+    for (int iModel : kGen1Models) {
+        for (const auto& row : rows) {
+            SCOPED_TRACE("MS_" + std::to_string(iModel) + ": " + row.pszCase);
+            ModelFiles files(iModel, L"page_load");
+            auto pFirst = files.Default(L"First");
+            auto pSecond = files.Default(L"Second");
+            const int32_t stored[] = {0, 1, 2, 7};  // indexes in the first profile's buttons 1 to 4
+            for (int i = 0; i < 4; ++i) pFirst->stKeys[i].iMacroIndex = stored[i];
+            pSecond->stKeys[9].iMacroIndex = 1;
+            files.PutProData(files.FileOf({pFirst.get(), pSecond.get()}, 1));
+            std::vector<uint8_t> macroData = BytesOf(*Macro(L"M1", {{4, 1, 10}}));
+            const std::vector<uint8_t> second = BytesOf(*Macro(L"M2", {{5, 1, 10}}));
+            macroData.insert(macroData.end(), second.begin(), second.end());
+            if (row.eFile == MacroFile::OneAndATail) macroData.resize(300);
+            if (row.eFile != MacroFile::Missing) files.PutMacroData(macroData);
+            HANDLE hLock = INVALID_HANDLE_VALUE;
+            if (row.eFile == MacroFile::Locked)
+                hLock = CreateFileW(files.MacroData().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+
+            ProfileList profiles;
+            ProDataHeader header;
+            MacroList macros;
+            const PageDataLoad load = files.storage.LoadPageData(profiles, header, macros);
+            if (hLock != INVALID_HANDLE_VALUE) CloseHandle(hLock);
+            EXPECT_EQ(load.eProfiles, LoadResult::Loaded);
+            EXPECT_EQ(load.eMacros, row.eMacros);
+            ASSERT_EQ(macros.size(), row.uMacros);
+            ASSERT_EQ(profiles.size(), 2u);
+            EXPECT_EQ(header.iCurProfile, 1);
+            for (int i = 0; i < 4; ++i) {
+                const int32_t iExpected = static_cast<size_t>(stored[i]) < row.uMacros ? stored[i] : -1;
+                EXPECT_EQ(profiles[0]->stKeys[i].iMacroIndex, iExpected) << "button " << i + 1;
+            }
+            EXPECT_EQ(profiles[1]->stKeys[9].iMacroIndex, row.uMacros > 1 ? 1 : -1);
+            EXPECT_EQ(profiles[1]->stKeys[0].iMacroIndex, -1);
+        }
+    }
+}
+
 }  // namespace
