@@ -8,8 +8,10 @@ JOBS=$(nproc 2>/dev/null || echo 2)
 # Each entry is PACKAGE or PACKAGE:COMMAND; with a command, the package is only installed when
 # the command is missing (a machine may have npm from another source, which Debian's npm
 # package conflicts with).
-BASE_PACKAGES=(wine64:wine g++-mingw-w64-x86-64-posix:x86_64-w64-mingw32-g++-posix cmake:cmake make:make
-               googletest npm:npm ca-certificates)
+# Wine comes with what it recommends (its fonts among them: the skins' text is measured with
+# them); "wine" brings the wine command itself.
+BASE_PACKAGES=(wine:wine wine64 fonts-wine g++-mingw-w64-x86-64-posix:x86_64-w64-mingw32-g++-posix cmake:cmake
+               make:make googletest npm:npm ca-certificates)
 SCREEN_PACKAGES=(xvfb:Xvfb x11-utils:xwininfo imagemagick:import xdotool:xdotool)
 
 log() { printf '\033[1m==> %s\033[0m\n' "$*" >&2; }
@@ -33,7 +35,7 @@ ensure_packages() {
   [ "$(id -u)" -ne 0 ] && sudo=sudo
   export DEBIAN_FRONTEND=noninteractive
   $sudo apt-get update -qq
-  $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+  $sudo apt-get install -y -qq "${missing[@]}" >/dev/null
 }
 
 configure_and_build() {
