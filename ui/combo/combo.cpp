@@ -201,15 +201,6 @@ void CComboUI::PaintStatusImage(HDC hDC) {
     if (!pImage->IsEmpty()) DrawImage(hDC, *pImage);
 }
 
-void CComboUI::PaintText(HDC hDC) {
-    const CDuiString sText = GetText();
-    if (sText.IsEmpty()) return;
-    RECT rc = m_rcItem;
-    rc.left += m_rcTextPadding.left;
-    rc.top += m_rcTextPadding.top;
-    rc.right -= m_rcTextPadding.right;
-    rc.bottom -= m_rcTextPadding.bottom;
-    CRenderEngine::DrawText(hDC, m_pManager, rc, sText, GetPaintTextColor(), m_iFont, m_uTextStyle);
-}
+void CComboUI::PaintText(HDC hDC) { PaintTextInPadding(hDC, GetText()); }
 
 }  // namespace DuiLib

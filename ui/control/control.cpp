@@ -432,7 +432,10 @@ DWORD CControlUI::GetPaintTextColor() const {
 
 void CControlUI::PaintText(HDC hDC) {
     if (m_sText.IsEmpty()) return;
-    CDuiString sText = GetText();
+    PaintTextInPadding(hDC, GetText());
+}
+
+void CControlUI::PaintTextInPadding(HDC hDC, const CDuiString& sText) {
     if (sText.IsEmpty()) return;
     RECT rc = m_rcItem;
     rc.left += m_rcTextPadding.left;

@@ -158,6 +158,9 @@ public:
     virtual void PaintBorder(HDC hDC);
 
 protected:
+    // Draws the text inside the text padding with the control's colour, font and style.
+    void PaintTextInPadding(HDC hDC, const CDuiString& sText);
+
     // The text colour to paint with now (the window's default when none is set).
     virtual DWORD GetPaintTextColor() const;
 
