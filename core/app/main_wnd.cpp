@@ -11,9 +11,8 @@ using namespace DuiLib;
 
 namespace {
 
-std::wstring ProgramText(LPCWSTR pszId) { return CResourceManager::GetInstance()->GetText(pszId).GetData(); }
-
-std::wstring LanguageText(const wchar_t* pszId) { return ProgramText(pszId); }
+// The text of an id in the current language (also what the key names are looked up with).
+std::wstring ProgramText(const wchar_t* pszId) { return CResourceManager::GetInstance()->GetText(pszId).GetData(); }
 
 }  // namespace
 
@@ -48,7 +47,7 @@ void CMainWnd::LoadHookDll() {
 }
 
 void CMainWnd::InitWindow() {
-    SetLanguageTextSource(&LanguageText);
+    SetLanguageTextSource(&ProgramText);
     InitPages();
     ::SendMessageW(m_hWnd, WM_SETICON, ICON_BIG,
                  reinterpret_cast<LPARAM>(LoadIconW(CPaintManagerUI::GetInstance(), MAKEINTRESOURCEW(107))));

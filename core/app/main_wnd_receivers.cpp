@@ -32,13 +32,7 @@ void CMainWnd::DispatchReport(ReceiverKind kind, int iModel, const uint8_t* pRep
         const UINT_PTR uTimer = PageTimer(iModel, b4k ? TIMER_WIRELESS4K_TIMEOUT : TIMER_WIRELESS_TIMEOUT);
         ::KillTimer(m_hWnd, uTimer);
         ::SetTimer(m_hWnd, uTimer, Timing().uPresenceTimeoutMs, nullptr);
-        std::atomic<int>& bLink = b4k ? page->m_bWireless4k : page->m_bWireless;
-        if (bLink != 1) {
-            bLink = 1;
-            if (CControlUI* pIcon = b4k ? page->m_pWireless4kIcon : page->m_pWirelessIcon) pIcon->SetVisible(true);
-            if (page->Policy().bUpdateLinkControls) page->UpdateLinkControls();
-            page->AnnounceLinkChange();
-        }
+        page->SetReceiverLink(b4k, true);
         // The model's tab shows through the tab refresh, asked for when it is not shown yet.
         if (!Connected(iModel) && page->m_bOnline != 0) ::PostMessageW(m_hWnd, WM_DEVICELISTCHANGED, 0, 0);
     }
@@ -51,13 +45,7 @@ void CMainWnd::DispatchReport(ReceiverKind kind, int iModel, const uint8_t* pRep
 void CMainWnd::ReceiverRemoved(ReceiverKind kind, int iModel) {
     CPageBase* page = Page(iModel);
     if (page == nullptr) return;
-    const bool b4k = kind == ReceiverKind::Wireless4k;
-    std::atomic<int>& bLink = b4k ? page->m_bWireless4k : page->m_bWireless;
-    if (bLink == 0) return;
-    bLink = 0;
-    if (CControlUI* pIcon = b4k ? page->m_pWireless4kIcon : page->m_pWirelessIcon) pIcon->SetVisible(false);
-    if (page->Policy().bUpdateLinkControls) page->UpdateLinkControls();
-    page->AnnounceLinkChange();
+    page->SetReceiverLink(kind == ReceiverKind::Wireless4k, false);
 }
 
 void CMainWnd::RecordAcknowledgement(ReceiverKind, int iModel, int iEventWord, int iValue) {

@@ -34,11 +34,7 @@ void CMainWnd::RunInlinePageTimer(CPageBase& page, unsigned uKind, UINT_PTR uId)
     switch (uKind) {
         case TIMER_WIRELESS_TIMEOUT:
             ::KillTimer(m_hWnd, uId);
-            if (page.m_bWireless == 0) return;
-            page.m_bWireless = 0;
-            if (page.m_pWirelessIcon != nullptr) page.m_pWirelessIcon->SetVisible(false);
-            if (page.Policy().bUpdateLinkControls) page.UpdateLinkControls();
-            page.AnnounceLinkChange();
+            page.SetReceiverLink(false, false);
             return;
         case TIMER_APPLY:
             ::KillTimer(m_hWnd, uId);

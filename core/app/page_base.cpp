@@ -78,6 +78,16 @@ void CPageBase::AnnounceLinkChange() {
         PostMessageW(m_hMainWnd, WM_DEVICELISTCHANGED, 0, 0);
 }
 
+bool CPageBase::SetReceiverLink(bool b4k, bool bUp) {
+    std::atomic<int>& bLink = b4k ? m_bWireless4k : m_bWireless;
+    if ((bLink != 0) == bUp) return false;
+    bLink = bUp ? 1 : 0;
+    if (DuiLib::CControlUI* pIcon = b4k ? m_pWireless4kIcon : m_pWirelessIcon) pIcon->SetVisible(bUp);
+    if (Policy().bUpdateLinkControls) UpdateLinkControls();
+    AnnounceLinkChange();
+    return true;
+}
+
 void CPageBase::SetWirelessHandles(const HidDevicePtr& hDevice, const HidDevicePtr& hOSD) {
     std::lock_guard<std::mutex> guard(m_lock);
     m_hWirelessDevice = hDevice;

@@ -77,6 +77,9 @@ public:
     bool ComputeOnline() const;
     // Sets m_bOnline from the links and posts WM_DEVICELISTCHANGED when the policy asks for it.
     void AnnounceLinkChange();
+    // A receiver link (2.4 GHz or 4K) comes up or goes down: its flag, its indicator, the link
+    // controls where the page has them, and the announcement. False when it already was so.
+    bool SetReceiverLink(bool b4k, bool bUp);
     void SetWirelessHandles(const HidDevicePtr& hDevice, const HidDevicePtr& hOSD);
     void SetWireless4kHandles(const HidDevicePtr& hDevice, const HidDevicePtr& hOSD);
     HidDevicePtr WirelessDevice() const;

@@ -19,12 +19,7 @@ void CPlaceholderPage::InitPage() {
 
 void CPlaceholderPage::OnWireless4kTimeout() {
     Log(L"OnWireless4kTimeout");
-    // What every page does when its 4K link times out.
-    if (m_bWireless4k == 0) return;
-    m_bWireless4k = 0;
-    if (m_pWireless4kIcon != nullptr) m_pWireless4kIcon->SetVisible(false);
-    if (Policy().bUpdateLinkControls) UpdateLinkControls();
-    AnnounceLinkChange();
+    SetReceiverLink(true, false);
 }
 
 void CPlaceholderPage::OnClick(DuiLib::TNotifyUI& msg) {
