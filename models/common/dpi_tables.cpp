@@ -1,5 +1,7 @@
 #include "dpi_tables.h"
 
+#include <algorithm>
+
 namespace {
 constexpr std::array<uint8_t, 221> MakeDpiRegisterTable() {
     constexpr uint8_t kFirst[201] = {
@@ -27,3 +29,22 @@ const std::array<uint8_t, 221> DpiRegisterTable = MakeDpiRegisterTable();
 const std::array<uint8_t, 51> DpiRegisterTable10 = {
     0,  4,  4,  6,  8,  11, 13, 15, 18, 20, 22, 25, 27, 29, 32,  34,  36,  39,  41,  43,  46,  48,  50,  52,  55, 57,
     59, 62, 64, 66, 69, 71, 73, 76, 78, 80, 83, 85, 87, 90, 92, 94, 97, 99, 101, 104, 106, 108, 111, 113, 115};
+
+int DpiOfStageValue(DpiCodec eCodec, int32_t iValue) {
+    switch (eCodec) {
+        case DpiCodec::Table51: return iValue * 100;
+        case DpiCodec::Table221: return iValue <= 200 ? iValue * 50 : (iValue - 100) * 100;
+        case DpiCodec::Linear: return iValue * 50;
+    }
+    return 0;
+}
+
+int32_t StageValueOfDpi(DpiCodec eCodec, int32_t iValueMin, int32_t iValueMax, int iDpi) {
+    iDpi = std::clamp(iDpi, DpiOfStageValue(eCodec, iValueMin), DpiOfStageValue(eCodec, iValueMax));
+    switch (eCodec) {
+        case DpiCodec::Table51: return iDpi / 100;
+        case DpiCodec::Table221: return iDpi <= 10000 ? iDpi / 50 : (iDpi - 10000) / 100 + 200;
+        case DpiCodec::Linear: return iDpi / 50;
+    }
+    return 0;
+}

@@ -1,4 +1,5 @@
-// DPI register tables of frame 0x04: the sensor code of a DPI value.
+// DPI register tables of frame 0x04 (the sensor code of a DPI value), and what a stored stage
+// value means under each way frame 0x04 carries the stages.
 #pragma once
 
 #include <array>
@@ -12,3 +13,15 @@ extern const std::array<uint8_t, 221> DpiRegisterTable;
 // MS_10's table, indexed by (stage value in 100 DPI) - 1, or by (value - 1) / 2 above 5,000 DPI
 // with the high-range bit set.
 extern const std::array<uint8_t, 51> DpiRegisterTable10;
+
+// How frame 0x04 carries the DPI stages (bytes 3 to 23) and what a stored stage value means.
+enum class DpiCodec : uint8_t {
+    Table51,   // MS_10: units of 100 DPI; above 5,000 DPI half the value with the high-range bit
+    Table221,  // MS_1: units of 50 DPI up to 10,000, then 100-DPI steps; DpiRegisterTable and flags
+    Linear,    // MS_2 and the second generation: units of 50 DPI; value - 1 in two bytes
+};
+
+// The DPI a stored stage value stands for, and the stored value of a typed DPI (clamped to the
+// values iValueMin..iValueMax first; divisions truncate).
+int DpiOfStageValue(DpiCodec eCodec, int32_t iValue);
+int32_t StageValueOfDpi(DpiCodec eCodec, int32_t iValueMin, int32_t iValueMax, int iDpi);

@@ -1,29 +1,17 @@
 // First-generation command frames, built from a profile (or one key entry) and the model's
-// description. Every builder writes inside its frame whatever the record holds.
+// description. Every builder writes inside its frame whatever the record holds. The start, DPI
+// and light frames are the shared builders of profile_frames.h with the model's codecs.
 #pragma once
 
 #include "gen1_model.h"
 #include "gen1_records.h"
+#include "profile_frames.h"
 #include "report_frame.h"
-
-constexpr uint8_t kStartReportId = 0x0C;
-constexpr uint8_t kDpiReportId = 0x04;
-constexpr uint8_t kLightReportId = 0x05;
-constexpr uint8_t kRateReportId = 0x06;
-constexpr uint8_t kKeyReportId = 0x08;
-constexpr uint8_t kMacroReportId = 0x09;
-
-constexpr size_t kStartReportLength = 10;
-constexpr size_t kDpiReportLength = 56;
-constexpr size_t kLightReportLength = 15;
-constexpr size_t kRateReportLength = 9;
-constexpr size_t kKeyReportLength = 59;
 
 // A macro delay above this takes two pairs in the macro frame (and two events in the editor's
 // count): the remainder of 200 ms with the key, then the number of 200 ms steps.
 constexpr int kShortDelayMaxMs = 1270;
 
-FrameBytes BuildStartReport();
 FrameBytes BuildDpiReport(const Gen1Model& model, const ProfileRecord& profile);
 FrameBytes BuildLightReport(const Gen1Model& model, const ProfileRecord& profile);
 FrameBytes BuildRateReport(const Gen1Model& model, const ProfileRecord& profile);

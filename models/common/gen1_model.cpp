@@ -1,7 +1,5 @@
 #include "gen1_model.h"
 
-#include <algorithm>
-
 namespace {
 
 constexpr uint8_t kFactoryFunctions[kButtonCount] = {1, 2, 3, 6, 0, 24, 4, 5, 52, 0, 0, 0, 0, 0, 0, 0, 11, 12};
@@ -45,21 +43,8 @@ uint8_t RateCode(const Gen1Model& model, int32_t iRate) {
     return model.rateCodes[static_cast<size_t>(iRate)];
 }
 
-int DpiOfValue(const Gen1Model& model, int32_t iValue) {
-    switch (model.eDpiCodec) {
-        case DpiCodec::Table51: return iValue * 100;
-        case DpiCodec::Table221: return iValue <= 200 ? iValue * 50 : (iValue - 100) * 100;
-        case DpiCodec::Linear: return iValue * 50;
-    }
-    return 0;
-}
+int DpiOfValue(const Gen1Model& model, int32_t iValue) { return DpiOfStageValue(model.eDpiCodec, iValue); }
 
 int32_t ValueOfDpi(const Gen1Model& model, int iDpi) {
-    iDpi = std::clamp(iDpi, DpiOfValue(model, model.iDpiValueMin), DpiOfValue(model, model.iDpiValueMax));
-    switch (model.eDpiCodec) {
-        case DpiCodec::Table51: return iDpi / 100;
-        case DpiCodec::Table221: return iDpi <= 10000 ? iDpi / 50 : (iDpi - 10000) / 100 + 200;
-        case DpiCodec::Linear: return iDpi / 50;
-    }
-    return 0;
+    return StageValueOfDpi(model.eDpiCodec, model.iDpiValueMin, model.iDpiValueMax, iDpi);
 }

@@ -4,25 +4,15 @@
 // ModelInfo; this adds the first-generation protocol and defaults.
 #pragma once
 
+#include "dpi_tables.h"
 #include "gen1_records.h"
 #include "model_table.h"
+#include "profile_defaults.h"
+#include "profile_frames.h"
 #include "profile_layout.h"
 
 #include <array>
 #include <cstdint>
-
-// How frame 0x04 carries the DPI stages (bytes 3 to 23) and what a stored stage value means.
-enum class DpiCodec : uint8_t {
-    Table51,   // MS_10: units of 100 DPI; above 5,000 DPI half the value with the high-range bit
-    Table221,  // MS_1: units of 50 DPI up to 10,000, then 100-DPI steps; DpiRegisterTable and flags
-    Linear,    // MS_2: units of 50 DPI; value - 1 in two bytes, all four sensor options sent
-};
-
-// How frame 0x05 carries the sleep timer and the light-off time.
-enum class LightCodec : uint8_t {
-    PackedSleep,   // MS_10: sleep timer in the high halves of bytes 4 and 5, light-off in byte 9
-    SleepPlusOne,  // MS_1, MS_2: byte 4 the speed alone, byte 9 the sleep timer + 1
-};
 
 // Where frame 0x09 puts its pairs; the checksum takes the last two bytes.
 struct MacroFrameShape {
@@ -33,14 +23,7 @@ struct MacroFrameShape {
     constexpr int PairCapacity() const { return (ChecksumAt() - byFirstPairAt) / 2; }
 };
 
-struct Gen1Defaults {
-    int32_t iDpi[kDpiStageCount];  // also iDpi2
-    int32_t iRate;
-    int32_t iRateHs;                // only stored by layout D
-    int32_t iMotionSync;
-    int32_t iLightMode;
-    uint8_t byFunction[kButtonCount];
-};
+using Gen1Defaults = ProfileDefaults;  // iRateHs is only stored by layout D
 
 struct Gen1Model {
     int iNumber;

@@ -1,6 +1,7 @@
-// Bounds for records that come from a file: every value a page later uses as an index, a count or
-// a length is brought into its range, and every name is terminated inside its field. Records the
-// program wrote itself pass unchanged.
+// Bounds for first-generation records that come from a file (record_sanitize.h) with the model's
+// limits: every value a page later uses as an index, a count or a length is brought into its
+// range, and every name is terminated inside its field. Records the program wrote itself pass
+// unchanged.
 #pragma once
 
 #include "gen1_model.h"

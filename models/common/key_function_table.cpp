@@ -1,7 +1,9 @@
 #include "key_function_table.h"
 
+namespace {
+
 // clang-format off
-const std::array<KeyFunctionRow, kKeyFunctionRowCount> KeyFunctionTable = {{
+constexpr std::array<KeyFunctionRow, kKeyFunctionRowCount> kRows = {{
     {0, 0x01, 0x00, 0x00, 0, L"button_off_text", L"button_off"},
     {1, 0x02, 0x00, 0x00, 0, L"left_click_text", L"click"},
     {2, 0x03, 0x00, 0x00, 0, L"right_click_text", L"menu"},
@@ -69,11 +71,40 @@ const std::array<KeyFunctionRow, kKeyFunctionRowCount> KeyFunctionTable = {{
 }};
 // clang-format on
 
-const KeyFunctionRow* FindKeyFunction(uint8_t byId) {
-    for (auto it = KeyFunctionTable.rbegin(); it != KeyFunctionTable.rend(); ++it)
+// A macro that carries a colour: sends 0 and the button's macro block. The menu offers it through
+// "select_macro" and the picker's colour switch, so it has no item of its own.
+constexpr KeyFunctionRow kMacroColourRow = {25, 0x3A, 0x00, 0x00, 0, nullptr, nullptr};
+
+// The first generation's rows with the colour macro's row in id order.
+constexpr std::array<KeyFunctionRow, kKeyFunctionRowCountEx> WithMacroColourRow() {
+    std::array<KeyFunctionRow, kKeyFunctionRowCountEx> rows{};
+    size_t uTo = 0;
+    bool bPlaced = false;
+    for (const KeyFunctionRow& row : kRows) {
+        if (!bPlaced && row.byId > kMacroColourRow.byId) {
+            rows[uTo++] = kMacroColourRow;
+            bPlaced = true;
+        }
+        rows[uTo++] = row;
+    }
+    if (!bPlaced) rows[uTo] = kMacroColourRow;
+    return rows;
+}
+
+template <size_t N>
+const KeyFunctionRow* FindIn(const std::array<KeyFunctionRow, N>& table, uint8_t byId) {
+    for (auto it = table.rbegin(); it != table.rend(); ++it)
         if (it->byId == byId) return &*it;
     return nullptr;
 }
+
+}  // namespace
+
+const std::array<KeyFunctionRow, kKeyFunctionRowCount> KeyFunctionTable = kRows;
+const std::array<KeyFunctionRow, kKeyFunctionRowCountEx> KeyFunctionTableEx = WithMacroColourRow();
+
+const KeyFunctionRow* FindKeyFunction(uint8_t byId) { return FindIn(KeyFunctionTable, byId); }
+const KeyFunctionRow* FindKeyFunctionEx(uint8_t byId) { return FindIn(KeyFunctionTableEx, byId); }
 
 const wchar_t* KeyFunctionCaption(uint8_t byId) {
     if (byId == 51) return L"task_view_text";  // a caption without device bytes; no menu offers it

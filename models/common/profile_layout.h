@@ -1,21 +1,28 @@
-// How a model's file lays out a first-generation profile: an ordered list of spans of the
-// in-memory ProfileRecord. Layout B is MS_10's, A (no iLightOff) MS_1's and MS_2's, C (iSleep and
-// iLightOff swapped) that of MS_3, MS_4, MS_5, MS_7 and MS_9, D (C plus iRateHs) MS_6's. The
-// exported profile and every record of pro.data are the file layout's bytes.
+// How a model's file lays out a profile: an ordered list of spans of the in-memory record. First
+// generation: layout B is MS_10's, A (no iLightOff) MS_1's and MS_2's, C (iSleep and iLightOff
+// swapped) that of MS_3, MS_4, MS_5, MS_7 and MS_9, D (C plus iRateHs) MS_6's. Second generation:
+// the record as it lies in memory up to its key entries, and the sensor layout, which stores
+// iSensorMode after iMotionSync. The exported profile and every record of pro.data are the file
+// layout's bytes.
 #pragma once
 
 #include "gen1_records.h"
+#include "gen2_records.h"
 #include "model_table.h"
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 
 struct LayoutSpan {
-    uint32_t uBegin;  // offsets in ProfileRecord, end exclusive
+    uint32_t uBegin;  // offsets in the in-memory record, end exclusive
     uint32_t uEnd;
 };
 
-struct ProfileLayout {
+// Profile is the in-memory record the spans point into.
+template <class Profile>
+struct ProfileLayoutT {
+    using Record = Profile;
     static constexpr int kMaxSpans = 6;
     RecordLayout eLayout;
     int iSpanCount;
@@ -39,14 +46,22 @@ struct ProfileLayout {
     constexpr int HeaderSize() const { return 4 + 5 * RecordSize(); }
 };
 
+using ProfileLayout = ProfileLayoutT<ProfileRecord>;
+using ProfileLayoutEx = ProfileLayoutT<ProfileRecordEx>;
+
 namespace layout_detail {
 #define PROFILE_OFFSET(field) static_cast<uint32_t>(offsetof(ProfileRecord, field))
-constexpr uint32_t kEnd = sizeof(ProfileRecord);
+constexpr uint32_t kEnd = PROFILE_OFFSET(iSensorMode);  // the end of the key entries
 constexpr uint32_t kSleep = PROFILE_OFFSET(iSleep);
 constexpr uint32_t kLightOff = PROFILE_OFFSET(iLightOff);
 constexpr uint32_t kCurDpi = PROFILE_OFFSET(iCurDpi);
 constexpr uint32_t kRateHs = PROFILE_OFFSET(iRateHs);
 constexpr uint32_t kMoveMode = PROFILE_OFFSET(iMoveMode);
+#undef PROFILE_OFFSET
+#define PROFILE_OFFSET(field) static_cast<uint32_t>(offsetof(ProfileRecordEx, field))
+constexpr uint32_t kEndEx = PROFILE_OFFSET(iSensorMode);
+constexpr uint32_t kSensorModeEx = PROFILE_OFFSET(iSensorMode);
+constexpr uint32_t kLightModeEx = PROFILE_OFFSET(iLightMode);
 #undef PROFILE_OFFSET
 }  // namespace layout_detail
 
@@ -66,15 +81,65 @@ inline constexpr ProfileLayout kProfileLayoutC{
     RecordLayout::Gen1C, 2, {{0, layout_detail::kRateHs}, {layout_detail::kMoveMode, layout_detail::kEnd}}};
 inline constexpr ProfileLayout kProfileLayoutD{RecordLayout::Gen1D, 1, {{0, layout_detail::kEnd}}};
 
+inline constexpr ProfileLayoutEx kProfileLayoutGen2{RecordLayout::Gen2, 1, {{0, layout_detail::kEndEx}}};
+inline constexpr ProfileLayoutEx kProfileLayoutGen2Sensor{
+    RecordLayout::Gen2Sensor, 3,
+    {{0, layout_detail::kLightModeEx},
+     {layout_detail::kSensorModeEx, layout_detail::kSensorModeEx + 4},
+     {layout_detail::kLightModeEx, layout_detail::kEndEx}}};
+
 // The layout of a first-generation model's records; nullptr for the second generation.
 const ProfileLayout* FindProfileLayout(RecordLayout eLayout);
+// The layout of a second-generation model's records; nullptr for the first generation.
+const ProfileLayoutEx* FindProfileLayoutEx(RecordLayout eLayout);
 
 // Record bytes in the file layout <-> the in-memory record. Fields the layout does not store are
 // zero after FromFileRecord.
-void ToFileRecord(const ProfileLayout& layout, const ProfileRecord& rec, uint8_t* pOut);
-void FromFileRecord(const ProfileLayout& layout, const uint8_t* pIn, ProfileRecord& rec);
-// Zeroes the in-memory fields the layout does not store (iLightOff in A, iRateHs in A to C).
-void ClearUnstoredFields(const ProfileLayout& layout, ProfileRecord& rec);
+template <class Profile>
+void ToFileRecord(const ProfileLayoutT<Profile>& layout, const Profile& rec, uint8_t* pOut) {
+    const auto* pRec = reinterpret_cast<const uint8_t*>(&rec);
+    for (int i = 0; i < layout.iSpanCount; ++i) {
+        const LayoutSpan& span = layout.spans[i];
+        std::memcpy(pOut, pRec + span.uBegin, span.uEnd - span.uBegin);
+        pOut += span.uEnd - span.uBegin;
+    }
+}
+
+template <class Profile>
+void FromFileRecord(const ProfileLayoutT<Profile>& layout, const uint8_t* pIn, Profile& rec) {
+    std::memset(&rec, 0, sizeof rec);
+    auto* pRec = reinterpret_cast<uint8_t*>(&rec);
+    for (int i = 0; i < layout.iSpanCount; ++i) {
+        const LayoutSpan& span = layout.spans[i];
+        std::memcpy(pRec + span.uBegin, pIn, span.uEnd - span.uBegin);
+        pIn += span.uEnd - span.uBegin;
+    }
+}
+
+// Zeroes the in-memory fields the layout does not store (iLightOff in A, iRateHs in A to C,
+// iSensorMode in all but the sensor layout).
+template <class Profile>
+void ClearUnstoredFields(const ProfileLayoutT<Profile>& layout, Profile& rec) {
+    // The spans never overlap and come in no particular order: a byte is unstored exactly when no
+    // span covers it.
+    auto* pRec = reinterpret_cast<uint8_t*>(&rec);
+    size_t uFrom = 0;
+    while (uFrom < sizeof rec) {
+        size_t uNext = sizeof rec;  // the nearest span start at or after uFrom, or the span uFrom is in
+        bool bCovered = false;
+        for (int i = 0; i < layout.iSpanCount; ++i) {
+            const LayoutSpan& span = layout.spans[i];
+            if (uFrom >= span.uBegin && uFrom < span.uEnd) {
+                bCovered = true;
+                uNext = span.uEnd;
+                break;
+            }
+            if (span.uBegin > uFrom && span.uBegin < uNext) uNext = span.uBegin;
+        }
+        if (!bCovered) std::memset(pRec + uFrom, 0, uNext - uFrom);
+        uFrom = uNext;
+    }
+}
 
 // File offsets of the four layouts, as their files have them.
 #define LAYOUT_AT(layout, field) (layout).FileOffset(offsetof(ProfileRecord, field))
@@ -131,4 +196,18 @@ static_assert(LAYOUT_AT(kProfileLayoutD, iMoveMode) == 2368);
 static_assert(LAYOUT_AT(kProfileLayoutD, iLightMode) == 2384);
 static_assert(LAYOUT_AT(kProfileLayoutD, dwLightColor) == 2400);
 static_assert(LAYOUT_AT(kProfileLayoutD, stKeys) == 2468);
+
+#define LAYOUT_AT_EX(layout, field) (layout).FileOffset(offsetof(ProfileRecordEx, field))
+static_assert(kProfileLayoutGen2.RecordSize() == 101540 && kProfileLayoutGen2.HeaderSize() == 507704);
+static_assert(LAYOUT_AT_EX(kProfileLayoutGen2, iLightMode) == 2384);
+static_assert(LAYOUT_AT_EX(kProfileLayoutGen2, stKeys) == 2468);
+static_assert(LAYOUT_AT_EX(kProfileLayoutGen2, iSensorMode) == -1);
+static_assert(kProfileLayoutGen2Sensor.RecordSize() == 101544 && kProfileLayoutGen2Sensor.HeaderSize() == 507724);
+static_assert(LAYOUT_AT_EX(kProfileLayoutGen2Sensor, iMotionSync) == 2380);
+static_assert(LAYOUT_AT_EX(kProfileLayoutGen2Sensor, iSensorMode) == 2384);
+static_assert(LAYOUT_AT_EX(kProfileLayoutGen2Sensor, iLightMode) == 2388);
+static_assert(LAYOUT_AT_EX(kProfileLayoutGen2Sensor, iDebounce) == 2400);
+static_assert(LAYOUT_AT_EX(kProfileLayoutGen2Sensor, dwLightColor) == 2404);
+static_assert(LAYOUT_AT_EX(kProfileLayoutGen2Sensor, stKeys) == 2472);
+#undef LAYOUT_AT_EX
 #undef LAYOUT_AT

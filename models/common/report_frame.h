@@ -1,5 +1,6 @@
 // The common shape of command frames: report id, total length, index byte, payload and a 16-bit
-// byte sum stored high byte first; and the 64-byte pieces a long macro frame travels in.
+// byte sum stored high byte first; the 64-byte pieces a long macro frame travels in over the
+// cable and the 2.4 GHz receiver; and the 65-byte reports that carry a frame to the 4K receiver.
 #pragma once
 
 #include <array>
@@ -28,3 +29,17 @@ using MacroChunk = std::array<uint8_t, kMacroChunkSize>;
 // Pieces that cover bytes 3 to the end of the frame.
 int MacroChunkCount(const FrameBytes& frame);
 MacroChunk BuildMacroChunk(const FrameBytes& frame, int iPiece, ChunkLink eLink);
+
+// The 4K receiver takes a frame in 65-byte output reports: 04, the number of frame bytes carried
+// + 5, the piece number, the frame bytes, then the 16-bit sum of all bytes before it (this
+// report's header included, high byte first) and zeros. A macro frame (0x09) goes in pieces of
+// 59 bytes (a 111-byte frame: 59 and 52), any other frame whole in piece 0.
+constexpr size_t kWireless4kFrameSize = 65;
+constexpr size_t kWireless4kHeader = 3;
+constexpr size_t kWireless4kMacroPiece = 59;
+constexpr size_t kWireless4kPayloadMax = kWireless4kFrameSize - kWireless4kHeader - 2;
+using Wireless4kFrame = std::array<uint8_t, kWireless4kFrameSize>;
+
+int Wireless4kPieceCount(const FrameBytes& frame);
+// Piece iPiece of the frame; a frame longer than one report carries no more than fits.
+Wireless4kFrame BuildWireless4kFrame(const FrameBytes& frame, int iPiece);

@@ -241,7 +241,7 @@ TEST(Gen1Frames, MacroPairRule) {
 TEST(Gen1Frames, MacroFrameWorkedExample) {
     KeyEntry entry = MacroEntry({{0x04, kActionPress, 50}, {0x04, kActionRelease, 1400}, {kMouseLeftButton, kActionPress, 5}});
     entry.iLoopMode = 2;
-    entry.byColor = 0x7A;
+    entry.byColor[0] = 0x7A;
     entry.iLoopCount = 3;
     const FrameBytes frame = BuildMacroReport(ModelOf(10), 7, entry);
     std::string strZeros;  // bytes 37 to 128

@@ -1,0 +1,61 @@
+#include "gen2_model.h"
+
+#include <array>
+
+namespace {
+
+constexpr int kRates = 4;
+constexpr int kRatesHs = 7;
+constexpr int kLoopModes = 4;
+constexpr int kLightModes = 12;  // off and modes 1..11
+
+using Buttons = std::array<uint8_t, kButtonCount>;
+using Blocks = std::array<int32_t, kButtonCount>;
+
+constexpr Buttons kFunctions11 = {1, 2, 3, 52, 24, 4, 5, 0, 0, 0, 0, 0, 0, 0, 0, 0, 11, 12};
+constexpr Buttons kFunctions12 = {1, 2, 3, 24, 7, 8, 4, 5, 0, 0, 0, 0, 0, 0, 0, 0, 11, 12};
+constexpr Buttons kFunctions13 = {1, 2, 3, 24, 5, 4, 6, 0, 0, 0, 0, 0, 0, 0, 0, 0, 11, 12};
+constexpr Blocks kBlocks11 = {1, 5, 9, 0, 0, 13, 17, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+constexpr Blocks kBlocks12 = {1, 5, 9, 0, 13, 17, 21, 25, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+
+constexpr Gen2Model Row(int iNumber, const Buttons& functions, const Blocks& blocks) {
+    Gen2Model m{iNumber, DpiCodec::Linear, 1, 520, LightCodec::PackedSleep, kRates, kRatesHs, kLoopModes,
+                kLightModes, {}, {}};
+    constexpr int32_t kDpi[kDpiStageCount] = {8, 16, 24, 32, 64, 100, 0, 0};
+    for (int i = 0; i < kDpiStageCount; ++i) m.defaults.iDpi[i] = kDpi[i];
+    m.defaults.iRate = 3;
+    m.defaults.iRateHs = 6;
+    m.defaults.iRipple = 1;
+    m.defaults.iMotionSync = 1;
+    m.defaults.iLightMode = 0;
+    for (int i = 0; i < kButtonCount; ++i) {
+        m.defaults.byFunction[i] = functions[static_cast<size_t>(i)];
+        m.iMacroBlock[i] = blocks[static_cast<size_t>(i)];
+    }
+    return m;
+}
+
+const Gen2Model kGen2Models[] = {
+    Row(8, kFunctions11, kBlocks11),
+    Row(11, kFunctions11, kBlocks11),
+    Row(12, kFunctions12, kBlocks12),
+    Row(13, kFunctions13, kBlocks12),
+};
+
+}  // namespace
+
+const ModelInfo& Gen2Model::Info() const { return *FindModel(iNumber); }
+
+const ProfileLayoutEx& Gen2Model::Layout() const { return *FindProfileLayoutEx(Info().eLayout); }
+
+const Gen2Model* FindGen2Model(int iNumber) {
+    for (const Gen2Model& m : kGen2Models)
+        if (m.iNumber == iNumber) return &m;
+    return nullptr;
+}
+
+int DpiOfValue(const Gen2Model& model, int32_t iValue) { return DpiOfStageValue(model.eDpiCodec, iValue); }
+
+int32_t ValueOfDpi(const Gen2Model& model, int iDpi) {
+    return StageValueOfDpi(model.eDpiCodec, model.iDpiValueMin, model.iDpiValueMax, iDpi);
+}

@@ -1,0 +1,40 @@
+// What a second-generation model adds to its identity (ModelInfo): the DPI scale, the polling
+// rates and repeat modes the page offers, the light modes, the factory defaults and the macro
+// block each button's macro starts at. The frames, files and change detection are one
+// implementation for every row here.
+#pragma once
+
+#include "dpi_tables.h"
+#include "gen2_records.h"
+#include "model_table.h"
+#include "profile_defaults.h"
+#include "profile_frames.h"
+#include "profile_layout.h"
+
+#include <cstdint>
+
+struct Gen2Model {
+    int iNumber;
+    DpiCodec eDpiCodec;
+    int32_t iDpiValueMin;   // stored stage values the page accepts; 0 is a stage without DPI
+    int32_t iDpiValueMax;
+    LightCodec eLightCodec;
+    int iRateCount;         // polling-rate indexes 0..count-1 (iRate)
+    int iRateHsCount;       // high-speed (4K) polling-rate indexes (iRateHs)
+    int iLoopModeCount;     // the macro picker's repeat modes (iLoopMode)
+    int iLightModeCount;    // light modes 0..count-1 (items of the light combo)
+    ProfileDefaults defaults;
+    // The first of the four macro blocks each button's macro owns; 0: the button has no slot.
+    int32_t iMacroBlock[kButtonCount];
+
+    const ModelInfo& Info() const;
+    const ProfileLayoutEx& Layout() const;
+};
+
+// The second-generation models described so far (MS_8, MS_11, MS_12, MS_13); nullptr for any other.
+const Gen2Model* FindGen2Model(int iNumber);
+
+// The DPI a stored stage value stands for, and the stored value of a typed DPI (clamped to the
+// model's range first; divisions truncate).
+int DpiOfValue(const Gen2Model& model, int32_t iValue);
+int32_t ValueOfDpi(const Gen2Model& model, int iDpi);

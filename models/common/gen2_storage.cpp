@@ -1,0 +1,26 @@
+#include "gen2_storage.h"
+
+#include "gen2_frames.h"
+#include "gen2_sanitize.h"
+#include "key_macro.h"
+#include "record_storage_impl.h"
+
+void Gen2Records::SetDefaultProfile(const Gen2Model& model, ProfileRecordEx& profile) {
+    FillDefaultProfile(model.defaults, profile);
+}
+
+void Gen2Records::SanitizeProfile(const Gen2Model& model, ProfileRecordEx& profile) {
+    ::SanitizeProfile(model, profile);
+}
+
+void Gen2Records::SanitizeMacro(MacroRecordEx& macro) { ::SanitizeMacro(macro); }
+
+bool Gen2Records::MacroFits(const Gen2Model&, const MacroRecordEx& macro) { return MacroFitsFrame(macro); }
+
+bool Gen2Records::IsMacroFunction(uint8_t byFunction) { return IsMacroFunctionEx(byFunction); }
+
+template class RecordStorage<Gen2Records>;
+
+int FindKeyMacroEx(const MacroListEx& macros, const KeyEntryEx& entry, int* piIndex, int* pbEqual) {
+    return FindKeyMacroT(macros, entry, piIndex, pbEqual);
+}

@@ -1,0 +1,32 @@
+// A second-generation model's data files: "pro.data" (a ProDataHeader of 507,704 bytes, then
+// profiles of 101,540 bytes) and "macro.data" (3,096-byte macro records) in the model's folder of
+// the data folder, plus exported profiles ("*.pro") and macros ("*.macro") of one record each.
+// The algorithms are the shared RecordStorage (record_storage.h); these are the second
+// generation's records and rules: buttons with function 17 or 25 carry a macro, and a macro fits
+// when its event total is at most 191 and it needs at most four blocks.
+#pragma once
+
+#include "gen2_model.h"
+#include "gen2_records.h"
+#include "record_storage.h"
+
+struct Gen2Records {
+    using Model = Gen2Model;
+    using Profile = ProfileRecordEx;
+    using Macro = MacroRecordEx;
+    static const ProfileLayoutEx& Layout(const Gen2Model& model) { return model.Layout(); }
+    static void SetDefaultProfile(const Gen2Model& model, ProfileRecordEx& profile);
+    static void SanitizeProfile(const Gen2Model& model, ProfileRecordEx& profile);
+    static void SanitizeMacro(MacroRecordEx& macro);
+    static bool MacroFits(const Gen2Model& model, const MacroRecordEx& macro);
+    static bool IsMacroFunction(uint8_t byFunction);
+};
+
+extern template class RecordStorage<Gen2Records>;
+using Gen2Storage = RecordStorage<Gen2Records>;
+
+// The first macro whose name equals the entry's macro name without regard to case: *piIndex is
+// its position and *pbEqual is 1 when its action count and actions (all 16 bytes of each) equal
+// the entry's copy, else 0; the result is *pbEqual. No match (or an empty list): 0, outputs
+// untouched.
+int FindKeyMacroEx(const MacroListEx& macros, const KeyEntryEx& entry, int* piIndex, int* pbEqual);
