@@ -32,6 +32,7 @@ constexpr uint8_t kFunctionMacro = 17;
 
 template <class Action, int N>
 struct MacroRecordT {
+    using ActionType = Action;
     static constexpr int kActionMax = N;
     wchar_t szName[kMacroNameChars];
     int32_t iLoopCount;  // 0 for macros made in the editor; set by a profile import
@@ -41,6 +42,7 @@ struct MacroRecordT {
 
 template <class Action, int N>
 struct KeyEntryT {
+    using ActionType = Action;
     static constexpr int kActionMax = N;
     uint8_t byIndex;       // button index 0..17
     uint8_t byFunction;    // function id (KeyFunctionTable)

@@ -1,102 +1,34 @@
 // The storage tests' fixture: one model's data folder in a scratch folder, pro.data images made
-// by the test itself, and macro records built in place.
+// by the test itself, and macro records built in place (storage_kit.h).
 #pragma once
 
 #include "gen1_storage.h"
 #include "gen1_test_util.h"
 #include "name_helpers.h"
+#include "storage_kit.h"
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <initializer_list>
 #include <memory>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace gen1test {
 
-inline std::wstring Texts(std::wstring_view strId) {
-    if (strId == L"add_profile_text") return L"Profile";
-    if (strId == L"add_macro_text") return L"Macro";
-    return L"?";
-}
+using testkit::Aside;
+using testkit::BytesOf;
+using testkit::IntAt;
+using testkit::Texts;
+using testkit::Zeroed;
 
-template <class Rec>
-inline std::unique_ptr<Rec> Zeroed() {
-    auto pRec = std::make_unique<Rec>();
-    std::memset(pRec.get(), 0, sizeof(Rec));
-    return pRec;
-}
-
-inline int32_t IntAt(const std::vector<uint8_t>& bytes, size_t uOffset) {
-    int32_t iValue = 0;
-    std::memcpy(&iValue, bytes.data() + uOffset, sizeof iValue);
-    return iValue;
-}
-
-// One model's storage in a data folder of its own ("Data" inside a scratch folder).
-struct ModelFiles {
-    explicit ModelFiles(int iModel, const std::wstring& strTest)
-        : model(ModelOf(iModel)),
-          scratch(strTest + L"_" + std::to_wstring(iModel)),
-          strDataFolder(scratch / L"Data"),
-          storage(model, strDataFolder + L"\\", Texts) {}
-
-    size_t RecordSize() const { return static_cast<size_t>(model.Layout().RecordSize()); }
-    size_t HeaderSize() const { return static_cast<size_t>(model.Layout().HeaderSize()); }
-    std::wstring ProData() const { return storage.ProDataPath(); }
-    std::wstring MacroData() const { return storage.MacroDataPath(); }
-
-    std::unique_ptr<ProfileRecord> Default(const std::wstring& strName) const {
-        auto pProfile = Zeroed<ProfileRecord>();
-        storage.SetDefaultProfile(*pProfile);
-        CopyName(pProfile->szName, strName);
-        return pProfile;
-    }
-    // A pro.data image of these profiles, written by the test itself.
-    std::vector<uint8_t> FileOf(const std::vector<const ProfileRecord*>& profiles, int32_t iCurProfile,
-                                uint8_t byReserved = 0) const {
-        std::vector<uint8_t> bytes(HeaderSize(), byReserved);
-        std::memcpy(bytes.data(), &iCurProfile, 4);
-        for (const ProfileRecord* pProfile : profiles) {
-            const size_t uAt = bytes.size();
-            bytes.resize(uAt + RecordSize());
-            ToFileRecord(model.Layout(), *pProfile, bytes.data() + uAt);
-        }
-        return bytes;
-    }
-    void PutProData(const std::vector<uint8_t>& bytes) const {
-        CreateDirectoryW(strDataFolder.c_str(), nullptr);
-        CreateDirectoryW(storage.ModelFolder().c_str(), nullptr);
-        ASSERT_TRUE(WriteBytes(ProData(), bytes));
-    }
-    void PutMacroData(const std::vector<uint8_t>& bytes) const {
-        CreateDirectoryW(strDataFolder.c_str(), nullptr);
-        CreateDirectoryW(storage.ModelFolder().c_str(), nullptr);
-        ASSERT_TRUE(WriteBytes(MacroData(), bytes));
-    }
-
-    const Gen1Model& model;
-    ScratchFolder scratch;
-    std::wstring strDataFolder;
-    Gen1Storage storage;
+struct ModelFiles : testkit::StorageFiles<Gen1Storage> {
+    ModelFiles(int iModel, const std::wstring& strTest)
+        : StorageFiles(ModelOf(iModel), L"gen1_scratch_" + strTest + L"_" + std::to_wstring(iModel)) {}
 };
 
 inline std::unique_ptr<MacroRecord> Macro(const std::wstring& strName, std::initializer_list<MacroAction> actions) {
-    auto pMacro = Zeroed<MacroRecord>();
-    CopyName(pMacro->szName, strName);
-    for (const MacroAction& action : actions) pMacro->stActions[pMacro->iActionNum++] = action;
-    return pMacro;
+    return testkit::MacroOf<MacroRecord>(strName, actions);
 }
-
-inline std::vector<uint8_t> BytesOf(const MacroRecord& macro) {
-    const auto* p = reinterpret_cast<const uint8_t*>(&macro);
-    return std::vector<uint8_t>(p, p + sizeof macro);
-}
-
-// What a load did with a damaged file: nothing, renamed it aside, or copied it aside.
-enum class Aside { None, Moved, Copied };
 
 }  // namespace gen1test
