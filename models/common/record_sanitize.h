@@ -79,7 +79,8 @@ bool SanitizeProfileT(const RecordLimits& limits, Profile& p) {
         bChanged |= ClampDpiValue(limits, p.iDpi[i]);
         bChanged |= ClampDpiValue(limits, p.iDpi2[i]);
     }
-    for (auto& entry : p.stKeys) bChanged |= SanitizeKeyEntryT(entry, limits.iLoopModeMax);
+    // Entries past the buttons are never sent nor used as an index: they keep what the file holds.
+    for (int k = 0; k < kButtonCount; ++k) bChanged |= SanitizeKeyEntryT(p.stKeys[k], limits.iLoopModeMax);
     return bChanged;
 }
 
@@ -95,7 +96,8 @@ bool SanitizeMacroT(Macro& macro) {
 template <class Profile>
 bool ClampMacroIndexesT(Profile& profile, size_t uMacroCount) {
     bool bChanged = false;
-    for (auto& entry : profile.stKeys) {
+    for (int k = 0; k < kButtonCount; ++k) {
+        auto& entry = profile.stKeys[k];
         if (entry.iMacroIndex >= 0 && static_cast<size_t>(entry.iMacroIndex) >= uMacroCount) {
             entry.iMacroIndex = -1;
             bChanged = true;

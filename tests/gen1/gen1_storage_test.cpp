@@ -564,37 +564,15 @@ TEST(Gen1Storage, MacroExportAndImport) {
 
         MacroList macros;
         macros.push_back(Macro(L"fire", {}));
-        const struct {
-            const char* pszCase;
-            std::vector<uint8_t> bytes;
-            ImportResult eResult;
-            const wchar_t* pszName;
-            int32_t iActions;
-        } rows[] = {
+        testkit::ExpectMacroImports(files, macros, {
             {"exact", BytesOf(*pFire), ImportResult::Imported, L"Fire_1", 2},
             {"longer", [&] { auto b = BytesOf(*pFire); b.resize(1000, 0x55); return b; }(), ImportResult::Imported, L"Fire_2", 2},
             {"short", [&] { auto b = BytesOf(*pFire); b.resize(239); return b; }(), ImportResult::TooShort, nullptr, 0},
             {"empty", {}, ImportResult::TooShort, nullptr, 0},
             {"does not fit the frame", BytesOf(*pTooLong), ImportResult::DoesNotFit, nullptr, 0},
             {"count past the array", BytesOf(*pClamped), ImportResult::Imported, L"Many", kMacroActionMax},
-        };
-        for (const auto& row : rows) {
-            SCOPED_TRACE(row.pszCase);
-            ASSERT_TRUE(WriteBytes(files.scratch / L"in.macro", row.bytes));
-            const size_t uBefore = macros.size();
-            ImportResult eResult = ImportResult::Unreadable;
-            MacroRecord* pMacro = files.storage.ImportMacro(files.scratch / L"in.macro", macros, &eResult);
-            EXPECT_EQ(eResult, row.eResult);
-            if (row.pszName == nullptr) {
-                EXPECT_EQ(pMacro, nullptr);
-                EXPECT_EQ(macros.size(), uBefore);
-                continue;
-            }
-            ASSERT_NE(pMacro, nullptr);
-            EXPECT_EQ(NameOf(pMacro->szName), row.pszName);
-            EXPECT_EQ(pMacro->iActionNum, row.iActions);
-            EXPECT_EQ(ReadBytes(files.MacroData()).size(), 240 * macros.size());
-        }
+        });
+        EXPECT_EQ(ReadBytes(files.MacroData()).size(), 240 * macros.size());
     }
 }
 

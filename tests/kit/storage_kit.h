@@ -100,6 +100,39 @@ inline std::vector<uint8_t> BytesOf(const Rec& rec) {
     return std::vector<uint8_t>(p, p + sizeof rec);
 }
 
+// One macro file the editor's import reads: what it gives, and the name and action count of the
+// macro it appends (none when refused).
+struct MacroImportRow {
+    const char* pszCase;
+    std::vector<uint8_t> bytes;
+    ImportResult eResult;
+    const wchar_t* pszName;  // nullptr: refused, nothing appended
+    int32_t iActions;
+};
+
+// Imports each row's file in turn into macros; an accepted one is appended and saved at once.
+template <class Files, class Macros>
+void ExpectMacroImports(Files& files, Macros& macros, const std::vector<MacroImportRow>& rows) {
+    using Macro = typename Macros::value_type::element_type;
+    for (const MacroImportRow& row : rows) {
+        SCOPED_TRACE(row.pszCase);
+        ASSERT_TRUE(WriteBytes(files.scratch / L"in.macro", row.bytes));
+        const size_t uBefore = macros.size();
+        ImportResult eResult = ImportResult::Unreadable;
+        Macro* pMacro = files.storage.ImportMacro(files.scratch / L"in.macro", macros, &eResult);
+        EXPECT_EQ(eResult, row.eResult);
+        if (row.pszName == nullptr) {
+            EXPECT_EQ(pMacro, nullptr);
+            EXPECT_EQ(macros.size(), uBefore);
+            continue;
+        }
+        ASSERT_NE(pMacro, nullptr);
+        EXPECT_EQ(NameOf(pMacro->szName), row.pszName);
+        EXPECT_EQ(pMacro->iActionNum, row.iActions);
+        EXPECT_EQ(ReadBytes(files.MacroData()).size(), sizeof(Macro) * macros.size());
+    }
+}
+
 // What a load did with a damaged file: nothing, renamed it aside, or copied it aside.
 enum class Aside { None, Moved, Copied };
 

@@ -1,0 +1,91 @@
+// Helpers of the second-generation tests: the four models that share one implementation, their
+// storage in a scratch folder (storage_kit.h), default profiles and macro actions built in place.
+#pragma once
+
+#include "file_kit.h"
+#include "gen2_model.h"
+#include "gen2_storage.h"
+#include "storage_kit.h"
+
+#include <initializer_list>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace gen2test {
+
+inline const int kGen2Models[] = {11, 8, 12, 13};
+
+inline const Gen2Model& ModelOf(int iNumber) { return *FindGen2Model(iNumber); }
+
+inline std::string Name(int iModel) { return "MS_" + std::to_string(iModel); }
+
+using testkit::Aside;
+using testkit::BytesOf;
+using testkit::FileExists;
+using testkit::IntAt;
+using testkit::ReadBytes;
+using testkit::ToHex;
+using testkit::WriteBytes;
+using testkit::Zeroed;
+
+struct ModelFiles : testkit::StorageFiles<Gen2Storage> {
+    ModelFiles(int iModel, const std::wstring& strTest)
+        : StorageFiles(ModelOf(iModel), L"gen2_scratch_" + strTest + L"_" + std::to_wstring(iModel)) {}
+};
+
+inline std::unique_ptr<ProfileRecordEx> DefaultProfile(int iModel) {
+    auto pProfile = Zeroed<ProfileRecordEx>();
+    Gen2Storage(ModelOf(iModel), L"unused", nullptr).SetDefaultProfile(*pProfile);
+    return pProfile;
+}
+
+inline MacroActionEx Key(uint8_t byKey, uint8_t byType, uint16_t wDelay) {
+    MacroActionEx action{};
+    action.byKey = byKey;
+    action.byType = byType;
+    action.wDelay = wDelay;
+    return action;
+}
+
+inline MacroActionEx Move(int32_t iX, int32_t iY, uint16_t wDelay) {
+    MacroActionEx action{};
+    action.byKey = kMouseMove;
+    action.byType = kActionMove;
+    action.wDelay = wDelay;
+    action.iX = iX;
+    action.iY = iY;
+    return action;
+}
+
+inline std::unique_ptr<MacroRecordEx> Macro(const std::wstring& strName, std::initializer_list<MacroActionEx> actions) {
+    return testkit::MacroOf<MacroRecordEx>(strName, actions);
+}
+
+// A button entry that carries these actions as a macro with function byFunction.
+inline void CarryActions(KeyEntryEx& entry, uint8_t byFunction, const std::wstring& strName, const MacroActionEx* pActions,
+                         int iCount) {
+    entry.byFunction = byFunction;
+    CopyName(entry.szMacroName, strName);
+    entry.wActionNum = static_cast<uint16_t>(iCount);
+    for (int i = 0; i < iCount; ++i) entry.stActions[i] = pActions[i];
+}
+
+// The block-limit fixture: 46 short key actions, then three times one move with a long delay and
+// 42 short key actions, then one more such move: 176 actions, 188 events, 5 blocks of 98 bytes.
+inline std::vector<MacroActionEx> FiveBlockActions() {
+    std::vector<MacroActionEx> actions;
+    auto AddKeys = [&](int iCount) {
+        for (int i = 0; i < iCount; ++i)
+            actions.push_back(Key(static_cast<uint8_t>(4 + i % 20), static_cast<uint8_t>(i % 2 + 1), 10));
+    };
+    AddKeys(46);
+    for (int i = 0; i < 3; ++i) {
+        actions.push_back(Move(i + 1, -(i + 1), 200));
+        AddKeys(42);
+    }
+    actions.push_back(Move(7, 7, 200));
+    return actions;
+}
+
+}  // namespace gen2test
