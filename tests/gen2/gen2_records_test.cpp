@@ -25,7 +25,13 @@ TEST(Gen2Records, BothLayoutsKeepEveryByteOfTheirFile) {
         std::vector<uint8_t> again(file.size(), 0xEE);
         ToFileRecord(*pLayout, *pRec, again.data());
         EXPECT_EQ(again, file) << "layout " << static_cast<int>(pLayout->eLayout);
+        EXPECT_EQ(pLayout->RecordSize(), ProfileRecordSize(pLayout->eLayout));
+        EXPECT_EQ(pLayout->HeaderSize(), ProDataHeaderSize(pLayout->eLayout));
+        EXPECT_EQ(FindProfileLayoutEx(pLayout->eLayout), pLayout);
     }
+    for (int iModel : kGen2Models) EXPECT_EQ(&ModelOf(iModel).Layout(), &kProfileLayoutGen2) << Name(iModel);
+    EXPECT_EQ(FindProfileLayoutEx(RecordLayout::Gen1D), nullptr);
+    EXPECT_EQ(FindProfileLayout(RecordLayout::Gen2), nullptr);
 }
 
 TEST(Gen2Records, TheSensorLayoutStoresItsModeAfterMotionSync) {
