@@ -1,14 +1,15 @@
 // The custom window messages of the main window and the core's own timers.
 #pragma once
 
+#include "page_messages.h"
+
 #include <windows.h>
 
 constexpr UINT WM_TRAYICON = 0x401;
 constexpr UINT WM_MENUCLICK = 0x403;
 // WM_HOOKKEY (0x40A) comes with Hook.dll's header.
 constexpr UINT WM_SHOWINSTANCE = 0x501;
-constexpr UINT WM_DEVICELISTCHANGED = 0x50A;
-constexpr UINT WM_SHOWDPI = 0x50B;
+// WM_DEVICELISTCHANGED (0x50A) and WM_SHOWDPI (0x50B) come with the page runtime.
 constexpr UINT WM_LANGUAGE = 0x50D;
 constexpr UINT WM_STARTUP = 0x50E;
 constexpr UINT WM_FEEDBACK = 0x50F;

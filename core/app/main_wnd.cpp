@@ -18,32 +18,46 @@ std::wstring ProgramText(const wchar_t* pszId) { return CResourceManager::GetIns
 
 LANGID (*CMainWnd::s_pfnUiLanguage)() = &GetUserDefaultUILanguage;
 
-CMainWnd::CMainWnd() : m_Settings(GetDataFolder() + L"CONFIG.ini") {}
+CMainWnd::CMainWnd(const PageFactoryTable& factories) : m_Settings(GetDataFolder() + L"CONFIG.ini") {
+    for (size_t i = 0; i < m_pages.size(); ++i) m_pages[i] = factories[i]();
+}
 
 CMainWnd::~CMainWnd() {
     for (int n = 1; n <= kModelCount; ++n) RemoveVirtualWnd(VirtualWindowName(n).c_str());
     // Nothing may reach a page once the pages start to go.
     ShutdownBackgroundWork();
-    // The pages follow as members, from MS_24 down to MS_1.
+    for (int n = kModelCount; n >= 1; --n) m_pages[static_cast<size_t>(n - 1)].reset();
 }
 
 void CMainWnd::InitPages() {
+    const PageContext context{m_hWnd, &m_PaintManager, &m_HookTable, &m_Receivers};
     for (int n = 1; n <= kModelCount; ++n) {
         CPageBase* page = Page(n);
         AddVirtualWnd(VirtualWindowName(n).c_str(), page);
-        page->m_hMainWnd = m_hWnd;
-        page->m_pPaintManager = &m_PaintManager;
-        page->m_pHookTable = &m_HookTable;
-        page->m_pDeviceBlock = &m_Receivers;
+        page->Attach(context);
         page->InitPage();
     }
 }
 
+namespace {
+
+template <class Fn>
+void ResolveHook(HMODULE hModule, const char* pszName, Fn& pfn) {
+    pfn = reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(hModule, pszName)));
+}
+
+}  // namespace
+
 void CMainWnd::LoadHookDll() {
     m_hHookDll = LoadLibraryW((GetExeFolder() + L"Hook.dll").c_str());
     if (m_hHookDll == nullptr) return;  // the program goes on without key capture
-    FARPROC* entries = reinterpret_cast<FARPROC*>(&m_HookTable);
-    for (int i = 0; i < 7; ++i) entries[i] = GetProcAddress(m_hHookDll, kHookExportNames[i]);
+    ResolveHook(m_hHookDll, "installmousehook", m_HookTable.pfnInstallMouseHook);
+    ResolveHook(m_hHookDll, "removemousehook", m_HookTable.pfnRemoveMouseHook);
+    ResolveHook(m_hHookDll, "enablemousehook", m_HookTable.pfnEnableMouseHook);
+    ResolveHook(m_hHookDll, "installhook", m_HookTable.pfnInstallHook);
+    ResolveHook(m_hHookDll, "removehook", m_HookTable.pfnRemoveHook);
+    ResolveHook(m_hHookDll, "enablehook", m_HookTable.pfnEnableHook);
+    ResolveHook(m_hHookDll, "mousewheelenable", m_HookTable.pfnMouseWheelEnable);
 }
 
 void CMainWnd::InitWindow() {
@@ -159,7 +173,7 @@ void CMainWnd::UpdateDeviceOptions() {
     m_bAnyConnected = 0;
     for (int n = 1; n <= kModelCount; ++n) {
         COptionUI* pOption = m_pOptionDevice[static_cast<size_t>(n - 1)];
-        if (Page(n)->m_bOnline != 0) {
+        if (Page(n)->Online() != 0) {
             m_bConnected[static_cast<size_t>(n - 1)] = 1;
             ++m_bAnyConnected;
             if (pOption != nullptr) pOption->SetVisible(true);

@@ -6,8 +6,8 @@
 #include "app_messages.h"
 #include "autostart.h"
 #include "hook_api.h"
-#include "model_pages.h"
 #include "model_table.h"
+#include "page_factories.h"
 #include "receiver_manager.h"
 #include "settings_file.h"
 #include "ui/ui.h"
@@ -18,7 +18,9 @@
 
 class CMainWnd : public DuiLib::WindowImplBase, private IReceiverHost {
 public:
-    CMainWnd();
+    // Builds the pages from the factories, MS_1 first.
+    explicit CMainWnd(const PageFactoryTable& factories = ModelPageFactories());
+    // The pages go from MS_24 down to MS_1, after their background work has ended.
     ~CMainWnd() override;
 
     LPCWSTR GetWindowClassName() const override { return kProgramName; }
@@ -53,7 +55,10 @@ public:
     DuiLib::CMenuWnd* TrayMenu() { return m_pTrayMenu.get(); }
     DuiLib::CTrayIcon& TrayIcon() { return m_TrayIcon; }
 
-    CPageBase* Page(int n) { return m_pages.Page(n); }
+    // Page of model n (1..24), nullptr outside the range.
+    CPageBase* Page(int n) {
+        return n >= 1 && n <= kModelCount ? m_pages[static_cast<size_t>(n - 1)].get() : nullptr;
+    }
     const HookTable& Hooks() const { return m_HookTable; }
     CReceiverManager& Receivers() { return m_Receivers; }
     int AnyConnected() const { return m_bAnyConnected; }
@@ -79,7 +84,6 @@ private:
     void InitPages();
     void InitSettings();
     void LoadHookDll();
-    void RunInlinePageTimer(CPageBase& page, unsigned uKind, UINT_PTR uId);
     bool RoutePageMessage(UINT uMsg, WPARAM wParam, LPARAM lParam);
     void ShutdownBackgroundWork();
 
@@ -95,7 +99,7 @@ private:
     // Declared before the pages, so the icon goes after them.
     DuiLib::CTrayIcon m_TrayIcon;
     std::unique_ptr<DuiLib::CMenuWnd> m_pTrayMenu;
-    CModelPages m_pages;
+    std::array<std::unique_ptr<CPageBase>, kModelCount> m_pages;
     CReceiverManager m_Receivers{*this};
     std::array<int, kModelCount> m_bConnected{};
     int m_iLanId = kLanguageEnglish;

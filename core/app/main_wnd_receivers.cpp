@@ -34,12 +34,12 @@ void CMainWnd::DispatchReport(ReceiverKind kind, int iModel, const uint8_t* pRep
         ::SetTimer(m_hWnd, uTimer, Timing().uPresenceTimeoutMs, nullptr);
         page->SetReceiverLink(b4k, true);
         // The model's tab shows through the tab refresh, asked for when it is not shown yet.
-        if (!Connected(iModel) && page->m_bOnline != 0) ::PostMessageW(m_hWnd, WM_DEVICELISTCHANGED, 0, 0);
+        if (!Connected(iModel) && page->Online() != 0) ::PostMessageW(m_hWnd, WM_DEVICELISTCHANGED, 0, 0);
     }
     if (b4k)
-        page->OnDeviceEvent4k(iEventWord, iValue);
+        page->DeliverDeviceEvent4k(iEventWord, iValue);
     else
-        page->OnDeviceEvent(iEventWord, iValue);
+        page->DeliverDeviceEvent(iEventWord, iValue);
 }
 
 void CMainWnd::ReceiverRemoved(ReceiverKind kind, int iModel) {

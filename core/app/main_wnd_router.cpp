@@ -45,15 +45,19 @@ bool CMainWnd::RoutePageMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) {
     switch (uMsg - PageMsgBase(n)) {
         case 1: case 2: case 6:
             return true;  // consumed without action
-        case WM_PAGE_DEVDATA_OFFSET:
-            page->OnDevMonitor(DevDataWord(wParam, lParam));
+        case WM_PAGE_DEVDATA_OFFSET: {
+            const DWORD dwWord = DevDataWord(wParam, lParam);
+            // The cabled mouse's acknowledgement counts at once for a send loop waiting for it.
+            page->RecordAcknowledgement(static_cast<int>(dwWord >> 16), static_cast<int>(dwWord & 0xFFFF));
+            page->DeliverDevMonitor(dwWord);
             return true;
+        }
         case WM_PAGE_DEVLINK_OFFSET:
-            page->OnDevMonitor(DevLinkWord(wParam));
+            page->DeliverDevMonitor(DevLinkWord(wParam));
             return true;
         case WM_PAGE_APPLY_OFFSET:
             // The worker decides whether a link is up; without a worker the post goes nowhere.
-            ::PostThreadMessageW(page->m_dwThreadId, PageMsgBase(n) + WM_PAGE_RUNAPPLY_OFFSET, wParam, lParam);
+            ::PostThreadMessageW(page->WorkerThreadId(), PageMsgBase(n) + WM_PAGE_RUNAPPLY_OFFSET, wParam, lParam);
             return true;
         default:
             return false;

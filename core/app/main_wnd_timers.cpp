@@ -27,41 +27,5 @@ void CMainWnd::OnTimer(UINT_PTR uId) {
     if (page.Policy().eTimers == TimerHandling::Delegate)
         page.HandleTimer(uId);
     else
-        RunInlinePageTimer(page, uKind, uId);
-}
-
-void CMainWnd::RunInlinePageTimer(CPageBase& page, unsigned uKind, UINT_PTR uId) {
-    switch (uKind) {
-        case TIMER_WIRELESS_TIMEOUT:
-            ::KillTimer(m_hWnd, uId);
-            page.SetReceiverLink(false, false);
-            return;
-        case TIMER_APPLY:
-            ::KillTimer(m_hWnd, uId);
-            ::PostMessageW(m_hWnd, PageMsgBase(page.Model()) + WM_PAGE_APPLY_OFFSET, 0, 0);
-            return;
-        case TIMER_SETTINGS_SCROLL:
-            ::KillTimer(m_hWnd, uId);
-            if (auto* pColumn = static_cast<CContainerUI*>(page.FindPageControl(L"ver_setting"))) pColumn->EndDown();
-            return;
-        case TIMER_CHARGING:
-            if (auto* pBar = static_cast<CProgressUI*>(page.FindPageControl(L"progress_power")))
-                pBar->SetValue(page.m_iChargeValue);
-            page.m_iChargeValue += 2;
-            if (page.m_iChargeValue > 100) page.m_iChargeValue = 0;
-            return;
-        case TIMER_WIRELESS4K_TIMEOUT:
-            ::KillTimer(m_hWnd, uId);
-            page.OnWireless4kTimeout();
-            return;
-        case TIMER_BLE_SUBSCRIBE: {
-            ::KillTimer(m_hWnd, uId);
-            CBleDevice* pBle = page.BleDevice();
-            if (pBle != nullptr && !pBle->IsSubscribed() && page.GattCallback() != nullptr)
-                pBle->Subscribe(page.GattCallback());
-            return;
-        }
-        default:
-            return;
-    }
+        page.RunStandardTimer(uKind);
 }

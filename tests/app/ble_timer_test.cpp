@@ -1,5 +1,6 @@
 // The Bluetooth subscribe timer the main window runs for the pages that leave it to the core,
-// against the simulated Bluetooth LE world; shut-down ends every registration.
+// against the simulated Bluetooth LE world; notifications reach the page on the UI thread, and
+// shut-down ends every registration.
 #include "main_window_fixture.h"
 #include "model_table.h"
 #include "sim_ble_world.h"
@@ -16,9 +17,15 @@ TEST(BleSubscribeTimer, SubscribesOncePerRegistrationAndShutDownEndsIt) {
     const int iMouse18 = world.AddDevice(blekit::MouseDevice(L"PID&002A", L"c0ffee000018"));
     world.AddDevice(blekit::MouseDevice(L"PID&0037", L"c0ffee000011"));  // MS_11 delegates its timers
     auto wnd = std::make_unique<MainWindow>();
-    CPlaceholderPage& page18 = wnd->Page(18);
+    CSpyPage& page18 = wnd->Page(18);
     ASSERT_NE(page18.BleDevice(), nullptr);
     EXPECT_EQ(wnd->Page(10).BleDevice(), nullptr);
+
+    // While the link is down there is no mouse to subscribe to.
+    (*wnd)->OnTimer(PageTimer(18, TIMER_BLE_SUBSCRIBE));
+    EXPECT_FALSE(page18.BleDevice()->IsSubscribed());
+    ASSERT_TRUE(page18.SetLink(LinkKind::Ble, true));
+    EXPECT_TRUE(page18.LinkIndicator(LinkKind::Ble)->IsVisible());
 
     (*wnd)->OnTimer(PageTimer(18, TIMER_BLE_SUBSCRIBE));
     EXPECT_TRUE(page18.BleDevice()->IsSubscribed());
@@ -29,13 +36,20 @@ TEST(BleSubscribeTimer, SubscribesOncePerRegistrationAndShutDownEndsIt) {
     EXPECT_EQ(world.Registrations().size(), 1u);
     EXPECT_EQ(world.CallCount(blekit::Call::RegisterEvent), 1);
 
-    const int before = CPlaceholderPage::s_iGattNotifications;
     EXPECT_EQ(world.Notify(iMouse18, {0x2A, 0x40, 80, 0}), 1);
-    EXPECT_EQ(CPlaceholderPage::s_iGattNotifications, before + 1);
+    EXPECT_TRUE(uikit::PumpUntil([&] { return page18.Logged(L"OnGattValue 2A 40 50 00"); }));
 
     // Pages that run their own timers or have no subscribe timer are not subscribed by the core.
+    wnd->Page(11).SetLink(LinkKind::Ble, true);
     (*wnd)->OnTimer(PageTimer(11, TIMER_BLE_SUBSCRIBE));
     (*wnd)->OnTimer(PageTimer(7, TIMER_BLE_SUBSCRIBE));
+    EXPECT_EQ(world.Registrations().size(), 1u);
+
+    // The link going down ends the registration.
+    page18.SetLink(LinkKind::Ble, false);
+    EXPECT_TRUE(world.Registrations().empty());
+    page18.SetLink(LinkKind::Ble, true);
+    (*wnd)->OnTimer(PageTimer(18, TIMER_BLE_SUBSCRIBE));
     EXPECT_EQ(world.Registrations().size(), 1u);
 
     DestroyWindow(wnd->hwnd());

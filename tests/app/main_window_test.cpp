@@ -26,7 +26,7 @@ protected:
     void TearDown() override { kit::ResetWorld(); }
 };
 
-bool Logged(CPlaceholderPage& page, const std::wstring& line) {
+bool Logged(CSpyPage& page, const std::wstring& line) {
     for (const std::wstring& call : page.m_calls)
         if (call == line) return true;
     return false;
@@ -35,12 +35,12 @@ bool Logged(CPlaceholderPage& page, const std::wstring& line) {
 TEST_F(MainWindowTest, StartUpSetsEveryPageUpInOrderAndLoadsHookDll) {
     MainWindow wnd;
     for (int n = 1; n <= kModelCount; ++n) {
-        CPlaceholderPage& page = wnd.Page(n);
+        CSpyPage& page = wnd.Page(n);
         ASSERT_EQ(page.m_calls.size(), 2u) << n;
         EXPECT_EQ(page.m_calls[0], L"InitPage");
         EXPECT_EQ(page.m_calls[1], L"LoadData");
         EXPECT_EQ(page.m_hMainWnd, wnd.hwnd());
-        EXPECT_NE(page.m_pWirelessIcon, nullptr) << "the page's link icon is bound, page " << n;
+        EXPECT_NE(page.LinkIndicator(LinkKind::Wireless), nullptr) << "the page's link icon is bound, page " << n;
     }
     const HookTable& hooks = wnd->Hooks();
     EXPECT_TRUE(hooks.pfnInstallMouseHook && hooks.pfnRemoveMouseHook && hooks.pfnEnableMouseHook &&
@@ -135,28 +135,29 @@ TEST_F(MainWindowTest, ConsumesItsMessagesAndLeavesTimersAndOthersToTheLibrary) 
 
 TEST_F(MainWindowTest, ForwardsApplyRequestsToThePagesWorker) {
     MainWindow wnd;
-    std::atomic<DWORD> dwThread{0};
-    MSG received{};
-    std::thread worker([&] {
-        MSG msg;
-        PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE);  // make the thread's queue
-        dwThread = GetCurrentThreadId();
-        if (GetMessageW(&msg, nullptr, 0, 0) > 0) received = msg;
-    });
-    while (dwThread == 0) Sleep(1);
-    wnd.Page(24).m_dwThreadId = dwThread;
+    CSpyPage& page = wnd.Page(24);
+    HANDLE hApplied = CreateEventW(nullptr, FALSE, FALSE, nullptr);
+    std::atomic<DWORD> dwApplyThread{0};
+    page.onApply = [&] {
+        dwApplyThread = GetCurrentThreadId();
+        SetEvent(hApplied);
+    };
+    ASSERT_TRUE(page.StartWorker());
+    // The worker runs an apply for its own thread message (0x770 for MS_24) only.
     SendMessageW(wnd.hwnd(), PageMsgBase(24) + 5, 11, 22);
-    worker.join();
-    EXPECT_EQ(received.message, 0x770u);
-    EXPECT_EQ(received.wParam, 11u);
-    EXPECT_EQ(received.lParam, 22);
+    ASSERT_EQ(WaitForSingleObject(hApplied, 5000), WAIT_OBJECT_0);
+    EXPECT_EQ(dwApplyThread, page.WorkerThreadId());
+    EXPECT_NE(dwApplyThread, GetCurrentThreadId());
+    PostThreadMessageW(page.WorkerThreadId(), PageMsgBase(23), 0, 0);
+    EXPECT_EQ(WaitForSingleObject(hApplied, 100), static_cast<DWORD>(WAIT_TIMEOUT)) << "another page's number does nothing";
+    CloseHandle(hApplied);
 }
 
 TEST_F(MainWindowTest, PageTimersGoToThePageOrRunOnThePageBaseByRange) {
     Timing().uPresenceTimeoutMs = 6000;
     MainWindow wnd;
     for (int n = 1; n <= kModelCount; ++n) {
-        CPlaceholderPage& page = wnd.Page(n);
+        CSpyPage& page = wnd.Page(n);
         const PagePolicy& policy = page.Policy();
         for (unsigned k = 0; k < 8; ++k) {
             wnd.ClearCalls();
@@ -184,7 +185,7 @@ TEST_F(MainWindowTest, PageTimersGoToThePageOrRunOnThePageBaseByRange) {
             EXPECT_EQ(Logged(page, L"OnWireless4kTimeout"), bMine && k == 4) << "page " << n << " kind " << k;
             if (bMine && k == 0) {
                 EXPECT_EQ(Logged(page, L"UpdateLinkControls"), policy.bUpdateLinkControls) << n;
-                EXPECT_FALSE(page.m_pWirelessIcon->IsVisible());
+                EXPECT_FALSE(page.LinkIndicator(LinkKind::Wireless)->IsVisible());
                 // Online stays while the 4K link is up on pages that count it.
                 EXPECT_EQ(page.m_bOnline, policy.b4kCountsOnline ? 1 : 0) << n;
                 const int announced = wnd.TakePosted(WM_DEVICELISTCHANGED);
@@ -207,7 +208,7 @@ TEST_F(MainWindowTest, WirelessTimeoutFollowsTheCableOnFirstAndSecondGenerationP
         {18, 2, 0, 1},
     };
     for (const Row& r : rows) {
-        CPlaceholderPage& page = wnd.Page(r.model);
+        CSpyPage& page = wnd.Page(r.model);
         page.m_iWiredState = r.wired;
         page.m_bWireless = 1;
         page.m_bOnline = 1;
@@ -225,7 +226,7 @@ TEST_F(MainWindowTest, WirelessTimeoutFollowsTheCableOnFirstAndSecondGenerationP
 
 TEST_F(MainWindowTest, ChargingTimerSweepsTheBatteryBarFromZeroToHundred) {
     MainWindow wnd;
-    CPlaceholderPage& page = wnd.Page(10);
+    CSpyPage& page = wnd.Page(10);
     auto* bar = static_cast<CProgressUI*>(page.FindPageControl(L"progress_power"));
     ASSERT_NE(bar, nullptr);
     std::vector<int> values;

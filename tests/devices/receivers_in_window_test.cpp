@@ -27,7 +27,7 @@ protected:
     }
     void TearDown() override { kit::ResetWorld(); }
 
-    static bool HasCall(CPlaceholderPage& page, const std::wstring& prefix) {
+    static bool HasCall(CSpyPage& page, const std::wstring& prefix) {
         for (const std::wstring& call : page.m_calls)
             if (call.rfind(prefix, 0) == 0) return true;
         return false;
@@ -42,12 +42,12 @@ protected:
 TEST_F(ReceiversInWindow, AReceiverPresentAtStartBringsItsModelOnlineWithItsTab) {
     const kit::Receiver r = kit::PlugReceiver(kit::ReceiverKind::Wireless);
     MainWindow wnd(true);
-    CPlaceholderPage& page = wnd.Page(10);
+    CSpyPage& page = wnd.Page(10);
     kit::QueueEvent(r.eventId, 0x36, 0x10, 3);
     ASSERT_TRUE(uikit::PumpUntil([&] { return Option(wnd, 10)->IsVisible(); }, 3000));
     EXPECT_EQ(page.m_bWireless, 1);
     EXPECT_EQ(page.m_bOnline, 1);
-    EXPECT_TRUE(page.m_pWirelessIcon->IsVisible());
+    EXPECT_TRUE(page.LinkIndicator(LinkKind::Wireless)->IsVisible());
     EXPECT_TRUE(HasCall(page, L"OnDeviceEvent 0x1036 0x3"));
     EXPECT_NE(page.WirelessDevice(), nullptr);
     auto* tabs = static_cast<CTabLayoutUI*>(uikit::FindControl(wnd.hwnd(), L"device_tab_switch"));
@@ -58,7 +58,7 @@ TEST_F(ReceiversInWindow, AnotherModelsIdByteReachesTheIdentifiedPageButDoesNotK
     Timing().uPresenceTimeoutMs = 300;
     const kit::Receiver r = kit::PlugReceiver(kit::ReceiverKind::Wireless);
     MainWindow wnd;
-    CPlaceholderPage& page = wnd.Page(10);
+    CSpyPage& page = wnd.Page(10);
     kit::QueueEvent(r.eventId, 0x36, 0x10, 1);
     ASSERT_TRUE(uikit::PumpUntil([&] { return page.m_bWireless == 1; }, 3000));
     const ULONGLONG start = GetTickCount64();
@@ -79,12 +79,12 @@ TEST_F(ReceiversInWindow, UnplugDropsTheLinkAtOnceAndReplugIdentifiesAgain) {
     kit::Receiver r = kit::PlugReceiverAndNotify(wnd.hwnd(), kit::ReceiverKind::Wireless);
     ASSERT_TRUE(uikit::PumpUntil([&] { return wnd->Receivers().PollingThreadCount(ReceiverKind::Wireless) == 1; }));
     kit::QueueEvent(r.eventId, 0x20, 0x10, 1);  // MS_2
-    CPlaceholderPage& page = wnd.Page(2);
+    CSpyPage& page = wnd.Page(2);
     ASSERT_TRUE(uikit::PumpUntil([&] { return Option(wnd, 2)->IsVisible(); }, 3000));
 
     kit::UnplugReceiverAndNotify(wnd.hwnd(), r);
     EXPECT_EQ(page.m_bWireless, 0);
-    EXPECT_FALSE(page.m_pWirelessIcon->IsVisible());
+    EXPECT_FALSE(page.LinkIndicator(LinkKind::Wireless)->IsVisible());
     uikit::PumpUntilIdle(200);
     EXPECT_FALSE(Option(wnd, 2)->IsVisible());
     EXPECT_EQ(page.m_bOnline, 0);
@@ -98,7 +98,7 @@ TEST_F(ReceiversInWindow, UnplugDropsTheLinkAtOnceAndReplugIdentifiesAgain) {
 TEST_F(ReceiversInWindow, AReportReadJustBeforeTheUnplugDoesNotBringTheLinkBack) {
     const kit::Receiver r = kit::PlugReceiver(kit::ReceiverKind::Wireless);
     MainWindow wnd;
-    CPlaceholderPage& page = wnd.Page(10);
+    CSpyPage& page = wnd.Page(10);
     kit::QueueEvent(r.eventId, 0x36, 0x10, 1);
     ASSERT_TRUE(uikit::PumpUntil([&] { return page.m_bWireless == 1; }, 3000));
     // The polling thread reads one more report; before the UI thread gets to it, the receiver goes.
@@ -128,12 +128,12 @@ TEST_F(ReceiversInWindow, LinkControlsFollowTheLinksWhereThePageHasThem) {
     }, 3000));
     EXPECT_FALSE(HasCall(wnd.Page(1), L"UpdateLinkControls"));
     EXPECT_TRUE(HasCall(wnd.Page(3), L"UpdateLinkControls"));
-    EXPECT_TRUE(wnd.Page(3).m_pWireless4kIcon->IsVisible());
+    EXPECT_TRUE(wnd.Page(3).LinkIndicator(LinkKind::Wireless4k)->IsVisible());
 
     wnd.ClearCalls();
     kit::UnplugReceiverAndNotify(wnd.hwnd(), fast);
     EXPECT_EQ(wnd.Page(3).m_bWireless4k, 0);
-    EXPECT_FALSE(wnd.Page(3).m_pWireless4kIcon->IsVisible());
+    EXPECT_FALSE(wnd.Page(3).LinkIndicator(LinkKind::Wireless4k)->IsVisible());
     EXPECT_TRUE(HasCall(wnd.Page(3), L"UpdateLinkControls"));
     EXPECT_EQ(wnd.Page(3).m_bOnline, 1) << "still on 2.4 GHz";
     EXPECT_EQ(wnd.Page(3).m_bWireless, 1);
@@ -143,11 +143,11 @@ TEST_F(ReceiversInWindow, FourKLinkTimesOutThroughThePage) {
     Timing().uPresenceTimeoutMs = 100;
     const kit::Receiver r = kit::PlugReceiver(kit::ReceiverKind::Wireless4k);
     MainWindow wnd;
-    CPlaceholderPage& page = wnd.Page(11);
+    CSpyPage& page = wnd.Page(11);
     kit::QueueEvent(r.eventId, 0x37, 0x20, 1);
     ASSERT_TRUE(uikit::PumpUntil([&] { return page.m_bWireless4k == 1; }, 3000));
     EXPECT_TRUE(HasCall(page, L"OnDeviceEvent4k 0x2037 0x1"));
-    EXPECT_TRUE(page.m_pWireless4kIcon->IsVisible());
+    EXPECT_TRUE(page.LinkIndicator(LinkKind::Wireless4k)->IsVisible());
     // MS_11 runs its own timers: the timeout goes to its HandleTimer.
     const std::wstring timeout = L"HandleTimer 0x2A4";
     EXPECT_TRUE(uikit::PumpUntil([&] { return HasCall(page, timeout); }, 3000));

@@ -2,6 +2,7 @@
 #include "gen1_model.h"
 #include "model_table.h"
 #include "profile_layout.h"
+#include "record_sizes.h"
 
 #include <gtest/gtest.h>
 

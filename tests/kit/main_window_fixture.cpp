@@ -13,7 +13,15 @@ struct SkinSetup {
 
 MainWindow::MainWindow(bool bVisible) {
     static SkinSetup setup;
-    m_pWnd = std::make_unique<CMainWnd>();
+    PageFactoryTable factories;
+    for (int n = 1; n <= kModelCount; ++n) {
+        factories[static_cast<size_t>(n - 1)] = [this, n] {
+            auto pSpy = std::make_unique<CSpyPage>(n);
+            m_spies[static_cast<size_t>(n - 1)] = pSpy.get();
+            return std::unique_ptr<CPageBase>(std::move(pSpy));
+        };
+    }
+    m_pWnd = std::make_unique<CMainWnd>(factories);
     m_pWnd->Create(nullptr, nullptr, WS_POPUP | WS_CLIPCHILDREN | (bVisible ? WS_VISIBLE : 0), 0, 0, 0, 800, 572);
     uikit::PumpUntilIdle(500);
 }

@@ -1,14 +1,15 @@
 // The real main window, created in-process on the program's own skins (hidden unless asked),
-// with its 24 placeholder pages, Hook.dll and the simulated receivers.
+// with a spy page in place of every model's page, Hook.dll and the simulated receivers.
 #pragma once
 
 #include "main_wnd.h"
-#include "placeholder_page.h"
+#include "spy_page.h"
 #include "ui_driver.h"
 #include "util/folders.h"
 
 #include <windows.h>
 
+#include <array>
 #include <memory>
 #include <string>
 #include <vector>
@@ -23,7 +24,8 @@ public:
     CMainWnd& operator*() { return *m_pWnd; }
     CMainWnd* operator->() { return m_pWnd.get(); }
     HWND hwnd() const { return m_pWnd->GetHWND(); }
-    CPlaceholderPage& Page(int n) { return *static_cast<CPlaceholderPage*>(m_pWnd->Page(n)); }
+    // The spy page the window was built with for model n (1..24).
+    CSpyPage& Page(int n) { return *m_spies[static_cast<size_t>(n - 1)]; }
     // Removes the messages of one kind waiting for the window; returns how many there were.
     int TakePosted(UINT uMsg);
 
@@ -31,6 +33,7 @@ public:
     void ClearCalls();
 
 private:
+    std::array<CSpyPage*, kModelCount> m_spies{};
     std::unique_ptr<CMainWnd> m_pWnd;
 };
 

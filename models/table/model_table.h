@@ -1,5 +1,6 @@
 // The 24 supported mouse models: one table that every part of the program reads, so a model's
-// identity (ids, library, links, message and timer numbers, names) is written down once.
+// identity (ids, library, links, message and timer numbers, names) is written down once. It is a
+// library of its own: the core and the model modules both read it, and it depends on neither.
 #pragma once
 
 #include <array>
@@ -49,12 +50,6 @@ int ModelNumberFromIdByte(uint8_t byIdByte);
 // 4K receiver: id byte to 4K index (0..12, -1 when none) and 4K index to model number (0 when none).
 int FourKIndexFromIdByte(uint8_t byIdByte);
 int ModelNumberFrom4kIndex(int iFourKIndex);
-
-// File sizes that follow from a model's record layout: one profile record, the pro.data header
-// (current index and five records' worth of reserved bytes) and one macro record.
-int ProfileRecordSize(RecordLayout eLayout);
-int ProDataHeaderSize(RecordLayout eLayout);
-int MacroRecordSize(RecordLayout eLayout);
 
 // Per-page message and timer numbers.
 constexpr unsigned PageMsgBase(int n) { return 0x600u + 16u * static_cast<unsigned>(n - 1); }

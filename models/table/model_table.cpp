@@ -1,7 +1,5 @@
 #include "model_table.h"
 
-#include "profile_layout.h"
-
 #include <cstdio>
 
 // number, subsystem, generation, cable product id, id byte, 4K index, Bluetooth product id,
@@ -56,15 +54,6 @@ int ModelNumberFrom4kIndex(int iFourKIndex) {
         if (m.iFourKIndex == iFourKIndex) return m.iNumber;
     return 0;
 }
-
-int ProfileRecordSize(RecordLayout eLayout) {
-    if (const ProfileLayout* pLayout = FindProfileLayout(eLayout)) return pLayout->RecordSize();
-    return eLayout == RecordLayout::Gen2Sensor ? 101544 : 101540;
-}
-
-int ProDataHeaderSize(RecordLayout eLayout) { return 4 + 5 * ProfileRecordSize(eLayout); }
-
-int MacroRecordSize(RecordLayout eLayout) { return FindProfileLayout(eLayout) != nullptr ? 240 : 3096; }
 
 namespace {
 std::wstring Format(const wchar_t* pattern, int n) {

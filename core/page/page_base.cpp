@@ -1,0 +1,379 @@
+#include "page_base.h"
+
+#include "dialogs/msg_wnd.h"
+#include "file_dialog.h"
+#include "page_messages.h"
+#include "receiver_manager.h"
+#include "util/folders.h"
+
+#include <hidapi.h>
+
+#include <cwchar>
+
+using DuiLib::CControlUI;
+using DuiLib::TNotifyUI;
+
+DUI_BEGIN_MESSAGE_MAP(CPageBase, DuiLib::CNotifyPump)
+    DUI_ON_MSGTYPE(DUI_MSGTYPE_CLICK, OnClick)
+    DUI_ON_MSGTYPE(DUI_MSGTYPE_SELECTCHANGED, OnSelectChanged)
+    DUI_ON_MSGTYPE(DUI_MSGTYPE_ITEMSELECT, OnItemSelect)
+    DUI_ON_MSGTYPE(DUI_MSGTYPE_CHECKCLICK, OnCheckClick)
+    DUI_ON_MSGTYPE(DUI_MSGTYPE_KILLFOCUS, OnKillFocus)
+    DUI_ON_MSGTYPE(DUI_MSGTYPE_TIMER, OnTimer)
+    DUI_ON_MSGTYPE(DUI_MSGTYPE_VALUECHANGED, OnValueChanged)
+    DUI_ON_MSGTYPE(DUI_MSGTYPE_MOUSEENTER, OnMouseEnter)
+    DUI_ON_MSGTYPE(DUI_MSGTYPE_MOUSELEAVE, OnMouseLeave)
+    DUI_ON_MSGTYPE(DUI_MSGTYPE_RETURN, OnReturn)
+    DUI_ON_MSGTYPE(DUI_MSGTYPE_TEXTCHANGED, OnTextChanged)
+    DUI_ON_MSGTYPE(DUI_MSGTYPE_SETFOCUS, OnSetFocus)
+DUI_END_MESSAGE_MAP()
+
+// ---- Links ----
+
+bool LinkSnapshot::Up(LinkKind kind) const {
+    switch (kind) {
+        case LinkKind::Cable: return bCable;
+        case LinkKind::Wireless: return bWireless;
+        case LinkKind::Wireless4k: return bWireless4k;
+        case LinkKind::Ble: return bBle;
+    }
+    return false;
+}
+
+std::optional<LinkKind> LinkSnapshot::FirstUp(std::initializer_list<LinkKind> order) const {
+    for (LinkKind kind : order)
+        if (Up(kind)) return kind;
+    return std::nullopt;
+}
+
+CPageBase::CPageBase(int iModel)
+    : m_iModel(iModel),
+      m_pInfo(FindModel(iModel) != nullptr ? FindModel(iModel) : FindModel(1)),
+      m_strPrefix(ControlPrefix(iModel)),
+      m_gatt(iModel),
+      m_pAlive(std::make_shared<CPageBase*>(this)) {
+    if (m_pInfo->HasBle()) m_pBleDevice = std::make_unique<CBleDevice>();
+}
+
+CPageBase::~CPageBase() { CPageBase::Shutdown(); }
+
+void CPageBase::Attach(const PageContext& context) {
+    m_hMainWnd = context.hMainWnd;
+    m_pPaintManager = context.pPaintManager;
+    m_pHookTable = context.pHookTable;
+    m_pDeviceBlock = context.pReceivers;
+    m_pWiredIcon = FindPageControl(L"wired");
+    m_pWirelessIcon = FindPageControl(L"wireless");
+    m_pWireless4kIcon = FindPageControl(L"wireless_4k");
+    m_pBLEIcon = FindPageControl(L"BLE");
+    if (m_pBleDevice) m_gatt.Open(*this);
+}
+
+CControlUI* CPageBase::FindPageControl(const wchar_t* pszSuffix) const {
+    if (m_pPaintManager == nullptr || pszSuffix == nullptr) return nullptr;
+    return m_pPaintManager->FindControl((m_strPrefix + pszSuffix).c_str());
+}
+
+void CPageBase::OnKeyMenuClick(DuiLib::CDuiString) {}
+void CPageBase::HandleDeviceChange(WPARAM, LPARAM) {}
+void CPageBase::HandleTimer(UINT_PTR) {}
+void CPageBase::OnWireless4kTimeout() { SetLink(LinkKind::Wireless4k, false); }
+void CPageBase::OnDevMonitor(DWORD) {}
+void CPageBase::OnDeviceEvent(int, int) {}
+void CPageBase::OnDeviceEvent4k(int, int) {}
+void CPageBase::OnGattValue(const std::vector<uint8_t>&) {}
+
+void CPageBase::Shutdown() {
+    // The worker first: it is the one that sends through the library and the receivers.
+    m_worker.Stop();
+    m_gatt.Close();
+    if (m_pBleDevice) m_pBleDevice->Unsubscribe();
+    m_driver.Unload();
+    m_bShutDown = true;
+    m_heldEvents.clear();
+}
+
+// ---- Device events ----
+
+void CPageBase::Deliver(std::function<void()> event) {
+    if (m_bShutDown) return;
+    if (m_iModalDepth > 0) {
+        m_heldEvents.push_back(std::move(event));
+        return;
+    }
+    event();
+}
+
+void CPageBase::DeliverDevMonitor(DWORD dwWord) {
+    Deliver([this, dwWord] { OnDevMonitor(dwWord); });
+}
+
+void CPageBase::DeliverDeviceEvent(int iEventWord, int iValue) {
+    Deliver([this, iEventWord, iValue] { OnDeviceEvent(iEventWord, iValue); });
+}
+
+void CPageBase::DeliverDeviceEvent4k(int iEventWord, int iValue) {
+    Deliver([this, iEventWord, iValue] { OnDeviceEvent4k(iEventWord, iValue); });
+}
+
+void CPageBase::DeliverGattValue(std::vector<uint8_t> value) {
+    Deliver([this, value = std::move(value)] { OnGattValue(value); });
+}
+
+void CPageBase::RecordAcknowledgement(int iEventWord, int iValue) {
+    // Only the page's own acknowledgement counts; a value byte of 0 means the frame was taken.
+    if ((iEventWord & 0xFF) != m_pInfo->byIdByte || ((iEventWord >> 8) & 0xFF) != kAcknowledgeEvent) return;
+    m_ack.Record((iValue & 0xFF) == 0);
+}
+
+CPageBase::ModalHold::ModalHold(CPageBase& page) : m_page(page) { ++m_page.m_iModalDepth; }
+
+CPageBase::ModalHold::~ModalHold() {
+    if (--m_page.m_iModalDepth == 0) m_page.ReplayHeldEvents();
+}
+
+void CPageBase::ReplayHeldEvents() {
+    // An event handled here may open a dialog again; what arrives meanwhile waits for that one.
+    while (m_iModalDepth == 0 && !m_heldEvents.empty()) {
+        std::function<void()> event = std::move(m_heldEvents.front());
+        m_heldEvents.pop_front();
+        event();
+    }
+}
+
+UINT CPageBase::ShowMessage(const wchar_t* pszMessageId) {
+    return RunModal([&] { return RunMsgWnd(m_hMainWnd, pszMessageId); });
+}
+
+std::optional<std::wstring> CPageBase::AskOpenPath(const wchar_t* pszFilterName, const wchar_t* pszPattern) {
+    return RunModal([&] { return AskFilePath({m_hMainWnd, false, pszFilterName, pszPattern, L""}); });
+}
+
+std::optional<std::wstring> CPageBase::AskSavePath(const wchar_t* pszFilterName, const wchar_t* pszPattern,
+                                                    const wchar_t* pszDefaultExt) {
+    return RunModal([&] { return AskFilePath({m_hMainWnd, true, pszFilterName, pszPattern, pszDefaultExt}); });
+}
+
+// ---- Notification routes ----
+
+std::wstring CPageBase::Numbered(const wchar_t* pszPattern, int i) {
+    wchar_t szName[128];
+    _snwprintf(szName, 127, pszPattern, i);
+    szName[127] = L'\0';
+    return szName;
+}
+
+void CPageBase::AddRouteFn(const wchar_t* pszType, const wchar_t* pszSuffix, std::function<void(TNotifyUI&)> handler) {
+    m_routes[std::wstring(pszType) + L'|' + m_strPrefix + pszSuffix] = std::move(handler);
+}
+
+bool CPageBase::Route(TNotifyUI& msg) {
+    if (msg.pSender == nullptr || m_routes.empty()) return false;
+    const auto it = m_routes.find(std::wstring(msg.sType.GetData()) + L'|' + msg.pSender->GetName().GetData());
+    if (it == m_routes.end()) return false;
+    it->second(msg);
+    return true;
+}
+
+// ---- Worker and driver library ----
+
+bool CPageBase::StartWorker() {
+    return m_worker.Start(PageWorkerStackSize(m_iModel), PageMsgBase(m_iModel) + WM_PAGE_RUNAPPLY_OFFSET,
+                          [this] { RunApply(); });
+}
+
+bool CPageBase::StartDriverLibrary() {
+    if (!m_driver.Load(GetExeFolder() + DriverLibraryName(m_iModel))) return false;
+    m_driver.SetVidPid(kMouseVendorId, m_pInfo->wCablePid);
+    m_driver.OpenDevMonitor(m_hMainWnd, PageMsgBase(m_iModel) + WM_PAGE_DEVDATA_OFFSET,
+                            PageMsgBase(m_iModel) + WM_PAGE_DEVLINK_OFFSET);
+    return m_driver.OpenFeatureDevice();
+}
+
+// ---- UI thread ----
+
+void CPageBase::PostToUi(std::function<void()> work) {
+    if (DuiLib::CPaintManagerUI::IsUiThread()) {
+        work();
+        return;
+    }
+    std::weak_ptr<CPageBase*> alive = m_pAlive;
+    DuiLib::CPaintManagerUI::RunOnUiThread([alive, work = std::move(work)] {
+        if (alive.lock()) work();
+    });
+}
+
+void CPageBase::SetPageTimer(unsigned uKind, unsigned uMs) {
+    PostToUi([this, uKind, uMs] {
+        if (m_hMainWnd == nullptr) return;
+        ::KillTimer(m_hMainWnd, PageTimer(m_iModel, uKind));
+        ::SetTimer(m_hMainWnd, PageTimer(m_iModel, uKind), uMs, nullptr);
+    });
+}
+
+void CPageBase::KillPageTimer(unsigned uKind) {
+    PostToUi([this, uKind] {
+        if (m_hMainWnd != nullptr) ::KillTimer(m_hMainWnd, PageTimer(m_iModel, uKind));
+    });
+}
+
+void CPageBase::PostApply() {
+    if (m_hMainWnd != nullptr) ::PostMessageW(m_hMainWnd, PageMsgBase(m_iModel) + WM_PAGE_APPLY_OFFSET, 0, 0);
+}
+
+void CPageBase::ShowPageControl(const wchar_t* pszSuffix, bool bVisible) {
+    std::wstring strSuffix = pszSuffix;
+    PostToUi([this, strSuffix, bVisible] {
+        if (CControlUI* pControl = FindPageControl(strSuffix.c_str())) pControl->SetVisible(bVisible);
+    });
+}
+
+void CPageBase::RunStandardTimer(unsigned uKind) {
+    const UINT_PTR uId = PageTimer(m_iModel, uKind);
+    switch (uKind) {
+        case TIMER_WIRELESS_TIMEOUT:
+            ::KillTimer(m_hMainWnd, uId);
+            SetLink(LinkKind::Wireless, false);
+            return;
+        case TIMER_APPLY:
+            ::KillTimer(m_hMainWnd, uId);
+            PostApply();
+            return;
+        case TIMER_SETTINGS_SCROLL:
+            ::KillTimer(m_hMainWnd, uId);
+            if (auto* pColumn = FindPageControl<DuiLib::CContainerUI>(L"ver_setting")) pColumn->EndDown();
+            return;
+        case TIMER_CHARGING:
+            if (auto* pBar = FindPageControl<DuiLib::CProgressUI>(L"progress_power")) pBar->SetValue(m_iChargeValue);
+            m_iChargeValue += 2;
+            if (m_iChargeValue > 100) m_iChargeValue = 0;
+            return;
+        case TIMER_WIRELESS4K_TIMEOUT:
+            ::KillTimer(m_hMainWnd, uId);
+            OnWireless4kTimeout();
+            return;
+        case TIMER_BLE_SUBSCRIBE:
+            ::KillTimer(m_hMainWnd, uId);
+            SubscribeBle();
+            return;
+        default:
+            return;
+    }
+}
+
+// ---- Links ----
+
+std::atomic<int>& CPageBase::Flag(LinkKind kind) {
+    switch (kind) {
+        case LinkKind::Cable: return m_iWiredState;
+        case LinkKind::Wireless: return m_bWireless;
+        case LinkKind::Wireless4k: return m_bWireless4k;
+        case LinkKind::Ble: break;
+    }
+    return m_bBLE;
+}
+
+bool CPageBase::LinkUp(LinkKind kind) const {
+    switch (kind) {
+        case LinkKind::Cable: return m_iWiredState == 1;
+        case LinkKind::Wireless: return m_bWireless != 0;
+        case LinkKind::Wireless4k: return m_bWireless4k != 0;
+        case LinkKind::Ble: return m_bBLE != 0;
+    }
+    return false;
+}
+
+LinkSnapshot CPageBase::Links() const {
+    std::lock_guard guard(m_lock);
+    LinkSnapshot links;
+    links.bCable = m_iWiredState == 1;
+    links.bWireless = m_bWireless != 0;
+    links.bWireless4k = m_bWireless4k != 0;
+    links.bBle = m_bBLE != 0;
+    links.hWirelessDevice = m_hWirelessDevice;
+    links.hWireless4kDevice = m_hWireless4kDevice;
+    return links;
+}
+
+CControlUI* CPageBase::LinkIndicator(LinkKind kind) const {
+    switch (kind) {
+        case LinkKind::Cable: return m_pWiredIcon;
+        case LinkKind::Wireless: return m_pWirelessIcon;
+        case LinkKind::Wireless4k: return m_pWireless4kIcon;
+        case LinkKind::Ble: return m_pBLEIcon;
+    }
+    return nullptr;
+}
+
+bool CPageBase::ComputeOnline() const {
+    const PagePolicy& policy = Policy();
+    return m_iWiredState == 1 || m_bWireless != 0 || (policy.b4kCountsOnline && m_bWireless4k != 0) ||
+           (policy.bBleCountsOnline && m_bBLE != 0);
+}
+
+void CPageBase::AnnounceLinks(bool bEveryTime) {
+    const int bOnline = ComputeOnline() ? 1 : 0;
+    const int bWas = m_bOnline.exchange(bOnline);
+    if ((bEveryTime || bWas != bOnline) && m_hMainWnd != nullptr) ::PostMessageW(m_hMainWnd, WM_DEVICELISTCHANGED, 0, 0);
+}
+
+bool CPageBase::SetLink(LinkKind kind, bool bUp) {
+    {
+        std::lock_guard guard(m_lock);
+        std::atomic<int>& flag = Flag(kind);
+        // The cable's state remembers a removal (2) apart from never having been seen (0).
+        const int iWanted = kind == LinkKind::Cable ? (bUp ? 1 : 2) : (bUp ? 1 : 0);
+        if (kind == LinkKind::Cable ? flag == iWanted : (flag != 0) == bUp) return false;
+        flag = iWanted;
+    }
+    if (kind == LinkKind::Ble && m_pBleDevice) {
+        if (bUp) {
+            m_pBleDevice->SetMatchStrings(kBleVendorMatch, BleProductMatch(m_iModel));
+        } else {
+            m_pBleDevice->ClearMatchStrings();
+            m_pBleDevice->Unsubscribe();
+        }
+    }
+    if (CControlUI* pIndicator = LinkIndicator(kind)) pIndicator->SetVisible(bUp);
+    const PagePolicy& policy = Policy();
+    const bool bBleDown = kind == LinkKind::Ble && !bUp;
+    if (kind == LinkKind::Cable || (policy.bUpdateLinkControls && !bBleDown)) UpdateLinkControls();
+    AnnounceLinks(policy.bAnnounceEveryChange && kind != LinkKind::Cable && !bBleDown);
+    return true;
+}
+
+void CPageBase::SetWirelessHandles(const HidDevicePtr& hDevice, const HidDevicePtr& hOSD) {
+    std::lock_guard guard(m_lock);
+    m_hWirelessDevice = hDevice;
+    m_hWirelessOSD = hOSD;
+}
+
+void CPageBase::SetWireless4kHandles(const HidDevicePtr& hDevice, const HidDevicePtr& hOSD) {
+    std::lock_guard guard(m_lock);
+    m_hWireless4kDevice = hDevice;
+    m_hWireless4kOSD = hOSD;
+}
+
+HidDevicePtr CPageBase::WirelessDevice() const {
+    std::lock_guard guard(m_lock);
+    return m_hWirelessDevice;
+}
+
+HidDevicePtr CPageBase::Wireless4kDevice() const {
+    std::lock_guard guard(m_lock);
+    return m_hWireless4kDevice;
+}
+
+bool CPageBase::SubscribeBle() {
+    if (!m_pBleDevice || m_pBleDevice->IsSubscribed() || !m_gatt.IsOpen()) return false;
+    m_pBleDevice->Subscribe(m_gatt.Callback());
+    return m_pBleDevice->IsSubscribed();
+}
+
+bool CPageBase::ProbeBleMouse() const {
+    if (!m_pInfo->HasBle()) return false;
+    hid_device_info* pList = hid_enumerate(kBluetoothVendorId, m_pInfo->wBlePid);
+    const bool bPresent = pList != nullptr;
+    hid_free_enumeration(pList);
+    return bPresent;
+}

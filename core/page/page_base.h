@@ -1,0 +1,310 @@
+// The runtime every model's settings page stands on, whatever its generation.
+//
+// To the core a page is a receiver of its own controls' notifications (a virtual window of the
+// main window's skin), the operations the core calls on it, and its link state. To the page the
+// base offers what every model does alike, written once:
+//  - its context (main window, paint manager, Hook.dll table, receivers), given by Attach;
+//  - typed control lookup and notification routes from control-name suffixes to handlers;
+//  - the worker thread (StartWorker, RunApply), interruptible pauses and the acknowledgement
+//    window a send loop waits on;
+//  - SetLink for the cable, 2.4 GHz, 4K and Bluetooth links, and one consistent snapshot of
+//    the links and receiver handles for the send routine;
+//  - the driver library and the Bluetooth notification route;
+//  - modal dialogs during which the page's device events wait, and the shared page timers.
+//
+// Threads: the page runs on the UI thread except RunApply (its worker) and
+// RecordAcknowledgement (the thread that read the acknowledgement). Controls and timers belong to
+// the UI thread; the worker reaches them through PostToUi and the timer helpers, which post when
+// called from another thread. The link flags are atomics written under m_lock together with the
+// receiver handles, so Links() is one consistent picture.
+#pragma once
+
+#include "ack_window.h"
+#include "ble_device.h"
+#include "control_cast.h"
+#include "driver_library.h"
+#include "gatt_link.h"
+#include "hid_handle.h"
+#include "hook_api.h"
+#include "model_table.h"
+#include "page_context.h"
+#include "page_policy.h"
+#include "page_worker.h"
+#include "ui/ui.h"
+
+#include <atomic>
+#include <deque>
+#include <functional>
+#include <initializer_list>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+enum class LinkKind { Cable, Wireless, Wireless4k, Ble };
+
+// The links and receiver handles at one moment, taken under the page's lock.
+struct LinkSnapshot {
+    bool bCable = false;  // m_iWiredState is 1
+    bool bWireless = false;
+    bool bWireless4k = false;
+    bool bBle = false;
+    HidDevicePtr hWirelessDevice;
+    HidDevicePtr hWireless4kDevice;
+
+    bool Up(LinkKind kind) const;
+    bool Any() const { return bCable || bWireless || bWireless4k || bBle; }
+    // The first kind of `order` that is up ("the first link that is up" of a send routine).
+    std::optional<LinkKind> FirstUp(std::initializer_list<LinkKind> order) const;
+};
+
+class CPageBase : public DuiLib::CNotifyPump {
+public:
+    explicit CPageBase(int iModel);
+    // Shuts the page down if the core has not: no thread, callback or library outlives it.
+    ~CPageBase() override;
+    CPageBase(const CPageBase&) = delete;
+    CPageBase& operator=(const CPageBase&) = delete;
+
+    int Model() const { return m_iModel; }
+    const ModelInfo& Info() const { return *m_pInfo; }
+    const PagePolicy& Policy() const { return PolicyOf(m_iModel); }
+    // The page's control names begin with this ("ms_10_").
+    const std::wstring& Prefix() const { return m_strPrefix; }
+
+    // ---- What the core calls, on the UI thread unless noted ----
+
+    // Gives the page its context before InitPage; binds the link indicators and opens the
+    // Bluetooth notification route of a Bluetooth model.
+    void Attach(const PageContext& context);
+    virtual void InitPage() {}
+    virtual void LoadData() {}
+    virtual void RefreshControls() {}
+    virtual void UpdateLinkControls() {}
+    virtual void OnKeyMenuClick(DuiLib::CDuiString strName);
+    // Every WM_DEVICECHANGE, for the pages that watch their Bluetooth mouse.
+    virtual void HandleDeviceChange(WPARAM wEvent, LPARAM lHeader);
+    // The page's timers, for the pages that run them themselves (Policy().eTimers).
+    virtual void HandleTimer(UINT_PTR uId);
+    // The 4K presence timeout: drops the 4K link.
+    virtual void OnWireless4kTimeout();
+
+    // Device events as the core hands them over. While a dialog of the page is open they wait
+    // and follow, in order, once it has closed, so a handler never finds the profile it works on
+    // switched under it.
+    void DeliverDevMonitor(DWORD dwWord);
+    void DeliverDeviceEvent(int iEventWord, int iValue);
+    void DeliverDeviceEvent4k(int iEventWord, int iValue);
+    void DeliverGattValue(std::vector<uint8_t> value);
+    // Any thread: an event word read for this page. An acknowledgement (event 0x50 with the
+    // page's id byte) is recorded at once for the send loop waiting for it; nothing else is
+    // done. Not virtual: every page treats it the same, and no handler sets it again later.
+    void RecordAcknowledgement(int iEventWord, int iValue);
+
+    // Ends the page's background work while the window's controls still exist: the worker
+    // (a send loop stops at once), the Bluetooth notification route and registrations, the
+    // driver library. Device events are dropped afterwards. Safe to call again.
+    virtual void Shutdown();
+
+    // The shared page timers, kind 0 to 5 of the page's range, as the core runs them for the
+    // pages that leave them to it (a page's HandleTimer may run them too).
+    void RunStandardTimer(unsigned uKind);
+
+    // The worker the router forwards apply requests to (m_dwThreadId); 0 while none runs.
+    DWORD WorkerThreadId() const { return m_worker.ThreadId(); }
+
+    // Link state.
+    int Online() const { return m_bOnline.load(); }
+    int WiredState() const { return m_iWiredState.load(); }  // 0 never seen, 1 present, 2 removed
+    bool LinkUp(LinkKind kind) const;
+    LinkSnapshot Links() const;
+    // A link comes up or goes down: its flag, its indicator, the link controls and the
+    // announcement (WM_DEVICELISTCHANGED), as the page policy says:
+    //   Cable       m_iWiredState 1/2  "ms_N_wired"        link controls always; announced when
+    //                                                      the online state changes
+    //   Wireless    m_bWireless        "ms_N_wireless"     link controls and announcement as the
+    //   Wireless4k  m_bWireless4k      "ms_N_wireless_4k"  policy says
+    //   Ble         m_bBLE             "ms_N_BLE"          up as the policy says; down without
+    //                                                      link controls, announced on a change of
+    //                                                      the online state. Up sets the Bluetooth
+    //                                                      match strings, down clears them and ends
+    //                                                      the notification registrations.
+    // False (and nothing done) when the link already was so. UI thread.
+    bool SetLink(LinkKind kind, bool bUp);
+    bool SetReceiverLink(bool b4k, bool bUp) { return SetLink(b4k ? LinkKind::Wireless4k : LinkKind::Wireless, bUp); }
+    DuiLib::CControlUI* LinkIndicator(LinkKind kind) const;
+    void SetWirelessHandles(const HidDevicePtr& hDevice, const HidDevicePtr& hOSD);
+    void SetWireless4kHandles(const HidDevicePtr& hDevice, const HidDevicePtr& hOSD);
+    HidDevicePtr WirelessDevice() const;
+    HidDevicePtr Wireless4kDevice() const;
+
+    // Bluetooth LE (null on models without it) and the subscription with the model's callback.
+    CBleDevice* BleDevice() { return m_pBleDevice.get(); }
+    bool SubscribeBle();
+    // Whether the model's Bluetooth mouse shows itself as a HID device (vendor 0x045E).
+    bool ProbeBleMouse() const;
+
+    int ChargeValue() const { return m_iChargeValue; }
+    // The control with the page's prefix before `pszSuffix` ("wireless" -> "ms_10_wireless").
+    DuiLib::CControlUI* FindPageControl(const wchar_t* pszSuffix) const;
+    template <class T>
+    T* FindPageControl(const wchar_t* pszSuffix) const {
+        return ControlAs<T>(FindPageControl(pszSuffix));
+    }
+
+    // Notification handlers, bound to the twelve notification types by the page message map.
+    // By default each runs the page's routes for its type (AddRoute).
+    virtual void OnClick(DuiLib::TNotifyUI& msg) { Route(msg); }
+    virtual void OnSelectChanged(DuiLib::TNotifyUI& msg) { Route(msg); }
+    virtual void OnItemSelect(DuiLib::TNotifyUI& msg) { Route(msg); }
+    virtual void OnCheckClick(DuiLib::TNotifyUI& msg) { Route(msg); }
+    virtual void OnKillFocus(DuiLib::TNotifyUI& msg) { Route(msg); }
+    virtual void OnTimer(DuiLib::TNotifyUI&) {}
+    virtual void OnValueChanged(DuiLib::TNotifyUI& msg) { Route(msg); }
+    virtual void OnMouseEnter(DuiLib::TNotifyUI&) {}
+    virtual void OnMouseLeave(DuiLib::TNotifyUI&) {}
+    virtual void OnReturn(DuiLib::TNotifyUI& msg) { Route(msg); }
+    virtual void OnTextChanged(DuiLib::TNotifyUI& msg) { Route(msg); }
+    virtual void OnSetFocus(DuiLib::TNotifyUI& msg) { Route(msg); }
+
+    DUI_DECLARE_MESSAGE_MAP()
+
+protected:
+    // ---- What a page overrides ----
+
+    // The page's own handling of the events Deliver* hand on (UI thread).
+    virtual void OnDevMonitor(DWORD dwWord);
+    virtual void OnDeviceEvent(int iEventWord, int iValue);
+    virtual void OnDeviceEvent4k(int iEventWord, int iValue);
+    // A Bluetooth notification value (id byte, event code, value low, value high; any size).
+    virtual void OnGattValue(const std::vector<uint8_t>& value);
+    // One apply, on the worker thread, per WM_PAGE_RUNAPPLY the router forwards.
+    virtual void RunApply() {}
+
+    // ---- What a page uses ----
+
+    // Starts the worker with the model's stack size; apply requests then reach RunApply.
+    bool StartWorker();
+    // Waits; false at once when the page shuts down (the send loop then stops).
+    bool Pause(unsigned uMs) const { return m_worker.Pause(uMs); }
+    bool Stopping() const { return m_worker.Stopping(); }
+    // The acknowledgement of the frame in flight: open a window before each receiver delivery,
+    // then look before each further attempt whether the mouse accepted it.
+    CAckWindow::Epoch OpenAckWindow() { return m_ack.Open(); }
+    bool AckArrived(CAckWindow::Epoch epoch) const { return m_ack.Acknowledged(epoch); }
+    CAckWindow::Wait WaitForAck(CAckWindow::Epoch epoch, unsigned uMs) const {
+        return m_ack.WaitFor(epoch, uMs, m_worker.StopEvent());
+    }
+    int AckFlag() const { return m_ack.Flag(); }  // m_bAck
+
+    // Loads the model's driver library from the program folder, selects the model's cabled
+    // mouse, asks for its device messages (B(N) + 3 and + 4) and opens it. True when the cabled
+    // mouse is open; false also when the library or an entry point is missing (the cable link
+    // then stays down, nothing else changes).
+    bool StartDriverLibrary();
+    CDriverLibrary& Driver() { return m_driver; }
+
+    // Routes: a notification of `type` from the control named prefix + suffix runs `handler`.
+    template <class Page>
+    void AddRoute(const wchar_t* pszType, const wchar_t* pszSuffix, void (Page::*pfn)(DuiLib::TNotifyUI&)) {
+        Page* pPage = static_cast<Page*>(this);
+        AddRouteFn(pszType, pszSuffix, [pPage, pfn](DuiLib::TNotifyUI& msg) { (pPage->*pfn)(msg); });
+    }
+    // The same for a numbered row of controls ("slider_dpi_%d", 1..8): the handler gets the number.
+    template <class Page>
+    void AddRoutes(const wchar_t* pszType, const wchar_t* pszPattern, int iFirst, int iLast,
+                   void (Page::*pfn)(DuiLib::TNotifyUI&, int)) {
+        Page* pPage = static_cast<Page*>(this);
+        for (int i = iFirst; i <= iLast; ++i)
+            AddRouteFn(pszType, Numbered(pszPattern, i).c_str(), [pPage, pfn, i](DuiLib::TNotifyUI& msg) { (pPage->*pfn)(msg, i); });
+    }
+    void AddRouteFn(const wchar_t* pszType, const wchar_t* pszSuffix, std::function<void(DuiLib::TNotifyUI&)> handler);
+    // Runs the route of the notification's type and sender; false when it has none.
+    bool Route(DuiLib::TNotifyUI& msg);
+
+    // Modal dialogs of the page: while `show` runs its nested loop, the page's device events
+    // wait, and they are handled in order once it returns.
+    template <class F>
+    auto RunModal(F&& show) -> decltype(show()) {
+        ModalHold hold(*this);
+        return show();
+    }
+    // The program's message box ("warning_title_text" and the message id), owned by the main
+    // window: 1 only for OK.
+    UINT ShowMessage(const wchar_t* pszMessageId);
+    bool Ask(const wchar_t* pszMessageId) { return ShowMessage(pszMessageId) == 1; }
+    // The file dialogs, owned by the main window.
+    std::optional<std::wstring> AskOpenPath(const wchar_t* pszFilterName, const wchar_t* pszPattern);
+    std::optional<std::wstring> AskSavePath(const wchar_t* pszFilterName, const wchar_t* pszPattern,
+                                            const wchar_t* pszDefaultExt);
+    bool ModalOpen() const { return m_iModalDepth > 0; }
+
+    // Runs `work` on the UI thread: at once there, posted from any other thread; dropped when
+    // the page is gone by then.
+    void PostToUi(std::function<void()> work);
+    // The page's main-window timers (kind k of its range) and its apply request; any thread.
+    void SetPageTimer(unsigned uKind, unsigned uMs);
+    void KillPageTimer(unsigned uKind);
+    void PostApply();
+    // Shows or hides a control of the page; any thread.
+    void ShowPageControl(const wchar_t* pszSuffix, bool bVisible);
+
+    // Recomputes m_bOnline from the links the policy counts and posts WM_DEVICELISTCHANGED when
+    // it changed, or in every case with bEveryTime.
+    void AnnounceLinks(bool bEveryTime);
+    bool ComputeOnline() const;
+
+    // Context, given by Attach.
+    HWND m_hMainWnd = nullptr;
+    DuiLib::CPaintManagerUI* m_pPaintManager = nullptr;
+    const HookTable* m_pHookTable = nullptr;
+    CReceiverManager* m_pDeviceBlock = nullptr;
+
+    mutable std::mutex m_lock;  // guards the link flags with the handles, and the page's profiles
+    std::atomic<int> m_bOnline{0};
+    std::atomic<int> m_iWiredState{0};
+    std::atomic<int> m_bWireless{0};
+    std::atomic<int> m_bWireless4k{0};
+    std::atomic<int> m_bBLE{0};
+    int m_iChargeValue = 0;
+    DuiLib::CControlUI* m_pWiredIcon = nullptr;
+    DuiLib::CControlUI* m_pWirelessIcon = nullptr;
+    DuiLib::CControlUI* m_pWireless4kIcon = nullptr;
+    DuiLib::CControlUI* m_pBLEIcon = nullptr;
+    HidDevicePtr m_hWirelessDevice, m_hWirelessOSD;
+    HidDevicePtr m_hWireless4kDevice, m_hWireless4kOSD;
+
+private:
+    class ModalHold {
+    public:
+        explicit ModalHold(CPageBase& page);
+        ~ModalHold();
+        ModalHold(const ModalHold&) = delete;
+        ModalHold& operator=(const ModalHold&) = delete;
+
+    private:
+        CPageBase& m_page;
+    };
+
+    static std::wstring Numbered(const wchar_t* pszPattern, int i);
+    std::atomic<int>& Flag(LinkKind kind);
+    // Runs a device event now, or keeps it while a dialog is open.
+    void Deliver(std::function<void()> event);
+    void ReplayHeldEvents();
+
+    int m_iModel;
+    const ModelInfo* m_pInfo;
+    std::wstring m_strPrefix;
+    CPageWorker m_worker;
+    CAckWindow m_ack;
+    CDriverLibrary m_driver;
+    std::unique_ptr<CBleDevice> m_pBleDevice;
+    CGattLink m_gatt;
+    std::unordered_map<std::wstring, std::function<void(DuiLib::TNotifyUI&)>> m_routes;
+    int m_iModalDepth = 0;
+    std::deque<std::function<void()>> m_heldEvents;
+    bool m_bShutDown = false;
+    std::shared_ptr<CPageBase*> m_pAlive;  // posted work holds a weak reference
+};

@@ -1,0 +1,67 @@
+#include "page_worker.h"
+
+#include <memory>
+
+struct CPageWorker::StartBlock {
+    CPageWorker* pWorker;
+    UINT uRunApplyMsg;
+    std::function<void()> apply;
+    HANDLE hReady;
+};
+
+CPageWorker::CPageWorker() : m_hStop(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {}
+
+CPageWorker::~CPageWorker() {
+    Stop();
+    if (m_hStop != nullptr) CloseHandle(m_hStop);
+}
+
+bool CPageWorker::Start(unsigned uStackSize, UINT uRunApplyMsg, std::function<void()> apply) {
+    if (m_hThread != nullptr || m_hStop == nullptr || Stopping()) return false;
+    HANDLE hReady = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    if (hReady == nullptr) return false;
+    auto* pBlock = new StartBlock{this, uRunApplyMsg, std::move(apply), hReady};
+    DWORD dwThreadId = 0;
+    m_hThread = CreateThread(nullptr, uStackSize, &CPageWorker::ThreadProc, pBlock, 0, &dwThreadId);
+    if (m_hThread == nullptr) {
+        delete pBlock;
+        CloseHandle(hReady);
+        return false;
+    }
+    // The queue exists once the thread has asked for its first message.
+    const HANDLE waits[2] = {hReady, m_hThread};
+    WaitForMultipleObjects(2, waits, FALSE, INFINITE);
+    CloseHandle(hReady);
+    m_dwThreadId = dwThreadId;
+    return true;
+}
+
+DWORD WINAPI CPageWorker::ThreadProc(LPVOID pParam) {
+    std::unique_ptr<StartBlock> pBlock(static_cast<StartBlock*>(pParam));
+    MSG msg;
+    PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE);  // makes the thread's queue
+    SetEvent(pBlock->hReady);
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        if (msg.hwnd == nullptr && msg.message == pBlock->uRunApplyMsg && !pBlock->pWorker->Stopping())
+            pBlock->apply();
+    }
+    return 0;
+}
+
+void CPageWorker::Stop() {
+    if (m_hStop != nullptr) SetEvent(m_hStop);
+    if (m_hThread == nullptr || IsWorkerThread()) return;
+    // The loop may not have its queue message yet if it is inside a run; WM_QUIT waits for it.
+    PostThreadMessageW(m_dwThreadId.load(), WM_QUIT, 0, 0);
+    WaitForSingleObject(m_hThread, INFINITE);
+    CloseHandle(m_hThread);
+    m_hThread = nullptr;
+    m_dwThreadId = 0;
+}
+
+bool CPageWorker::Pause(unsigned uMs) const {
+    if (m_hStop == nullptr) return false;
+    return WaitForSingleObject(m_hStop, uMs) == WAIT_TIMEOUT;
+}
+
+bool CPageWorker::Stopping() const { return m_hStop == nullptr || WaitForSingleObject(m_hStop, 0) == WAIT_OBJECT_0; }

@@ -1,0 +1,79 @@
+// A page that records what the core calls on it, for tests that put it in place of a model's
+// page (through the main window's page factories). It behaves as the model's placeholder page
+// does and keeps a log of the calls, oldest first ("OnDevMonitor 0x10360002"). It also opens the
+// runtime's protected parts to tests: the link flags, the worker, the acknowledgement window,
+// routes and modal dialogs.
+#pragma once
+
+#include "page_factories.h"
+#include "placeholder_page.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+class CSpyPage : public CPlaceholderPage {
+public:
+    explicit CSpyPage(int iModel) : CPlaceholderPage(iModel) {}
+
+    void InitPage() override { Log(L"InitPage"); }
+    void LoadData() override { Log(L"LoadData"); }
+    void RefreshControls() override { Log(L"RefreshControls"); }
+    void UpdateLinkControls() override { Log(L"UpdateLinkControls"); }
+    void OnKeyMenuClick(DuiLib::CDuiString strName) override { Log(L"OnKeyMenuClick " + std::wstring(strName.GetData())); }
+    void HandleDeviceChange(WPARAM wEvent, LPARAM) override { Log(L"HandleDeviceChange " + Hex(static_cast<DWORD>(wEvent))); }
+    void HandleTimer(UINT_PTR uId) override { Log(L"HandleTimer " + Hex(static_cast<DWORD>(uId))); }
+    void OnWireless4kTimeout() override {
+        Log(L"OnWireless4kTimeout");
+        CPlaceholderPage::OnWireless4kTimeout();
+    }
+    void OnClick(DuiLib::TNotifyUI& msg) override;
+
+    // What a test wants the page to do on the worker for each apply (default: log it).
+    std::function<void()> onApply;
+    // What a test wants the page to do with an event it gets (after the log line).
+    std::function<void(const std::wstring&)> onEvent;
+
+    std::vector<std::wstring> m_calls;
+    bool Logged(const std::wstring& line) const;
+    bool LoggedPrefix(const std::wstring& prefix) const;
+
+    using CPageBase::AckArrived;
+    using CPageBase::AddRoute;
+    using CPageBase::AddRoutes;
+    using CPageBase::Ask;
+    using CPageBase::AskOpenPath;
+    using CPageBase::AskSavePath;
+    using CPageBase::OpenAckWindow;
+    using CPageBase::Pause;
+    using CPageBase::PostToUi;
+    using CPageBase::RunModal;
+    using CPageBase::ShowMessage;
+    using CPageBase::StartDriverLibrary;
+    using CPageBase::StartWorker;
+    using CPageBase::Stopping;
+    using CPageBase::WaitForAck;
+    using CPageBase::AckFlag;
+    using CPageBase::Driver;
+    using CPageBase::m_hMainWnd;
+    using CPageBase::m_bBLE;
+    using CPageBase::m_bOnline;
+    using CPageBase::m_bWireless;
+    using CPageBase::m_bWireless4k;
+    using CPageBase::m_iChargeValue;
+    using CPageBase::m_iWiredState;
+
+protected:
+    void OnDevMonitor(DWORD dwWord) override { Event(L"OnDevMonitor " + Hex(dwWord)); }
+    void OnDeviceEvent(int iWord, int iValue) override { Event(L"OnDeviceEvent " + Hex(iWord) + L" " + Hex(iValue)); }
+    void OnDeviceEvent4k(int iWord, int iValue) override {
+        Event(L"OnDeviceEvent4k " + Hex(iWord) + L" " + Hex(iValue));
+    }
+    void OnGattValue(const std::vector<uint8_t>& value) override;
+    void RunApply() override;
+
+private:
+    void Log(std::wstring line) { m_calls.push_back(std::move(line)); }
+    void Event(std::wstring line);
+    static std::wstring Hex(DWORD value);
+};
