@@ -2,28 +2,60 @@
 
 #include "driver_api.h"
 
+#include <dbt.h>
 #include <hidapi.h>
+
+#include <cstddef>
+#include <cwchar>
+#include <cwctype>
+#include <initializer_list>
 
 namespace {
 
-// Presence is looked for this often while the mouse is away; while it is there, a read that
-// waits this long for an event report also notices the mouse leaving (the read fails).
-constexpr DWORD kPresencePollMs = 200;
+// While the mouse is there, a read waits this long for an event report before the thread looks
+// at its messages (notifications, the stop) again.
 constexpr int kReadTimeoutMs = 50;
 constexpr unsigned char kEventReportId = 3;
+// GUID_DEVINTERFACE_HID: the notifications of HID interfaces are the ones the mouse comes with.
+constexpr GUID kHidInterfaceClass = {0x4D1E55B2, 0xF16F, 0x11CF, {0x88, 0xCB, 0x00, 0x11, 0x11, 0x00, 0x00, 0x30}};
+constexpr wchar_t kWindowClass[] = L"OrvekCableMonitor";
+
+HMODULE ThisModule() {
+    HMODULE hSelf = nullptr;
+    GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                       reinterpret_cast<LPCWSTR>(&ThisModule), &hSelf);
+    return hSelf;
+}
+
+// hidapi once per library, on the first caller's thread. Every later hidapi call is skipped
+// when it failed, so none of them initialises hidapi lazily on another thread.
+bool HidReady() {
+    static const bool bReady = hid_init() == 0;
+    return bReady;
+}
+
+// The interface name of a device-interface broadcast, read within the size the header gives.
+std::wstring InterfaceName(LPARAM lHeader) {
+    const auto* header = reinterpret_cast<const DEV_BROADCAST_HDR*>(lHeader);
+    if (header == nullptr || header->dbch_devicetype != DBT_DEVTYP_DEVICEINTERFACE) return L"";
+    constexpr size_t kNameOffset = offsetof(DEV_BROADCAST_DEVICEINTERFACE_W, dbcc_name);
+    if (header->dbch_size <= kNameOffset) return L"";
+    const auto* iface = reinterpret_cast<const DEV_BROADCAST_DEVICEINTERFACE_W*>(header);
+    const size_t maxChars = (header->dbch_size - kNameOffset) / sizeof(wchar_t);
+    size_t n = 0;
+    while (n < maxChars && iface->dbcc_name[n] != L'\0') ++n;
+    return std::wstring(iface->dbcc_name, n);
+}
+
+std::wstring Upper(std::wstring s) {
+    for (wchar_t& c : s) c = static_cast<wchar_t>(std::towupper(c));
+    return s;
+}
 
 }  // namespace
 
-CableMouse::CableMouse() = default;
-
-CableMouse::~CableMouse() {
-    // The library is normally closed by its user; at process exit nothing may be waited for.
-    std::lock_guard<std::mutex> guard(m_lock);
-    if (m_pFeature != nullptr) hid_close(m_pFeature);
-    m_pFeature = nullptr;
-}
-
 void CableMouse::Select(int iVid, int iPid) {
+    HidReady();
     std::lock_guard<std::mutex> guard(m_lock);
     m_iVid = iVid;
     m_iPid = iPid;
@@ -31,11 +63,10 @@ void CableMouse::Select(int iVid, int iPid) {
 
 std::string CableMouse::FindConfigPath() const {
     std::string path;
-    hid_device_info* pList = hid_enumerate(static_cast<unsigned short>(m_iVid),
-                                           static_cast<unsigned short>(m_iPid));
+    if (!HidReady()) return path;
+    hid_device_info* pList = hid_enumerate(static_cast<unsigned short>(m_iVid), static_cast<unsigned short>(m_iPid));
     for (hid_device_info* p = pList; p != nullptr; p = p->next) {
-        if (p->usage_page == kMouseConfigUsagePage && p->usage == kMouseConfigUsage &&
-            p->path != nullptr) {
+        if (p->usage_page == kMouseConfigUsagePage && p->usage == kMouseConfigUsage && p->path != nullptr) {
             path = p->path;
             break;
         }
@@ -44,7 +75,15 @@ std::string CableMouse::FindConfigPath() const {
     return path;
 }
 
+bool CableMouse::NamesSelectedMouse(const std::wstring& strName) const {
+    wchar_t szIds[32];
+    _snwprintf(szIds, 32, L"VID_%04X&PID_%04X", m_iVid & 0xFFFF, m_iPid & 0xFFFF);
+    szIds[31] = L'\0';
+    return Upper(strName).find(szIds) != std::wstring::npos;
+}
+
 bool CableMouse::OpenFeature() {
+    if (!HidReady()) return false;
     std::lock_guard<std::mutex> guard(m_lock);
     if (m_pFeature != nullptr) {
         hid_close(m_pFeature);
@@ -77,31 +116,46 @@ bool CableMouse::ReadFeature(unsigned char* pBuffer, int iLength) {
     return hid_get_feature_report(m_pFeature, pBuffer, static_cast<size_t>(iLength)) >= 0;
 }
 
+void CableMouse::ReleaseAtUnload() {
+    // Nothing may be waited for while the loader unloads the library: no lock is taken.
+    if (m_pFeature != nullptr) hid_close(m_pFeature);
+    m_pFeature = nullptr;
+    for (HANDLE* pEvent : {&m_hStop, &m_hReady}) {
+        if (*pEvent != nullptr) CloseHandle(*pEvent);
+        *pEvent = nullptr;
+    }
+}
+
 bool CableMouse::StartMonitor(HWND hwnd, UINT uDataMsg, UINT uLinkMsg) {
     StopMonitor();
+    HidReady();
     m_hwnd = hwnd;
     m_uDataMsg = uDataMsg;
     m_uLinkMsg = uLinkMsg;
+    m_bLookForArrival = false;
+    m_bLookForRemoval = false;
     m_hStop = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-    if (m_hStop == nullptr) return false;
-    // Whether the mouse is there is settled before returning: a mouse already there is not
-    // announced (the caller opens it), one plugged in afterwards always is.
-    {
-        std::lock_guard<std::mutex> guard(m_lock);
-        m_initialPath = FindConfigPath();
+    m_hReady = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    if (m_hStop == nullptr || m_hReady == nullptr) {
+        StopMonitor();
+        return false;
     }
     // The thread keeps the library loaded while it runs and releases it as its last act, so a
     // FreeLibrary without Close_DevMonitor cannot unmap code that is still running.
     HMODULE hSelf = nullptr;
-    GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS,
-                       reinterpret_cast<LPCWSTR>(&CableMouse::MonitorThreadProc), &hSelf);
+    GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS, reinterpret_cast<LPCWSTR>(&CableMouse::MonitorThreadProc),
+                       &hSelf);
     m_hThread = CreateThread(nullptr, 0, &CableMouse::MonitorThreadProc, this, 0, nullptr);
     if (m_hThread == nullptr) {
         if (hSelf != nullptr) FreeLibrary(hSelf);
-        CloseHandle(m_hStop);
-        m_hStop = nullptr;
+        StopMonitor();
         return false;
     }
+    // Whether the mouse is there is settled before returning, and the thread hears of every
+    // arrival from then on: a mouse already there is not announced (the caller opens it), one
+    // plugged in afterwards always is.
+    const HANDLE waits[2] = {m_hReady, m_hThread};
+    WaitForMultipleObjects(2, waits, FALSE, INFINITE);
     return true;
 }
 
@@ -112,63 +166,111 @@ void CableMouse::StopMonitor() {
         CloseHandle(m_hThread);
         m_hThread = nullptr;
     }
-    if (m_hStop != nullptr) {
-        CloseHandle(m_hStop);
-        m_hStop = nullptr;
+    for (HANDLE* pEvent : {&m_hStop, &m_hReady}) {
+        if (*pEvent != nullptr) CloseHandle(*pEvent);
+        *pEvent = nullptr;
     }
 }
 
 DWORD WINAPI CableMouse::MonitorThreadProc(LPVOID pParam) {
     static_cast<CableMouse*>(pParam)->MonitorLoop();
-    HMODULE hSelf = nullptr;
-    GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                       reinterpret_cast<LPCWSTR>(&CableMouse::MonitorThreadProc), &hSelf);
-    FreeLibraryAndExitThread(hSelf, 0);
+    FreeLibraryAndExitThread(ThisModule(), 0);
+}
+
+LRESULT CALLBACK CableMouse::NotifyWndProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
+    if (uMsg == WM_DEVICECHANGE && (wParam == DBT_DEVICEARRIVAL || wParam == DBT_DEVICEREMOVECOMPLETE)) {
+        auto* self = reinterpret_cast<CableMouse*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+        if (self != nullptr) self->OnInterfaceChange(wParam, InterfaceName(lParam));
+        return TRUE;
+    }
+    return DefWindowProcW(hwnd, uMsg, wParam, lParam);
+}
+
+void CableMouse::OnInterfaceChange(WPARAM wEvent, const std::wstring& strName) {
+    if (!NamesSelectedMouse(strName)) return;  // another device: nothing to look for
+    (wEvent == DBT_DEVICEARRIVAL ? m_bLookForArrival : m_bLookForRemoval) = true;
 }
 
 void CableMouse::MonitorLoop() {
-    hid_device* pEvents = m_initialPath.empty() ? nullptr : hid_open_path(m_initialPath.c_str());
-    bool bPresent = !m_initialPath.empty();
+    const HMODULE hModule = ThisModule();
+    WNDCLASSW wc = {};
+    wc.lpfnWndProc = &CableMouse::NotifyWndProc;
+    wc.hInstance = hModule;
+    wc.lpszClassName = kWindowClass;
+    RegisterClassW(&wc);
+    HWND hNotify = CreateWindowExW(0, kWindowClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, hModule, nullptr);
+    HDEVNOTIFY hRegistration = nullptr;
+    if (hNotify != nullptr) {
+        SetWindowLongPtrW(hNotify, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+        DEV_BROADCAST_DEVICEINTERFACE_W filter = {};
+        filter.dbcc_size = sizeof filter;
+        filter.dbcc_devicetype = DBT_DEVTYP_DEVICEINTERFACE;
+        filter.dbcc_classguid = kHidInterfaceClass;
+        hRegistration = RegisterDeviceNotificationW(hNotify, &filter, DEVICE_NOTIFY_WINDOW_HANDLE);
+    }
+    auto lookup = [this] {
+        std::lock_guard<std::mutex> guard(m_lock);
+        return FindConfigPath();
+    };
+    // Registered first, looked second: an arrival in between is heard and then found present.
+    const std::string initialPath = lookup();
+    SetEvent(m_hReady);
+
+    bool bPresent = !initialPath.empty();
+    hid_device* pEvents = bPresent ? hid_open_path(initialPath.c_str()) : nullptr;
 
     while (WaitForSingleObject(m_hStop, 0) == WAIT_TIMEOUT) {
-        if (!bPresent) {
-            std::string path;
-            {
-                std::lock_guard<std::mutex> guard(m_lock);
-                path = FindConfigPath();
+        if (pEvents != nullptr) {
+            unsigned char report[65] = {};
+            const int n = hid_read_timeout(pEvents, report, sizeof report, kReadTimeoutMs);
+            if (n >= 5 && report[0] == kEventReportId) {
+                const WPARAM wWord = static_cast<WPARAM>(report[2]) * 256 + report[1];
+                const LPARAM lValue = static_cast<LPARAM>(report[4]) * 256 + report[3];
+                PostMessageW(m_hwnd, m_uDataMsg, wWord, lValue);
+            } else if (n < 0) {
+                // The read fails once the mouse is gone; make sure before announcing it.
+                hid_close(pEvents);
+                pEvents = nullptr;
+                const std::string path = lookup();
+                if (path.empty()) {
+                    bPresent = false;
+                    PostMessageW(m_hwnd, m_uLinkMsg, 0, 0);
+                } else {
+                    pEvents = hid_open_path(path.c_str());
+                }
             }
-            if (path.empty()) {
-                WaitForSingleObject(m_hStop, kPresencePollMs);
-                continue;
-            }
-            bPresent = true;
-            pEvents = hid_open_path(path.c_str());
-            PostMessageW(m_hwnd, m_uLinkMsg, 1, 0);
-            continue;
+        } else {
+            // Nothing to read: sleep until a notification or the stop comes.
+            MsgWaitForMultipleObjects(1, &m_hStop, FALSE, INFINITE, QS_ALLINPUT);
         }
-        unsigned char report[65] = {};
-        const int n = pEvents != nullptr ? hid_read_timeout(pEvents, report, sizeof report, kReadTimeoutMs) : -1;
-        if (n >= 5 && report[0] == kEventReportId) {
-            const WPARAM wWord = static_cast<WPARAM>(report[2]) * 256 + report[1];
-            const LPARAM lValue = static_cast<LPARAM>(report[4]) * 256 + report[3];
-            PostMessageW(m_hwnd, m_uDataMsg, wWord, lValue);
-        } else if (n < 0) {
-            // The read fails once the mouse is gone; make sure before announcing it.
-            std::string path;
-            {
-                std::lock_guard<std::mutex> guard(m_lock);
-                path = FindConfigPath();
-            }
-            if (pEvents != nullptr) hid_close(pEvents);
-            pEvents = nullptr;
-            if (path.empty()) {
+
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+
+        if (m_bLookForRemoval) {
+            m_bLookForRemoval = false;
+            if (bPresent && lookup().empty()) {
+                if (pEvents != nullptr) hid_close(pEvents);
+                pEvents = nullptr;
                 bPresent = false;
                 PostMessageW(m_hwnd, m_uLinkMsg, 0, 0);
-            } else {
-                pEvents = hid_open_path(path.c_str());
-                if (pEvents == nullptr) WaitForSingleObject(m_hStop, kPresencePollMs);
+            }
+        }
+        if (m_bLookForArrival) {
+            m_bLookForArrival = false;
+            if (!bPresent) {
+                const std::string path = lookup();
+                if (!path.empty()) {
+                    bPresent = true;
+                    pEvents = hid_open_path(path.c_str());
+                    PostMessageW(m_hwnd, m_uLinkMsg, 1, 0);
+                }
             }
         }
     }
     if (pEvents != nullptr) hid_close(pEvents);
+    if (hRegistration != nullptr) UnregisterDeviceNotification(hRegistration);
+    if (hNotify != nullptr) DestroyWindow(hNotify);
+    // The class goes with the thread, so a later load of the library registers its own again.
+    UnregisterClassW(kWindowClass, hModule);
 }

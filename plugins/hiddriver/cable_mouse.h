@@ -1,9 +1,20 @@
 // The cabled mouse one driver library addresses: its feature interface for frames, and a
 // monitor thread that follows its arrival and removal and forwards its event reports.
+//
+// The monitor learns of arrivals and removals from the system's device-interface notifications
+// (a message-only window of its own thread, registered for HID interfaces) and looks for the
+// mouse only then: while the mouse is away the thread sleeps in its message loop. While the
+// mouse is there it reads its event reports; a failed read makes it look once whether the mouse
+// is still there.
+//
+// hidapi is initialised once, on the thread that first calls into the library (the page's set-up
+// on the UI thread), never lazily from the monitor thread; when that fails the library finds no
+// mouse.
 #pragma once
 
 #include <windows.h>
 
+#include <atomic>
 #include <mutex>
 #include <string>
 
@@ -11,8 +22,7 @@ struct hid_device_;
 
 class CableMouse {
 public:
-    CableMouse();
-    ~CableMouse();
+    CableMouse() = default;
     CableMouse(const CableMouse&) = delete;
     CableMouse& operator=(const CableMouse&) = delete;
 
@@ -25,20 +35,32 @@ public:
     bool StartMonitor(HWND hwnd, UINT uDataMsg, UINT uLinkMsg);
     void StopMonitor();
 
+    // The library is being unloaded (no thread of it runs any more): closes what is open
+    // without waiting for anything.
+    void ReleaseAtUnload();
+
 private:
     static DWORD WINAPI MonitorThreadProc(LPVOID pParam);
+    static LRESULT CALLBACK NotifyWndProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam);
     void MonitorLoop();
-    std::string FindConfigPath() const;
+    // A device-interface arrival or removal the monitor window was told of.
+    void OnInterfaceChange(WPARAM wEvent, const std::wstring& strName);
+    // Whether an interface name is one of the selected mouse's (vendor and product id).
+    bool NamesSelectedMouse(const std::wstring& strName) const;
+    std::string FindConfigPath() const;  // enumerates; caller holds m_lock
 
     std::mutex m_lock;  // guards the ids and the feature handle
     int m_iVid = 0;
     int m_iPid = 0;
     hid_device_* m_pFeature = nullptr;
 
-    std::string m_initialPath;  // the mouse's interface when monitoring started, if there
+    // Monitor thread state.
     HWND m_hwnd = nullptr;
     UINT m_uDataMsg = 0;
     UINT m_uLinkMsg = 0;
     HANDLE m_hThread = nullptr;
     HANDLE m_hStop = nullptr;
+    HANDLE m_hReady = nullptr;  // the thread is registered and has looked for the mouse once
+    bool m_bLookForArrival = false;  // an interface of the mouse arrived
+    bool m_bLookForRemoval = false;  // an interface of the mouse left
 };

@@ -4,38 +4,52 @@
 #include "driver_api.h"
 
 namespace {
-CableMouse g_mouse;
+
+// Never destroyed: at process exit nothing of the library may wait on a lock or a thread.
+CableMouse& Mouse() {
+    static CableMouse* pMouse = new CableMouse();
+    return *pMouse;
 }
+
+}  // namespace
 
 extern "C" {
 
 BOOL Set_VIDPID(int iVid, int iPid) {
-    g_mouse.Select(iVid, iPid);
+    Mouse().Select(iVid, iPid);
     return TRUE;
 }
 
 BOOL Open_DevMonitor(HWND hwnd, UINT uDataMsg, UINT uLinkMsg) {
-    return g_mouse.StartMonitor(hwnd, uDataMsg, uLinkMsg) ? TRUE : FALSE;
+    return Mouse().StartMonitor(hwnd, uDataMsg, uLinkMsg) ? TRUE : FALSE;
 }
 
 BOOL Close_DevMonitor(void) {
-    g_mouse.StopMonitor();
+    Mouse().StopMonitor();
     return TRUE;
 }
 
-BOOL Open_FeatureDevice(void) { return g_mouse.OpenFeature() ? TRUE : FALSE; }
+BOOL Open_FeatureDevice(void) { return Mouse().OpenFeature() ? TRUE : FALSE; }
 
 BOOL Close_FeatureDevice(void) {
-    g_mouse.CloseFeature();
+    Mouse().CloseFeature();
     return TRUE;
 }
 
-BOOL SetFeature(unsigned char* pBuffer, int iLength) {
-    return g_mouse.SendFeature(pBuffer, iLength) ? TRUE : FALSE;
-}
+BOOL SetFeature(unsigned char* pBuffer, int iLength) { return Mouse().SendFeature(pBuffer, iLength) ? TRUE : FALSE; }
 
-BOOL GetFeature(unsigned char* pBuffer, int iLength) {
-    return g_mouse.ReadFeature(pBuffer, iLength) ? TRUE : FALSE;
-}
+BOOL GetFeature(unsigned char* pBuffer, int iLength) { return Mouse().ReadFeature(pBuffer, iLength) ? TRUE : FALSE; }
 
 }  // extern "C"
+
+BOOL WINAPI DllMain(HINSTANCE hInstance, DWORD dwReason, LPVOID pReserved) {
+    if (dwReason == DLL_PROCESS_ATTACH) DisableThreadLibraryCalls(hInstance);
+    // Unloaded by FreeLibrary (the monitor thread, which holds the library, has ended): close
+    // what its user left open. At process exit (pReserved set) other threads are gone mid-way,
+    // so nothing is touched at all.
+    if (dwReason == DLL_PROCESS_DETACH && pReserved == nullptr) {
+        Mouse().ReleaseAtUnload();
+        delete &Mouse();
+    }
+    return TRUE;
+}

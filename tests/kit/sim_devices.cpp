@@ -1,5 +1,7 @@
 #include "sim_devices.h"
 
+#include "device_change.h"
+
 #include <cstdio>
 
 namespace kit {
@@ -69,16 +71,20 @@ void UnplugReceiver(const Receiver& receiver) {
     simhid_unplug(receiver.eventId);
 }
 
-CableMouse PlugCableMouse(uint16_t productId, const std::string& token) {
+CableMouse PlugCableMouse(uint16_t productId, const std::string& token, Announce announce) {
     CableMouse m;
     m.productId = productId;
     m.path = CableMousePath(productId, token.empty() ? NewToken() : token);
     // The same usage the driver libraries look for (driver_api.h).
     m.id = Plug(m.path, kVendorId, productId, 0xFF00, 0x0002, 1, L"Gaming Mouse");
+    if (announce == Announce::Yes) BroadcastInterfaceArrival(m.path);
     return m;
 }
 
-void UnplugCableMouse(const CableMouse& mouse) { simhid_unplug(mouse.id); }
+void UnplugCableMouse(const CableMouse& mouse, Announce announce) {
+    simhid_unplug(mouse.id);
+    if (announce == Announce::Yes) BroadcastInterfaceRemoval(mouse.path);
+}
 
 BluetoothMouse PlugBluetoothMouse(uint16_t productId) {
     BluetoothMouse m;
@@ -125,6 +131,8 @@ std::vector<WrittenReport> WritesTo(int interfaceId) {
         if (w.interfaceId == interfaceId) result.push_back(std::move(w));
     return result;
 }
+
+int EnumerationCount() { return simhid_enumerate_calls(); }
 
 bool WaitForWrites(int count, unsigned timeoutMs) { return simhid_wait_writes(count, timeoutMs) != 0; }
 

@@ -56,8 +56,13 @@ std::string CableMousePath(uint16_t productId, const std::string& token);
 // Plugs a receiver; a token is made up when none is given.
 Receiver PlugReceiver(ReceiverKind kind, const std::string& token = "");
 void UnplugReceiver(const Receiver& receiver);
-CableMouse PlugCableMouse(uint16_t productId, const std::string& token = "");
-void UnplugCableMouse(const CableMouse& mouse);
+// A cabled mouse comes and goes as Windows announces it: the interface arrival or removal is
+// broadcast to the windows of this process (device_change.h), so a driver library's monitor
+// hears of it. With Announce::No the interface just appears or goes, as if the notification
+// were lost.
+enum class Announce { Yes, No };
+CableMouse PlugCableMouse(uint16_t productId, const std::string& token = "", Announce announce = Announce::Yes);
+void UnplugCableMouse(const CableMouse& mouse, Announce announce = Announce::Yes);
 BluetoothMouse PlugBluetoothMouse(uint16_t productId);
 
 // Queues the event report {3, id byte, event code, value low, value high} on an interface.
@@ -73,5 +78,8 @@ std::vector<WrittenReport> WritesTo(int interfaceId);
 bool WaitForWrites(int count, unsigned timeoutMs = 5000);
 
 std::string Hex(const Bytes& bytes);
+
+// How many times the world was enumerated (hid_enumerate) since it was last reset.
+int EnumerationCount();
 
 }  // namespace kit

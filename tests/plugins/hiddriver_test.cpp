@@ -1,5 +1,6 @@
 // The driver libraries on the simulated HID world: loaded as a page loads them, by file name,
 // with their seven entry points resolved by export name.
+#include "device_change.h"
 #include "driver_api.h"
 #include "message_sink.h"
 #include "sim_devices.h"
@@ -136,6 +137,41 @@ TEST_F(HidDriver, MonitorPostsArrivalEventsAndRemoval) {
     kit::PlugCableMouse(kProductId);
     ASSERT_TRUE(sink.PumpUntil([&] { return sink.Count(kLinkMsg) == 3; }));
     EXPECT_EQ(sink.messages().back().wParam, 1u);
+}
+
+TEST_F(HidDriver, LooksForTheMouseOnlyWhenTheSystemAnnouncesItsInterfaces) {
+    driver.table.pfnSetVIDPID(0x1D57, kProductId);
+    ASSERT_TRUE(driver.table.pfnOpenDevMonitor(sink.hwnd(), kDataMsg, kLinkMsg));
+    const int iStarted = kit::EnumerationCount();
+    sink.PumpFor(300);
+    EXPECT_EQ(kit::EnumerationCount(), iStarted) << "nothing is enumerated while nothing arrives";
+
+    // Another device's interface arriving is not looked into.
+    const kit::Receiver receiver = kit::PlugReceiver(kit::ReceiverKind::Wireless);
+    kit::BroadcastInterfaceArrival(receiver.commandPath);
+    sink.PumpFor(100);
+    EXPECT_EQ(kit::EnumerationCount(), iStarted);
+
+    // A mouse whose arrival goes unannounced stays unseen: there is no polling to find it.
+    const kit::CableMouse mouse = kit::PlugCableMouse(kProductId, "", kit::Announce::No);
+    sink.PumpFor(300);
+    EXPECT_EQ(sink.Count(kLinkMsg), 0u);
+    EXPECT_EQ(kit::EnumerationCount(), iStarted);
+
+    // Its announcement makes the library look once and report it.
+    kit::BroadcastInterfaceArrival(mouse.path);
+    ASSERT_TRUE(sink.PumpUntil([&] { return LinkMessage(1); }));
+    EXPECT_EQ(kit::EnumerationCount(), iStarted + 1);
+    kit::QueueEvent(mouse.id, 0x36, 0x10, 2);
+    ASSERT_TRUE(sink.PumpUntil([&] { return sink.Count(kDataMsg) == 1; }));
+    sink.PumpFor(200);
+    EXPECT_EQ(kit::EnumerationCount(), iStarted + 1) << "reading the mouse's reports enumerates nothing";
+
+    // The removal, announced, is reported once.
+    kit::UnplugCableMouse(mouse);
+    ASSERT_TRUE(sink.PumpUntil([&] { return LinkMessage(0); }));
+    sink.PumpFor(100);
+    EXPECT_EQ(sink.Count(kLinkMsg), 2u);
 }
 
 TEST_F(HidDriver, AMousePresentWhenMonitoringStartsIsNotAnnounced) {

@@ -194,6 +194,7 @@ HID_API_EXPORT const char* HID_API_CALL hid_version_str(void) { return "0.15.0";
 SIMHID_API void simhid_reset(void) { World::Get().Reset(); }
 SIMHID_API void simhid_set_init_result(int result) { World::Get().SetInitResult(result); }
 SIMHID_API int simhid_init_calls(void) { return World::Get().InitCalls(); }
+SIMHID_API int simhid_enumerate_calls(void) { return World::Get().EnumerateCalls(); }
 SIMHID_API int simhid_plug(const SimHidInterface* iface) { return iface == nullptr ? 0 : World::Get().Plug(*iface); }
 SIMHID_API int simhid_unplug(int interface_id) { return World::Get().Unplug(interface_id) ? 1 : 0; }
 SIMHID_API int simhid_is_plugged(int interface_id) { return World::Get().IsPlugged(interface_id) ? 1 : 0; }

@@ -37,6 +37,7 @@ void World::Reset() {
     m_writes.clear();
     m_initResult = 0;
     m_initCalls = 0;
+    m_enumerateCalls = 0;
     m_changed.notify_all();
 }
 
@@ -106,8 +107,14 @@ int World::OpenHandles(int id) {
     return p == nullptr ? 0 : p->openHandles;
 }
 
+int World::EnumerateCalls() {
+    std::lock_guard<std::mutex> guard(m_lock);
+    return m_enumerateCalls;
+}
+
 std::vector<Interface> World::Enumerate(unsigned short vid, unsigned short pid) {
     std::lock_guard<std::mutex> guard(m_lock);
+    ++m_enumerateCalls;
     std::vector<Interface> result;
     for (int id : m_order) {
         const Interface& iface = m_interfaces[id];

@@ -54,6 +54,7 @@ public:
     void SetInitResult(int r);
     int Init();
     int InitCalls();
+    int EnumerateCalls();
 
     int Plug(const SimHidInterface& desc);
     bool Unplug(int id);
@@ -98,6 +99,7 @@ private:
     int m_nextId = 1;
     int m_initResult = 0;
     int m_initCalls = 0;
+    int m_enumerateCalls = 0;
 };
 
 }  // namespace simhid

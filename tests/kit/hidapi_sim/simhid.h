@@ -52,6 +52,8 @@ SIMHID_API void simhid_reset(void);
 // Result hid_init gives from now on (0 success, -1 failure, as under Wine).
 SIMHID_API void simhid_set_init_result(int result);
 SIMHID_API int simhid_init_calls(void);
+// hid_enumerate calls since the last reset.
+SIMHID_API int simhid_enumerate_calls(void);
 
 // Plugs an interface; returns its id (> 0), or 0 when the path is already present.
 SIMHID_API int simhid_plug(const SimHidInterface* iface);
