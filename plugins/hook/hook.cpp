@@ -1,6 +1,8 @@
 // Hook.dll: low-level keyboard and mouse hooks that post WM_HOOKKEY to one window.
 // The hooks run on the thread that installed them (that thread's message loop drives them),
-// so the state below is touched by that thread only, apart from the atomics.
+// so the state below is touched by that thread only, apart from the atomics. A system-wide
+// mouse hook slows every pointer move of the whole desktop, so it exists only while mouse
+// reporting is switched on.
 #include "hook_api.h"
 
 #include <atomic>
@@ -73,6 +75,14 @@ bool InstallMouse() {
     return g_hMouseHook != nullptr;
 }
 
+bool RemoveMouse() {
+    g_bMouseOn = false;
+    if (g_hMouseHook == nullptr) return false;
+    UnhookWindowsHookEx(g_hMouseHook);
+    g_hMouseHook = nullptr;
+    return true;
+}
+
 }  // namespace
 
 extern "C" {
@@ -80,16 +90,14 @@ extern "C" {
 BOOL installhook(HWND hwndTarget) {
     g_hwndTarget = hwndTarget;
     g_bKeyboardOn = false;
-    g_bMouseOn = false;
-    const bool bKeyboard = InstallKeyboard();
-    const bool bMouse = InstallMouse();
-    return bKeyboard && bMouse;
+    RemoveMouse();  // mouse reporting starts switched off, and without a hook
+    return InstallKeyboard();
 }
 
 BOOL installmousehook(HWND hwndTarget) {
     g_hwndTarget = hwndTarget;
-    g_bMouseOn = false;
-    return InstallMouse();
+    RemoveMouse();
+    return TRUE;
 }
 
 BOOL removehook(void) {
@@ -100,13 +108,7 @@ BOOL removehook(void) {
     return TRUE;
 }
 
-BOOL removemousehook(void) {
-    g_bMouseOn = false;
-    if (g_hMouseHook == nullptr) return FALSE;
-    UnhookWindowsHookEx(g_hMouseHook);
-    g_hMouseHook = nullptr;
-    return TRUE;
-}
+BOOL removemousehook(void) { return RemoveMouse() ? TRUE : FALSE; }
 
 BOOL enablehook(int bEnable) {
     g_bKeyboardOn = bEnable != 0;
@@ -114,7 +116,12 @@ BOOL enablehook(int bEnable) {
 }
 
 BOOL enablemousehook(int bEnable) {
-    g_bMouseOn = bEnable != 0;
+    if (bEnable == 0) {
+        RemoveMouse();
+        return TRUE;
+    }
+    if (!InstallMouse()) return FALSE;
+    g_bMouseOn = true;
     return TRUE;
 }
 

@@ -3,16 +3,19 @@
 // itself and the test kit.
 //
 // Contract:
-//  - installhook(hwnd) names the window that receives WM_HOOKKEY and installs both hooks,
-//    each switched off; installmousehook(hwnd) does the same for the mouse hook alone.
-//  - enablehook(1/0) and enablemousehook(1/0) switch reporting of keys and mouse buttons.
+//  - installhook(hwnd) names the window that receives WM_HOOKKEY and installs the keyboard
+//    hook, switched off; installmousehook(hwnd) only names the window. Either ends mouse
+//    reporting.
+//  - enablehook(1/0) switches reporting of keys; enablemousehook(1) installs the mouse hook and
+//    reports mouse buttons, enablemousehook(0) removes it again: the system-wide mouse hook
+//    exists only while mouse reporting is on.
 //  - a key posts wParam = the virtual key as the low-level hook sees it (side-specific
 //    modifiers 0xA0..0xA5), lParam 0 on press and 1 on release;
 //  - a mouse button posts its down/up message in wParam; for the side buttons lParam is
 //    2 for the back button (XBUTTON1) and 1 for the forward button (XBUTTON2), else 0;
 //  - mousewheelenable(0) keeps the wheel out (with 1 the wheel posts WM_MOUSEWHEEL with the
 //    signed delta in lParam);
-//  - removehook() ends the keyboard hook, removemousehook() the mouse hook.
+//  - removehook() ends the keyboard hook, removemousehook() the mouse hook (reporting off).
 #pragma once
 
 #include <windows.h>

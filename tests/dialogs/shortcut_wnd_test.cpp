@@ -9,6 +9,7 @@
 #include "../util/fake_layout.h"
 #include "dialog_test_support.h"
 #include "dialogs/shortcut_wnd.h"
+#include "hook_spy.h"
 #include "util/folders.h"
 
 using namespace DuiLib;
@@ -288,6 +289,22 @@ TEST_F(ShortcutWithHookDllTest, AModifierHeldBeforeTheFieldTakesTheFocusCountsTo
     }));
     EXPECT_EQ(shortcut.byModifiers, kModifierShift);
     EXPECT_EQ(shortcut.byUsage, 0x19);
+}
+
+TEST_F(ShortcutWithHookDllTest, LeavesNoSystemWideHookBehind) {
+    kit::HookSpy hooks(m_hHookDll);
+    ASSERT_TRUE(hooks.Watching());
+    Shortcut shortcut;
+    int iKeyboardWhileOpen = -1;
+    Run(shortcut, &m_hooks, [&](HWND hWnd) {
+        ASSERT_TRUE(uikit::Click(hWnd, L"edit_key"));
+        iKeyboardWhileOpen = hooks.Live(WH_KEYBOARD_LL);
+        uikit::Click(hWnd, L"btn_ok");
+    });
+    EXPECT_EQ(iKeyboardWhileOpen, 1) << "the key field captures through the keyboard hook";
+    EXPECT_EQ(hooks.EverSet(WH_MOUSE_LL), 0) << "the dialog never needs the mouse hook";
+    EXPECT_EQ(hooks.Live(WH_KEYBOARD_LL), 0);
+    EXPECT_EQ(hooks.Live(WH_MOUSE_LL), 0);
 }
 
 }  // namespace

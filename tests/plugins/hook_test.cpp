@@ -1,5 +1,6 @@
 // Hook.dll driven by synthetic input (SendInput), as Wine delivers it to low-level hooks.
 #include "hook_api.h"
+#include "hook_spy.h"
 #include "message_sink.h"
 
 #include <gtest/gtest.h>
@@ -137,6 +138,30 @@ TEST_F(HookDll, InstallingAgainRetargetsAndSwitchesBothHooksOff) {
     other.PumpFor(150);
     EXPECT_TRUE(Hooked().empty()) << "the first window hears nothing any more";
     EXPECT_EQ(other.Count(WM_HOOKKEY), 2u);
+}
+
+TEST_F(HookDll, TheSystemWideMouseHookExistsOnlyWhileMouseReportingIsOn) {
+    kit::HookSpy hooks(m_module);
+    ASSERT_TRUE(hooks.Watching());
+    ASSERT_TRUE(table.pfnInstallHook(sink.hwnd()));
+    EXPECT_EQ(hooks.Live(WH_KEYBOARD_LL), 1);
+    EXPECT_EQ(hooks.Live(WH_MOUSE_LL), 0) << "installing names the window and hooks the keyboard only";
+
+    table.pfnEnableMouseHook(1);
+    EXPECT_EQ(hooks.Live(WH_MOUSE_LL), 1);
+    table.pfnEnableMouseHook(1);
+    EXPECT_EQ(hooks.EverSet(WH_MOUSE_LL), 1) << "switching on twice hooks once";
+    table.pfnEnableMouseHook(0);
+    EXPECT_EQ(hooks.Live(WH_MOUSE_LL), 0);
+
+    table.pfnEnableMouseHook(1);
+    table.pfnRemoveMouseHook();
+    EXPECT_EQ(hooks.Live(WH_MOUSE_LL), 0);
+    table.pfnEnableMouseHook(1);
+    table.pfnInstallMouseHook(sink.hwnd());
+    EXPECT_EQ(hooks.Live(WH_MOUSE_LL), 0) << "a new target starts with mouse reporting off";
+    table.pfnRemoveHook();
+    EXPECT_EQ(hooks.Live(WH_KEYBOARD_LL), 0);
 }
 
 }  // namespace
