@@ -182,8 +182,10 @@ bool CPageBase::StartWorker() {
                           [this] { RunApply(); });
 }
 
-bool CPageBase::StartDriverLibrary() {
-    if (!m_driver.Load(GetExeFolder() + DriverLibraryName(m_iModel))) return false;
+bool CPageBase::StartDriverLibrary() { return StartDriverLibraryFrom(GetExeFolder() + DriverLibraryName(m_iModel)); }
+
+bool CPageBase::StartDriverLibraryFrom(const std::wstring& strPath) {
+    if (!m_driver.Load(strPath)) return false;
     m_driver.SetVidPid(kMouseVendorId, m_pInfo->wCablePid);
     m_driver.OpenDevMonitor(m_hMainWnd, PageMsgBase(m_iModel) + WM_PAGE_DEVDATA_OFFSET,
                             PageMsgBase(m_iModel) + WM_PAGE_DEVLINK_OFFSET);

@@ -204,6 +204,8 @@ protected:
     // mouse is open; false also when the library or an entry point is missing (the cable link
     // then stays down, nothing else changes).
     bool StartDriverLibrary();
+    // The same with the library at `strPath`.
+    bool StartDriverLibraryFrom(const std::wstring& strPath);
     CDriverLibrary& Driver() { return m_driver; }
 
     // Routes: a notification of `type` from the control named prefix + suffix runs `handler`.

@@ -50,6 +50,7 @@ public:
     using CPageBase::RunModal;
     using CPageBase::ShowMessage;
     using CPageBase::StartDriverLibrary;
+    using CPageBase::StartDriverLibraryFrom;
     using CPageBase::StartWorker;
     using CPageBase::Stopping;
     using CPageBase::WaitForAck;
