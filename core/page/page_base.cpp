@@ -97,7 +97,8 @@ void CPageBase::Shutdown() {
 
 void CPageBase::Deliver(std::function<void()> event) {
     if (m_bShutDown) return;
-    if (m_iModalDepth > 0) {
+    // Behind events still held, a new one waits its turn too.
+    if (m_iModalDepth > 0 || !m_heldEvents.empty()) {
         m_heldEvents.push_back(std::move(event));
         return;
     }
@@ -129,10 +130,23 @@ void CPageBase::RecordAcknowledgement(int iEventWord, int iValue) {
 CPageBase::ModalHold::ModalHold(CPageBase& page) : m_page(page) { ++m_page.m_iModalDepth; }
 
 CPageBase::ModalHold::~ModalHold() {
-    if (--m_page.m_iModalDepth == 0) m_page.ReplayHeldEvents();
+    if (--m_page.m_iModalDepth == 0 && !m_page.m_heldEvents.empty()) m_page.ScheduleReplay();
+}
+
+void CPageBase::ScheduleReplay() {
+    // The handler that opened the dialog goes on with what it was doing first: the held events
+    // follow from the message loop, once it has returned.
+    if (m_bReplayPosted) return;
+    m_bReplayPosted = true;
+    std::weak_ptr<CPageBase*> alive = m_pAlive;
+    const bool bPosted = DuiLib::CPaintManagerUI::RunOnUiThread([alive] {
+        if (std::shared_ptr<CPageBase*> page = alive.lock()) (*page)->ReplayHeldEvents();
+    });
+    if (!bPosted) ReplayHeldEvents();
 }
 
 void CPageBase::ReplayHeldEvents() {
+    m_bReplayPosted = false;
     // An event handled here may open a dialog again; what arrives meanwhile waits for that one.
     while (m_iModalDepth == 0 && !m_heldEvents.empty()) {
         std::function<void()> event = std::move(m_heldEvents.front());

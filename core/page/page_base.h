@@ -92,8 +92,8 @@ public:
     virtual void OnWireless4kTimeout();
 
     // Device events as the core hands them over. While a dialog of the page is open they wait
-    // and follow, in order, once it has closed, so a handler never finds the profile it works on
-    // switched under it.
+    // and follow, in order, once the handler that opened it has returned, so a handler never
+    // finds the profile it works on switched or freed under it.
     void DeliverDevMonitor(DWORD dwWord);
     void DeliverDeviceEvent(int iEventWord, int iValue);
     void DeliverDeviceEvent4k(int iEventWord, int iValue);
@@ -227,7 +227,8 @@ protected:
     bool Route(DuiLib::TNotifyUI& msg);
 
     // Modal dialogs of the page: while `show` runs its nested loop, the page's device events
-    // wait, and they are handled in order once it returns.
+    // wait; they are handled in order from the message loop after the handler that opened the
+    // dialog has returned, so it finishes its work on the profile it started with.
     template <class F>
     auto RunModal(F&& show) -> decltype(show()) {
         ModalHold hold(*this);
@@ -294,6 +295,7 @@ private:
     std::atomic<int>& Flag(LinkKind kind);
     // Runs a device event now, or keeps it while a dialog is open.
     void Deliver(std::function<void()> event);
+    void ScheduleReplay();
     void ReplayHeldEvents();
 
     int m_iModel;
@@ -307,6 +309,7 @@ private:
     std::unordered_map<std::wstring, std::function<void(DuiLib::TNotifyUI&)>> m_routes;
     int m_iModalDepth = 0;
     std::deque<std::function<void()>> m_heldEvents;
+    bool m_bReplayPosted = false;
     bool m_bShutDown = false;
     std::shared_ptr<CPageBase*> m_pAlive;  // posted work holds a weak reference
 };

@@ -7,6 +7,12 @@ void CSpyPage::OnClick(DuiLib::TNotifyUI& msg) {
     Route(msg);
 }
 
+void CSpyPage::OnRouted(DuiLib::TNotifyUI& msg) { Log(L"Routed " + std::wstring(msg.pSender->GetName().GetData())); }
+
+void CSpyPage::OnRoutedRow(DuiLib::TNotifyUI& msg, int i) {
+    Log(L"Routed " + std::wstring(msg.pSender->GetName().GetData()) + L" " + std::to_wstring(i));
+}
+
 void CSpyPage::OnGattValue(const std::vector<uint8_t>& value) {
     std::wstring line = L"OnGattValue";
     wchar_t buf[8];

@@ -28,6 +28,9 @@ public:
         CPlaceholderPage::OnWireless4kTimeout();
     }
     void OnClick(DuiLib::TNotifyUI& msg) override;
+    // Handlers for routes a test adds: they log "Routed <sender>" and "Routed <sender> <n>".
+    void OnRouted(DuiLib::TNotifyUI& msg);
+    void OnRoutedRow(DuiLib::TNotifyUI& msg, int i);
 
     // What a test wants the page to do on the worker for each apply (default: log it).
     std::function<void()> onApply;
@@ -40,6 +43,7 @@ public:
 
     using CPageBase::AckArrived;
     using CPageBase::AddRoute;
+    using CPageBase::AddRouteFn;
     using CPageBase::AddRoutes;
     using CPageBase::Ask;
     using CPageBase::AskOpenPath;
