@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <iterator>
+
 namespace {
 
 // Owns a file handle for the length of one read or write.
@@ -27,6 +29,23 @@ private:
 };
 
 constexpr LONGLONG kMaxFileBytes = 512LL * 1024 * 1024;  // far above any data file this program writes
+
+// An antivirus or an indexer may hold the file open for a moment just when it is replaced; the
+// replace is tried again a few times, a little later each time, before it counts as failed.
+constexpr DWORD kReplaceRetryDelaysMs[] = {10, 30, 60, 120, 250, 500};
+
+bool IsMomentaryConflict(DWORD dwError) {
+    return dwError == ERROR_SHARING_VIOLATION || dwError == ERROR_ACCESS_DENIED || dwError == ERROR_LOCK_VIOLATION;
+}
+
+bool ReplaceWithRetries(const std::wstring& strTemp, const std::wstring& strPath) {
+    for (size_t i = 0;; ++i) {
+        if (MoveFileExW(strTemp.c_str(), strPath.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+            return true;
+        if (i == std::size(kReplaceRetryDelaysMs) || !IsMomentaryConflict(GetLastError())) return false;
+        Sleep(kReplaceRetryDelaysMs[i]);
+    }
+}
 
 }  // namespace
 
@@ -79,9 +98,7 @@ bool WriteFileAtomically(const std::wstring& strPath, const std::vector<uint8_t>
         bWritten = bWritten && FlushFileBuffers(file.Get()) != FALSE;
         bWritten = file.Close() && bWritten;
     }
-    if (bWritten &&
-        MoveFileExW(strTemp.c_str(), strPath.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        return true;
+    if (bWritten && ReplaceWithRetries(strTemp, strPath)) return true;
     DeleteFileW(strTemp.c_str());
     return false;
 }

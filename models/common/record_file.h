@@ -13,6 +13,7 @@ enum class ReadStatus : uint8_t { Ok, NotFound, Failed };
 ReadStatus ReadWholeFile(const std::wstring& strPath, std::vector<uint8_t>& bytes);
 
 // Writes the bytes to strPath + ".tmp" and moves that over strPath, holding the file's FileLock.
+// A replace that meets the file held open by another program is tried again for about a second.
 // False when anything failed; the target is then as it was.
 bool WriteFileAtomically(const std::wstring& strPath, const std::vector<uint8_t>& bytes);
 

@@ -89,7 +89,11 @@ std::wstring RecordStorage<R>::NameOrNew(std::wstring_view strName, std::wstring
 
 template <class R>
 typename R::Profile* RecordStorage<R>::AddDefaultProfile(Profiles& profiles) const {
-    const std::wstring strBase = NameOrNew({}, L"add_profile_text", profiles.size());
+    return AddDefaultProfileNamed(profiles, NameOrNew({}, L"add_profile_text", profiles.size()));
+}
+
+template <class R>
+typename R::Profile* RecordStorage<R>::AddDefaultProfileNamed(Profiles& profiles, const std::wstring& strBase) const {
     std::unique_ptr<Profile> pProfile = storage_detail::ZeroedRecord<Profile>();
     SetDefaultProfile(*pProfile);
     CopyName(pProfile->szName, MakeUniqueName(profiles, strBase));
@@ -133,14 +137,16 @@ bool RecordStorage<R>::SaveProData(const Profiles& profiles, const ProDataHeader
 }
 
 template <class R>
-void RecordStorage<R>::StartWithDefault(Profiles& profiles, ProDataHeader& header) const {
+void RecordStorage<R>::StartWithDefault(Profiles& profiles, ProDataHeader& header,
+                                        const std::wstring& strNewName) const {
     header.iCurProfile = 0;
     header.reserved.assign(static_cast<size_t>(HeaderSize()) - sizeof(header.iCurProfile), 0);
-    AddDefaultProfile(profiles);
+    AddDefaultProfileNamed(profiles, strNewName);
 }
 
 template <class R>
 LoadResult RecordStorage<R>::LoadProData(Profiles& profiles, ProDataHeader& header) {
+    const std::wstring strNewName = NameOrNew({}, L"add_profile_text", profiles.size());
     const std::wstring strPath = ProDataPath();
     const FileLock lock(strPath);
     std::vector<uint8_t> bytes;
@@ -148,11 +154,11 @@ LoadResult RecordStorage<R>::LoadProData(Profiles& profiles, ProDataHeader& head
     if (eRead == ReadStatus::Failed) {
         // The user's file stays as it is: this run works on a default and never saves over it.
         m_bProDataReadOnly = true;
-        StartWithDefault(profiles, header);
+        StartWithDefault(profiles, header, strNewName);
         return LoadResult::Unreadable;
     }
     if (eRead == ReadStatus::NotFound) {
-        StartWithDefault(profiles, header);
+        StartWithDefault(profiles, header, strNewName);
         SaveProData(profiles, header);
         return LoadResult::Created;
     }
@@ -163,7 +169,7 @@ LoadResult RecordStorage<R>::LoadProData(Profiles& profiles, ProDataHeader& head
     const LoadResult eResult =
         bDamaged ? storage_detail::KeepDamaged(strPath, uRecords, m_bProDataReadOnly) : LoadResult::Loaded;
     if (uRecords == 0) {
-        StartWithDefault(profiles, header);
+        StartWithDefault(profiles, header, strNewName);
         if (eResult == LoadResult::Replaced) SaveProData(profiles, header);
         return eResult;
     }

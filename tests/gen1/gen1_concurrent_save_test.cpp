@@ -17,6 +17,16 @@ using namespace gen1test;
 
 namespace {
 
+// A small file written beside the data file, to probe whether a replace of it could succeed.
+bool WriteFileAtomicallyForTest(const std::wstring& strPath) {
+    HANDLE h = CreateFileW(strPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return false;
+    DWORD dwWritten = 0;
+    const BOOL bOk = WriteFile(h, "x", 1, &dwWritten, nullptr);
+    CloseHandle(h);
+    return bOk != FALSE;
+}
+
 constexpr int kThreadsPerObject = 3;
 constexpr int kSavesPerThread = 8;
 
@@ -103,6 +113,66 @@ TEST(Gen1ConcurrentSave, TwoStorageObjectsSavingOneFileFromManyThreadsAllSucceed
         EXPECT_EQ(NameOf(macros[0]->szName).substr(0, 1), L"T");
         EXPECT_EQ(FilesIn(files.storage.ModelFolder()), (std::set<std::wstring>{L"macro.data", L"pro.data"}));
     }
+}
+
+// An antivirus or indexer holding pro.data open for a moment does not make a save fail.
+TEST(Gen1ConcurrentSave, ASaveWhileAnotherHandleHoldsTheFileBrieflySucceeds) {
+    ModelFiles files(10, L"held");
+    ProfileList profiles;
+    ProDataHeader header;
+    ASSERT_EQ(files.storage.LoadProData(profiles, header), LoadResult::Created);
+    profiles[0]->iBrightness = 3;
+
+    // Another program opens the file without letting it be replaced...
+    HANDLE hHeld = CreateFileW(files.ProData().c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(hHeld, INVALID_HANDLE_VALUE);
+    const std::wstring strProbe = files.ProData() + L".probe";
+    ASSERT_TRUE(WriteFileAtomicallyForTest(strProbe));
+    EXPECT_FALSE(MoveFileExW(strProbe.c_str(), files.ProData().c_str(), MOVEFILE_REPLACE_EXISTING))
+        << "a replace fails while the handle is open";
+    DeleteFileW(strProbe.c_str());
+    // ...and closes it a moment later, while the save is trying.
+    std::thread other([hHeld] {
+        Sleep(150);
+        CloseHandle(hHeld);
+    });
+    EXPECT_TRUE(files.storage.SaveProData(profiles, header));
+    other.join();
+
+    ProfileList reread;
+    ASSERT_EQ(files.storage.LoadProData(reread, header), LoadResult::Loaded);
+    EXPECT_EQ(reread[0]->iBrightness, 3);
+    EXPECT_EQ(FilesIn(files.storage.ModelFolder()), (std::set<std::wstring>{L"pro.data"}));
+}
+
+// The page's text resolver may take the page's own lock: it never runs under a file lock.
+TEST(Gen1ConcurrentSave, ThePagesTextResolverRunsWithoutAFileLockHeld) {
+    ModelFiles files(10, L"resolver");
+    const std::wstring strPath = files.ProData();
+    std::atomic<int> iCalls{0}, iLockedElsewhere{0};
+    auto resolve = [&](std::wstring_view strId) {
+        ++iCalls;
+        // Another thread must be able to take the file's lock right now.
+        HANDLE hTaken = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+        std::thread probe([&] {
+            const FileLock lock(strPath);
+            SetEvent(hTaken);
+        });
+        if (WaitForSingleObject(hTaken, 2000) != WAIT_OBJECT_0) ++iLockedElsewhere;
+        CloseHandle(hTaken);
+        probe.detach();
+        return Texts(strId);
+    };
+    Gen1Storage storage(files.model, files.strDataFolder + L"\\", resolve);
+    ProfileList profiles;
+    ProDataHeader header;
+    EXPECT_EQ(storage.LoadProData(profiles, header), LoadResult::Created);
+    EXPECT_EQ(NameOf(profiles[0]->szName), L"Profile1");
+    MacroList macros;
+    storage.AddMacroRecord(macros);
+    EXPECT_GE(iCalls.load(), 2);
+    EXPECT_EQ(iLockedElsewhere.load(), 0);
 }
 
 }  // namespace
