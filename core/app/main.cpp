@@ -25,8 +25,13 @@ int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR lpCmdLine, int) {
     // The mutex stays open until the process ends.
     HANDLE hMutex = CreateMutexW(nullptr, FALSE, kProgramName);
     if (GetLastError() == ERROR_ALREADY_EXISTS) {
-        // The running instance shows itself before this one ends.
-        SendMessageW(FindWindowW(kProgramName, nullptr), WM_SHOWINSTANCE, 0, 0);
+        // The running instance shows itself before this one ends; a first instance that hangs
+        // cannot hold this one up.
+        const HWND hFirst = FindWindowW(kProgramName, nullptr);
+        DWORD dwFirstProcess = 0;
+        if (hFirst != nullptr && GetWindowThreadProcessId(hFirst, &dwFirstProcess) != 0)
+            AllowSetForegroundWindow(dwFirstProcess);
+        SendMessageTimeoutW(hFirst, WM_SHOWINSTANCE, 0, 0, SMTO_ABORTIFHUNG | SMTO_ERRORONEXIT, 2000, nullptr);
         CloseHandle(hMutex);
         return 1;
     }

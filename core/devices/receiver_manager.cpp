@@ -221,8 +221,9 @@ void CReceiverManager::HandleReport(ReceiverKind kind, int iSlot, unsigned uGene
 void CReceiverManager::Assign(ReceiverKind kind, int iEntry, const ReceiverRecord& record) {
     const int iLimit = kind == ReceiverKind::Wireless ? kModelCount : kFourKModelCount;
     if (iEntry < 0 || iEntry >= iLimit) return;
+    // The event interface was made non-blocking before its polling thread started; it is not
+    // touched again while that thread reads it.
     State(kind).byModel[static_cast<size_t>(iEntry)] = record;
-    if (record.hOSDDevice) hid_set_nonblocking(record.hOSDDevice.get(), 1);
     m_host.AssignReceiver(kind, ModelNumber(kind, iEntry), record.hDevice, record.hOSDDevice);
 }
 

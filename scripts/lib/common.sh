@@ -4,6 +4,8 @@ set -euo pipefail
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 BUILD_DIR=${BUILD_DIR:-$ROOT/build}
 JOBS=$(nproc 2>/dev/null || echo 2)
+# The program is built optimised, as users get it; BUILD_TYPE=Debug for a debugging build.
+BUILD_TYPE=${BUILD_TYPE:-Release}
 
 # Each entry is PACKAGE or PACKAGE:COMMAND; with a command, the package is only installed when
 # the command is missing (a machine may have npm from another source, which Debian's npm
@@ -39,9 +41,11 @@ ensure_packages() {
 }
 
 configure_and_build() {
-  if [ ! -f "$BUILD_DIR/CMakeCache.txt" ]; then
-    log "Configuring $BUILD_DIR"
-    cmake -S "$ROOT" -B "$BUILD_DIR" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64.cmake" >/dev/null
+  if [ ! -f "$BUILD_DIR/CMakeCache.txt" ] ||
+     ! grep -qx "CMAKE_BUILD_TYPE:STRING=$BUILD_TYPE" "$BUILD_DIR/CMakeCache.txt"; then
+    log "Configuring $BUILD_DIR ($BUILD_TYPE)"
+    cmake -S "$ROOT" -B "$BUILD_DIR" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64.cmake" \
+      -DCMAKE_BUILD_TYPE="$BUILD_TYPE" >/dev/null
   fi
   log "Building"
   cmake --build "$BUILD_DIR" --parallel "$JOBS" -- --no-print-directory "$@"

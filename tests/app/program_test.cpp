@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <thread>
 #include <string>
 
 namespace {
@@ -93,6 +94,36 @@ TEST_F(ProgramTest, ASecondStartShowsTheFirstWindowAndEndsWithOne) {
     EXPECT_EQ(second.ExitCode(), 1u);
     EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(hwnd) != FALSE; }));
     EXPECT_EQ(first.ExitCode(0), static_cast<DWORD>(STILL_ACTIVE));
+}
+
+TEST_F(ProgramTest, ASecondStartDoesNotHangOnAFirstInstanceThatHangs) {
+    // A first instance whose window thread no longer answers.
+    HANDLE hMutex = CreateMutexW(nullptr, FALSE, kMainClass);
+    ASSERT_NE(GetLastError(), static_cast<DWORD>(ERROR_ALREADY_EXISTS));
+    HANDLE hRelease = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    HANDLE hCreated = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    std::thread hung([&] {
+        WNDCLASSW wc = {};
+        wc.lpfnWndProc = DefWindowProcW;
+        wc.hInstance = GetModuleHandleW(nullptr);
+        wc.lpszClassName = kMainClass;
+        RegisterClassW(&wc);
+        HWND hwnd = CreateWindowExW(0, kMainClass, L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, wc.hInstance, nullptr);
+        SetEvent(hCreated);
+        WaitForSingleObject(hRelease, 60000);  // hung: no message is taken meanwhile
+        DestroyWindow(hwnd);
+        UnregisterClassW(kMainClass, wc.hInstance);
+    });
+    ASSERT_EQ(WaitForSingleObject(hCreated, 5000), WAIT_OBJECT_0);
+
+    Program second(L"");
+    ASSERT_TRUE(second.Started());
+    EXPECT_EQ(second.ExitCode(), 1u) << "it gives up on the first instance and ends";
+    SetEvent(hRelease);
+    hung.join();
+    CloseHandle(hRelease);
+    CloseHandle(hCreated);
+    CloseHandle(hMutex);
 }
 
 TEST_F(ProgramTest, ExitButtonHidesAndACloseRequestEndsWithZeroKeepingTheSettings) {
