@@ -7,18 +7,6 @@ using namespace DuiLib;
 
 namespace {
 
-std::wstring ProgramPath() {
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (n < path.size()) {
-            path.resize(n);
-            return path;
-        }
-        path.resize(path.size() * 2);
-    }
-}
-
 void LoadLanguageFile(int iLanId) { CResourceManager::GetInstance()->LoadLanguage(LanguageFile(iLanId)); }
 
 }  // namespace
@@ -35,7 +23,7 @@ void CMainWnd::InitSettings() {
     m_iFeedback = m_Settings.ReadFeedback();
 
     // A value in the Run key switches autostart on; a missing one never switches it off.
-    if (CAutostart(ProgramPath()).IsRegistered()) {
+    if (CAutostart(GetModuleFilePath(nullptr)).IsRegistered()) {
         m_iStartup = 1;
         m_Settings.SaveStartupSetting(1);
     }
@@ -52,7 +40,7 @@ void CMainWnd::OnLanguageChanged(int iLanId) {
 }
 
 void CMainWnd::OnStartupChanged(WPARAM wParam) {
-    const CAutostart autostart(ProgramPath());
+    const CAutostart autostart(GetModuleFilePath(nullptr));
     if (wParam == 1) {
         const bool bWritten = autostart.Register();
         OutputDebugStringW(bWritten ? L"startup success!!!!!!!!!!!!" : L"startup fail!!!!!!!!!!!!");

@@ -1,5 +1,7 @@
 #include "ble_address.h"
 
+#include "util/string_helpers.h"
+
 #include <windows.h>
 
 std::wstring BluetoothAddressFromHardwareId(std::wstring_view hardwareId) {
@@ -20,10 +22,9 @@ std::wstring BluetoothAddressFromHardwareId(std::wstring_view hardwareId) {
     if (second == std::string_view::npos) return {};
     std::string_view token = ansi.substr(second, ansi.find('_', second) - second);
 
-    wchar_t szWide[MAX_PATH] = {};
-    int iChars = MultiByteToWideChar(CP_ACP, 0, token.data(), static_cast<int>(token.size()),
-                                     szWide, MAX_PATH - 1);
-    return iChars > 0 ? std::wstring(szWide, static_cast<size_t>(iChars)) : std::wstring();
+    std::wstring strAddress = AnsiToWide(token);
+    if (strAddress.size() > MAX_PATH - 1) strAddress.resize(MAX_PATH - 1);
+    return strAddress;
 }
 
 std::wstring ToUpperText(std::wstring_view text) {

@@ -3,6 +3,7 @@
 #include "device_timing.h"
 #include "model_table.h"
 #include "util/instance_token.h"
+#include "util/string_helpers.h"
 
 #include <cwctype>
 #include <memory>
@@ -27,15 +28,6 @@ const KindSpec& Spec(ReceiverKind kind) {
         {kReceiver4kProductId, 0xFF00, 1, 13, 0x4000, L"PID_FA65"},
     };
     return kSpecs[static_cast<int>(kind)];
-}
-
-std::wstring Widen(const char* s) {
-    if (s == nullptr || *s == '\0') return L"";
-    const int n = MultiByteToWideChar(CP_ACP, 0, s, -1, nullptr, 0);
-    std::wstring w(static_cast<size_t>(n), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, s, -1, w.data(), n);
-    w.resize(static_cast<size_t>(n - 1));
-    return w;
 }
 
 bool EqualNoCase(const std::wstring& a, const std::wstring& b) { return _wcsicmp(a.c_str(), b.c_str()) == 0; }
@@ -118,7 +110,7 @@ void CReceiverManager::Open(ReceiverKind kind) {
         if (!handle) continue;
         ReceiverRecord record;
         (bCommand ? record.hDevice : record.hOSDDevice) = handle;
-        record.szPath = Widen(p->path);
+        record.szPath = AnsiToWide(p->path != nullptr ? p->path : "");
         record.iSlot = iCount;
         record.szToken = GetInstanceToken(p->path != nullptr ? p->path : "");
         Trace(bCommand ? L"handle = %p\n" : L"OSD handle = %p\n", handle.get());

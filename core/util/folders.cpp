@@ -7,7 +7,9 @@ namespace {
 constexpr DWORD kFirstBufferSize = MAX_PATH;
 constexpr DWORD kLongestPath = 32768;
 
-std::wstring ModuleFileName(HMODULE hModule) {
+}  // namespace
+
+std::wstring GetModuleFilePath(HMODULE hModule) {
     std::wstring strName;
     for (DWORD dwSize = kFirstBufferSize; dwSize <= kLongestPath * 2; dwSize *= 2) {
         strName.resize(dwSize);
@@ -20,6 +22,8 @@ std::wstring ModuleFileName(HMODULE hModule) {
     }
     return {};
 }
+
+namespace {
 
 // The file functions cut plain paths at MAX_PATH; a long absolute path goes to them in its
 // extended-length form instead.
@@ -40,7 +44,7 @@ bool IsDirectory(const std::wstring& strPath) {
 }  // namespace
 
 std::wstring GetModuleFolder(HMODULE hModule) {
-    const std::wstring strName = ModuleFileName(hModule);
+    const std::wstring strName = GetModuleFilePath(hModule);
     const size_t uLastSeparator = strName.find_last_of(L"\\/");
     if (uLastSeparator == std::wstring::npos) return {};
     return strName.substr(0, uLastSeparator + 1);

@@ -6,6 +6,10 @@
 
 #include <string>
 
+// The whole file name of a loaded module, however long; empty when it cannot be read. nullptr
+// names the program itself. The one place the program asks for a module's path.
+std::wstring GetModuleFilePath(HMODULE hModule);
+
 // Folder of a loaded module's file, with a trailing backslash; empty when the name cannot be
 // read. nullptr names the program itself.
 std::wstring GetModuleFolder(HMODULE hModule);

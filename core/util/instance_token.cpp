@@ -1,5 +1,7 @@
 #include "util/instance_token.h"
 
+#include "util/string_helpers.h"
+
 #include <windows.h>
 
 #include <algorithm>
@@ -27,11 +29,7 @@ std::wstring GetInstanceToken(std::string_view strDevicePath) {
     strDevicePath = strDevicePath.substr(0, strDevicePath.find('\0'));
     const std::string_view strField = NthField(strDevicePath, kTokenField);
     if (strField.empty()) return {};
-    const int iFieldLength = int(strField.size());
-    const int iSize = MultiByteToWideChar(CP_ACP, 0, strField.data(), iFieldLength, nullptr, 0);
-    if (iSize <= 0) return {};
-    std::wstring strToken(size_t(iSize), L'\0');
-    const int iWritten = MultiByteToWideChar(CP_ACP, 0, strField.data(), iFieldLength, strToken.data(), iSize);
-    strToken.resize(std::min(size_t(std::max(iWritten, 0)), kMaxInstanceTokenLength));
+    std::wstring strToken = AnsiToWide(strField);
+    if (strToken.size() > kMaxInstanceTokenLength) strToken.resize(kMaxInstanceTokenLength);
     return strToken;
 }

@@ -20,3 +20,14 @@ std::string WideToAnsi(std::wstring_view strWide) {
     strAnsi.resize(size_t(std::max(iWritten, 0)));
     return strAnsi;
 }
+
+std::wstring AnsiToWide(std::string_view strAnsi) {
+    if (strAnsi.empty()) return {};
+    const int iAnsiLength = int(strAnsi.size());
+    const int iSize = MultiByteToWideChar(CP_ACP, 0, strAnsi.data(), iAnsiLength, nullptr, 0);
+    if (iSize <= 0) return {};
+    std::wstring strWide(size_t(iSize), L'\0');
+    const int iWritten = MultiByteToWideChar(CP_ACP, 0, strAnsi.data(), iAnsiLength, strWide.data(), iSize);
+    strWide.resize(size_t(std::max(iWritten, 0)));
+    return strWide;
+}

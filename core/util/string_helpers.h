@@ -1,4 +1,5 @@
-// Small string helpers of the menu router and the device-change handlers.
+// Small string helpers: the menu router's prefix match and the conversions between wide text
+// and the ANSI code page.
 #pragma once
 
 #include <string>
@@ -8,6 +9,10 @@
 // string matches anything. The menu router finds the page whose prefix ("ms_10_") begins an
 // item name with it.
 bool MatchPrefix(std::wstring_view strA, std::wstring_view strB);
+
+// Text in the ANSI code page (hidapi's device paths, hardware ids) as wide text; empty when
+// nothing converts. The one conversion that way of the program.
+std::wstring AnsiToWide(std::string_view strAnsi);
 
 // The text in the ANSI code page (characters it lacks become its default character); empty
 // when nothing converts.

@@ -1,7 +1,7 @@
 // One lock per data file for the whole process. The page, the macro editor and the picker each
-// hold storage of their own on the same folder and save from the UI thread, the apply worker and
-// the polling threads; whoever reads or replaces a file holds the lock of its full path, so two
-// saves of one file never meet over its temporary file.
+// hold storage of their own on the same folder and save from the UI thread and the apply worker;
+// whoever reads or replaces a file holds the lock of its full path, so two saves of one file
+// never meet over its temporary file.
 #pragma once
 
 #include <mutex>

@@ -1,32 +1,13 @@
 #include "record_file.h"
 
 #include "file_lock.h"
+#include "util/file_handle.h"
 
 #include <windows.h>
 
 #include <iterator>
 
 namespace {
-
-// Owns a file handle for the length of one read or write.
-class FileHandle {
-public:
-    explicit FileHandle(HANDLE hFile) : m_hFile(hFile) {}
-    ~FileHandle() { Close(); }
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
-    bool Valid() const { return m_hFile != INVALID_HANDLE_VALUE; }
-    HANDLE Get() const { return m_hFile; }
-    bool Close() {
-        if (!Valid()) return true;
-        const BOOL bClosed = CloseHandle(m_hFile);
-        m_hFile = INVALID_HANDLE_VALUE;
-        return bClosed != FALSE;
-    }
-
-private:
-    HANDLE m_hFile;
-};
 
 constexpr LONGLONG kMaxFileBytes = 512LL * 1024 * 1024;  // far above any data file this program writes
 

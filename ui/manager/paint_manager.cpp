@@ -8,6 +8,7 @@
 #include "ui/base/dui_trace.h"
 #include "ui/manager/ui_thread.h"
 #include "ui/resource/resource_manager.h"
+#include "util/folders.h"
 
 namespace DuiLib {
 
@@ -63,10 +64,7 @@ CPaintManagerUI::~CPaintManagerUI() {
     }
     if (m_bMouseCapture && ::GetCapture() == m_hWndPaint) ::ReleaseCapture();
     DeleteDelayedCleanup();
-    {
-        std::unique_lock lock(m_nameLock);
-        m_mNameHash.clear();
-    }
+    m_mNameHash.clear();
     m_mOptionGroup.clear();
     delete m_pRoot;
     m_pRoot = nullptr;
@@ -144,7 +142,6 @@ bool CPaintManagerUI::InitControls(CControlUI* pControl, CControlUI* pParent) {
 
 CControlUI* CPaintManagerUI::FindControl(LPCWSTR pstrName) const {
     if (pstrName == nullptr || *pstrName == L'\0') return nullptr;
-    std::shared_lock lock(m_nameLock);
     auto it = m_mNameHash.find(pstrName);
     return it == m_mNameHash.end() ? nullptr : it->second;
 }
@@ -171,13 +168,11 @@ CControlUI* CPaintManagerUI::FindSubControlByName(CControlUI* pParent, LPCWSTR p
 void CPaintManagerUI::RegisterControl(CControlUI* pControl) {
     const CDuiString sName = pControl->GetName();
     if (sName.IsEmpty()) return;
-    std::unique_lock lock(m_nameLock);
     m_mNameHash.emplace(sName.str(), pControl);  // the first control joined keeps the name
 }
 
 void CPaintManagerUI::RenameControl(CControlUI* pControl, const CDuiString& sOldName) {
     if (!IsInTree(pControl)) return;
-    std::unique_lock lock(m_nameLock);
     if (!sOldName.IsEmpty()) {
         auto it = m_mNameHash.find(sOldName.str());
         if (it != m_mNameHash.end() && it->second == pControl) m_mNameHash.erase(it);
@@ -199,7 +194,6 @@ void CPaintManagerUI::ReapObjects(CControlUI* pControl) {
     }
     const CDuiString sName = pControl->GetName();
     if (!sName.IsEmpty()) {
-        std::unique_lock lock(m_nameLock);
         auto it = m_mNameHash.find(sName.str());
         if (it != m_mNameHash.end() && it->second == pControl) m_mNameHash.erase(it);
     }
@@ -427,14 +421,7 @@ HINSTANCE CPaintManagerUI::GetInstance() {
 
 void CPaintManagerUI::SetInstance(HINSTANCE hInst) { Shared().hInstance = hInst; }
 
-CDuiString CPaintManagerUI::GetInstancePath() {
-    wchar_t szPath[MAX_PATH + 1] = {0};
-    DWORD n = ::GetModuleFileNameW(GetInstance(), szPath, MAX_PATH);
-    if (n == 0 || n >= MAX_PATH) return CDuiString();
-    CDuiString sPath(szPath);
-    int iSlash = sPath.ReverseFind(L'\\');
-    return iSlash >= 0 ? sPath.Left(iSlash + 1) : CDuiString();
-}
+CDuiString CPaintManagerUI::GetInstancePath() { return CDuiString(GetModuleFolder(GetInstance()).c_str()); }
 
 CDuiString CPaintManagerUI::GetCurrentPath() {
     wchar_t szPath[MAX_PATH + 1] = {0};

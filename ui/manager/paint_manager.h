@@ -9,7 +9,6 @@
 
 #include <functional>
 #include <map>
-#include <shared_mutex>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -63,7 +62,8 @@ public:
     bool InitControls(CControlUI* pControl, CControlUI* pParent = nullptr);
     CControlUI* GetRoot() const { return m_pRoot; }
     // The control with that name in this window (the first one joined, when several share a
-    // name), or nullptr. May be called from any thread.
+    // name), or nullptr. UI thread only, as every use of a control: another thread would hold a
+    // pointer the UI thread may free at any time, so it posts its work there instead.
     CControlUI* FindControl(LPCWSTR pstrName) const;
     // The top-most visible, mouse-enabled control under a client point. A pending layout is done
     // first, so input that arrives before the first paint (or after a change) hits what shows.
@@ -218,7 +218,6 @@ private:
     std::vector<IMessageFilterUI*> m_aMessageFilters;
     std::vector<CControlUI*> m_aDelayedCleanup;
     std::map<std::wstring, std::vector<CControlUI*>> m_mOptionGroup;
-    mutable std::shared_mutex m_nameLock;  // FindControl may run on any thread
     std::unordered_map<std::wstring, CControlUI*> m_mNameHash;
 };
 

@@ -5,6 +5,7 @@
 #include <xmllite.h>
 
 #include "ui/base/win_handles.h"
+#include "util/file_handle.h"
 
 namespace DuiLib {
 
@@ -12,20 +13,6 @@ namespace {
 
 constexpr UINT kMaxElementDepth = 64;
 constexpr size_t kMaxFileBytes = 64u * 1024u * 1024u;
-
-class FileHandle {
-public:
-    explicit FileHandle(HANDLE h) : m_h(h) {}
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
-    ~FileHandle() {
-        if (m_h != INVALID_HANDLE_VALUE) ::CloseHandle(m_h);
-    }
-    HANDLE Get() const { return m_h; }
-
-private:
-    HANDLE m_h;
-};
 
 std::wstring Hresult(LPCWSTR pstrWhat, HRESULT hr) {
     wchar_t sz[96];
