@@ -1,6 +1,6 @@
 // The main window in-process on its real skins: start-up order, the router, the page timers of
 // all 24 ranges, the tab refresh, settings and languages.
-#include "device_timing.h"
+#include "scoped_timing.h"
 #include "device_change.h"
 #include "page_policy.h"
 #include "main_window_fixture.h"
@@ -154,42 +154,51 @@ TEST_F(MainWindowTest, ForwardsApplyRequestsToThePagesWorker) {
 }
 
 TEST_F(MainWindowTest, PageTimersGoToThePageOrRunOnThePageBaseByRange) {
+    ScopedTiming timing;
     Timing().uPresenceTimeoutMs = 6000;
+    // Per model, written out: whether the core runs its timers itself, how many kinds of timer
+    // it has, and what the 2.4 GHz timeout does while its 4K link is up (link controls refreshed,
+    // online afterwards, tab refreshes asked for).
+    struct Row { int model; bool inlineTimers; unsigned kinds; bool controls; int online; int announced; };
+    const Row rows[] = {
+        {1, true, 4, false, 0, 1},  {2, true, 4, false, 0, 1},  {3, false, 5, false, 0, 0},
+        {4, false, 5, false, 0, 0}, {5, true, 5, true, 1, 0},   {6, false, 5, false, 0, 0},
+        {7, true, 5, true, 1, 0},   {8, false, 6, false, 0, 0}, {9, true, 5, true, 1, 0},
+        {10, true, 4, false, 0, 1}, {11, false, 6, false, 0, 0}, {12, false, 5, false, 0, 0},
+        {13, false, 5, false, 0, 0}, {14, false, 6, false, 0, 0}, {15, false, 6, false, 0, 0},
+        {16, false, 6, false, 0, 0}, {17, false, 6, false, 0, 0}, {18, true, 6, true, 1, 1},
+        {19, true, 6, true, 1, 1},  {20, true, 6, true, 1, 1},  {21, false, 6, false, 0, 0},
+        {22, true, 6, true, 1, 1},  {23, true, 6, true, 1, 1},  {24, false, 6, false, 0, 0},
+    };
     MainWindow wnd;
-    for (int n = 1; n <= kModelCount; ++n) {
-        CSpyPage& page = wnd.Page(n);
-        const PagePolicy& policy = page.Policy();
+    for (const Row& r : rows) {
+        CSpyPage& page = wnd.Page(r.model);
         for (unsigned k = 0; k < 8; ++k) {
             wnd.ClearCalls();
             wnd.TakePosted(WM_DEVICELISTCHANGED);
-            wnd.TakePosted(PageMsgBase(n) + 5);
+            wnd.TakePosted(PageMsgBase(r.model) + 5);
             page.m_bWireless = 1;
             page.m_bWireless4k = 1;
             page.m_bOnline = 1;
-            wnd->OnTimer(PageTimer(n, k));
-            const bool bMine = k < policy.uTimerKinds;
-            const std::wstring id = L"HandleTimer 0x" + [&] {
-                wchar_t b[16];
-                wsprintfW(b, L"%X", PageTimer(n, k));
-                return std::wstring(b);
-            }();
-            if (policy.eTimers == TimerHandling::Delegate) {
-                EXPECT_EQ(Logged(page, id), bMine) << "page " << n << " kind " << k;
-                EXPECT_EQ(page.m_bWireless, 1) << "a delegating page keeps its own state, page " << n;
+            wnd->OnTimer(PageTimer(r.model, k));
+            const bool bMine = k < r.kinds;
+            wchar_t szId[32];
+            wsprintfW(szId, L"HandleTimer 0x%X", PageTimer(r.model, k));
+            if (!r.inlineTimers) {
+                EXPECT_EQ(Logged(page, szId), bMine) << "page " << r.model << " kind " << k;
+                EXPECT_EQ(page.m_bWireless, 1) << "a delegating page keeps its own state, page " << r.model;
                 continue;
             }
-            EXPECT_FALSE(Logged(page, id)) << n;
+            EXPECT_FALSE(Logged(page, szId)) << r.model;
             // Inline work, kind by kind.
-            EXPECT_EQ(page.m_bWireless, bMine && k == 0 ? 0 : 1) << "page " << n << " kind " << k;
-            EXPECT_EQ(wnd.TakePosted(PageMsgBase(n) + 5), bMine && k == 1 ? 1 : 0) << "page " << n << " kind " << k;
-            EXPECT_EQ(Logged(page, L"OnWireless4kTimeout"), bMine && k == 4) << "page " << n << " kind " << k;
+            EXPECT_EQ(page.m_bWireless, bMine && k == 0 ? 0 : 1) << "page " << r.model << " kind " << k;
+            EXPECT_EQ(wnd.TakePosted(PageMsgBase(r.model) + 5), bMine && k == 1 ? 1 : 0) << "page " << r.model << " kind " << k;
+            EXPECT_EQ(Logged(page, L"OnWireless4kTimeout"), bMine && k == 4) << "page " << r.model << " kind " << k;
             if (bMine && k == 0) {
-                EXPECT_EQ(Logged(page, L"UpdateLinkControls"), policy.bUpdateLinkControls) << n;
+                EXPECT_EQ(Logged(page, L"UpdateLinkControls"), r.controls) << r.model;
                 EXPECT_FALSE(page.LinkIndicator(LinkKind::Wireless)->IsVisible());
-                // Online stays while the 4K link is up on pages that count it.
-                EXPECT_EQ(page.m_bOnline, policy.b4kCountsOnline ? 1 : 0) << n;
-                const int announced = wnd.TakePosted(WM_DEVICELISTCHANGED);
-                EXPECT_EQ(announced, policy.bAnnounceEveryChange || !policy.b4kCountsOnline ? 1 : 0) << n;
+                EXPECT_EQ(page.m_bOnline, r.online) << r.model;
+                EXPECT_EQ(wnd.TakePosted(WM_DEVICELISTCHANGED), r.announced) << r.model;
             }
         }
         page.m_bWireless = 0;
@@ -401,6 +410,7 @@ TEST_F(MainWindowTest, DeviceChangeIsReadWithinItsHeaderAndPassedToTheBluetoothP
 }
 
 TEST_F(MainWindowTest, ReceiverArrivalsOpenTheirKindOnceAfterTheLastInterface) {
+    ScopedTiming timing;
     Timing().uReceiverArrivalMs = 150;
     MainWindow wnd;
     CReceiverManager& receivers = wnd->Receivers();
@@ -423,7 +433,6 @@ TEST_F(MainWindowTest, ReceiverArrivalsOpenTheirKindOnceAfterTheLastInterface) {
     EXPECT_EQ(receivers.OpenCount(ReceiverKind::Wireless4k), opened4k + 1);
     EXPECT_EQ(receivers.PollingThreadCount(ReceiverKind::Wireless), 2);
     EXPECT_EQ(receivers.PollingThreadCount(ReceiverKind::Wireless4k), 1);
-    Timing().uReceiverArrivalMs = 1000;
 }
 
 // The core's policy per model, as the receivers and the timers must apply it.

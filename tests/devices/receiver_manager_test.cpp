@@ -1,6 +1,6 @@
 // The receiver manager on the simulated HID world: opening, polling, pairing by instance token,
 // identification by the first report, dispatch, removal, thread limits and shut-down.
-#include "device_timing.h"
+#include "scoped_timing.h"
 #include "receiver_manager.h"
 #include "receiver_test_host.h"
 #include "sim_devices.h"
@@ -31,6 +31,7 @@ protected:
         return info != nullptr ? info->path : "";
     }
 
+    ScopedTiming timing;  // declared first: the table is put back after the manager has gone
     ReceiverTestHost host;
     CReceiverManager manager{host};
 };

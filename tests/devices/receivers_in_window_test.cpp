@@ -1,7 +1,7 @@
 // Receivers seen through the whole program: the main window opens them, identifies the model
 // answering on each, keeps that page's link and tab alive, and drops them when they go.
 #include "device_change.h"
-#include "device_timing.h"
+#include "scoped_timing.h"
 #include "main_window_fixture.h"
 #include "model_table.h"
 #include "sim_devices.h"
@@ -26,6 +26,8 @@ protected:
         Timing().uPresenceTimeoutMs = 6000;
     }
     void TearDown() override { kit::ResetWorld(); }
+
+    ScopedTiming m_timing;  // every test's changes to the timing table end with it
 
     static bool HasCall(CSpyPage& page, const std::wstring& prefix) {
         for (const std::wstring& call : page.m_calls)
