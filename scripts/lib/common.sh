@@ -55,6 +55,6 @@ configure_and_build() {
 wine_prefix() {
   local driver=$1 prefix="$BUILD_DIR/wineprefix"
   [ "$driver" = x11 ] && prefix="$BUILD_DIR/wineprefix-x11"
-  "$ROOT/scripts/lib/wine-prefix.sh" "$prefix" "$driver"
+  WINE_PREFIX_NO_SERVER=1 "$ROOT/scripts/lib/wine-prefix.sh" "$prefix" "$driver"
   echo "$prefix"
 }

@@ -1,18 +1,43 @@
 #!/usr/bin/env bash
-# Creates a Wine prefix once (idempotent) and selects a display driver for it.
-#   wine-prefix.sh PREFIX [null|x11]
-# null: Wine's null display driver, windows work without an X server (tests).
-# x11: the normal driver, for looking at the window under Xvfb (screenshots).
+# Prepares Wine prefixes (idempotent) and keeps a Wine server running for each.
+#   wine-prefix.sh PREFIX [null|x11] [COPY...]
+# PREFIX is booted once (wineboot, the slow part) with its display driver: null, Wine's null
+# display driver (windows work without an X server; tests), or x11 (under Xvfb; screenshots).
+# Each COPY is made from PREFIX by copying it, which is much faster than booting another: the
+# tests that need a desktop of their own (focus, synthetic input) run in such copies.
+# Each prefix then gets a persistent Wine server, so the test programs that follow do not start
+# and stop one each; it ends by itself a minute after its last program.
 set -euo pipefail
 prefix=$1
 driver=${2:-null}
+shift $(( $# >= 2 ? 2 : $# ))
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+
 stamp="$prefix/.orvek-$driver"
-[ -f "$stamp" ] && exit 0
-export WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-mkdir -p "$prefix"
-wine wineboot -i >/dev/null 2>&1 || true
-if [ "$driver" = null ]; then
-  wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1
+if [ ! -f "$stamp" ]; then
+  export WINEPREFIX="$prefix"
+  mkdir -p "$prefix"
+  wine wineboot -i >/dev/null 2>&1 || true
+  if [ "$driver" = null ]; then
+    wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1
+  fi
+  wineserver -w
+  touch "$stamp"
 fi
-wineserver -w
-touch "$stamp"
+
+for copy in "$@"; do
+  [ -f "$copy/.orvek-$driver" ] && continue
+  # The registry files are complete only once the prefix's server has ended.
+  WINEPREFIX="$prefix" wineserver -k 2>/dev/null || true
+  WINEPREFIX="$prefix" wineserver -w 2>/dev/null || true
+  rm -rf "$copy"
+  mkdir -p "$(dirname "$copy")"
+  cp -a "$prefix" "$copy.tmp.$$"
+  mv "$copy.tmp.$$" "$copy"
+done
+
+if [ -z "${WINE_PREFIX_NO_SERVER:-}" ]; then
+  for p in "$prefix" "$@"; do
+    WINEPREFIX="$p" wineserver -p60 >/dev/null 2>&1 || true
+  done
+fi
