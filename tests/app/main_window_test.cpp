@@ -236,7 +236,7 @@ TEST_F(MainWindowTest, WirelessTimeoutFollowsTheCableOnFirstAndSecondGenerationP
 TEST_F(MainWindowTest, ChargingTimerSweepsTheBatteryBarFromZeroToHundred) {
     MainWindow wnd;
     CSpyPage& page = wnd.Page(10);
-    auto* bar = static_cast<CProgressUI*>(page.FindPageControl(L"progress_power"));
+    auto* bar = page.FindPageControl<CProgressUI>(L"progress_power");
     ASSERT_NE(bar, nullptr);
     std::vector<int> values;
     for (int i = 0; i < 52; ++i) {
@@ -433,6 +433,49 @@ TEST_F(MainWindowTest, ReceiverArrivalsOpenTheirKindOnceAfterTheLastInterface) {
     EXPECT_EQ(receivers.OpenCount(ReceiverKind::Wireless4k), opened4k + 1);
     EXPECT_EQ(receivers.PollingThreadCount(ReceiverKind::Wireless), 2);
     EXPECT_EQ(receivers.PollingThreadCount(ReceiverKind::Wireless4k), 1);
+}
+
+// The program builds each model's own page in model order; a test can put a page of its own in
+// place of any one of them, and the window routes that model's messages to it.
+TEST_F(MainWindowTest, PagesComeFromAFactoryPerModelInModelOrder) {
+    const PageFactoryTable program = ModelPageFactories();
+    for (int n = 1; n <= kModelCount; ++n) {
+        const std::unique_ptr<CPageBase> page = program[static_cast<size_t>(n - 1)]();
+        ASSERT_NE(page, nullptr);
+        EXPECT_EQ(page->Model(), n);
+        EXPECT_EQ(page->Prefix(), ControlPrefix(n));
+    }
+
+    PageFactoryTable factories = ModelPageFactories();
+    std::vector<int> built;
+    for (int n = 1; n <= kModelCount; ++n) {
+        factories[static_cast<size_t>(n - 1)] = [&built, n, make = factories[static_cast<size_t>(n - 1)]] {
+            built.push_back(n);
+            return make();
+        };
+    }
+    CSpyPage* pSpy = nullptr;
+    factories[6] = [&] {
+        built.push_back(7);
+        auto p = std::make_unique<CSpyPage>(7);
+        pSpy = p.get();
+        return std::unique_ptr<CPageBase>(std::move(p));
+    };
+    CMainWnd wnd(factories);
+    std::vector<int> inOrder(kModelCount);
+    for (int n = 1; n <= kModelCount; ++n) inOrder[static_cast<size_t>(n - 1)] = n;
+    EXPECT_EQ(built, inOrder);
+    ASSERT_NE(pSpy, nullptr);
+    EXPECT_EQ(wnd.Page(7), pSpy);
+    CPaintManagerUI::SetInstance(GetModuleHandleW(nullptr));
+    CPaintManagerUI::SetResourcePath((GetExeFolder() + L"res\\").c_str());
+    wnd.Create(nullptr, nullptr, WS_POPUP, 0, 0, 0, 800, 572);
+    SendMessageW(wnd.GetHWND(), PageMsgBase(7) + WM_PAGE_DEVLINK_OFFSET, 1, 0);
+    EXPECT_TRUE(pSpy->Logged(L"OnDevMonitor 0x7F000001"));
+    DestroyWindow(wnd.GetHWND());
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    }
 }
 
 // The core's policy per model, as the receivers and the timers must apply it.
