@@ -4,6 +4,7 @@
 
 #include "device_timing.h"
 #include "model_table.h"
+#include "util/usb_notification.h"
 
 #include <dbt.h>
 
@@ -20,20 +21,6 @@ DWORD DevDataWord(WPARAM wParam, LPARAM lParam) {
 
 DWORD DevLinkWord(WPARAM wParam) {
     return 0x7F000000u + (wParam == 1 ? 1u : wParam == 0 ? 2u : 0u);
-}
-
-// The interface name of a device-interface broadcast, read within the size the header gives;
-// empty for any other header.
-std::wstring InterfaceName(LPARAM lHeader) {
-    const auto* header = reinterpret_cast<const DEV_BROADCAST_HDR*>(lHeader);
-    if (header == nullptr || header->dbch_devicetype != DBT_DEVTYP_DEVICEINTERFACE) return L"";
-    constexpr size_t kNameOffset = offsetof(DEV_BROADCAST_DEVICEINTERFACE_W, dbcc_name);
-    if (header->dbch_size <= kNameOffset) return L"";
-    const auto* iface = reinterpret_cast<const DEV_BROADCAST_DEVICEINTERFACE_W*>(header);
-    const size_t maxChars = (header->dbch_size - kNameOffset) / sizeof(wchar_t);
-    size_t n = 0;
-    while (n < maxChars && iface->dbcc_name[n] != L'\0') ++n;
-    return std::wstring(iface->dbcc_name, n);
 }
 
 }  // namespace
@@ -119,7 +106,7 @@ void CMainWnd::OnDeviceChange(WPARAM wEvent, LPARAM lHeader) {
     for (int n = 1; n <= kModelCount; ++n)
         if (FindModel(n)->HasBle()) Page(n)->HandleDeviceChange(wEvent, lHeader);
 
-    const std::wstring name = InterfaceName(lHeader);
+    const std::wstring name = InterfaceNameOf(lHeader);
     if (name.empty()) return;
     if (wEvent == DBT_DEVICEARRIVAL) {
         // Each further arrival within the delay restarts it: a receiver kind opens once, after

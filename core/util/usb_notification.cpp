@@ -2,6 +2,8 @@
 
 #include <dbt.h>
 
+#include <cstddef>
+
 namespace {
 
 // GUID_DEVINTERFACE_USB_DEVICE. With the all-classes flag the class filters nothing; the system
@@ -20,4 +22,16 @@ DeviceNotification RegisterUsbNotification(HWND hWnd) {
     filter.dbcc_classguid = kUsbDeviceInterfaceClass;
     return DeviceNotification(RegisterDeviceNotificationW(
         hWnd, &filter, DEVICE_NOTIFY_WINDOW_HANDLE | DEVICE_NOTIFY_ALL_INTERFACE_CLASSES));
+}
+
+std::wstring InterfaceNameOf(LPARAM lHeader) {
+    const auto* header = reinterpret_cast<const DEV_BROADCAST_HDR*>(lHeader);
+    if (header == nullptr || header->dbch_devicetype != DBT_DEVTYP_DEVICEINTERFACE) return L"";
+    constexpr size_t kNameOffset = offsetof(DEV_BROADCAST_DEVICEINTERFACE_W, dbcc_name);
+    if (header->dbch_size <= kNameOffset) return L"";
+    const auto* iface = reinterpret_cast<const DEV_BROADCAST_DEVICEINTERFACE_W*>(header);
+    const size_t maxChars = (header->dbch_size - kNameOffset) / sizeof(wchar_t);
+    size_t n = 0;
+    while (n < maxChars && iface->dbcc_name[n] != L'\0') ++n;
+    return std::wstring(iface->dbcc_name, n);
 }

@@ -1,8 +1,11 @@
 // Registration of a window for device-interface arrivals and removals of every interface
-// class (receivers, Bluetooth LE devices), delivered as WM_DEVICECHANGE.
+// class (receivers, Bluetooth LE devices), delivered as WM_DEVICECHANGE, and the reading of
+// what such a notification names.
 #pragma once
 
 #include <windows.h>
+
+#include <string>
 
 // Owns one device-notification registration and ends it when it goes.
 class DeviceNotification {
@@ -36,6 +39,10 @@ public:
 private:
     HDEVNOTIFY m_hNotify = nullptr;
 };
+
+// The interface name a WM_DEVICECHANGE of a device interface carries (lParam), read within the
+// size its header gives; empty for any other header.
+std::wstring InterfaceNameOf(LPARAM lHeader);
 
 // Registers the window for the arrivals and removals of device interfaces of all classes.
 // The result is empty when the system refused; the window keeps it for as long as it wants

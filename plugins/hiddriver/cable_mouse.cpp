@@ -1,6 +1,7 @@
 #include "cable_mouse.h"
 
 #include "driver_api.h"
+#include "util/usb_notification.h"
 
 #include <dbt.h>
 #include <hidapi.h>
@@ -32,19 +33,6 @@ HMODULE ThisModule() {
 bool HidReady() {
     static const bool bReady = hid_init() == 0;
     return bReady;
-}
-
-// The interface name of a device-interface broadcast, read within the size the header gives.
-std::wstring InterfaceName(LPARAM lHeader) {
-    const auto* header = reinterpret_cast<const DEV_BROADCAST_HDR*>(lHeader);
-    if (header == nullptr || header->dbch_devicetype != DBT_DEVTYP_DEVICEINTERFACE) return L"";
-    constexpr size_t kNameOffset = offsetof(DEV_BROADCAST_DEVICEINTERFACE_W, dbcc_name);
-    if (header->dbch_size <= kNameOffset) return L"";
-    const auto* iface = reinterpret_cast<const DEV_BROADCAST_DEVICEINTERFACE_W*>(header);
-    const size_t maxChars = (header->dbch_size - kNameOffset) / sizeof(wchar_t);
-    size_t n = 0;
-    while (n < maxChars && iface->dbcc_name[n] != L'\0') ++n;
-    return std::wstring(iface->dbcc_name, n);
 }
 
 std::wstring Upper(std::wstring s) {
@@ -180,7 +168,7 @@ DWORD WINAPI CableMouse::MonitorThreadProc(LPVOID pParam) {
 LRESULT CALLBACK CableMouse::NotifyWndProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
     if (uMsg == WM_DEVICECHANGE && (wParam == DBT_DEVICEARRIVAL || wParam == DBT_DEVICEREMOVECOMPLETE)) {
         auto* self = reinterpret_cast<CableMouse*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-        if (self != nullptr) self->OnInterfaceChange(wParam, InterfaceName(lParam));
+        if (self != nullptr) self->OnInterfaceChange(wParam, InterfaceNameOf(lParam));
         return TRUE;
     }
     return DefWindowProcW(hwnd, uMsg, wParam, lParam);
