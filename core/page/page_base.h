@@ -45,6 +45,14 @@
 
 enum class LinkKind { Cable, Wireless, Wireless4k, Ble };
 
+// One line of a page's table of notification routes: the control's name without the page's
+// prefix, and the handler ({L"profile_add_btn", &CMS_10_Page::OnAddProfile}).
+template <class Page>
+struct PageRoute {
+    const wchar_t* pszSuffix;
+    void (Page::*pfn)(DuiLib::TNotifyUI&);
+};
+
 // The links and receiver handles at one moment, taken under the page's lock.
 struct LinkSnapshot {
     bool bCable = false;  // m_iWiredState is 1
@@ -213,6 +221,11 @@ protected:
     void AddRoute(const wchar_t* pszType, const wchar_t* pszSuffix, void (Page::*pfn)(DuiLib::TNotifyUI&)) {
         Page* pPage = static_cast<Page*>(this);
         AddRouteFn(pszType, pszSuffix, [pPage, pfn](DuiLib::TNotifyUI& msg) { (pPage->*pfn)(msg); });
+    }
+    // A table of routes of one notification type.
+    template <class Page>
+    void AddRoutes(const wchar_t* pszType, std::initializer_list<PageRoute<Page>> routes) {
+        for (const PageRoute<Page>& route : routes) AddRoute(pszType, route.pszSuffix, route.pfn);
     }
     // The same for a numbered row of controls ("slider_dpi_%d", 1..8): the handler gets the number.
     template <class Page>

@@ -175,9 +175,10 @@ TEST_F(PageRuntime, RoutesRunTheHandlerOfTheSendersNameAndLookupsAreTyped) {
     EXPECT_EQ(page.FindPageControl<CLabelUI>(L"title"), wnd.Page(10).FindPageControl(L"title"));
 
     wnd.ClearCalls();
-    page.AddRoute(DUI_MSGTYPE_CLICK, L"title", &CSpyPage::OnRouted);
+    page.AddRoutes<CSpyPage>(DUI_MSGTYPE_CLICK, {{L"title", &CSpyPage::OnRouted}, {L"wired", &CSpyPage::OnRouted}});
     page.AddRoutes(DUI_MSGTYPE_VALUECHANGED, L"slider_dpi_%d", 1, 8, &CSpyPage::OnRoutedRow);
     pm->SendNotify(page.FindPageControl(L"title"), DUI_MSGTYPE_CLICK);
+    pm->SendNotify(page.FindPageControl(L"wired"), DUI_MSGTYPE_CLICK);
     pm->SendNotify(page.FindPageControl(L"title"), DUI_MSGTYPE_SETFOCUS);       // no route of that type
     pm->SendNotify(wnd.Page(11).FindPageControl(L"title"), DUI_MSGTYPE_CLICK);  // page 11's own control
     CControlUI slider;  // a row control as a page's skin has them
@@ -191,7 +192,7 @@ TEST_F(PageRuntime, RoutesRunTheHandlerOfTheSendersNameAndLookupsAreTyped) {
     std::vector<std::wstring> routed;
     for (const std::wstring& call : page.m_calls)
         if (call.rfind(L"Routed", 0) == 0) routed.push_back(call);
-    EXPECT_EQ(routed, (std::vector<std::wstring>{L"Routed ms_10_title", L"Routed ms_10_slider_dpi_3 3"}));
+    EXPECT_EQ(routed, (std::vector<std::wstring>{L"Routed ms_10_title", L"Routed ms_10_wired", L"Routed ms_10_slider_dpi_3 3"}));
 }
 
 }  // namespace
