@@ -4,6 +4,7 @@
 #include "gen2_test_util.h"
 #include "key_function_table.h"
 #include "profile_layout.h"
+#include "record_sizes.h"
 
 #include <gtest/gtest.h>
 
