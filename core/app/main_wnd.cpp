@@ -39,25 +39,10 @@ void CMainWnd::InitPages() {
     }
 }
 
-namespace {
-
-template <class Fn>
-void ResolveHook(HMODULE hModule, const char* pszName, Fn& pfn) {
-    pfn = reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(hModule, pszName)));
-}
-
-}  // namespace
-
 void CMainWnd::LoadHookDll() {
     m_hHookDll = LoadLibraryW((GetExeFolder() + L"Hook.dll").c_str());
     if (m_hHookDll == nullptr) return;  // the program goes on without key capture
-    ResolveHook(m_hHookDll, "installmousehook", m_HookTable.pfnInstallMouseHook);
-    ResolveHook(m_hHookDll, "removemousehook", m_HookTable.pfnRemoveMouseHook);
-    ResolveHook(m_hHookDll, "enablemousehook", m_HookTable.pfnEnableMouseHook);
-    ResolveHook(m_hHookDll, "installhook", m_HookTable.pfnInstallHook);
-    ResolveHook(m_hHookDll, "removehook", m_HookTable.pfnRemoveHook);
-    ResolveHook(m_hHookDll, "enablehook", m_HookTable.pfnEnableHook);
-    ResolveHook(m_hHookDll, "mousewheelenable", m_HookTable.pfnMouseWheelEnable);
+    m_HookTable = ResolveHookTable(m_hHookDll);
 }
 
 void CMainWnd::InitWindow() {

@@ -2,30 +2,13 @@
 
 #include <vector>
 
-namespace {
-
-template <class Fn>
-bool Resolve(HMODULE hModule, const char* pszName, Fn& pfn) {
-    pfn = reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(hModule, pszName)));
-    return pfn != nullptr;
-}
-
-}  // namespace
-
 bool CDriverLibrary::Load(const std::wstring& strPath) {
     Unload();
     HMODULE hModule = LoadLibraryW(strPath.c_str());
     if (hModule == nullptr) return false;
     DriverTable table;
-    // Every entry by its own name and type; a library that lacks one is not used at all.
-    const bool bComplete = Resolve(hModule, "Set_VIDPID", table.pfnSetVIDPID) &&
-                           Resolve(hModule, "Open_DevMonitor", table.pfnOpenDevMonitor) &&
-                           Resolve(hModule, "Close_DevMonitor", table.pfnCloseDevMonitor) &&
-                           Resolve(hModule, "Open_FeatureDevice", table.pfnOpenFeatureDevice) &&
-                           Resolve(hModule, "Close_FeatureDevice", table.pfnCloseFeatureDevice) &&
-                           Resolve(hModule, "SetFeature", table.pfnSetFeature) &&
-                           Resolve(hModule, "GetFeature", table.pfnGetFeature);
-    if (!bComplete) {
+    // A library that lacks any entry point is not used at all.
+    if (!ResolveDriverTable(hModule, table)) {
         FreeLibrary(hModule);
         return false;
     }

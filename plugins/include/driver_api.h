@@ -49,6 +49,8 @@ HIDDRIVER_API BOOL GetFeature(unsigned char* pBuffer, int iLength);
 #ifdef __cplusplus
 }
 
+#include <type_traits>
+
 // The seven entry points a page resolves from its driver library, in this order.
 struct DriverTable {
     PFN_OPEN_DEVMONITOR pfnOpenDevMonitor = nullptr;
@@ -60,11 +62,26 @@ struct DriverTable {
     PFN_SET_VIDPID pfnSetVIDPID = nullptr;
 };
 
-// Export names, in DriverTable order.
-inline constexpr const char* kDriverExportNames[7] = {
-    "Open_DevMonitor",    "Close_DevMonitor", "Open_FeatureDevice", "Close_FeatureDevice",
-    "SetFeature",         "GetFeature",       "Set_VIDPID",
-};
+// A driver library's entry points, each member filled by its own name; true when all seven are
+// there.
+inline bool ResolveDriverTable(HMODULE hModule, DriverTable& table) {
+    table = DriverTable{};
+    if (hModule == nullptr) return false;
+    auto resolve = [hModule](const char* pszName, auto& pfn) {
+        pfn = reinterpret_cast<std::remove_reference_t<decltype(pfn)>>(
+            reinterpret_cast<void*>(GetProcAddress(hModule, pszName)));
+        return pfn != nullptr;
+    };
+    // Every entry is looked up, in the order the pages resolve them.
+    const bool bVidPid = resolve("Set_VIDPID", table.pfnSetVIDPID);
+    const bool bOpenMonitor = resolve("Open_DevMonitor", table.pfnOpenDevMonitor);
+    const bool bCloseMonitor = resolve("Close_DevMonitor", table.pfnCloseDevMonitor);
+    const bool bOpenFeature = resolve("Open_FeatureDevice", table.pfnOpenFeatureDevice);
+    const bool bCloseFeature = resolve("Close_FeatureDevice", table.pfnCloseFeatureDevice);
+    const bool bSet = resolve("SetFeature", table.pfnSetFeature);
+    const bool bGet = resolve("GetFeature", table.pfnGetFeature);
+    return bVidPid && bOpenMonitor && bCloseMonitor && bOpenFeature && bCloseFeature && bSet && bGet;
+}
 
 // How the cabled mouse shows itself on HID: the driver libraries open the interface with this
 // usage page and usage for feature reports and read its input reports for events.

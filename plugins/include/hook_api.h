@@ -65,9 +65,23 @@ struct HookTable {
     PFN_MOUSEWHEELENABLE pfnMouseWheelEnable = nullptr;
 };
 
-// Export names, in HookTable order.
-inline constexpr const char* kHookExportNames[7] = {
-    "installmousehook", "removemousehook", "enablemousehook", "installhook",
-    "removehook",       "enablehook",      "mousewheelenable",
-};
+// A module's entry point by name, as the type of the member it fills (null when missing).
+template <class Fn>
+inline void ResolveExport(HMODULE hModule, const char* pszName, Fn& pfn) {
+    pfn = reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(hModule, pszName)));
+}
+
+// Hook.dll's entry points, each member filled by its own name.
+inline HookTable ResolveHookTable(HMODULE hModule) {
+    HookTable table;
+    if (hModule == nullptr) return table;
+    ResolveExport(hModule, "installmousehook", table.pfnInstallMouseHook);
+    ResolveExport(hModule, "removemousehook", table.pfnRemoveMouseHook);
+    ResolveExport(hModule, "enablemousehook", table.pfnEnableMouseHook);
+    ResolveExport(hModule, "installhook", table.pfnInstallHook);
+    ResolveExport(hModule, "removehook", table.pfnRemoveHook);
+    ResolveExport(hModule, "enablehook", table.pfnEnableHook);
+    ResolveExport(hModule, "mousewheelenable", table.pfnMouseWheelEnable);
+    return table;
+}
 #endif

@@ -238,8 +238,7 @@ protected:
         ShortcutWndTest::SetUp();
         m_hHookDll = ::LoadLibraryW((GetExeFolder() + L"Hook.dll").c_str());
         ASSERT_NE(m_hHookDll, nullptr);
-        auto* pEntries = reinterpret_cast<FARPROC*>(&m_hooks);
-        for (int i = 0; i < 7; ++i) pEntries[i] = ::GetProcAddress(m_hHookDll, kHookExportNames[i]);
+        m_hooks = ResolveHookTable(m_hHookDll);
     }
     void TearDown() override {
         if (m_hHookDll != nullptr) ::FreeLibrary(m_hHookDll);

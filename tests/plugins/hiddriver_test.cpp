@@ -17,11 +17,7 @@ constexpr uint16_t kProductId = 0xFA79;
 
 class DriverLibrary {
 public:
-    explicit DriverLibrary(const wchar_t* file) : m_module(LoadLibraryW(file)) {
-        if (m_module == nullptr) return;
-        FARPROC* entries = reinterpret_cast<FARPROC*>(&table);
-        for (int i = 0; i < 7; ++i) entries[i] = GetProcAddress(m_module, kDriverExportNames[i]);
-    }
+    explicit DriverLibrary(const wchar_t* file) : m_module(LoadLibraryW(file)) { ResolveDriverTable(m_module, table); }
     ~DriverLibrary() {
         if (m_module != nullptr) FreeLibrary(m_module);
     }

@@ -12,11 +12,9 @@ protected:
     void SetUp() override {
         m_module = LoadLibraryW(L"Hook.dll");
         ASSERT_NE(m_module, nullptr);
-        FARPROC* entries = reinterpret_cast<FARPROC*>(&table);
-        for (int i = 0; i < 7; ++i) {
-            entries[i] = GetProcAddress(m_module, kHookExportNames[i]);
-            ASSERT_NE(entries[i], nullptr) << kHookExportNames[i];
-        }
+        table = ResolveHookTable(m_module);
+        ASSERT_TRUE(table.pfnInstallMouseHook && table.pfnRemoveMouseHook && table.pfnEnableMouseHook &&
+                    table.pfnInstallHook && table.pfnRemoveHook && table.pfnEnableHook && table.pfnMouseWheelEnable);
     }
     void TearDown() override {
         table.pfnRemoveHook();

@@ -96,12 +96,8 @@ int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE, LPWSTR pstrCmdLine, int) {
         if (sDialog == L"color") ShowColor(owner);
         if (sDialog == L"shortcut") {
             // Key capture through Hook.dll beside the program, as the main window loads it.
-            HookTable hooks;
             HMODULE hHookDll = ::LoadLibraryW((DuiLib::CPaintManagerUI::GetInstancePath() + L"Hook.dll").GetData());
-            if (hHookDll != nullptr) {
-                auto* pEntries = reinterpret_cast<FARPROC*>(&hooks);
-                for (int i = 0; i < 7; ++i) pEntries[i] = ::GetProcAddress(hHookDll, kHookExportNames[i]);
-            }
+            HookTable hooks = ResolveHookTable(hHookDll);
             ShowShortcut(owner, &hooks);
             if (hooks.pfnRemoveMouseHook != nullptr) hooks.pfnRemoveMouseHook();
             if (hHookDll != nullptr) ::FreeLibrary(hHookDll);
