@@ -113,7 +113,8 @@ public:
 
     // Ends the page's background work while the window's controls still exist: the worker
     // (a send loop stops at once), the Bluetooth notification route and registrations, the
-    // driver library. Device events are dropped afterwards. Safe to call again.
+    // driver library. Device events are dropped afterwards. Safe to call again. A page that
+    // overrides it ends its own work first, then calls this one.
     virtual void Shutdown();
 
     // The shared page timers, kind 0 to 5 of the page's range, as the core runs them for the
