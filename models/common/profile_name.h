@@ -1,0 +1,59 @@
+// The profile-name dialog every model shares: a person types the name of a new profile or the
+// new name of the current one. A name is cut to what a profile record holds (99 characters);
+// an empty name and a name another profile of the page already has (letter case aside, the
+// profile being renamed included) are refused with a message, and the dialog stays open.
+//
+// The page's calling sequence: build the model's dialog (CMS_10_ProfileName) on the stack, set
+// m_strTitle ("profile_name_1_text" to add, "profile_name_2_text" to rename) and m_pProfiles
+// (&m_Profiles), Run(main window). Only a result of 1 counts: m_strName is then the name.
+#pragma once
+
+#include <windows.h>
+
+#include "control_binder.h"
+#include "record_names.h"
+#include "ui/ui.h"
+
+#include <string>
+#include <vector>
+
+class CProfileNameBase : public DuiLib::WindowImplBase {
+public:
+    LPCWSTR GetWindowClassName() const override { return m_strWindowClass.c_str(); }  // "MS_10_ProfileName"
+    DuiLib::CDuiString GetSkinFile() override { return m_strSkinFile; }                 // "MS/MS_10/profilename.xml"
+    void OnFinalMessage(HWND hWnd) override;
+    void InitWindow() override;
+    void OnClick(DuiLib::TNotifyUI& msg) override;
+    void Notify(DuiLib::TNotifyUI& msg) override;
+
+    // Shows the dialog owned by hOwner (without a window name), centred and modal: 1 for OK
+    // with an accepted name, 0 for any other close.
+    UINT Run(HWND hOwner);
+
+    const std::vector<std::wstring>& MissingControls() const { return m_missingControls; }
+
+    bool m_bAutoDelete = false;
+    DuiLib::CDuiString m_strName;   // out: the accepted name, empty until then
+    DuiLib::CDuiString m_strTitle;  // in: text id of the title
+    RecordNames m_pProfiles;        // in: the page's profile list
+
+    // What a profile record's name holds, when no list says otherwise.
+    static constexpr size_t kNameCharsMax = 99;
+
+protected:
+    explicit CProfileNameBase(int iModel);
+
+private:
+    size_t NameCapacity() const { return m_pProfiles.NameCapacity() != 0 ? m_pProfiles.NameCapacity() : kNameCharsMax; }
+    void Accept();
+
+    std::wstring m_strWindowClass;
+    std::wstring m_strSkinFile;
+    std::vector<std::wstring> m_missingControls;
+
+    DuiLib::CButtonUI* m_pBtnOk = nullptr;
+    DuiLib::CButtonUI* m_pBtnCancel = nullptr;
+    DuiLib::CButtonUI* m_pBtnExit = nullptr;
+    DuiLib::CLabelUI* m_pTitle = nullptr;
+    DuiLib::CRichEditUI* m_pEditName = nullptr;
+};

@@ -1,0 +1,68 @@
+// Every text the macro editor, the macro picker and the profile-name dialog show, from their
+// skins and from their code, exists in each of the three languages.
+#include "macro_dialog_fixture.h"
+
+#include "util/folders.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+using namespace DuiLib;
+using namespace macrotest;
+
+namespace {
+
+CControlUI* CollectTextIds(CControlUI* pControl, LPVOID pData) {
+    auto* pIds = static_cast<std::set<std::wstring>*>(pData);
+    if (pControl->IsResourceText() && !pControl->GetTextSource().IsEmpty()) pIds->insert(pControl->GetTextSource().str());
+    if (!pControl->GetToolTip().IsEmpty()) pIds->insert(pControl->GetToolTip().str());
+    return nullptr;
+}
+
+void Collect(HWND hWnd, std::set<std::wstring>& ids) {
+    uikit::ManagerOf(hWnd)->GetRoot()->FindControl(&CollectTextIds, &ids, UIFIND_ALL | UIFIND_ME_FIRST);
+}
+
+class MacroDialogTextsTest : public MacroDialogTest {};
+
+TEST_F(MacroDialogTextsTest, EveryLanguageHasEveryTextOfTheDialogs) {
+    // Texts the code sets: the record button while recording, the action rows, the messages.
+    std::set<std::wstring> ids = {L"stop_recording_text", L"add_macro_text", L"macro_import_short_text",
+                                  L"macro_import_long_text", L"macro_import_unreadable_text",
+                                  L"macro_export_failed_text", L"delete_macro_text", L"warn_name_1_text",
+                                  L"warn_name_2_text", L"profile_name_1_text", L"profile_name_2_text"};
+    m_macros.push_back(gen1test::Macro(L"Rows", {{0x04, 1, 10}, {0x04, 2, 10}}));
+    RunEditor([&](HWND h) {
+        ASSERT_TRUE(ClickRow(h, L"ms_10_macro_list", 0));
+        Collect(h, ids);
+        uikit::Click(h, L"btn_exit");
+    });
+    EXPECT_TRUE(ids.count(L"key_down_action") && ids.count(L"key_up_action")) << "the rows were read";
+    CMS_10_SelectMacro picker;
+    picker.m_pMacros = &m_macros;
+    {
+        uikit::ModalAnswer modal([&](CWindowWnd& wnd) {
+            Collect(wnd.GetHWND(), ids);
+            uikit::Click(wnd.GetHWND(), L"btn_cancel");
+        });
+        picker.Run(m_owner);
+        CMS_10_ProfileName name;
+        name.m_strTitle = L"profile_name_1_text";
+        name.Run(m_owner);
+    }
+    for (const wchar_t* id : {L"macro_title_text", L"repeat_hold_text", L"profile_name_label_text", L"L_Button"})
+        EXPECT_TRUE(ids.count(id)) << "the skins were read";
+
+    for (const wchar_t* lang : {L"EN", L"CN", L"YUENAN"}) {
+        CLanguageTable table;
+        ASSERT_TRUE(table.LoadFromFile((GetExeFolder() + L"res\\lan\\" + lang + L".xml").c_str()));
+        for (const std::wstring& id : ids) {
+            const std::wstring* text = table.Find(id.c_str());
+            EXPECT_TRUE(text != nullptr && !text->empty())
+                << std::string(lang, lang + wcslen(lang)) << " lacks " << std::string(id.begin(), id.end());
+        }
+    }
+}
+
+}  // namespace

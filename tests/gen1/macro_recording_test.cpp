@@ -1,0 +1,349 @@
+// Recording macros in MS_10's editor: hook events posted in the order a person types them (the
+// clock moved by the test), where they land, their delays in the three delay modes, the
+// auto-repeat filter, the limits, the key capture of the action edit, closing while recording,
+// and one recording through the real Hook.dll with keys made by SendInput.
+#include "macro_dialog_fixture.h"
+
+#include "util/folders.h"
+
+#include <gtest/gtest.h>
+
+using namespace DuiLib;
+using namespace macrotest;
+using gen1test::Macro;
+using gen1test::ReadBytes;
+
+namespace {
+
+const std::wstring kMacroList = L"ms_10_macro_list";
+const std::wstring kActionList = L"ms_10_macro_action_list";
+const wchar_t kRecordButton[] = L"ms_10_macro_record_btn";
+
+bool Recording(HWND hWnd) { return static_cast<CCheckBoxUI*>(Control(hWnd, kRecordButton))->GetCheck(); }
+
+// Shift+A typed: Shift down, A down, A up, Shift up, with these pauses before each.
+std::vector<HookEvent> ShiftA(DWORD dwA, DWORD dwAUp, DWORD dwShiftUp) {
+    return {{VK_LSHIFT, kDown, 0}, {'A', kDown, dwA}, {'A', kUp, dwAUp}, {VK_LSHIFT, kUp, dwShiftUp}};
+}
+
+class MacroRecordingTest : public MacroDialogTest {
+protected:
+    // Picks macro 0, and action iAction when not -1, then starts recording with the button.
+    static void StartRecording(HWND h, int iAction = -1) {
+        ASSERT_TRUE(ClickRow(h, kMacroList, 0));
+        if (iAction >= 0) ASSERT_TRUE(ClickRow(h, kActionList, iAction));
+        ASSERT_TRUE(uikit::Click(h, kRecordButton));
+        ASSERT_TRUE(Recording(h));
+    }
+    static void StopRecording(HWND h) {
+        ASSERT_TRUE(uikit::Click(h, kRecordButton));
+        EXPECT_FALSE(Recording(h));
+    }
+};
+
+TEST_F(MacroRecordingTest, KeysTypedAreRecordedInOrderWithTheirPauses) {
+    m_macros.push_back(Macro(L"Typed", {}));
+    RunEditor([&](HWND h) {
+        ASSERT_TRUE(uikit::Click(h, L"ms_10_record_delay_btn"));
+        StartRecording(h);
+        EXPECT_EQ(Hooks().hTarget, h) << "the hook reports to the editor";
+        EXPECT_TRUE(Hooks().bKeyboardInstalled && Hooks().bKeyboardOn);
+        EXPECT_FALSE(Hooks().bMouseOn) << "the pointer is still on the record button";
+        EXPECT_FALSE(Hooks().bWheelOn);
+        EXPECT_EQ(Control(h, kRecordButton)->GetText(), L"Stop recording");
+        Post(h, ShiftA(120, 90, 2000));
+        EXPECT_EQ(ActionRows(h), (std::vector<std::wstring>{L"Left Shift|Press|120", L"A|Press|90",
+                                                           L"A|Release|2000", L"Left Shift|Release|10"}));
+        EXPECT_EQ(SelectedRow(h, kActionList), 3) << "the newest action is chosen";
+        EXPECT_TRUE(m_macros[0]->iActionNum == 0) << "stored when the recording stops";
+        StopRecording(h);
+        EXPECT_TRUE(Hooks().AllOff());
+        EXPECT_EQ(Control(h, kRecordButton)->GetText(), L"Start recording");
+        uikit::Click(h, L"btn_exit");
+    });
+    // The time up to the first event belongs to no action; 2000 ms counts as two events.
+    EXPECT_EQ(ActionsOf(*m_macros[0]), (std::vector<std::string>{Action(0xE1, 1, 120), Action(0x04, 1, 90),
+                                                                 Action(0x04, 2, 2000), Action(0xE1, 2, 10)}));
+    EXPECT_EQ(ReadBytes(m_files.MacroData()), MacroFileOf());
+}
+
+TEST_F(MacroRecordingTest, DelaysByDelayMode) {
+    struct Case {
+        const char* what;
+        const wchar_t* pszModeButton;
+        const wchar_t* pszDefaultDelay;
+        std::vector<uint16_t> delays;  // of the four actions of Shift+A typed with 100, 2000, 70000 ms pauses
+    } cases[] = {
+        {"recorded delays, the longest saturated", L"ms_10_record_delay_btn", L"10", {100, 2000, 65535, 10}},
+        {"the default delay", L"ms_10_default_delay_btn", L"250", {250, 250, 250, 10}},
+        {"a default delay below 10 is 10", L"ms_10_default_delay_btn", L"4", {10, 10, 10, 10}},
+        {"no delay", L"ms_10_no_delay_btn", L"250", {10, 10, 10, 10}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        m_macros.clear();
+        m_macros.push_back(Macro(L"Modes", {}));
+        RunEditor([&](HWND h) {
+            TypeAndLeave(h, L"ms_10_default_delay_edit", c.pszDefaultDelay);
+            ASSERT_TRUE(uikit::Click(h, c.pszModeButton));
+            StartRecording(h);
+            Post(h, ShiftA(100, 2000, 70000));
+            StopRecording(h);
+            uikit::Click(h, L"btn_exit");
+        });
+        ASSERT_EQ(m_macros[0]->iActionNum, 4);
+        for (int i = 0; i < 4; ++i) EXPECT_EQ(m_macros[0]->stActions[i].wDelay, c.delays[i]) << i;
+    }
+}
+
+TEST_F(MacroRecordingTest, WhereARecordingGoes) {
+    struct Case {
+        const char* what;
+        int iActions;  // A down/up, B down/up, ... each with 500 ms
+        int iSelect;   // the chosen action, -1 none
+        std::vector<std::string> expected;
+    } cases[] = {
+        {"an empty macro takes the recording", 0, -1, {Action(0x1D, 1, 40), Action(0x1D, 2, 10)}},
+        {"after the chosen action; actions already there keep their delays", 4, 1,
+         {Action(0x04, 1, 500), Action(0x04, 2, 500), Action(0x1D, 1, 40), Action(0x1D, 2, 10), Action(0x05, 1, 500),
+          Action(0x05, 2, 500)}},
+        {"after the last action", 2, 1, {Action(0x04, 1, 500), Action(0x04, 2, 500), Action(0x1D, 1, 40), Action(0x1D, 2, 10)}},
+        {"after the first", 2, 0, {Action(0x04, 1, 500), Action(0x1D, 1, 40), Action(0x1D, 2, 10), Action(0x04, 2, 500)}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        m_macros.clear();
+        auto pMacro = Macro(L"Target", {});
+        for (int i = 0; i < c.iActions; ++i)
+            pMacro->stActions[pMacro->iActionNum++] = {static_cast<uint8_t>(0x04 + i / 2), static_cast<uint8_t>(i % 2 + 1), 500};
+        m_macros.push_back(std::move(pMacro));
+        RunEditor([&](HWND h) {
+            ASSERT_TRUE(uikit::Click(h, L"ms_10_record_delay_btn"));
+            StartRecording(h, c.iSelect);
+            Post(h, {{'Z', kDown, 3000}, {'Z', kUp, 40}});
+            StopRecording(h);
+            uikit::Click(h, L"btn_exit");
+        });
+        EXPECT_EQ(ActionsOf(*m_macros[0]), c.expected);
+    }
+}
+
+TEST_F(MacroRecordingTest, RecordingWithoutAMacroMakesOne) {
+    m_macros.push_back(Macro(L"Existing", {{0x04, 1, 10}}));
+    RunEditor([&](HWND h) {
+        ASSERT_TRUE(uikit::Click(h, kRecordButton));
+        EXPECT_EQ(MacroRows(h), (std::vector<std::wstring>{L"Existing", L"Macro2"}));
+        EXPECT_EQ(SelectedRow(h, kMacroList), 1);
+        Post(h, {{'Q', kDown, 10}, {'Q', kUp, 10}});
+        StopRecording(h);
+        uikit::Click(h, L"btn_exit");
+    });
+    ASSERT_EQ(m_macros.size(), 2u);
+    EXPECT_EQ(ActionsOf(*m_macros[0]), (std::vector<std::string>{Action(0x04, 1, 10)}));
+    EXPECT_EQ(ActionsOf(*m_macros[1]).size(), 2u);
+    EXPECT_EQ(ReadBytes(m_files.MacroData()), MacroFileOf());
+}
+
+TEST_F(MacroRecordingTest, AHeldKeyIsOnePressAndOneRelease) {
+    m_macros.push_back(Macro(L"Held", {}));
+    RunEditor([&](HWND h) {
+        StartRecording(h);
+        // A held key repeats its press until it is released.
+        Post(h, {{'W', kDown, 0}, {'W', kDown, 30}, {'W', kDown, 30}, {'W', kDown, 30}, {'W', kUp, 30}});
+        StopRecording(h);
+        uikit::Click(h, L"btn_exit");
+    });
+    EXPECT_EQ(ActionsOf(*m_macros[0]), (std::vector<std::string>{Action(0x1A, 1, 10), Action(0x1A, 2, 10)}));
+
+    // The last event is remembered across recordings: a new recording starting with the same
+    // event drops it.
+    RunEditor([&](HWND h) {
+        ASSERT_TRUE(ClickRow(h, kMacroList, 0));
+        ASSERT_TRUE(uikit::Click(h, L"ms_10_macro_clear_action_btn"));
+        ASSERT_TRUE(uikit::Click(h, kRecordButton));
+        Post(h, {{'W', kUp, 0}, {'E', kDown, 10}, {'E', kUp, 10}});
+        StopRecording(h);
+        uikit::Click(h, L"btn_exit");
+    });
+    EXPECT_EQ(ActionsOf(*m_macros[0]), (std::vector<std::string>{Action(0x08, 1, 10), Action(0x08, 2, 10)}));
+}
+
+TEST_F(MacroRecordingTest, MouseButtonsAreRecordedOnlyAwayFromTheRecordButton) {
+    m_macros.push_back(Macro(L"Mouse", {}));
+    RunEditor([&](HWND h) {
+        StartRecording(h);
+        EXPECT_FALSE(Hooks().bMouseOn);
+        ASSERT_TRUE(uikit::HoverOver(Control(h, L"macro_title")));  // the pointer leaves the button
+        EXPECT_TRUE(Hooks().bMouseOn);
+        Post(h, {{WM_LBUTTONDOWN, 0, 10}, {WM_LBUTTONUP, 0, 10}, {WM_RBUTTONDOWN, 0, 10}, {WM_RBUTTONUP, 0, 10},
+                 {WM_MBUTTONDOWN, 0, 10}, {WM_MBUTTONUP, 0, 10}, {WM_XBUTTONDOWN, 2, 10}, {WM_XBUTTONUP, 2, 10},
+                 {WM_XBUTTONDOWN, 1, 10}, {WM_XBUTTONUP, 1, 10}, {VK_VOLUME_UP, kDown, 10}});
+        ASSERT_TRUE(uikit::HoverOver(Control(h, kRecordButton)));  // back over it, about to stop
+        EXPECT_FALSE(Hooks().bMouseOn);
+        StopRecording(h);
+        uikit::Click(h, L"btn_exit");
+    });
+    // Side button 2 is the back button (244), 1 the forward button (245); a key without a usage
+    // records nothing.
+    EXPECT_EQ(ActionsOf(*m_macros[0]),
+              (std::vector<std::string>{Action(241, 1, 10), Action(241, 2, 10), Action(242, 1, 10), Action(242, 2, 10),
+                                        Action(243, 1, 10), Action(243, 2, 10), Action(244, 1, 10), Action(244, 2, 10),
+                                        Action(245, 1, 10), Action(245, 2, 10)}));
+}
+
+TEST_F(MacroRecordingTest, RecordingStopsAtTheMacrosLimits) {
+    // 46 actions: the recording stops with the 46th.
+    m_macros.push_back(Macro(L"Full", {}));
+    RunEditor([&](HWND h) {
+        StartRecording(h);
+        std::vector<HookEvent> events;
+        for (int i = 0; i < 24; ++i) {
+            events.push_back({static_cast<WPARAM>('A' + i), kDown, 10});
+            events.push_back({static_cast<WPARAM>('A' + i), kUp, 10});
+        }
+        Post(h, events);
+        EXPECT_FALSE(Recording(h));
+        EXPECT_TRUE(Hooks().AllOff());
+        EXPECT_EQ(ActionRows(h).size(), 46u);
+        uikit::Click(h, L"btn_exit");
+    });
+    EXPECT_EQ(m_macros[0]->iActionNum, 46);
+    EXPECT_EQ(ReadBytes(m_files.MacroData()), MacroFileOf());
+
+    // Long pauses count twice: an event arriving with 46 events counted stops the recording and
+    // is dropped, so a stored recording never counts more than 47.
+    m_macros.clear();
+    m_macros.push_back(Macro(L"Slow", {}));
+    RunEditor([&](HWND h) {
+        ASSERT_TRUE(uikit::Click(h, L"ms_10_record_delay_btn"));
+        StartRecording(h);
+        std::vector<HookEvent> events;
+        for (int i = 0; i < 30; ++i) events.push_back({static_cast<WPARAM>('A' + i % 26), static_cast<LPARAM>(i % 2), 1500});
+        Post(h, events);
+        EXPECT_FALSE(Recording(h));
+        uikit::Click(h, L"btn_exit");
+    });
+    // Each event after the first adds two: its own and its predecessor's split delay. With 23
+    // events (45 counted) the 24th still goes in (47); the 25th arrives at 47 and ends it.
+    EXPECT_EQ(m_macros[0]->iActionNum, 24);
+    int iEvents = 0;
+    for (int i = 0; i < m_macros[0]->iActionNum; ++i) iEvents += m_macros[0]->stActions[i].wDelay > 1270 ? 2 : 1;
+    EXPECT_EQ(iEvents, 47);
+    EXPECT_EQ(ReadBytes(m_files.MacroData()), MacroFileOf());
+}
+
+TEST_F(MacroRecordingTest, TheActionEditCapturesTheNextKeyWhileItHasTheFocus) {
+    m_macros.push_back(Macro(L"Capture", {{0x04, 1, 30}, {0x04, 2, 30}}));
+    RunEditor([&](HWND h) {
+        ASSERT_TRUE(ClickRow(h, kMacroList, 0));
+        ASSERT_TRUE(ClickRow(h, kActionList, 0));
+        ASSERT_TRUE(uikit::Click(h, L"ms_10_macro_action_edit_check"));
+        EXPECT_EQ(Control(h, L"ms_10_macro_action_edit")->GetText(), L"A");
+        ASSERT_TRUE(uikit::Click(h, L"ms_10_macro_action_edit"));
+        EXPECT_EQ(Hooks().calls, (std::vector<std::string>{"installhook", "enablehook 1"}));
+        Post(h, {{VK_F5, kDown}, {VK_F5, kUp}});
+        EXPECT_EQ(Control(h, L"ms_10_macro_action_edit")->GetText(), L"F5");
+        EXPECT_EQ(ActionRows(h)[0], L"F5|Press|30");
+        EXPECT_EQ(ReadBytes(m_files.MacroData()), MacroFileOf());
+        ASSERT_TRUE(uikit::Click(h, L"macro_title"));  // the focus leaves
+        EXPECT_FALSE(Hooks().bKeyboardInstalled || Hooks().bKeyboardOn);
+        Post(h, {{'X', kDown}});  // queued before the hook went: not for the edit
+        EXPECT_EQ(ActionRows(h)[0], L"F5|Press|30");
+        uikit::Click(h, L"btn_exit");
+    });
+    EXPECT_EQ(ActionsOf(*m_macros[0]), (std::vector<std::string>{Action(0x3E, 1, 30), Action(0x04, 2, 30)}));
+}
+
+TEST_F(MacroRecordingTest, ClosingWhileRecordingStopsItStoresItAndSwitchesTheHooksOff) {
+    for (const dlgtest::WayToClose& way : dlgtest::WaysToClose(L"btn_exit", {})) {
+        SCOPED_TRACE(way.sWhat);
+        m_macros.clear();
+        m_macros.push_back(Macro(L"Open", {}));
+        Hooks() = HookState{};
+        const UINT uResult = RunEditor([&](HWND h) {
+            StartRecording(h);
+            ASSERT_TRUE(uikit::HoverOver(Control(h, L"macro_title")));
+            Post(h, {{'K', kDown, 10}, {'K', kUp, 10}});
+            way.close(h);
+        });
+        EXPECT_EQ(uResult, 0u) << "the editor hands back no choice";
+        EXPECT_TRUE(Hooks().AllOff());
+        EXPECT_EQ(g_dwRecordTick, 0u);
+        EXPECT_EQ(ActionsOf(*m_macros[0]), (std::vector<std::string>{Action(0x0E, 1, 10), Action(0x0E, 2, 10)}));
+        EXPECT_EQ(ReadBytes(m_files.MacroData()), MacroFileOf());
+    }
+}
+
+TEST_F(MacroRecordingTest, ClosingWhileTheActionEditCapturesSwitchesTheHookOff) {
+    m_macros.push_back(Macro(L"Capture", {{0x04, 1, 30}, {0x04, 2, 30}}));
+    RunEditor([&](HWND h) {
+        ASSERT_TRUE(ClickRow(h, kMacroList, 0));
+        ASSERT_TRUE(ClickRow(h, kActionList, 0));
+        ASSERT_TRUE(uikit::Click(h, L"ms_10_macro_action_edit_check"));
+        ASSERT_TRUE(uikit::Click(h, L"ms_10_macro_action_edit"));
+        ASSERT_TRUE(Hooks().bKeyboardOn);
+        uikit::PressKey(h, VK_ESCAPE);
+    });
+    EXPECT_TRUE(Hooks().AllOff());
+}
+
+// The real Hook.dll and keys made by SendInput: the way a person's keyboard takes.
+class MacroRecordingWithHookDllTest : public MacroRecordingTest {
+protected:
+    void SetUp() override {
+        MacroRecordingTest::SetUp();
+        m_hHookDll = ::LoadLibraryW((GetExeFolder() + L"Hook.dll").c_str());
+        ASSERT_NE(m_hHookDll, nullptr);
+        auto* pEntries = reinterpret_cast<FARPROC*>(&m_hooks);
+        for (int i = 0; i < 7; ++i) pEntries[i] = ::GetProcAddress(m_hHookDll, kHookExportNames[i]);
+    }
+    void TearDown() override {
+        if (m_hHookDll != nullptr) ::FreeLibrary(m_hHookDll);
+        MacroRecordingTest::TearDown();
+    }
+    static void SendKey(WORD wVirtualKey, bool bDown) {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = wVirtualKey;
+        input.ki.dwFlags = bDown ? 0 : KEYEVENTF_KEYUP;
+        ::SendInput(1, &input, sizeof(input));
+    }
+
+    HMODULE m_hHookDll = nullptr;
+    HookTable m_hooks;
+};
+
+TEST_F(MacroRecordingWithHookDllTest, TypedKeysBecomeTheMacro) {
+    m_macros.push_back(Macro(L"Real", {}));
+    Gen1Storage& storage = m_files.storage;
+    CMS_10_Macro editor;
+    editor.m_pMacros = &m_macros;
+    editor.m_pStorage = &storage;
+    editor.m_pHookTable = &m_hooks;
+    std::vector<std::wstring> rows;
+    uikit::ModalAnswer modal([&](CWindowWnd& wnd) {
+        const HWND h = wnd.GetHWND();
+        ASSERT_TRUE(ClickRow(h, kMacroList, 0));
+        ASSERT_TRUE(uikit::Click(h, kRecordButton));
+        SendKey(VK_LCONTROL, true);
+        SendKey('C', true);
+        SendKey('C', false);
+        SendKey(VK_LCONTROL, false);
+        uikit::PumpUntil([&] { return ActionRows(h).size() == 4; });
+        rows = ActionRows(h);
+        ASSERT_TRUE(uikit::Click(h, kRecordButton));
+        SendKey('D', true);  // after the recording: not recorded
+        SendKey('D', false);
+        uikit::PumpUntilIdle(300);
+        uikit::Click(h, L"btn_exit");
+    });
+    editor.Run(m_owner);
+    EXPECT_EQ(rows, (std::vector<std::wstring>{L"Left Ctrl|Press|10", L"C|Press|10", L"C|Release|10", L"Left Ctrl|Release|10"}));
+    ASSERT_EQ(m_macros[0]->iActionNum, 4);
+    EXPECT_EQ(m_macros[0]->stActions[0].byKey, 0xE0);
+    EXPECT_EQ(m_macros[0]->stActions[1].byKey, 0x06);
+    EXPECT_EQ(m_macros[0]->stActions[3].byType, kActionRelease);
+    EXPECT_EQ(ReadBytes(m_files.MacroData()), MacroFileOf());
+}
+
+}  // namespace
