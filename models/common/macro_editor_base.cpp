@@ -1,6 +1,5 @@
 #include "macro_editor_base.h"
 
-#include "dialogs/dialog_lifetime.h"
 #include "dialogs/file_dialog.h"
 #include "util/folders.h"
 
@@ -16,14 +15,11 @@ constexpr wchar_t kMacroExtension[] = L"macro";
 }  // namespace
 
 CMacroEditorBase::CMacroEditorBase(int iModel)
-    : m_iModel(iModel),
-      m_strPrefix(L"ms_" + std::to_wstring(iModel) + L"_"),
-      m_strWindowClass(L"MS_" + std::to_wstring(iModel) + L"_Macro"),
-      m_strSkinFile(L"MS/MS_" + std::to_wstring(iModel) + L"/ms_" + std::to_wstring(iModel) + L"_macropage.xml") {}
+    : CModelDialog(iModel, L"Macro", L"ms_" + std::to_wstring(iModel) + L"_macropage.xml"),
+      m_iModel(iModel),
+      m_strPrefix(L"ms_" + std::to_wstring(iModel) + L"_") {}
 
-void CMacroEditorBase::OnFinalMessage(HWND hWnd) { FinishDialogWindow(this, hWnd); }
-
-UINT CMacroEditorBase::Run(HWND hOwner) { return RunModalDialog(*this, hOwner, GetWindowClassName()); }
+UINT CMacroEditorBase::Run(HWND hOwner) { return RunModal(hOwner, GetWindowClassName()); }
 
 void CMacroEditorBase::BindControls() {
     CControlBinder bind(m_PaintManager, m_missingControls);

@@ -12,33 +12,28 @@
 
 #include "control_binder.h"
 #include "hook_api.h"
+#include "model_dialog.h"
 #include "ui/ui.h"
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
-class CMacroEditorBase : public DuiLib::WindowImplBase {
+class CMacroEditorBase : public CModelDialog {
 public:
     ~CMacroEditorBase() override = default;
-
-    LPCWSTR GetWindowClassName() const override { return m_strWindowClass.c_str(); }  // "MS_10_Macro"
-    DuiLib::CDuiString GetSkinFile() override { return m_strSkinFile; }                 // "MS/MS_10/ms_10_macropage.xml"
-    void OnFinalMessage(HWND hWnd) override;
 
     // The page's calling sequence: the window owned by hOwner (the main window), named after
     // its window class, centred and modal. The result is not a choice: every close gives 0.
     UINT Run(HWND hOwner);
 
     int Model() const { return m_iModel; }
-    // Names the editor looked up and did not find in its skins (its window, the action rows).
-    const std::vector<std::wstring>& MissingControls() const { return m_missingControls; }
 
     // Set by the page before the window is created.
     const HookTable* m_pHookTable = nullptr;
-    bool m_bAutoDelete = false;  // the page builds the editor on its stack and leaves it false
 
 protected:
+    // Window class "MS_10_Macro", skin "MS/MS_10/ms_10_macropage.xml".
     explicit CMacroEditorBase(int iModel);
 
     // "ms_10_" + name.
@@ -68,10 +63,7 @@ protected:
     std::wstring AskExportPath();
 
     int m_iModel;
-    std::wstring m_strPrefix;       // "ms_10_"
-    std::wstring m_strWindowClass;  // "MS_10_Macro"
-    std::wstring m_strSkinFile;
-    std::vector<std::wstring> m_missingControls;
+    std::wstring m_strPrefix;  // "ms_10_"
     bool m_bHooksUsed = false;  // some hook was installed since the window opened
 
     // Controls, bound by BindControls.

@@ -124,8 +124,12 @@ template <class Gen>
 void CMacroEditorT<Gen>::OnItemSelect(DuiLib::TNotifyUI& msg) {
     const int iItem = static_cast<int>(msg.wParam);
     if (msg.pSender == m_pMacroList) {
-        // A recording belongs to the macro it started in: it ends before another one loads.
-        if (m_bRecording && iItem != m_iCurMacro) StopRecording();
+        if (iItem != m_iCurMacro) {
+            // A recording and its insertion point belong to the macro they started in.
+            if (m_bRecording) StopRecording();
+            m_bInsertMode = false;
+            m_iInsertIndex = m_iInsertStart = -1;
+        }
         m_iCurMacro = iItem;
         LoadMacro(iItem);
         DUITRACE(L"iActionIndex=%d, iNextActionIndex=%d\r\n", m_iActionIndex, m_iNextActionIndex);
@@ -221,6 +225,7 @@ void CMacroEditorT<Gen>::DeleteMacro() {
     if (m_bRecording) StopRecording();
     int iRow = m_iCurMacro;
     m_pCurMacro = nullptr;
+    m_iCurMacro = -1;  // gone: the macro chosen next is another one, whatever its row
     m_pMacros->erase(m_pMacros->begin() + iRow);
     if (m_pStorage != nullptr) m_pStorage->SaveMacroData(*m_pMacros);
     if (m_pMacroList != nullptr) m_pMacroList->RemoveAt(iRow);

@@ -1,17 +1,10 @@
 #include "profile_name.h"
 
-#include "dialogs/dialog_lifetime.h"
 #include "dialogs/msg_wnd.h"
 
 using namespace DuiLib;
 
-CProfileNameBase::CProfileNameBase(int iModel)
-    : m_strWindowClass(L"MS_" + std::to_wstring(iModel) + L"_ProfileName"),
-      m_strSkinFile(L"MS/MS_" + std::to_wstring(iModel) + L"/profilename.xml") {}
-
-void CProfileNameBase::OnFinalMessage(HWND hWnd) { FinishDialogWindow(this, hWnd); }
-
-UINT CProfileNameBase::Run(HWND hOwner) { return RunModalDialog(*this, hOwner, nullptr); }
+UINT CProfileNameBase::Run(HWND hOwner) { return RunModal(hOwner, nullptr); }
 
 void CProfileNameBase::InitWindow() {
     CControlBinder bind(m_PaintManager, m_missingControls);

@@ -11,17 +11,15 @@
 #include <windows.h>
 
 #include "control_binder.h"
+#include "model_dialog.h"
 #include "record_names.h"
 #include "ui/ui.h"
 
 #include <string>
 #include <vector>
 
-class CProfileNameBase : public DuiLib::WindowImplBase {
+class CProfileNameBase : public CModelDialog {
 public:
-    LPCWSTR GetWindowClassName() const override { return m_strWindowClass.c_str(); }  // "MS_10_ProfileName"
-    DuiLib::CDuiString GetSkinFile() override { return m_strSkinFile; }                 // "MS/MS_10/profilename.xml"
-    void OnFinalMessage(HWND hWnd) override;
     void InitWindow() override;
     void OnClick(DuiLib::TNotifyUI& msg) override;
     void Notify(DuiLib::TNotifyUI& msg) override;
@@ -30,9 +28,6 @@ public:
     // with an accepted name, 0 for any other close.
     UINT Run(HWND hOwner);
 
-    const std::vector<std::wstring>& MissingControls() const { return m_missingControls; }
-
-    bool m_bAutoDelete = false;
     DuiLib::CDuiString m_strName;   // out: the accepted name, empty until then
     DuiLib::CDuiString m_strTitle;  // in: text id of the title
     RecordNames m_pProfiles;        // in: the page's profile list
@@ -41,15 +36,12 @@ public:
     static constexpr size_t kNameCharsMax = 99;
 
 protected:
-    explicit CProfileNameBase(int iModel);
+    // Window class "MS_10_ProfileName", skin "MS/MS_10/profilename.xml".
+    explicit CProfileNameBase(int iModel) : CModelDialog(iModel, L"ProfileName", L"profilename.xml") {}
 
 private:
     size_t NameCapacity() const { return m_pProfiles.NameCapacity() != 0 ? m_pProfiles.NameCapacity() : kNameCharsMax; }
     void Accept();
-
-    std::wstring m_strWindowClass;
-    std::wstring m_strSkinFile;
-    std::vector<std::wstring> m_missingControls;
 
     DuiLib::CButtonUI* m_pBtnOk = nullptr;
     DuiLib::CButtonUI* m_pBtnCancel = nullptr;

@@ -1,6 +1,5 @@
 #include "select_macro.h"
 
-#include "dialogs/dialog_lifetime.h"
 #include "dialogs/rich_edit_filter.h"
 
 #include <algorithm>
@@ -23,13 +22,7 @@ int LeadingNumber(const std::wstring& strText, int iMax) {
 
 }  // namespace
 
-CSelectMacroBase::CSelectMacroBase(int iModel)
-    : m_strWindowClass(L"MS_" + std::to_wstring(iModel) + L"_SelectMacro"),
-      m_strSkinFile(L"MS/MS_" + std::to_wstring(iModel) + L"/selectmacro.xml") {}
-
-void CSelectMacroBase::OnFinalMessage(HWND hWnd) { FinishDialogWindow(this, hWnd); }
-
-UINT CSelectMacroBase::Run(HWND hOwner) { return RunModalDialog(*this, hOwner, GetWindowClassName()); }
+UINT CSelectMacroBase::Run(HWND hOwner) { return RunModal(hOwner, GetWindowClassName()); }
 
 void CSelectMacroBase::InitWindow() {
     CControlBinder bind(m_PaintManager, m_missingControls);

@@ -12,21 +12,19 @@
 #include <windows.h>
 
 #include "control_binder.h"
+#include "model_dialog.h"
 #include "record_names.h"
 #include "ui/ui.h"
 
 #include <string>
 #include <vector>
 
-class CSelectMacroBase : public DuiLib::WindowImplBase {
+class CSelectMacroBase : public CModelDialog {
 public:
     static constexpr int kRepeatModes = 3;
     static constexpr int kLoopCountMin = 1;
     static constexpr int kLoopCountMax = 255;
 
-    LPCWSTR GetWindowClassName() const override { return m_strWindowClass.c_str(); }  // "MS_10_SelectMacro"
-    DuiLib::CDuiString GetSkinFile() override { return m_strSkinFile; }                 // "MS/MS_10/selectmacro.xml"
-    void OnFinalMessage(HWND hWnd) override;
     void InitWindow() override;
     void OnClick(DuiLib::TNotifyUI& msg) override;
     void Notify(DuiLib::TNotifyUI& msg) override;
@@ -35,26 +33,20 @@ public:
     // OK, 0 for any other close.
     UINT Run(HWND hOwner);
 
-    const std::vector<std::wstring>& MissingControls() const { return m_missingControls; }
-
     // In and out.
     int m_iRepeatMode = 0;   // 0 counted (the loop count shows), 1 and 2 the other play modes
     RecordNames m_pMacros;   // in: the page's macro list
     int m_iMacroIndex = -1;  // the chosen row, -1 none
     int m_iLoopCount = 1;    // 1..255, how often mode 0 plays
-    bool m_bAutoDelete = false;
 
 protected:
-    explicit CSelectMacroBase(int iModel);
+    // Window class "MS_10_SelectMacro", skin "MS/MS_10/selectmacro.xml".
+    explicit CSelectMacroBase(int iModel) : CModelDialog(iModel, L"SelectMacro", L"selectmacro.xml") {}
 
 private:
     void ShowLoopRow(bool bShow);
     // The loop edit's number brought into 1..255, in the member and in the edit.
     void TakeLoopCount();
-
-    std::wstring m_strWindowClass;
-    std::wstring m_strSkinFile;
-    std::vector<std::wstring> m_missingControls;
 
     DuiLib::CButtonUI* m_pBtnOk = nullptr;
     DuiLib::CButtonUI* m_pBtnCancel = nullptr;

@@ -11,30 +11,19 @@ using namespace DuiLib;
 
 namespace {
 
-CControlUI* CollectTextIds(CControlUI* pControl, LPVOID pData) {
-    auto* pIds = static_cast<std::set<std::wstring>*>(pData);
-    if (pControl->IsResourceText() && !pControl->GetTextSource().IsEmpty()) pIds->insert(pControl->GetTextSource().str());
-    if (!pControl->GetToolTip().IsEmpty()) pIds->insert(pControl->GetToolTip().str());
-    return nullptr;
-}
-
-void Collect(HWND hwnd, std::set<std::wstring>& ids) {
-    uikit::ManagerOf(hwnd)->GetRoot()->FindControl(&CollectTextIds, &ids, UIFIND_ALL | UIFIND_ME_FIRST);
-}
-
 TEST(AppTexts, EveryLanguageHasEveryTextOfTheWindowItsPagesAboutAndTheTrayMenu) {
     kit::ResetWorld();
     FreshSettingsFile();
     MainWindow wnd(true);
     std::set<std::wstring> ids = {L"mouse_name_text"};
-    Collect(wnd.hwnd(), ids);
+    uikit::CollectTextIds(wnd.hwnd(), ids);
     uikit::ModalAnswer about([&](CWindowWnd& dlg) {
-        Collect(dlg.GetHWND(), ids);
+        uikit::CollectTextIds(dlg.GetHWND(), ids);
         uikit::PressKey(dlg.GetHWND(), VK_ESCAPE);
     });
     ASSERT_TRUE(uikit::Click(wnd.hwnd(), L"about_btn"));
     SendMessageW(wnd.hwnd(), WM_TRAYICON, 0, WM_RBUTTONUP);
-    Collect(wnd->TrayMenu()->GetHWND(), ids);
+    uikit::CollectTextIds(wnd->TrayMenu()->GetHWND(), ids);
     for (const wchar_t* id : {L"no_device_text", L"about_title_text", L"startup_text", L"exit_text", L"page_pending_text"})
         EXPECT_TRUE(ids.count(id)) << "the skins were read";
 

@@ -9,8 +9,8 @@
 #include "../util/fake_layout.h"
 #include "dialog_test_support.h"
 #include "dialogs/shortcut_wnd.h"
+#include "hook_dll.h"
 #include "hook_spy.h"
-#include "util/folders.h"
 
 using namespace DuiLib;
 using dlgtest::Text;
@@ -236,24 +236,12 @@ class ShortcutWithHookDllTest : public ShortcutWndTest {
 protected:
     void SetUp() override {
         ShortcutWndTest::SetUp();
-        m_hHookDll = ::LoadLibraryW((GetExeFolder() + L"Hook.dll").c_str());
-        ASSERT_NE(m_hHookDll, nullptr);
-        m_hooks = ResolveHookTable(m_hHookDll);
+        ASSERT_TRUE(m_hookDll.IsLoaded());
     }
-    void TearDown() override {
-        if (m_hHookDll != nullptr) ::FreeLibrary(m_hHookDll);
-        ShortcutWndTest::TearDown();
-    }
-    static void SendKey(WORD wVirtualKey, bool bDown) {
-        INPUT input{};
-        input.type = INPUT_KEYBOARD;
-        input.ki.wVk = wVirtualKey;
-        input.ki.dwFlags = bDown ? 0 : KEYEVENTF_KEYUP;
-        ::SendInput(1, &input, sizeof(input));
-    }
+    static void SendKey(WORD wVirtualKey, bool bDown) { kit::SendKey(wVirtualKey, bDown); }
 
-    HMODULE m_hHookDll = nullptr;
-    HookTable m_hooks;
+    kit::HookDll m_hookDll;
+    const HookTable& m_hooks = m_hookDll.Table();
 };
 
 TEST_F(ShortcutWithHookDllTest, TypingCtrlCCapturesCtrlPlusC) {

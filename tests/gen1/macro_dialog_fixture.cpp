@@ -84,6 +84,12 @@ void Post(HWND hWnd, const std::vector<HookEvent>& events) {
 
 CControlUI* Control(HWND hWnd, const std::wstring& strName) { return uikit::FindControl(hWnd, strName.c_str()); }
 
+std::wstring WindowClassOf(HWND hWnd) {
+    wchar_t szClass[64] = {};
+    ::GetClassNameW(hWnd, szClass, 64);
+    return szClass;
+}
+
 bool ClickRow(HWND hWnd, const std::wstring& strList, int i) {
     auto* pList = static_cast<CListUI*>(Control(hWnd, strList));
     if (pList == nullptr || i < 0 || i >= pList->GetCount()) return false;

@@ -34,6 +34,13 @@ struct HookState {
 HookState& Hooks();
 const HookTable& SpyHookTable();
 
+// MS_10's editor's lists.
+inline const std::wstring kMacroList = L"ms_10_macro_list";
+inline const std::wstring kActionList = L"ms_10_macro_action_list";
+
+// The window class a dialog was created with.
+std::wstring WindowClassOf(HWND hWnd);
+
 // The recording clock, moved by the test.
 extern DWORD g_dwFakeNow;
 

@@ -13,17 +13,6 @@ using namespace macrotest;
 
 namespace {
 
-CControlUI* CollectTextIds(CControlUI* pControl, LPVOID pData) {
-    auto* pIds = static_cast<std::set<std::wstring>*>(pData);
-    if (pControl->IsResourceText() && !pControl->GetTextSource().IsEmpty()) pIds->insert(pControl->GetTextSource().str());
-    if (!pControl->GetToolTip().IsEmpty()) pIds->insert(pControl->GetToolTip().str());
-    return nullptr;
-}
-
-void Collect(HWND hWnd, std::set<std::wstring>& ids) {
-    uikit::ManagerOf(hWnd)->GetRoot()->FindControl(&CollectTextIds, &ids, UIFIND_ALL | UIFIND_ME_FIRST);
-}
-
 class MacroDialogTextsTest : public MacroDialogTest {};
 
 TEST_F(MacroDialogTextsTest, EveryLanguageHasEveryTextOfTheDialogs) {
@@ -35,7 +24,7 @@ TEST_F(MacroDialogTextsTest, EveryLanguageHasEveryTextOfTheDialogs) {
     m_macros.push_back(gen1test::Macro(L"Rows", {{0x04, 1, 10}, {0x04, 2, 10}}));
     RunEditor([&](HWND h) {
         ASSERT_TRUE(ClickRow(h, L"ms_10_macro_list", 0));
-        Collect(h, ids);
+        uikit::CollectTextIds(h, ids);
         uikit::Click(h, L"btn_exit");
     });
     EXPECT_TRUE(ids.count(L"key_down_action") && ids.count(L"key_up_action")) << "the rows were read";
@@ -43,7 +32,7 @@ TEST_F(MacroDialogTextsTest, EveryLanguageHasEveryTextOfTheDialogs) {
     picker.m_pMacros = &m_macros;
     {
         uikit::ModalAnswer modal([&](CWindowWnd& wnd) {
-            Collect(wnd.GetHWND(), ids);
+            uikit::CollectTextIds(wnd.GetHWND(), ids);
             uikit::Click(wnd.GetHWND(), L"btn_cancel");
         });
         picker.Run(m_owner);

@@ -12,9 +12,6 @@ using gen1test::ReadBytes;
 
 namespace {
 
-const std::wstring kMacroList = L"ms_10_macro_list";
-const std::wstring kActionList = L"ms_10_macro_action_list";
-
 // iCount actions: A pressed, A released, B pressed, B released, ... each with wDelay.
 std::unique_ptr<MacroRecord> KeyMacro(const std::wstring& strName, int iCount, uint16_t wDelay = 10) {
     auto pMacro = Macro(strName, {});
@@ -356,9 +353,7 @@ TEST_F(MacroEditorTest, TheModelsEditorsWorkOnTheirOwnSkinsAndFolders) {
         m_macros.clear();
         const std::wstring strPrefix = L"ms_" + std::to_wstring(iModel) + L"_";
         auto scenario = [&](HWND h) {
-            wchar_t szClass[64] = {};
-            ::GetClassNameW(h, szClass, 64);
-            EXPECT_EQ(std::wstring(szClass), L"MS_" + std::to_wstring(iModel) + L"_Macro");
+            EXPECT_EQ(WindowClassOf(h), L"MS_" + std::to_wstring(iModel) + L"_Macro");
             ASSERT_TRUE(uikit::Click(h, (strPrefix + L"macro_add_btn").c_str()));
             ASSERT_TRUE(uikit::Click(h, (strPrefix + L"macro_insert_mouse_btn").c_str()));
             ASSERT_TRUE(uikit::Click(h, (strPrefix + L"macro_key1_btn").c_str()));

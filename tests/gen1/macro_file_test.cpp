@@ -16,8 +16,6 @@ using gen1test::WriteBytes;
 
 namespace {
 
-const std::wstring kMacroList = L"ms_10_macro_list";
-
 class MacroFileTest : public MacroDialogTest {
 protected:
     std::wstring Path(const std::wstring& strName) const { return m_files.scratch / strName; }

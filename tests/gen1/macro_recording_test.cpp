@@ -2,9 +2,8 @@
 // clock moved by the test), where they land, their delays in the three delay modes, the
 // auto-repeat filter, the limits, the key capture of the action edit, closing while recording,
 // and one recording through the real Hook.dll with keys made by SendInput.
+#include "hook_dll.h"
 #include "macro_dialog_fixture.h"
-
-#include "util/folders.h"
 
 #include <gtest/gtest.h>
 
@@ -15,8 +14,6 @@ using gen1test::ReadBytes;
 
 namespace {
 
-const std::wstring kMacroList = L"ms_10_macro_list";
-const std::wstring kActionList = L"ms_10_macro_action_list";
 const wchar_t kRecordButton[] = L"ms_10_macro_record_btn";
 
 bool Recording(HWND hWnd) { return static_cast<CCheckBoxUI*>(Control(hWnd, kRecordButton))->GetCheck(); }
@@ -292,25 +289,10 @@ class MacroRecordingWithHookDllTest : public MacroRecordingTest {
 protected:
     void SetUp() override {
         MacroRecordingTest::SetUp();
-        m_hHookDll = ::LoadLibraryW((GetExeFolder() + L"Hook.dll").c_str());
-        ASSERT_NE(m_hHookDll, nullptr);
-        auto* pEntries = reinterpret_cast<FARPROC*>(&m_hooks);
-        for (int i = 0; i < 7; ++i) pEntries[i] = ::GetProcAddress(m_hHookDll, kHookExportNames[i]);
-    }
-    void TearDown() override {
-        if (m_hHookDll != nullptr) ::FreeLibrary(m_hHookDll);
-        MacroRecordingTest::TearDown();
-    }
-    static void SendKey(WORD wVirtualKey, bool bDown) {
-        INPUT input{};
-        input.type = INPUT_KEYBOARD;
-        input.ki.wVk = wVirtualKey;
-        input.ki.dwFlags = bDown ? 0 : KEYEVENTF_KEYUP;
-        ::SendInput(1, &input, sizeof(input));
+        ASSERT_TRUE(m_hookDll.IsLoaded());
     }
 
-    HMODULE m_hHookDll = nullptr;
-    HookTable m_hooks;
+    kit::HookDll m_hookDll;
 };
 
 TEST_F(MacroRecordingWithHookDllTest, TypedKeysBecomeTheMacro) {
@@ -319,21 +301,21 @@ TEST_F(MacroRecordingWithHookDllTest, TypedKeysBecomeTheMacro) {
     CMS_10_Macro editor;
     editor.m_pMacros = &m_macros;
     editor.m_pStorage = &storage;
-    editor.m_pHookTable = &m_hooks;
+    editor.m_pHookTable = &m_hookDll.Table();
     std::vector<std::wstring> rows;
     uikit::ModalAnswer modal([&](CWindowWnd& wnd) {
         const HWND h = wnd.GetHWND();
         ASSERT_TRUE(ClickRow(h, kMacroList, 0));
         ASSERT_TRUE(uikit::Click(h, kRecordButton));
-        SendKey(VK_LCONTROL, true);
-        SendKey('C', true);
-        SendKey('C', false);
-        SendKey(VK_LCONTROL, false);
+        kit::SendKey(VK_LCONTROL, true);
+        kit::SendKey('C', true);
+        kit::SendKey('C', false);
+        kit::SendKey(VK_LCONTROL, false);
         uikit::PumpUntil([&] { return ActionRows(h).size() == 4; });
         rows = ActionRows(h);
         ASSERT_TRUE(uikit::Click(h, kRecordButton));
-        SendKey('D', true);  // after the recording: not recorded
-        SendKey('D', false);
+        kit::SendKey('D', true);  // after the recording: not recorded
+        kit::SendKey('D', false);
         uikit::PumpUntilIdle(300);
         uikit::Click(h, L"btn_exit");
     });

@@ -116,9 +116,7 @@ TEST_F(ProfileNameTest, EachModelsDialogHasItsWindowClassAndSkin) {
         SCOPED_TRACE(iModel);
         std::wstring strClass;
         auto scenario = [&](HWND h) {
-            wchar_t szClass[64] = {};
-            ::GetClassNameW(h, szClass, 64);
-            strClass = szClass;
+            strClass = WindowClassOf(h);
             uikit::Click(h, L"btn_cancel");
         };
         if (iModel == 10) Run<CMS_10_ProfileName>(L"profile_name_1_text", scenario);

@@ -163,9 +163,7 @@ TEST_F(SelectMacroTest, EachModelsPickerHasItsWindowClassAndSkin) {
         Choice choice{1, 0, 2};
         std::wstring strClass;
         auto scenario = [&](HWND h) {
-            wchar_t szClass[64] = {};
-            ::GetClassNameW(h, szClass, 64);
-            strClass = szClass;
+            strClass = WindowClassOf(h);
             uikit::Click(h, L"btn_ok");
         };
         if (iModel == 10) Run<CMS_10_SelectMacro>(choice, scenario);

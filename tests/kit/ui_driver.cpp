@@ -207,4 +207,21 @@ Capture CaptureWindow(HWND hWnd) {
     return capture;
 }
 
+namespace {
+
+DuiLib::CControlUI* AddTextIds(DuiLib::CControlUI* pControl, LPVOID pData) {
+    auto* pIds = static_cast<std::set<std::wstring>*>(pData);
+    if (pControl->IsResourceText() && !pControl->GetTextSource().IsEmpty()) pIds->insert(pControl->GetTextSource().str());
+    if (!pControl->GetToolTip().IsEmpty()) pIds->insert(pControl->GetToolTip().str());
+    return nullptr;
+}
+
+}  // namespace
+
+void CollectTextIds(HWND hWnd, std::set<std::wstring>& ids) {
+    DuiLib::CPaintManagerUI* pManager = ManagerOf(hWnd);
+    if (pManager == nullptr || pManager->GetRoot() == nullptr) return;
+    pManager->GetRoot()->FindControl(&AddTextIds, &ids, DuiLib::UIFIND_ALL | DuiLib::UIFIND_ME_FIRST);
+}
+
 }  // namespace uikit

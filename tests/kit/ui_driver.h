@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -86,5 +87,9 @@ struct Capture {
     int CountNot(const RECT& rc, uint32_t rgb) const;
 };
 Capture CaptureWindow(HWND hWnd);
+
+// Adds every language text id the window's controls show (their resource texts and tooltips),
+// hidden controls included.
+void CollectTextIds(HWND hWnd, std::set<std::wstring>& ids);
 
 }  // namespace uikit

@@ -1,5 +1,6 @@
 // Opens one of MS_10's dialogs over a stand-in main window, with a few macros, for looking at it:
 //   macro_dialogs_demo.exe editor|picker|name [EN|CN|YUENAN] [editor: row of an action to edit]
+//                          [editor: a control to click first, e.g. ms_10_macro_insert_mouse_btn]
 // The dialog's window is titled "Dialog Demo" (screenshot.sh picks it with SHOT_WINDOW_TITLE);
 // the program ends when the dialog closes. Its macros live in a "demo_data" folder beside it.
 #include <windows.h>
@@ -55,6 +56,7 @@ int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE, LPWSTR, int) {
     const std::wstring sDialog = argc > 1 ? argv[1] : L"editor";
     const std::wstring sLanguage = argc > 2 ? argv[2] : L"EN";
     const int iEditRow = argc > 3 ? _wtoi(argv[3]) : -1;
+    const std::wstring sClick = argc > 4 ? argv[4] : L"";
 
     DuiLib::CPaintManagerUI::SetInstance(hInstance);
     const std::wstring sFolder = DuiLib::CPaintManagerUI::GetInstancePath().str();
@@ -88,6 +90,7 @@ int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE, LPWSTR, int) {
                     if (pActions != nullptr) pActions->SelectItem(iEditRow);
                     if (pCheck != nullptr) pCheck->Activate();
                 }
+                if (DuiLib::CControlUI* pClick = editor.GetPaintManager()->FindControl(sClick.c_str())) pClick->Activate();
                 editor.ShowModal();
             }
         } else if (sDialog == L"picker") {

@@ -1,0 +1,37 @@
+// What each model's own dialogs (macro editor, macro picker, profile-name dialog) are as
+// windows: a window class and a skin named after the model number, the end of a dialog built
+// on its caller's stack, and the control names its skins lacked (a test holds them against the
+// skins).
+#pragma once
+
+#include <windows.h>
+
+#include "ui/ui.h"
+
+#include <string>
+#include <vector>
+
+class CModelDialog : public DuiLib::WindowImplBase {
+public:
+    LPCWSTR GetWindowClassName() const override { return m_strWindowClass.c_str(); }
+    DuiLib::CDuiString GetSkinFile() override { return m_strSkinFile; }
+    void OnFinalMessage(HWND hWnd) override;
+
+    // Names the dialog looked up and did not find in its skins.
+    const std::vector<std::wstring>& MissingControls() const { return m_missingControls; }
+
+    bool m_bAutoDelete = false;  // callers build the dialogs on their stack and leave it false
+
+protected:
+    // Window class "MS_<n>_<strKind>", skin "MS/MS_<n>/<strSkinName>".
+    CModelDialog(int iModel, const std::wstring& strKind, const std::wstring& strSkinName);
+
+    // The calling sequence: owned by hOwner (the main window), centred, modal.
+    UINT RunModal(HWND hOwner, LPCWSTR pszWindowName);
+
+    std::vector<std::wstring> m_missingControls;
+
+private:
+    std::wstring m_strWindowClass;
+    std::wstring m_strSkinFile;
+};
