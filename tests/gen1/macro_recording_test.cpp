@@ -125,6 +125,26 @@ TEST_F(MacroRecordingTest, WhereARecordingGoes) {
     }
 }
 
+TEST_F(MacroRecordingTest, AnInsertionPointBelongsToItsMacro) {
+    m_macros.push_back(Macro(L"First", {{0x04, 1, 10}, {0x04, 2, 10}, {0x05, 1, 10}, {0x05, 2, 10}}));
+    auto pSecond = Macro(L"Second", {});
+    for (int i = 0; i < 6; ++i) pSecond->stActions[pSecond->iActionNum++] = {0x06, static_cast<uint8_t>(i % 2 + 1), 10};
+    m_macros.push_back(std::move(pSecond));
+    RunEditor([&](HWND h) {
+        StartRecording(h, 1);  // into the first macro, after its second action
+        Post(h, {{'Z', kDown, 10}, {'Z', kUp, 10}});
+        StopRecording(h);
+        EXPECT_EQ(SelectedRow(h, kActionList), 3) << "the last action recorded";
+        ASSERT_TRUE(ClickRow(h, kMacroList, 1));
+        EXPECT_EQ(SelectedRow(h, kActionList), 5) << "another macro shows its last action";
+        ASSERT_TRUE(uikit::Click(h, L"ms_10_macro_cancel_btn"));
+        EXPECT_EQ(SelectedRow(h, kActionList), 5);
+        uikit::Click(h, L"btn_exit");
+    });
+    EXPECT_EQ(m_macros[0]->iActionNum, 6);
+    EXPECT_EQ(m_macros[1]->iActionNum, 6);
+}
+
 TEST_F(MacroRecordingTest, RecordingWithoutAMacroMakesOne) {
     m_macros.push_back(Macro(L"Existing", {{0x04, 1, 10}}));
     RunEditor([&](HWND h) {
