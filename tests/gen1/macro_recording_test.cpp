@@ -304,6 +304,28 @@ TEST_F(MacroRecordingTest, ClosingWhileTheActionEditCapturesSwitchesTheHookOff) 
     EXPECT_TRUE(Hooks().AllOff());
 }
 
+TEST_F(MacroRecordingTest, WithoutHookDllTheEditorStillWorks) {
+    const HookTable noHooks{};
+    for (const HookTable* pHooks : {&noHooks, static_cast<const HookTable*>(nullptr)}) {
+        m_macros.clear();
+        m_macros.push_back(Macro(L"Plain", {}));
+        CMS_10_Macro editor;
+        editor.m_pMacros = &m_macros;
+        editor.m_pStorage = &m_files.storage;
+        editor.m_pHookTable = pHooks;
+        uikit::ModalAnswer modal([&](CWindowWnd& wnd) {
+            const HWND h = wnd.GetHWND();
+            StartRecording(h);
+            StopRecording(h);
+            ASSERT_TRUE(uikit::Click(h, L"ms_10_macro_insert_mouse_btn"));
+            ASSERT_TRUE(uikit::Click(h, L"ms_10_macro_key3_btn"));
+            uikit::Click(h, L"btn_exit");
+        });
+        editor.Run(m_owner);
+        EXPECT_EQ(ActionsOf(*m_macros[0]), (std::vector<std::string>{Action(243, 1, 10), Action(243, 2, 10)}));
+    }
+}
+
 // The real Hook.dll and keys made by SendInput: the way a person's keyboard takes.
 class MacroRecordingWithHookDllTest : public MacroRecordingTest {
 protected:
