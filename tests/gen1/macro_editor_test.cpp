@@ -27,7 +27,9 @@ protected:
     static void OpenEditPane(HWND hWnd, int iRow) {
         ASSERT_TRUE(ClickRow(hWnd, kActionList, iRow));
         auto* pCheck = static_cast<CCheckBoxUI*>(Control(hWnd, L"ms_10_macro_action_edit_check"));
-        if (!pCheck->GetCheck()) ASSERT_TRUE(uikit::Click(pCheck));
+        if (!pCheck->GetCheck()) {
+            ASSERT_TRUE(uikit::Click(pCheck));
+        }
     }
 };
 
@@ -187,12 +189,16 @@ TEST_F(MacroEditorTest, ClickButtonsInsertAPressAndAReleaseAfterTheSelectedActio
         const MacroRecord before = *m_macros[0];
         RunEditor([&](HWND h) {
             ASSERT_TRUE(ClickRow(h, kMacroList, 0));
-            if (c.iSelect >= 0) ASSERT_TRUE(ClickRow(h, kActionList, c.iSelect));
+            if (c.iSelect >= 0) {
+                ASSERT_TRUE(ClickRow(h, kActionList, c.iSelect));
+            }
             ASSERT_TRUE(uikit::Click(h, L"ms_10_macro_insert_mouse_btn"));
             EXPECT_TRUE(Control(h, L"ms_10_macro_mouse_event_tab")->IsVisible());
             EXPECT_FALSE(Control(h, L"ms_10_macro_name_tab")->IsVisible());
             ASSERT_TRUE(uikit::Click(h, (L"ms_10_macro_key" + std::to_wstring(c.iButton) + L"_btn").c_str()));
-            if (c.iInsertedAt >= 0) EXPECT_EQ(SelectedRow(h, kActionList), c.iInsertedAt + 1) << "the release is chosen";
+            if (c.iInsertedAt >= 0) {
+                EXPECT_EQ(SelectedRow(h, kActionList), c.iInsertedAt + 1) << "the release is chosen";
+            }
             Close(h);
         });
         const MacroRecord& after = *m_macros[0];

@@ -109,7 +109,9 @@ TEST_F(MacroFileTest, FilesThatAreNoMacroTheMouseCanHoldAreRefusedAndNothingChan
         SCOPED_TRACE(c.what);
         m_boxes.clear();
         const std::wstring strPath = Path(c.bMissing ? L"missing.macro" : L"bad.macro");
-        if (!c.bMissing) ASSERT_TRUE(WriteBytes(strPath, c.bytes));
+        if (!c.bMissing) {
+            ASSERT_TRUE(WriteBytes(strPath, c.bytes));
+        }
         AnswerFileDialog(strPath);
         std::vector<std::wstring> rows;
         RunEditor([&](HWND h) {

@@ -28,7 +28,9 @@ protected:
     // Picks macro 0, and action iAction when not -1, then starts recording with the button.
     static void StartRecording(HWND h, int iAction = -1) {
         ASSERT_TRUE(ClickRow(h, kMacroList, 0));
-        if (iAction >= 0) ASSERT_TRUE(ClickRow(h, kActionList, iAction));
+        if (iAction >= 0) {
+            ASSERT_TRUE(ClickRow(h, kActionList, iAction));
+        }
         ASSERT_TRUE(uikit::Click(h, kRecordButton));
         ASSERT_TRUE(Recording(h));
     }
