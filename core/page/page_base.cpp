@@ -1,7 +1,7 @@
 #include "page_base.h"
 
 #include "dialogs/msg_wnd.h"
-#include "file_dialog.h"
+#include "dialogs/file_dialog.h"
 #include "page_messages.h"
 #include "receiver_manager.h"
 #include "util/folders.h"
@@ -159,13 +159,21 @@ UINT CPageBase::ShowMessage(const wchar_t* pszMessageId) {
     return RunModal([&] { return RunMsgWnd(m_hMainWnd, pszMessageId); });
 }
 
+namespace {
+// The file dialogs answer an empty path when the user cancels.
+std::optional<std::wstring> Chosen(std::wstring strPath) {
+    if (strPath.empty()) return std::nullopt;
+    return strPath;
+}
+}  // namespace
+
 std::optional<std::wstring> CPageBase::AskOpenPath(const wchar_t* pszFilterName, const wchar_t* pszPattern) {
-    return RunModal([&] { return AskFilePath({m_hMainWnd, false, pszFilterName, pszPattern, L""}); });
+    return RunModal([&] { return Chosen(AskFilePath(m_hMainWnd, {false, pszFilterName, pszPattern, L"", L""})); });
 }
 
 std::optional<std::wstring> CPageBase::AskSavePath(const wchar_t* pszFilterName, const wchar_t* pszPattern,
                                                     const wchar_t* pszDefaultExt) {
-    return RunModal([&] { return AskFilePath({m_hMainWnd, true, pszFilterName, pszPattern, pszDefaultExt}); });
+    return RunModal([&] { return Chosen(AskFilePath(m_hMainWnd, {true, pszFilterName, pszPattern, pszDefaultExt, L""})); });
 }
 
 // ---- Notification routes ----

@@ -279,7 +279,7 @@ TEST_F(ShortcutWithHookDllTest, AModifierHeldBeforeTheFieldTakesTheFocusCountsTo
 }
 
 TEST_F(ShortcutWithHookDllTest, LeavesNoSystemWideHookBehind) {
-    kit::HookSpy hooks(m_hHookDll);
+    kit::HookSpy hooks(m_hookDll.Module());
     ASSERT_TRUE(hooks.Watching());
     Shortcut shortcut;
     int iKeyboardWhileOpen = -1;

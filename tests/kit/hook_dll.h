@@ -25,6 +25,7 @@ public:
 
     bool IsLoaded() const { return m_hModule != nullptr; }
     const HookTable& Table() const { return m_table; }
+    HMODULE Module() const { return m_hModule; }
 
 private:
     HMODULE m_hModule = nullptr;

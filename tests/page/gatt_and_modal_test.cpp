@@ -1,7 +1,7 @@
 // The Bluetooth notification route racing a page's end, modal dialogs during which device events
 // wait, notification routes by control name, and typed control lookup.
 #include "device_change.h"
-#include "file_dialog.h"
+#include "dialogs/file_dialog.h"
 #include "main_window_fixture.h"
 #include "scoped_timing.h"
 #include "dialogs/shortcut_wnd.h"
@@ -84,9 +84,9 @@ struct EventsDuringDialog {
 
 std::optional<std::wstring> g_chosenPath;
 std::function<void()> g_whileFileDialogOpen;
-std::optional<std::wstring> AnswerFileDialog(const FileDialogRequest&) {
+std::wstring AnswerFileDialog(const FileDialogRequest&) {
     if (g_whileFileDialogOpen) g_whileFileDialogOpen();
-    return g_chosenPath;
+    return g_chosenPath.value_or(L"");
 }
 
 TEST_F(PageRuntime, DeviceEventsWaitWhileEachKindOfPageDialogIsOpen) {
@@ -106,7 +106,7 @@ TEST_F(PageRuntime, DeviceEventsWaitWhileEachKindOfPageDialogIsOpen) {
         const char* what;
         std::function<bool()> open;  // opens the dialog through the runtime; true when answered OK
     };
-    FileDialogFn previous = InstallFileDialog(&AnswerFileDialog);
+    FileDialogHandler previous = SetFileDialogHandler(&AnswerFileDialog);
     g_chosenPath = L"C:\\profile.pro";
     const Kind kinds[] = {
         {"message box", [&] {
@@ -157,7 +157,7 @@ TEST_F(PageRuntime, DeviceEventsWaitWhileEachKindOfPageDialogIsOpen) {
         EXPECT_EQ(iProfile, 2) << kind.what;
         page.SetLink(LinkKind::Wireless, false);
     }
-    InstallFileDialog(previous);
+    SetFileDialogHandler(previous);
     g_whileFileDialogOpen = nullptr;
 }
 
