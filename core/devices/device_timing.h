@@ -1,11 +1,20 @@
 // Every device timing of the program in one table, so tests can scale them down instead of
-// waiting for real seconds. Values are milliseconds.
+// waiting for real seconds. Values are milliseconds unless named otherwise.
 #pragma once
 
 struct DeviceTiming {
     unsigned uReceiverPollMs = 10;        // a polling thread's pause between two reads
     unsigned uReceiverArrivalMs = 1000;   // re-open a receiver kind after its last interface arrived
     unsigned uPresenceTimeoutMs = 6000;   // a receiver link drops without a report for this long
+
+    // How the send routine paces the mouse.
+    unsigned uFramePauseMs = 500;           // after a frame
+    unsigned uCableMacroPieceMs = 200;      // after each macro piece the cable took
+    unsigned uWirelessTryPauseMs = 500;     // after each 2.4 GHz attempt of a frame
+    unsigned uWirelessMacroPieceMs = 1000;  // after each 2.4 GHz macro piece
+    unsigned uWireless4kMacroPieceMs = 200; // after each 4K macro piece
+    unsigned uWirelessTries = 10;           // 2.4 GHz attempts (macro: passes) before giving up
+    unsigned uCableArrivalMs = 1000;        // a cabled mouse settles before it is opened
 };
 
 // The table in force. Tests may change it before they start what uses it.

@@ -1,10 +1,9 @@
-// The settings page of MS_1. It has no settings of its own yet: the page base and the
-// placeholder carry its part in routing, timers and links.
+// The settings page of MS_1: the first generation's page on MS_1's description.
 #pragma once
 
-#include "placeholder_page.h"
+#include "gen1_page.h"
 
-class CMS_1_Page : public CPlaceholderPage {
+class CMS_1_Page : public CGen1Page {
 public:
-    CMS_1_Page() : CPlaceholderPage(1) {}
+    CMS_1_Page() : CGen1Page(1) {}
 };

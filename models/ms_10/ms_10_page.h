@@ -1,10 +1,9 @@
-// The settings page of MS_10. It has no settings of its own yet: the page base and the
-// placeholder carry its part in routing, timers and links.
+// The settings page of MS_10: the first generation's page on MS_10's description.
 #pragma once
 
-#include "placeholder_page.h"
+#include "gen1_page.h"
 
-class CMS_10_Page : public CPlaceholderPage {
+class CMS_10_Page : public CGen1Page {
 public:
-    CMS_10_Page() : CPlaceholderPage(10) {}
+    CMS_10_Page() : CGen1Page(10) {}
 };

@@ -1,10 +1,9 @@
-// The settings page of MS_2. It has no settings of its own yet: the page base and the
-// placeholder carry its part in routing, timers and links.
+// The settings page of MS_2: the first generation's page on MS_2's description.
 #pragma once
 
-#include "placeholder_page.h"
+#include "gen1_page.h"
 
-class CMS_2_Page : public CPlaceholderPage {
+class CMS_2_Page : public CGen1Page {
 public:
-    CMS_2_Page() : CPlaceholderPage(2) {}
+    CMS_2_Page() : CGen1Page(2) {}
 };

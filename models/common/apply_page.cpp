@@ -1,0 +1,108 @@
+#include "apply_page.h"
+
+#include "device_timing.h"
+#include "model_table.h"
+#include "profile_frames.h"
+
+#include <hidapi.h>
+
+#include <string>
+
+ApplyPolicy ApplyPolicyOf(const ModelInfo& info) { return ApplyPolicy{info.iGeneration == 1}; }
+
+CApplyPage::CApplyPage(int iModel)
+    : CPageBase(iModel), m_sendPolicy(SendPolicyOf(Info())), m_applyPolicy(ApplyPolicyOf(Info())) {}
+
+void CApplyPage::RequestResendAll() {
+    std::lock_guard guard(m_lock);
+    m_bResendAll = 1;
+}
+
+bool CApplyPage::ResendAllPending() const {
+    std::lock_guard guard(m_lock);
+    return m_bResendAll != 0;
+}
+
+SendResult CApplyPage::SendReport(const FrameBytes& frame) { return SendFrame(*this, m_sendPolicy, frame); }
+
+bool CApplyPage::SaveProfiles() {
+    bool bSaved = false;
+    {
+        std::lock_guard guard(m_lock);
+        bSaved = SaveProfilesLocked();
+    }
+    if (!bSaved) TracePageLine(*this, L"pro.data could not be written");
+    return bSaved;
+}
+
+bool CApplyPage::CableSetFeature(const uint8_t* pData, int iLength) { return Driver().SetFeature(pData, iLength); }
+
+int CApplyPage::ReceiverFeature(const HidDevicePtr& hDevice, const uint8_t* pData, size_t uLength) {
+    return hid_send_feature_report(hDevice.get(), pData, uLength);
+}
+
+int CApplyPage::Receiver4kWrite(const HidDevicePtr& hDevice, const uint8_t* pData, size_t uLength) {
+    return hid_write(hDevice.get(), pData, uLength);
+}
+
+bool CApplyPage::BleWrite(const uint8_t* pData, int iLength) {
+    CBleDevice* pBle = BleDevice();
+    return pBle != nullptr && pBle->Write(pData, iLength) == 1;
+}
+
+void CApplyPage::StopPresenceTimers() {
+    KillPageTimer(TIMER_WIRELESS_TIMEOUT);
+    if (Info().Has4k()) KillPageTimer(TIMER_WIRELESS4K_TIMEOUT);
+}
+
+void CApplyPage::ArmPresenceTimers() {
+    SetPageTimer(TIMER_WIRELESS_TIMEOUT, Timing().uPresenceTimeoutMs);
+    if (Info().Has4k()) SetPageTimer(TIMER_WIRELESS4K_TIMEOUT, Timing().uPresenceTimeoutMs);
+}
+
+void CApplyPage::RunApply() {
+    // A change made while the mouse cannot take it is still kept on disk; it goes out with the
+    // first apply that finds the mouse, since the copy last sent still differs.
+    if (!Links().Any() || !ApplyGateOpen()) {
+        SaveProfiles();
+        return;
+    }
+    StopPresenceTimers();
+    ShowPageControl(L"apply_ring", true);
+
+    std::vector<FrameBytes> frames;
+    bool bFullSend = false;
+    {
+        std::lock_guard guard(m_lock);
+        bFullSend = m_bResendAll != 0;
+        m_bResendAll = 0;
+        frames = PlanApply(bFullSend);
+    }
+    if (m_applyPolicy.bStartFrameAlways || bFullSend) frames.insert(frames.begin(), BuildStartReport());
+
+    bool bAllDelivered = true;
+    for (const FrameBytes& frame : frames) {
+        const SendResult result = SendReport(frame);
+        bAllDelivered = bAllDelivered && result.Ok();
+        if (result.eStatus == SendStatus::Stopped) break;
+    }
+
+    bool bSaved = false;
+    {
+        std::lock_guard guard(m_lock);
+        RecordApplied();
+        // What did not reach the mouse goes again, with everything else, next time.
+        if (!bAllDelivered) m_bResendAll = 1;
+        bSaved = SaveProfilesLocked();
+    }
+    if (!bSaved) TracePageLine(*this, L"pro.data could not be written");
+    if (!bAllDelivered) TracePageLine(*this, L"a frame did not reach the mouse; the next apply sends everything");
+    if (Stopping()) return;
+    ArmPresenceTimers();
+    ShowPageControl(L"apply_ring", false);
+}
+
+void TracePageLine(const CPageBase& page, const wchar_t* pszWhat) {
+    const std::wstring strLine = L"MS_" + std::to_wstring(page.Model()) + L": " + pszWhat + L"\r\n";
+    OutputDebugStringW(strLine.c_str());
+}

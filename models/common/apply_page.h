@@ -1,0 +1,81 @@
+// What every model page with profiles does alike to bring a change to the mouse: the send
+// routine over the page's links (link_send.h) and the apply worker, written once for both
+// generations. A generation's page says which frames an apply sends and how its profiles are
+// kept; this class runs the apply on the page's worker thread:
+//   1. No link up: the profiles are saved, nothing is sent.
+//   2. The generation's gate (ApplyGateOpen; the first generation's sleeping mouse) closed: the
+//      profiles are saved, nothing is sent, no timer is touched.
+//   3. The presence timers are stopped and the apply indicator ("ms_N_apply_ring") shown.
+//   4. Under the page's lock: the resend-all request is taken, and the generation takes a
+//      snapshot of the current profile and gives the frames of its changed groups (PlanApply).
+//   5. Without the lock: the start frame (always, or only for a full send, as the policy says),
+//      then the planned frames, each through the send routine.
+//   6. Under the lock: the snapshot becomes the copy last sent (RecordApplied) and the profiles
+//      are saved; if a frame was not delivered, the next apply sends everything again.
+//   7. The presence timers are armed again and the indicator hidden.
+// Edits made during an apply are not in its snapshot, so the next apply finds and sends them.
+#pragma once
+
+#include "link_send.h"
+#include "page_base.h"
+#include "report_frame.h"
+
+#include <vector>
+
+struct ApplyPolicy {
+    bool bStartFrameAlways;  // true: every apply begins with frame 0x0C; false: only a full send
+};
+
+// The policy of a model, from its description.
+ApplyPolicy ApplyPolicyOf(const ModelInfo& info);
+
+class CApplyPage : public CPageBase, protected LinkPort {
+public:
+    explicit CApplyPage(int iModel);
+
+    // Any thread: the next apply sends every group.
+    void RequestResendAll();
+    bool ResendAllPending() const;
+
+protected:
+    // One frame over the first link that is up (worker thread).
+    SendResult SendReport(const FrameBytes& frame);
+
+    // ---- What a generation gives (m_lock held where noted) ----
+
+    // False while the mouse cannot take an apply; the request is then only saved.
+    virtual bool ApplyGateOpen() const { return true; }
+    // m_lock held: snapshot the current profile; the frames of the groups that changed since the
+    // copy last sent (every group when bResendAll), in sending order, without the start frame.
+    virtual std::vector<FrameBytes> PlanApply(bool bResendAll) = 0;
+    // m_lock held: the snapshot of the last PlanApply is now the copy last sent.
+    virtual void RecordApplied() = 0;
+    // m_lock held: writes the profile file; false when it could not be written.
+    virtual bool SaveProfilesLocked() = 0;
+
+    // Saves the profiles under the page's lock; a failure leaves a trace line.
+    bool SaveProfiles();
+
+    // LinkPort over the page runtime.
+    LinkSnapshot SendLinks() const override { return Links(); }
+    bool CableSetFeature(const uint8_t* pData, int iLength) override;
+    int ReceiverFeature(const HidDevicePtr& hDevice, const uint8_t* pData, size_t uLength) override;
+    int Receiver4kWrite(const HidDevicePtr& hDevice, const uint8_t* pData, size_t uLength) override;
+    bool BleWrite(const uint8_t* pData, int iLength) override;
+    bool SendPause(unsigned uMs) override { return Pause(uMs); }
+    CAckWindow::Epoch OpenFrameAck() override { return OpenAckWindow(); }
+    bool FrameAcknowledged(CAckWindow::Epoch epoch) const override { return AckArrived(epoch); }
+
+    const SendPolicy m_sendPolicy;
+    const ApplyPolicy m_applyPolicy;
+    int m_bResendAll = 0;  // guarded by m_lock
+
+private:
+    void RunApply() final;
+    void StopPresenceTimers();
+    void ArmPresenceTimers();
+};
+
+// A trace line for the debugger ("pro.data could not be written"): failures the user is not
+// told about still leave a mark.
+void TracePageLine(const CPageBase& page, const wchar_t* pszWhat);
