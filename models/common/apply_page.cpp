@@ -61,6 +61,11 @@ void CApplyPage::ArmPresenceTimers() {
 }
 
 void CApplyPage::RunApply() {
+    ApplyOnce();
+    ++m_uAppliesRun;
+}
+
+void CApplyPage::ApplyOnce() {
     // A change made while the mouse cannot take it is still kept on disk; it goes out with the
     // first apply that finds the mouse, since the copy last sent still differs.
     if (!Links().Any() || !ApplyGateOpen()) {

@@ -20,6 +20,7 @@
 #include "page_base.h"
 #include "report_frame.h"
 
+#include <atomic>
 #include <vector>
 
 struct ApplyPolicy {
@@ -36,6 +37,8 @@ public:
     // Any thread: the next apply sends every group.
     void RequestResendAll();
     bool ResendAllPending() const;
+    // Applies the worker has finished (any thread): a run that only saved counts too.
+    unsigned AppliesRun() const { return m_uAppliesRun.load(); }
 
 protected:
     // One frame over the first link that is up (worker thread).
@@ -71,7 +74,9 @@ protected:
     int m_bResendAll = 0;  // guarded by m_lock
 
 private:
+    std::atomic<unsigned> m_uAppliesRun{0};
     void RunApply() final;
+    void ApplyOnce();
     void StopPresenceTimers();
     void ArmPresenceTimers();
 };

@@ -11,11 +11,13 @@ struct SkinSetup {
 
 }  // namespace
 
-MainWindow::MainWindow(bool bVisible) {
+MainWindow::MainWindow(bool bVisible, TestPageMaker makePage) {
     static SkinSetup setup;
     PageFactoryTable factories;
     for (int n = 1; n <= kModelCount; ++n) {
-        factories[static_cast<size_t>(n - 1)] = [this, n] {
+        factories[static_cast<size_t>(n - 1)] = [this, n, makePage] {
+            if (makePage)
+                if (std::unique_ptr<CPageBase> pPage = makePage(n)) return pPage;
             auto pSpy = std::make_unique<CSpyPage>(n);
             m_spies[static_cast<size_t>(n - 1)] = pSpy.get();
             return std::unique_ptr<CPageBase>(std::move(pSpy));
@@ -43,7 +45,8 @@ int MainWindow::TakePosted(UINT uMsg) {
 }
 
 void MainWindow::ClearCalls() {
-    for (int n = 1; n <= kModelCount; ++n) Page(n).m_calls.clear();
+    for (int n = 1; n <= kModelCount; ++n)
+        if (m_spies[static_cast<size_t>(n - 1)] != nullptr) Page(n).m_calls.clear();
 }
 
 std::wstring FreshSettingsFile() {

@@ -1,5 +1,6 @@
 // The real main window, created in-process on the program's own skins (hidden unless asked),
-// with a spy page in place of every model's page, Hook.dll and the simulated receivers.
+// with a spy page in place of every model's page (or the page a test makes for it), Hook.dll and
+// the simulated receivers.
 #pragma once
 
 #include "main_wnd.h"
@@ -10,13 +11,17 @@
 #include <windows.h>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
+// The page a test puts in place of model n; nullptr leaves the spy page there.
+using TestPageMaker = std::function<std::unique_ptr<CPageBase>(int n)>;
+
 class MainWindow {
 public:
-    explicit MainWindow(bool bVisible = false);
+    explicit MainWindow(bool bVisible = false, TestPageMaker makePage = {});
     ~MainWindow();
     MainWindow(const MainWindow&) = delete;
     MainWindow& operator=(const MainWindow&) = delete;
@@ -26,6 +31,8 @@ public:
     HWND hwnd() const { return m_pWnd->GetHWND(); }
     // The spy page the window was built with for model n (1..24).
     CSpyPage& Page(int n) { return *m_spies[static_cast<size_t>(n - 1)]; }
+    // The page of model n, whichever it is.
+    CPageBase& AnyPage(int n) { return *m_pWnd->Page(n); }
     // Removes the messages of one kind waiting for the window; returns how many there were.
     int TakePosted(UINT uMsg);
 

@@ -1,0 +1,125 @@
+#include "gen1_page_fixture.h"
+
+#include "device_timing.h"
+#include "model_table.h"
+
+namespace gen1test {
+
+Gen1PageTest::Gen1PageTest() {
+    kit::ResetWorld();
+    FreshSettingsFile();
+    CMainWnd::s_pfnUiLanguage = [] { return LANGID(0x0409); };
+    DeviceTiming& t = Timing();
+    t.uReceiverPollMs = 1;
+    t.uReceiverArrivalMs = 30;
+    t.uPresenceTimeoutMs = 600000;  // no link times out during a test
+    // The protocol's pauses scaled down; the receiver's attempt pause stays long enough for an
+    // acknowledgement to come back within it.
+    t.uFramePauseMs = 2;
+    t.uCableMacroPieceMs = 1;
+    t.uWirelessTryPauseMs = 150;
+    t.uWirelessMacroPieceMs = 60;
+    t.uWireless4kMacroPieceMs = 1;
+    t.uCableArrivalMs = 20;
+}
+
+Gen1PageTest::~Gen1PageTest() {
+    m_pWnd.reset();
+    kit::ResetWorld();
+}
+
+uint8_t Gen1PageTest::IdByte() const { return FindModel(m_iModel)->byIdByte; }
+
+void Gen1PageTest::Start(int iModel, Link eLink, bool bAcknowledge) {
+    m_iModel = iModel;
+    m_bCable = eLink != Link::Receiver;
+    m_bReceiver = eLink != Link::Cable;
+    if (m_bCable) m_cable = kit::PlugCableMouse(FindModel(iModel)->wCablePid);
+    if (m_bReceiver) m_receiver = kit::PlugReceiver(kit::ReceiverKind::Wireless);
+    const std::wstring strFolder = m_data.Path() + L"\\";
+    m_pWnd = std::make_unique<MainWindow>(false, [this, iModel, strFolder](int n) -> std::unique_ptr<CPageBase> {
+        if (n != iModel) return nullptr;
+        auto pPage = std::make_unique<TestGen1Page>(n, strFolder);
+        m_pPage = pPage.get();
+        return pPage;
+    });
+    ASSERT_NE(m_pPage, nullptr);
+    if (m_bReceiver) {
+        if (bAcknowledge) {
+            kit::AcknowledgeWrites(m_receiver.commandId, m_receiver.eventId, IdByte());
+        }
+        // A battery report identifies the mouse on the receiver and wakes it.
+        MouseEvent(0x40, 0x5001);
+        PumpUntil([&] { return Page().WirelessDevice() != nullptr && !Page().Sleeping(); });
+    }
+    if (m_bCable) {
+        ASSERT_EQ(Page().WiredState(), 1) << "the cabled mouse opens at set-up";
+    }
+    ClearWrites();
+}
+
+void Gen1PageTest::Apply() {
+    const unsigned uBefore = Page().AppliesRun();
+    Page().PostApply();
+    ASSERT_TRUE(WaitForApplies(uBefore + 1)) << "the apply ended";
+}
+
+bool Gen1PageTest::WaitForApplies(unsigned uCount, unsigned uMs) {
+    return uikit::PumpUntil([&] { return Page().AppliesRun() >= uCount; }, uMs);
+}
+
+void Gen1PageTest::MouseEvent(uint8_t byCode, uint16_t wValue, Link eOver) {
+    const int iInterface = eOver == Link::Cable ? m_cable.id : m_receiver.eventId;
+    kit::QueueEvent(iInterface, IdByte(), byCode, wValue);
+}
+
+void Gen1PageTest::PumpUntil(const std::function<bool()>& pred, unsigned uMs) {
+    ASSERT_TRUE(uikit::PumpUntil(pred, uMs));
+}
+
+std::wstring Gen1PageTest::ProDataPath() const {
+    return m_data / (DataFolderName(m_iModel) + L"\\pro.data");
+}
+
+namespace {
+std::vector<kit::Bytes> DataOf(const std::vector<kit::WrittenReport>& reports) {
+    std::vector<kit::Bytes> data;
+    for (const kit::WrittenReport& r : reports) data.push_back(r.data);
+    return data;
+}
+}  // namespace
+
+std::vector<kit::Bytes> Gen1PageTest::CableWrites() const {
+    return m_bCable ? DataOf(kit::WritesTo(m_cable.id)) : std::vector<kit::Bytes>{};
+}
+
+std::vector<kit::Bytes> Gen1PageTest::ReceiverWrites() const {
+    return m_bReceiver ? DataOf(kit::WritesTo(m_receiver.commandId)) : std::vector<kit::Bytes>{};
+}
+
+void Gen1PageTest::ClearWrites() { simhid_clear_writes(); }
+
+std::string Gen1PageTest::Ids(const std::vector<kit::Bytes>& writes) {
+    std::string strIds;
+    for (const kit::Bytes& w : writes) {
+        if (!strIds.empty()) strIds += ' ';
+        strIds += w.empty() ? std::string("--") : ToHex(w.data(), 1);
+    }
+    return strIds;
+}
+
+std::vector<kit::Bytes> Gen1PageTest::Distinct(const std::vector<kit::Bytes>& writes) {
+    std::vector<kit::Bytes> distinct;
+    for (const kit::Bytes& w : writes)
+        if (distinct.empty() || distinct.back() != w) distinct.push_back(w);
+    return distinct;
+}
+
+bool ChecksumHolds(const kit::Bytes& frame, size_t uAt) {
+    if (uAt < 3 || uAt + 1 >= frame.size()) return false;
+    uint16_t wSum = 0;
+    for (size_t i = 3; i < uAt; ++i) wSum = static_cast<uint16_t>(wSum + frame[i]);
+    return frame[uAt] == (wSum >> 8) && frame[uAt + 1] == (wSum & 0xFF);
+}
+
+}  // namespace gen1test

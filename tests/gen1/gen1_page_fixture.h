@@ -1,0 +1,91 @@
+// The first-generation page on the simulated device world: the program's main window with the
+// real page of one model (MS_10, MS_1 or MS_2) on a scratch data folder, a cabled mouse reached
+// through the real driver library and/or a 2.4 GHz receiver whose mouse acknowledges (or not),
+// the device timings scaled down, and the frames the mouse got read back from the world.
+#pragma once
+
+#include "gen1_page.h"
+#include "gen1_test_util.h"
+#include "main_window_fixture.h"
+#include "scoped_timing.h"
+#include "sim_devices.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace gen1test {
+
+// The page with a few doors open for tests: edits of the current profile as the settings
+// handlers make them (under the page's lock), and the link and sleep state.
+class TestGen1Page : public CGen1Page {
+public:
+    TestGen1Page(int iModel, std::wstring strDataFolder) : CGen1Page(iModel, std::move(strDataFolder)) {}
+
+    void Edit(const std::function<void(ProfileRecord&)>& edit) {
+        std::lock_guard guard(m_lock);
+        edit(*m_pCurProfile);
+    }
+    using CGen1Page::PostApply;
+    using CGen1Page::m_bOnline;
+    using CGen1Page::m_bWireless;
+    using CGen1Page::m_iWiredState;
+};
+
+enum class Link { Cable, Receiver, Both };
+
+class Gen1PageTest : public ::testing::Test {
+protected:
+    Gen1PageTest();
+    ~Gen1PageTest() override;
+
+    // Plugs the devices, then opens the window with the real page of `iModel`. With the receiver,
+    // the mouse is identified (and woken) by a battery report; with bAcknowledge it acknowledges
+    // every frame.
+    void Start(int iModel, Link eLink, bool bAcknowledge = true);
+    // Requests one apply and waits for it to end (also for a run that only saved).
+    void Apply();
+    // Waits until the page's worker ran `uCount` applies in all.
+    bool WaitForApplies(unsigned uCount, unsigned uMs = 20000);
+    // An event report from the mouse over the link: {3, id byte, code, value low, value high}.
+    void MouseEvent(uint8_t byCode, uint16_t wValue, Link eOver = Link::Receiver);
+    void PumpUntil(const std::function<bool()>& pred, unsigned uMs = 5000);
+
+    int Model() const { return m_iModel; }
+    uint8_t IdByte() const;
+    const Gen1Model& Description() const { return *FindGen1Model(m_iModel); }
+    TestGen1Page& Page() { return *m_pPage; }
+    MainWindow& Window() { return *m_pWnd; }
+    std::wstring ProDataPath() const;
+
+    // Reports written to the cabled mouse / the receiver's command interface since the last
+    // ClearWrites, in order.
+    std::vector<kit::Bytes> CableWrites() const;
+    std::vector<kit::Bytes> ReceiverWrites() const;
+    static void ClearWrites();
+    // Report ids in order, one per write ("0C 04 05 06 08 09 09 09").
+    static std::string Ids(const std::vector<kit::Bytes>& writes);
+    // The same with runs of identical reports taken as one (the receiver's repeats).
+    static std::vector<kit::Bytes> Distinct(const std::vector<kit::Bytes>& writes);
+
+    ScopedTiming m_timing;
+    ScratchFolder m_data{L"page"};
+    kit::CableMouse m_cable;
+    kit::Receiver m_receiver;
+    bool m_bCable = false;
+    bool m_bReceiver = false;
+
+private:
+    int m_iModel = 10;
+    std::unique_ptr<MainWindow> m_pWnd;
+    TestGen1Page* m_pPage = nullptr;
+};
+
+// A frame's checksum as the mouse checks it: the 16-bit sum of bytes 3 up to uAt - 1, high byte
+// first at uAt.
+bool ChecksumHolds(const kit::Bytes& frame, size_t uAt);
+
+}  // namespace gen1test
