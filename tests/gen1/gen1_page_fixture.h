@@ -29,6 +29,8 @@ public:
         std::lock_guard guard(m_lock);
         edit(*m_pCurProfile);
     }
+    using CGen1Page::AckArrived;
+    using CGen1Page::OpenAckWindow;
     using CGen1Page::PostApply;
     using CGen1Page::m_bOnline;
     using CGen1Page::m_bWireless;
