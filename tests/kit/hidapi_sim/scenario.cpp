@@ -36,23 +36,36 @@ int PlugInterface(const std::string& path, unsigned short pid, unsigned short pa
     return World::Get().Plug(desc);
 }
 
-// A receiver's two interfaces; returns the event interface.
-int PlugReceiver(bool b4k, int iIndex) {
+struct PluggedReceiver {
+    int iCommandId;
+    int iEventId;
+};
+
+// A receiver's two interfaces.
+PluggedReceiver PlugReceiver(bool b4k, int iIndex) {
     const unsigned short pid = b4k ? 0xFA65 : 0xFA60;
     char token[16];
     std::snprintf(token, sizeof token, "5e%06x", iIndex);
     char path[256];
     std::snprintf(path, sizeof path, "\\\\?\\HID#VID_1D57&PID_%04X&MI_01&Col01#7&%s&0&0000#%s", pid, token, kHidClass);
-    PlugInterface(path, pid, b4k ? 0xFF00 : 0x000B, b4k ? 1 : 0);
+    const int iCommandId = PlugInterface(path, pid, b4k ? 0xFF00 : 0x000B, b4k ? 1 : 0);
     std::snprintf(path, sizeof path, "\\\\?\\HID#VID_1D57&PID_%04X&MI_01&Col02#7&%s&0&0001#%s", pid, token, kHidClass);
-    return PlugInterface(path, pid, 0x000A, 0);
+    return {iCommandId, PlugInterface(path, pid, 0x000A, 0)};
+}
+
+// A mouse behind a receiver that a person could watch: it acknowledges every frame written to
+// its receiver and reports its battery (on battery power, 80 %) every 200 ms.
+void StartLiveMouse(const PluggedReceiver& receiver, unsigned char byIdByte, std::vector<LiveMouse>& mice) {
+    const unsigned char ack[5] = {3, byIdByte, 0x50, 0, 0};
+    World::Get().SetAck(receiver.iCommandId, receiver.iEventId, ack, 5, 0, -1);
+    mice.push_back({receiver.iEventId, byIdByte});
 }
 
 DWORD WINAPI LiveMiceThread(LPVOID pParam) {
     const auto* mice = static_cast<std::vector<LiveMouse>*>(pParam);
     for (;;) {
         for (const LiveMouse& m : *mice) {
-            const unsigned char report[5] = {3, m.byIdByte, 0x40, 80, 0};
+            const unsigned char report[5] = {3, m.byIdByte, 0x40, 1, 80};
             World::Get().QueueInput(m.iEventId, report, 5);
         }
         Sleep(200);
@@ -76,7 +89,7 @@ void ApplyScenarioOnce() {
             const std::string kind = item.substr(0, colon);
             const unsigned value = static_cast<unsigned>(std::strtoul(item.c_str() + colon + 1, nullptr, 16));
             if (kind == "receiver" || kind == "receiver4k") {
-                mice->push_back({PlugReceiver(kind == "receiver4k", iIndex++), static_cast<unsigned char>(value)});
+                StartLiveMouse(PlugReceiver(kind == "receiver4k", iIndex++), static_cast<unsigned char>(value), *mice);
             } else if (kind == "cable") {
                 char path[256];
                 std::snprintf(path, sizeof path, "\\\\?\\HID#VID_1D57&PID_%04X&MI_01#8&5f%06x&0&0000#%s", value,

@@ -1,5 +1,7 @@
 #include "sim_world.h"
 
+#include "write_log.h"
+
 #include <algorithm>
 #include <chrono>
 #include <cstring>
@@ -192,6 +194,7 @@ int World::Write(int id, int kind, const unsigned char* data, size_t length) {
     if (p == nullptr || !p->plugged || (p->faults & SIMHID_FAULT_WRITE) != 0 || data == nullptr || length == 0)
         return -1;
     m_writes.push_back({id, kind, Bytes(data, data + length), ++m_sequence});
+    LogWrite(p->path, kind, data, length);
     auto rule = m_acks.find(id);
     if (rule != m_acks.end()) {
         AckRule& ack = rule->second;
