@@ -66,9 +66,11 @@ void CGen1Page::LoadData() {
         m_Profiles.clear();
         m_Macros.clear();
         load = m_pStorage->LoadPageData(m_Profiles, m_stProDataHeader, m_Macros);
-        // The storage leaves at least one profile and an index inside the list.
-        m_pCurProfile = m_Profiles.at(static_cast<size_t>(m_stProDataHeader.iCurProfile)).get();
-        *m_pSentProfile = *m_pCurProfile;
+        // The storage leaves at least one profile and an index inside the list; the page never
+        // points past it whatever happens.
+        const size_t uCurrent = static_cast<size_t>(m_stProDataHeader.iCurProfile);
+        m_pCurProfile = uCurrent < m_Profiles.size() ? m_Profiles[uCurrent].get() : nullptr;
+        if (m_pCurProfile != nullptr) *m_pSentProfile = *m_pCurProfile;
     }
     for (LoadResult eResult : {load.eProfiles, load.eMacros})
         if (const wchar_t* pszTrace = LoadTrace(eResult)) TracePageLine(*this, pszTrace);
