@@ -211,7 +211,7 @@ TEST_F(Gen1Failures, TheReceiverRepeatsAFrameUntilTheMouseAcknowledgesIt) {
     Apply();  // a full send without any acknowledgement
     ClearWrites();
     // The first two attempts go unanswered, then every one is acknowledged.
-    Timing().uWirelessTryPauseMs = 150;
+    Timing().uWirelessTryPauseMs = 250;
     kit::AcknowledgeWrites(m_receiver.commandId, m_receiver.eventId, IdByte(), 2);
     Page().Edit([](ProfileRecord& p) { p.iBrightness = 4; });
     Apply();

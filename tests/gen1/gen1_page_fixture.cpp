@@ -17,7 +17,7 @@ Gen1PageTest::Gen1PageTest() {
     // acknowledgement to come back within it.
     t.uFramePauseMs = 2;
     t.uCableMacroPieceMs = 1;
-    t.uWirelessTryPauseMs = 150;
+    t.uWirelessTryPauseMs = 250;
     t.uWirelessMacroPieceMs = 60;
     t.uWireless4kMacroPieceMs = 1;
     t.uCableArrivalMs = 20;
@@ -65,7 +65,17 @@ void Gen1PageTest::Apply() {
 }
 
 bool Gen1PageTest::WaitForApplies(unsigned uCount, unsigned uMs) {
-    return uikit::PumpUntil([&] { return Page().AppliesRun() >= uCount; }, uMs);
+    return Poll([&] { return Page().AppliesRun() >= uCount; }, uMs);
+}
+
+bool Gen1PageTest::Poll(const std::function<bool()>& pred, unsigned uMs) {
+    // Other threads change what is waited for without always posting to this one: look often.
+    const ULONGLONG ullEnd = GetTickCount64() + uMs;
+    while (!pred()) {
+        if (GetTickCount64() >= ullEnd) return false;
+        uikit::PumpUntil(pred, 10);
+    }
+    return true;
 }
 
 void Gen1PageTest::MouseEvent(uint8_t byCode, uint16_t wValue, Link eOver) {
@@ -73,9 +83,7 @@ void Gen1PageTest::MouseEvent(uint8_t byCode, uint16_t wValue, Link eOver) {
     kit::QueueEvent(iInterface, IdByte(), byCode, wValue);
 }
 
-void Gen1PageTest::PumpUntil(const std::function<bool()>& pred, unsigned uMs) {
-    ASSERT_TRUE(uikit::PumpUntil(pred, uMs));
-}
+void Gen1PageTest::PumpUntil(const std::function<bool()>& pred, unsigned uMs) { ASSERT_TRUE(Poll(pred, uMs)); }
 
 std::wstring Gen1PageTest::ProDataPath() const {
     return m_data / (DataFolderName(m_iModel) + L"\\pro.data");

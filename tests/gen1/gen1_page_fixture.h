@@ -55,6 +55,8 @@ protected:
     // An event report from the mouse over the link: {3, id byte, code, value low, value high}.
     void MouseEvent(uint8_t byCode, uint16_t wValue, Link eOver = Link::Receiver);
     void PumpUntil(const std::function<bool()>& pred, unsigned uMs = 5000);
+    // Pumps the window's messages until pred holds; false when uMs passed first.
+    static bool Poll(const std::function<bool()>& pred, unsigned uMs);
 
     int Model() const { return m_iModel; }
     uint8_t IdByte() const;
@@ -74,7 +76,8 @@ protected:
     static std::vector<kit::Bytes> Distinct(const std::vector<kit::Bytes>& writes);
 
     ScopedTiming m_timing;
-    ScratchFolder m_data{L"page"};
+    // One folder per test process: the apply and event tests run side by side in one folder.
+    ScratchFolder m_data{L"page_" + std::to_wstring(GetCurrentProcessId())};
     kit::CableMouse m_cable;
     kit::Receiver m_receiver;
     bool m_bCable = false;

@@ -60,7 +60,12 @@ public:
     using CGen1Page::PostApply;
 };
 
-bool Pump(const std::function<bool()>& pred, DWORD dwMs) { return uikit::PumpUntil(pred, dwMs); }
+// Other threads change what is waited for without always posting to this one: look often.
+bool Pump(const std::function<bool()>& pred, DWORD dwMs) {
+    const ULONGLONG ullEnd = GetTickCount64() + dwMs;
+    while (!pred() && GetTickCount64() < ullEnd) uikit::PumpUntil(pred, 1);
+    return pred();
+}
 
 Run Measure(int iModel, bool bCable, const std::wstring& strFolder) {
     kit::ResetWorld();
