@@ -123,6 +123,11 @@ std::vector<kit::Bytes> Gen1PageTest::Distinct(const std::vector<kit::Bytes>& wr
     return distinct;
 }
 
+std::wstring ProgramName() {
+    const std::wstring strPath = GetModuleFilePath(nullptr);
+    return strPath.substr(strPath.find_last_of(L"\\/") + 1);
+}
+
 bool ChecksumHolds(const kit::Bytes& frame, size_t uAt) {
     if (uAt < 3 || uAt + 1 >= frame.size()) return false;
     uint16_t wSum = 0;

@@ -39,6 +39,9 @@ public:
 
 enum class Link { Cable, Receiver, Both };
 
+// The test program's file name without its folder ("gen1_page_test.exe").
+std::wstring ProgramName();
+
 class Gen1PageTest : public ::testing::Test {
 protected:
     Gen1PageTest();
@@ -76,8 +79,9 @@ protected:
     static std::vector<kit::Bytes> Distinct(const std::vector<kit::Bytes>& writes);
 
     ScopedTiming m_timing;
-    // One folder per test process: the apply and event tests run side by side in one folder.
-    ScratchFolder m_data{L"page_" + std::to_wstring(GetCurrentProcessId())};
+    // One folder per test program: the apply and event tests run side by side in one folder
+    // (process ids do not tell them apart: each runs under a Wine server of its own).
+    ScratchFolder m_data{L"page_" + ProgramName()};
     kit::CableMouse m_cable;
     kit::Receiver m_receiver;
     bool m_bCable = false;

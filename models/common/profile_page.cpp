@@ -1,0 +1,122 @@
+#include "profile_page.h"
+
+#include "gen1_storage.h"
+#include "gen2_storage.h"
+#include "page_messages.h"
+#include "util/folders.h"
+
+#include <string_view>
+
+namespace {
+
+std::wstring LanguageText(std::wstring_view strTextId) {
+    return DuiLib::CResourceManager::GetInstance()->GetText(std::wstring(strTextId).c_str()).str();
+}
+
+const wchar_t* LoadTrace(LoadResult eResult) {
+    switch (eResult) {
+        case LoadResult::Loaded:
+        case LoadResult::Created: return nullptr;
+        case LoadResult::TailDropped: return L"a partial record at the end of a data file was dropped";
+        case LoadResult::Replaced: return L"a data file without a whole record was kept aside and replaced";
+        case LoadResult::Unreadable: return L"a data file could not be read; it is left as it is";
+    }
+    return nullptr;
+}
+
+
+}  // namespace
+
+template <class R>
+CProfilePageT<R>::CProfilePageT(int iModel, const Model& model, const std::wstring& strDataFolder)
+    : CDevicePage(iModel),
+      m_model(model),
+      m_pStorage(std::make_unique<Storage>(model, strDataFolder.empty() ? GetDataFolder() : strDataFolder, &LanguageText)),
+      m_pSentProfile(std::make_unique<Profile>()),
+      m_pApplySnapshot(std::make_unique<Profile>()) {}
+
+template <class R>
+typename R::Profile CProfilePageT<R>::CurrentProfileCopy() const {
+    std::lock_guard guard(m_lock);
+    return m_pCurProfile != nullptr ? *m_pCurProfile : Profile{};
+}
+
+template <class R>
+typename R::Profile CProfilePageT<R>::SentProfileCopy() const {
+    std::lock_guard guard(m_lock);
+    return *m_pSentProfile;
+}
+
+template <class R>
+bool CProfilePageT<R>::LoadProfiles() {
+    PageDataLoad load{};
+    bool bCurrent = false;
+    {
+        std::lock_guard guard(m_lock);
+        m_bResendAll = 1;
+        m_Profiles.clear();
+        m_Macros.clear();
+        load = m_pStorage->LoadPageData(m_Profiles, m_stProDataHeader, m_Macros);
+        // The storage leaves at least one profile and an index inside the list; the page never
+        // points past it whatever happens.
+        const size_t uCurrent = static_cast<size_t>(m_stProDataHeader.iCurProfile);
+        m_pCurProfile = uCurrent < m_Profiles.size() ? m_Profiles[uCurrent].get() : nullptr;
+        if (m_pCurProfile != nullptr) *m_pSentProfile = *m_pCurProfile;
+        bCurrent = m_pCurProfile != nullptr;
+    }
+    for (LoadResult eResult : {load.eProfiles, load.eMacros})
+        if (const wchar_t* pszTrace = LoadTrace(eResult)) TracePageLine(*this, pszTrace);
+    return bCurrent;
+}
+
+template <class R>
+std::vector<FrameBytes> CProfilePageT<R>::PlanApply(bool bResendAll) {
+    m_bSnapshotTaken = m_pCurProfile != nullptr;
+    if (!m_bSnapshotTaken) return {};
+    *m_pApplySnapshot = *m_pCurProfile;
+    m_changes = bResendAll ? AllChanged() : DiffProfile(*m_pApplySnapshot, *m_pSentProfile);
+    return FramesFor(*m_pApplySnapshot, m_changes);
+}
+
+template <class R>
+void CProfilePageT<R>::RecordApplied() {
+    if (m_bSnapshotTaken) *m_pSentProfile = *m_pApplySnapshot;
+}
+
+template <class R>
+bool CProfilePageT<R>::SaveProfilesLocked() {
+    return !m_Profiles.empty() && m_pStorage->SaveProData(m_Profiles, m_stProDataHeader);
+}
+
+template <class R>
+bool CProfilePageT<R>::TakeReported(const std::function<void(Profile&)>& take) {
+    {
+        std::lock_guard guard(m_lock);
+        if (m_pCurProfile == nullptr) return false;
+        take(*m_pCurProfile);
+        take(*m_pSentProfile);
+    }
+    SaveProfiles();
+    return true;
+}
+
+template <class R>
+void CProfilePageT<R>::OnStageReported(int iStage) {
+    if (iStage < 0 || iStage >= kDpiStageCount) return;
+    int32_t iStoredDpi = 0;
+    {
+        std::lock_guard guard(m_lock);
+        if (m_pCurProfile == nullptr) return;
+        m_pCurProfile->iCurDpi = iStage;
+        m_pSentProfile->iCurDpi = iStage;
+        iStoredDpi = m_pCurProfile->iDpi[iStage];
+    }
+    if (auto* pOption = FindPageControl<DuiLib::COptionUI>(NumberedSuffix(L"option_dpi_step_%d", iStage + 1).c_str()))
+        pOption->Selected(true, false);
+    HighlightDpiEdit(iStage);
+    if (m_hMainWnd != nullptr) ::PostMessageW(m_hMainWnd, WM_SHOWDPI, static_cast<WPARAM>(Info().Slot()), iStoredDpi);
+    SaveProfiles();
+}
+
+template class CProfilePageT<Gen1Records>;
+template class CProfilePageT<Gen2Records>;

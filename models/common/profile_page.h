@@ -1,0 +1,74 @@
+// The profiles of a model page, for either generation (Records: Gen1Records, Gen2Records): the
+// profile list, the macro list, the pro.data header, the current profile, the copy of it last
+// sent, and the apply's side of them:
+//   - LoadProfiles: both files read; the current profile becomes the copy last sent and the
+//     next apply sends everything.
+//   - PlanApply: a snapshot of the current profile, compared with the copy last sent
+//     (DiffProfile, or every group for a full send); the generation builds the frames of the
+//     groups that changed (FramesFor).
+//   - RecordApplied: the snapshot becomes the copy last sent; SaveProfilesLocked writes pro.data.
+//   - A setting the mouse changed itself (TakeReported) is written into the current profile and,
+//     that field alone, into the copy last sent, then saved: pending edits stay pending.
+//   - The DPI stage the mouse reports (OnStageReported), the same in both generations.
+// Threads: m_lock guards the lists, the header, the current profile, the copy last sent and every
+// save of them.
+#pragma once
+
+#include "device_page.h"
+#include "profile_diff.h"
+#include "record_storage.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+template <class Records>
+class CProfilePageT : public CDevicePage {
+public:
+    using Model = typename Records::Model;
+    using Profile = typename Records::Profile;
+    using Macro = typename Records::Macro;
+    using Storage = RecordStorage<Records>;
+
+    // strDataFolder: the folder holding the model's data folder (empty: the program's "Data").
+    CProfilePageT(int iModel, const Model& model, const std::wstring& strDataFolder);
+
+    // Copies of the current profile and of the copy last sent, taken under the lock.
+    Profile CurrentProfileCopy() const;
+    Profile SentProfileCopy() const;
+
+protected:
+    // Reads both files under the lock (UI thread, once); false when no profile could be chosen.
+    bool LoadProfiles();
+
+    // The frames of the groups `changes` names, built from `snapshot`, in sending order, without
+    // the start frame (m_lock held).
+    virtual std::vector<FrameBytes> FramesFor(const Profile& snapshot, const ChangeFlags& changes) = 0;
+    std::vector<FrameBytes> PlanApply(bool bResendAll) override;
+    void RecordApplied() override;
+    bool SaveProfilesLocked() override;
+
+    // The mouse changed a setting: `take` writes it into a profile; it is applied to the current
+    // profile and to the copy last sent, then the profiles are saved. False without a profile.
+    bool TakeReported(const std::function<void(Profile&)>& take);
+    // The mouse switched to DPI stage iStage (0..7): the stage's option is selected without a
+    // notification, its edit highlighted, WM_SHOWDPI posted (the model's slot, the stage's DPI
+    // value as stored) and the profiles saved.
+    void OnStageReported(int iStage);
+    // Settings UI: the DPI edit of the current level stands out.
+    virtual void HighlightDpiEdit(int iLevel) = 0;
+
+    const Model& m_model;
+    std::unique_ptr<Storage> m_pStorage;
+
+    // Guarded by m_lock.
+    RecordList<Profile> m_Profiles;
+    RecordList<Macro> m_Macros;
+    ProDataHeader m_stProDataHeader;
+    Profile* m_pCurProfile = nullptr;
+    std::unique_ptr<Profile> m_pSentProfile;    // m_stSentProfile: the copy last sent
+    std::unique_ptr<Profile> m_pApplySnapshot;  // what the apply in progress sends
+    bool m_bSnapshotTaken = false;
+    ChangeFlags m_changes;                      // the groups of the last apply
+};
