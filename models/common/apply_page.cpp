@@ -61,11 +61,11 @@ void CApplyPage::ArmPresenceTimers() {
 }
 
 void CApplyPage::RunApply() {
-    ApplyOnce();
+    ApplySettings();
     ++m_uAppliesRun;
 }
 
-void CApplyPage::ApplyOnce() {
+void CApplyPage::ApplySettings() {
     // A change made while the mouse cannot take it is still kept on disk; it goes out with the
     // first apply that finds the mouse, since the copy last sent still differs.
     if (!Links().Any() || !ApplyGateOpen()) {

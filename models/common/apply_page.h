@@ -74,11 +74,13 @@ protected:
     int m_bResendAll = 0;  // guarded by m_lock
 
 private:
-    std::atomic<unsigned> m_uAppliesRun{0};
+    // One apply per request the worker gets (the steps above).
     void RunApply() final;
-    void ApplyOnce();
+    void ApplySettings();
     void StopPresenceTimers();
     void ArmPresenceTimers();
+
+    std::atomic<unsigned> m_uAppliesRun{0};
 };
 
 // A trace line for the debugger ("pro.data could not be written"): failures the user is not
