@@ -1,10 +1,9 @@
-// The settings page of MS_11. It has no settings of its own yet: the page base and the
-// placeholder carry its part in routing, timers and links.
+// The settings page of MS_11: the second generation's page on MS_11's description.
 #pragma once
 
-#include "placeholder_page.h"
+#include "gen2_page.h"
 
-class CMS_11_Page : public CPlaceholderPage {
+class CMS_11_Page : public CGen2Page {
 public:
-    CMS_11_Page() : CPlaceholderPage(11) {}
+    CMS_11_Page() : CGen2Page(11) {}
 };

@@ -1,10 +1,9 @@
-// The settings page of MS_12. It has no settings of its own yet: the page base and the
-// placeholder carry its part in routing, timers and links.
+// The settings page of MS_12: the second generation's page on MS_12's description.
 #pragma once
 
-#include "placeholder_page.h"
+#include "gen2_page.h"
 
-class CMS_12_Page : public CPlaceholderPage {
+class CMS_12_Page : public CGen2Page {
 public:
-    CMS_12_Page() : CPlaceholderPage(12) {}
+    CMS_12_Page() : CGen2Page(12) {}
 };

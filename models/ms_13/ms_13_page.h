@@ -1,10 +1,9 @@
-// The settings page of MS_13. It has no settings of its own yet: the page base and the
-// placeholder carry its part in routing, timers and links.
+// The settings page of MS_13: the second generation's page on MS_13's description.
 #pragma once
 
-#include "placeholder_page.h"
+#include "gen2_page.h"
 
-class CMS_13_Page : public CPlaceholderPage {
+class CMS_13_Page : public CGen2Page {
 public:
-    CMS_13_Page() : CPlaceholderPage(13) {}
+    CMS_13_Page() : CGen2Page(13) {}
 };

@@ -1,10 +1,9 @@
-// The settings page of MS_8. It has no settings of its own yet: the page base and the
-// placeholder carry its part in routing, timers and links.
+// The settings page of MS_8: the second generation's page on MS_8's description.
 #pragma once
 
-#include "placeholder_page.h"
+#include "gen2_page.h"
 
-class CMS_8_Page : public CPlaceholderPage {
+class CMS_8_Page : public CGen2Page {
 public:
-    CMS_8_Page() : CPlaceholderPage(8) {}
+    CMS_8_Page() : CGen2Page(8) {}
 };

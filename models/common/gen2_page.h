@@ -1,0 +1,53 @@
+// The settings page of the second-generation models (MS_11, MS_8, MS_12, MS_13), one class for
+// all of them, parameterised by the model's description (Gen2Model). What the generations share
+// it takes from its bases: the send routine and the apply worker (CApplyPage), the cabled mouse
+// and the battery display (CDevicePage), the profiles and the copy last sent (CProfilePageT).
+// Its own are the second generation's frames (the macro block chains), its event table over the
+// cable, the two receivers and Bluetooth LE, and the Bluetooth link of the models that have one.
+//
+// The settings controls (binding, refresh, handlers) are the settings page's part, kept in
+// gen2_page_ui.cpp and the files it adds: the hooks below marked "settings UI" are its own.
+#pragma once
+
+#include "gen2_model.h"
+#include "gen2_records.h"
+#include "gen2_storage.h"
+#include "profile_page.h"
+
+#include <string>
+#include <vector>
+
+class CGen2Page : public CProfilePageT<Gen2Records> {
+public:
+    // strDataFolder: the folder that holds the model's folder of data files (default: the
+    // program's "Data" folder).
+    explicit CGen2Page(int iModel, const std::wstring& strDataFolder = {});
+
+    const Gen2Model& Description() const { return m_model; }
+
+    // ---- What the core calls (UI thread) ----
+    // Binds the controls (settings UI), starts the worker, loads the driver library and opens
+    // the cabled mouse, then announces the page's links.
+    void InitPage() override;
+    // Loads pro.data and macro.data; the current profile becomes the copy last sent and the next
+    // apply sends everything. Posts no apply.
+    void LoadData() override;
+    // Settings UI.
+    void RefreshControls() override;
+    void UpdateLinkControls() override;
+
+protected:
+    // ---- Settings UI hooks (gen2_page_ui.cpp) ----
+    virtual void InitControls();     // binds the page's controls (InitPage step 1)
+    virtual void FillProfileList();  // one row per profile, the current one selected
+    virtual void ShowLightRows();    // the light rows the current light mode uses
+    void HighlightDpiEdit(int iLevel) override;
+
+    // ---- The apply ----
+    std::vector<FrameBytes> FramesFor(const ProfileRecordEx& snapshot, const ChangeFlags& changes) override;
+
+    // ---- Device events (UI thread) ----
+    void OnDeviceEvent(int iEventWord, int iValue) override;
+    void CableOpened() override;
+    void CableClosed() override;
+};
