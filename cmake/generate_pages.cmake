@@ -1,8 +1,10 @@
 # Generates per-model skins from a template: @N@ becomes the model number.
 # Usage: cmake -DTEMPLATE=<file> -DDST=<run res> [-DOUT=<path under DST>] [-DMODELS=<n;n;...>]
-#   -P generate_pages.cmake
+#   [-DVALUES=<values file>] -P generate_pages.cmake
 # OUT names each model's file with @N@ in it (default the page, MS/MS_@N@/ms_@N@_page.xml);
-# MODELS lists the models (default all 24). A file already holding the text is left alone.
+# MODELS lists the models (default all 24). VALUES is a CMake file that fills the template's other
+# @KEY@s: model N's @KEY@ becomes PAGE_<KEY>_<N> when it sets that, else PAGE_<KEY>; a key it
+# leaves unset is an error. A file already holding the text is left alone.
 cmake_minimum_required(VERSION 3.25)
 file(READ ${TEMPLATE} text)
 if(NOT DEFINED OUT)
@@ -12,8 +14,28 @@ if(NOT DEFINED MODELS)
   set(MODELS 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20 21 22 23 24)
 endif()
 string(REPLACE "," ";" MODELS "${MODELS}")
+set(keys "")
+if(DEFINED VALUES)
+  include(${VALUES})
+  string(REGEX MATCHALL "@[A-Z][A-Z0-9_]+@" found "${text}")
+  foreach(token IN LISTS found)
+    string(REGEX REPLACE "^@(.*)@$" "\\1" key "${token}")
+    list(APPEND keys ${key})
+  endforeach()
+  list(REMOVE_DUPLICATES keys)
+endif()
 foreach(N IN LISTS MODELS)
   string(REPLACE "@N@" "${N}" page "${text}")
+  foreach(key IN LISTS keys)
+    if(DEFINED PAGE_${key}_${N})
+      set(value "${PAGE_${key}_${N}}")
+    elseif(DEFINED PAGE_${key})
+      set(value "${PAGE_${key}}")
+    else()
+      message(FATAL_ERROR "${TEMPLATE}: no value for @${key}@ of model ${N} in ${VALUES}")
+    endif()
+    string(REPLACE "@${key}@" "${value}" page "${page}")
+  endforeach()
   string(REPLACE "@N@" "${N}" out "${DST}/${OUT}")
   if(EXISTS ${out})
     file(READ ${out} old)

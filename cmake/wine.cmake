@@ -32,10 +32,12 @@ function(wine_prefix_fixture)
   set_tests_properties(wine_prefix PROPERTIES FIXTURES_SETUP wine LABELS kit TIMEOUT 300)
 endfunction()
 
-# add_wine_test(<target> LABEL <area> SOURCES ... [LIBS ...] [SERIAL] [DESKTOP name] [TIMEOUT s])
-# Builds a GoogleTest executable into the tests' run folder and registers it with ctest.
+# add_wine_test(<target> LABEL <area> [<area> ...] SOURCES ... [LIBS ...] [SERIAL] [DESKTOP name]
+#   [TIMEOUT s])
+# Builds a GoogleTest executable into the tests' run folder and registers it with ctest under
+# every label given.
 function(add_wine_test target)
-  cmake_parse_arguments(T "SERIAL" "LABEL;TIMEOUT;DESKTOP" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(T "SERIAL" "TIMEOUT;DESKTOP" "LABEL;SOURCES;LIBS" ${ARGN})
   if(NOT T_LABEL)
     message(FATAL_ERROR "add_wine_test(${target}): LABEL is required")
   endif()
@@ -48,7 +50,7 @@ function(add_wine_test target)
   add_dependencies(${target} test_runtime)
   add_test(NAME ${target} COMMAND ${PROJECT_SOURCE_DIR}/scripts/lib/wine-run.sh $<TARGET_FILE:${target}>
     WORKING_DIRECTORY ${TEST_BIN_DIR})
-  set_tests_properties(${target} PROPERTIES LABELS ${T_LABEL} ENVIRONMENT "${WINE_TEST_ENV}"
+  set_tests_properties(${target} PROPERTIES LABELS "${T_LABEL}" ENVIRONMENT "${WINE_TEST_ENV}"
     FIXTURES_REQUIRED wine TIMEOUT ${T_TIMEOUT})
   if(T_DESKTOP)
     wine_desktop(${T_DESKTOP})

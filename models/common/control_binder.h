@@ -18,6 +18,8 @@ template <> inline constexpr const wchar_t* kControlInterface<DuiLib::CListUI> =
 template <> inline constexpr const wchar_t* kControlInterface<DuiLib::CComboUI> = L"Combo";
 template <> inline constexpr const wchar_t* kControlInterface<DuiLib::CTabLayoutUI> = L"TabLayout";
 template <> inline constexpr const wchar_t* kControlInterface<DuiLib::CContainerUI> = L"Container";
+template <> inline constexpr const wchar_t* kControlInterface<DuiLib::CSliderUI> = L"Slider";
+template <> inline constexpr const wchar_t* kControlInterface<DuiLib::CProgressUI> = L"Progress";
 
 class CControlBinder {
 public:

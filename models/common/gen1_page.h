@@ -11,6 +11,7 @@
 #pragma once
 
 #include "gen1_model.h"
+#include "gen1_page_controls.h"
 #include "gen1_records.h"
 #include "gen1_storage.h"
 #include "profile_page.h"
@@ -43,11 +44,24 @@ public:
 
     bool Sleeping() const { return m_bSleeping.load() != 0; }  // any thread
 
+    // The control names the page looked up at set-up and its skin lacks (empty when the skin
+    // holds every control the page uses).
+    const std::vector<std::wstring>& MissingControls() const { return m_missingControls; }
+
 protected:
     // ---- Settings UI hooks (gen1_page_ui.cpp) ----
     virtual void InitControls();     // binds the page's controls (InitPage step 1)
     virtual void FillProfileList();  // one row per profile, the current one selected
     void HighlightDpiEdit(int iLevel) override;
+
+    // ---- Button functions ----
+    // A button-function button was clicked (iButton 0..17 for buttons 1..18).
+    virtual void OnKeyButtonClick(int iButton);
+    // The macro button was clicked.
+    virtual void OnMacroButtonClick();
+    // Button iButton (0..17) shows the function the current profile gives it (RefreshControls
+    // calls it for every button).
+    virtual void UpdateKeyText(int iButton);
 
     // ---- The apply ----
     bool ApplyGateOpen() const override { return !Sleeping(); }
@@ -62,4 +76,14 @@ protected:
     void SetSleeping(bool bSleeping);
 
     std::atomic<int> m_bSleeping{1};
+
+    // The settings controls (UI thread), bound by InitControls.
+    Gen1PageControls m_ui;
+    std::vector<std::wstring> m_missingControls;
+
+private:
+    void BindControls();
+    void AddControlRoutes();
+    void OnKeyButtonClicked(DuiLib::TNotifyUI& msg, int iNumber);
+    void OnMacroButtonClicked(DuiLib::TNotifyUI& msg);
 };

@@ -1,0 +1,41 @@
+# What the first-generation page template (res/templates/gen1_page.xml) is filled with: the
+# models that have the page, their own values, and the looks every page shares. A model gets the
+# page by being listed in GEN1_PAGE_MODELS and giving its PAGE_<KEY>_<N> values; a @KEY@ of the
+# template takes PAGE_<KEY>_<N> when the model has it, else PAGE_<KEY>.
+set(GEN1_PAGE_MODELS 1 2 10)
+
+# DPI sliders: the stored stage values (one step per slider position).
+set(PAGE_DPI_MIN_1 1)
+set(PAGE_DPI_MAX_1 220)
+set(PAGE_DPI_MIN_2 1)
+set(PAGE_DPI_MAX_2 520)
+set(PAGE_DPI_MIN_10 2)
+set(PAGE_DPI_MAX_10 100)
+# The sleep timer as the light frame can carry it (MS_1 and MS_2 send it plus one in a byte).
+set(PAGE_SLEEP_MAX_1 254)
+set(PAGE_SLEEP_MAX_2 254)
+set(PAGE_SLEEP_MAX_10 255)
+# The sensor options a model's DPI frame carries are shown; the others are not.
+set(PAGE_LIFT_OFF false)
+set(PAGE_RIPPLE false)
+set(PAGE_ANGLE_SNAP false)
+set(PAGE_MOTION_SYNC false)
+set(PAGE_RIPPLE_1 true)
+set(PAGE_ANGLE_SNAP_1 true)
+set(PAGE_LIFT_OFF_2 true)
+set(PAGE_RIPPLE_2 true)
+set(PAGE_ANGLE_SNAP_2 true)
+set(PAGE_MOTION_SYNC_2 true)
+
+# Looks shared by every first-generation page (the main window's dark style, red accent).
+set(PAGE_BUTTON [[font="3" textcolor="#FFC9CED6" hottextcolor="#FFFFFFFF" disabledtextcolor="#FF5B6472" bkcolor="#FF20252C" hotbkcolor="#FF2A3038" pushedbkcolor="#FF1A1E24" bordersize="1" bordercolor="#FF2F353E" borderround="6,6"]])
+set(PAGE_ACCENT_BUTTON [[font="3" textcolor="#FFFFFFFF" bkcolor="#FFE0282E" hotbkcolor="#FFEE3A40" pushedbkcolor="#FFB81F24" borderround="6,6"]])
+set(PAGE_KEY_BUTTON [[font="3" align="left" textpadding="8,0,4,0" endellipsis="true" textcolor="#FFE6E9ED" hottextcolor="#FFFFFFFF" bkcolor="#FF20252C" hotbkcolor="#FF2A3038" pushedbkcolor="#FF3A1D22" bordersize="1" bordercolor="#FF2F353E" borderround="6,6"]])
+set(PAGE_SECTION [[font="4" align="left" textpadding="20,0,0,0" textcolor="#FFF2F4F6" hottextcolor="#FFFFFFFF" selectedtextcolor="#FFF2F4F6" normalimage="file='skins/section_closed.png' dest='0,7,12,19'" selectedimage="file='skins/section_open.png' dest='0,7,12,19'"]])
+set(PAGE_OPTION [[align="left" textpadding="24,0,0,0" textcolor="#FFC9CED6" hottextcolor="#FFFFFFFF" selectedtextcolor="#FFFFFFFF" normalimage="file='skins/radio_off.png' dest='0,4,18,22'" selectedimage="file='skins/radio_on.png' dest='0,4,18,22'"]])
+set(PAGE_CHECK [[align="left" textpadding="26,0,0,0" textcolor="#FFC9CED6" hottextcolor="#FFFFFFFF" selectedtextcolor="#FFFFFFFF" normalimage="file='skins/dlg_check_off.png' dest='0,4,18,22'" selectedimage="file='skins/dlg_check_on.png' dest='0,4,18,22'"]])
+set(PAGE_SLIDER_DPI [[height="26" thumbsize="14,14" thumbimage="skins/slider_thumb.png" thumbhotimage="skins/slider_thumb_hot.png" bkimage="file='skins/slider_track.png' corner='3,3,3,3' dest='0,10,124,16'" foreimage="file='skins/slider_fill.png' corner='3,3,3,3' dest='0,10,124,16'"]])
+set(PAGE_SLIDER [[height="26" thumbsize="14,14" thumbimage="skins/slider_thumb.png" thumbhotimage="skins/slider_thumb_hot.png" bkimage="file='skins/slider_track.png' corner='3,3,3,3' dest='0,10,200,16'" foreimage="file='skins/slider_fill.png' corner='3,3,3,3' dest='0,10,200,16'"]])
+set(PAGE_LIST [[bkcolor="#FF16191D" vscrollbar="true" vscrollbarstyle="thumbcolor='#FF3A414B' width='8'" itemheight="22" itemtextpadding="12,0,8,0" itemtextcolor="#FFC9CED6" itemhotbkcolor="#FF23282F" itemhottextcolor="#FFFFFFFF" itemselectedbkcolor="#FF3A1D22" itemselectedtextcolor="#FFFFFFFF"]])
+set(PAGE_EDIT [[font="3" textcolor="#FFFFFFFF" nativebkcolor="#FF101316"]])
+set(PAGE_COMBO [[textpadding="12,0,30,0" bkcolor="#FF20252C" bordersize="1" bordercolor="#FF2F353E" focusbordercolor="#FFE0282E" borderround="6,6" textcolor="#FFE6E9ED" normalimage="file='skins/combo_arrow.png' dest='238,11,250,19'" dropbkcolor="#FF1B1F24" dropbordercolor="#FF2F353E" itemheight="26" itemtextpadding="12,0,0,0" itemtextcolor="#FFC9CED6" itemhotbkcolor="#FF2A3038" itemhottextcolor="#FFFFFFFF" itemselectedbkcolor="#FF33202A" itemselectedtextcolor="#FFFFFFFF"]])
