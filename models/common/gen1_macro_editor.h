@@ -8,8 +8,6 @@
 #include "gen1_storage.h"
 #include "macro_editor.h"
 
-#include <windows.h>
-
 #include <cstdint>
 
 struct Gen1MacroTraits {
@@ -22,26 +20,19 @@ struct Gen1MacroTraits {
     static constexpr int kRecordStopEvents = 46;        // an event arriving at this count ends a recording
     static constexpr int kDelayMin = 10;                // delays a person types, in ms
     static constexpr int kDelayMax = 65535;
+    static constexpr int kNoDelay = 10;                 // "no delay", and the newest recorded action's
+    static constexpr int kClickDelay = 10;              // an inserted click outside the default-delay mode
+    static constexpr bool kLastDelayFixed = true;       // the last action's delay is not played
+    static constexpr bool kHasMoves = false;
+    static constexpr const wchar_t* kTooLongMessage = nullptr;  // a change too long is dropped silently
 
-    // The mouse-action combo's items and the click buttons 1..5, in order.
-    static constexpr uint8_t kMouseButtonCodes[5] = {kMouseLeftButton, kMouseRightButton, kMouseMiddleButton,
-                                                     kMouseForwardButton, kMouseBackButton};
-    static bool IsMouseButton(uint8_t byKey) { return byKey >= kMouseLeftButton && byKey <= kMouseForwardButton; }
-    static int MouseItemOf(uint8_t byKey);
     static bool IsPress(const MacroAction& action) { return action.byType == kActionPress; }
+    static bool IsMove(const MacroAction&) { return false; }
     static MacroAction MakeAction(uint8_t byKey, bool bPress, int iDelay);
 
-    // Events an action takes in the macro frame: two for a delay the frame splits.
-    static int EventsOf(const MacroAction& action) { return action.wDelay > kShortDelayMaxMs ? 2 : 1; }
-    static int EventCount(const MacroRecord& macro);
-
-    // What a hook event records: a key by its usage, a mouse button by its code.
-    struct HookEvent {
-        uint8_t byKey = 0;
-        bool bPress = true;
-    };
-    // False for an event that records nothing (a key without a usage).
-    static bool DecodeHookEvent(WPARAM wParam, LPARAM lParam, HookEvent& event);
+    // Events the actions take in the macro frame: two for a delay the frame splits.
+    static int EventTotal(const MacroAction* pActions, int iCount);
+    static bool Fits(const MacroAction* pActions, int iCount) { return EventTotal(pActions, iCount) <= kEventMax; }
 };
 
 using CGen1MacroEditor = CMacroEditorT<Gen1MacroTraits>;

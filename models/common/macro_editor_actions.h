@@ -11,8 +11,7 @@
 
 template <class Gen>
 int CMacroEditorT<Gen>::CalcTotalNum() {
-    int iTotal = 0;
-    for (int i = 0; i < m_iActionNum; ++i) iTotal += Gen::EventsOf(m_actions[i]);
+    const int iTotal = Gen::EventTotal(m_actions, m_iActionNum);
     DUITRACE(L"iTotalNum = %d\r\n", iTotal);
     return iTotal;
 }
@@ -34,19 +33,46 @@ void CMacroEditorT<Gen>::FillActionRow(int iRow) {
     DuiLib::CControlUI* pRow = m_pActionList->GetItemAt(iRow);
     CControlBinder cells(m_PaintManager, m_missingControls, pRow);
     const Action& action = m_actions[iRow];
-    if (DuiLib::CControlUI* pKey = cells.Find(L"key")) {
-        pKey->SetText(UsageToKeyText(action.byKey).c_str());
-        pKey->SetBkImage(Gen::IsMouseButton(action.byKey) ? m_strMouseImage : m_strKeyImage);
+    DuiLib::CControlUI* pKey = cells.Find(L"key");
+    DuiLib::CControlUI* pAction = cells.Find(L"action");
+    if (Gen::IsMove(action)) {
+        if (pKey != nullptr) {
+            pKey->SetResourceText(true);
+            pKey->SetText(L"mouse_move_text");
+            pKey->SetBkImage(m_strMoveImage);
+        }
+        if (pAction != nullptr) ShowMoveText(pAction, action);
+    } else {
+        if (pKey != nullptr) {
+            pKey->SetResourceText(false);
+            pKey->SetText(UsageToKeyText(action.byKey).c_str());
+            pKey->SetBkImage(IsMouseButton(action.byKey) ? m_strMouseImage : m_strKeyImage);
+        }
+        if (pAction != nullptr) {
+            const bool bPress = Gen::IsPress(action);
+            pAction->SetResourceText(true);
+            pAction->SetText(bPress ? L"key_down_action" : L"key_up_action");
+            pAction->SetBkImage(bPress ? m_strKeyDownImage : m_strKeyUpImage);
+        }
     }
-    if (DuiLib::CControlUI* pAction = cells.Find(L"action")) {
-        const bool bPress = Gen::IsPress(action);
-        pAction->SetResourceText(true);
-        pAction->SetText(bPress ? L"key_down_action" : L"key_up_action");
-        pAction->SetBkImage(bPress ? m_strKeyDownImage : m_strKeyUpImage);
+    if (DuiLib::CControlUI* pDelay = cells.Find(L"delay")) ShowNumber(pDelay, ShownDelay(iRow));
+}
+
+template <class Gen>
+int CMacroEditorT<Gen>::ShownDelay(int iRow) const {
+    // Where the last action's delay is not played, its row shows the shortest delay.
+    if (Gen::kLastDelayFixed && iRow == m_iActionNum - 1) return Gen::kNoDelay;
+    return m_actions[iRow].wDelay;
+}
+
+template <class Gen>
+void CMacroEditorT<Gen>::ShowMoveText(DuiLib::CControlUI* pCell, const Action& action) {
+    if constexpr (Gen::kHasMoves) {
+        // Plain text: the offsets are no text id.
+        pCell->SetResourceText(false);
+        pCell->SetText((L"X: " + std::to_wstring(action.iX) + L" Y: " + std::to_wstring(action.iY)).c_str());
+        pCell->SetBkImage(L"");
     }
-    // The last action's delay is not played: its row shows the shortest delay.
-    if (DuiLib::CControlUI* pDelay = cells.Find(L"delay"))
-        ShowNumber(pDelay, iRow == m_iActionNum - 1 ? Gen::kDelayMin : action.wDelay);
 }
 
 template <class Gen>
@@ -113,21 +139,28 @@ void CMacroEditorT<Gen>::ShowSelectedAction(bool bShow) {
     }
     if (!HasSelectedAction()) return;
     const Action& action = m_actions[m_iActionIndex];
-    const bool bLast = m_iActionIndex == m_iActionNum - 1;
+    const bool bLocked = Gen::kLastDelayFixed && m_iActionIndex == m_iActionNum - 1;
     DuiLib::CRichEditUI* pDelayEdit = nullptr;
-    if (!Gen::IsMouseButton(action.byKey)) {
+    if (Gen::IsMove(action)) {
+        if constexpr (Gen::kHasMoves) {
+            ShowEditPage(3);
+            ShowNumber(m_pMoveEditXEdit, action.iX);
+            ShowNumber(m_pMoveEditYEdit, action.iY);
+            pDelayEdit = m_pMoveDelayEdit;
+        }
+    } else if (!IsMouseButton(action.byKey)) {
         ShowEditPage(1);
         if (m_pActionEdit != nullptr) m_pActionEdit->SetText(UsageToKeyText(action.byKey).c_str());
         pDelayEdit = m_pDelayEdit;
     } else {
         ShowEditPage(2);
         // Set silently: showing the action is no choice of a button.
-        if (m_pMouseActionCombo != nullptr) m_pMouseActionCombo->SelectItem(Gen::MouseItemOf(action.byKey), false, false);
+        if (m_pMouseActionCombo != nullptr) m_pMouseActionCombo->SelectItem(MouseItemOf(action.byKey), false, false);
         pDelayEdit = m_pMouseActionDelayEdit;
     }
     if (pDelayEdit != nullptr) {
-        ShowNumber(pDelayEdit, bLast ? Gen::kDelayMin : action.wDelay);
-        pDelayEdit->SetEnabled(!bLast);
+        ShowNumber(pDelayEdit, ShownDelay(m_iActionIndex));
+        pDelayEdit->SetEnabled(!bLocked);
     }
 }
 
@@ -191,19 +224,20 @@ void CMacroEditorT<Gen>::SetSelectedDelay(DuiLib::CRichEditUI* pEdit) {
 
 template <class Gen>
 void CMacroEditorT<Gen>::SetSelectedMouseButton(int iItem) {
-    if (iItem < 0 || iItem >= static_cast<int>(std::size(Gen::kMouseButtonCodes)) || !HasSelectedAction()) return;
-    m_actions[m_iActionIndex].byKey = Gen::kMouseButtonCodes[iItem];
+    if (iItem < 0 || iItem >= static_cast<int>(std::size(kMouseButtonCodes)) || !HasSelectedAction()) return;
+    if (!IsMouseButton(m_actions[m_iActionIndex].byKey)) return;  // only a button action changes its button
+    m_actions[m_iActionIndex].byKey = kMouseButtonCodes[iItem];
     FillActionRow(m_iActionIndex);
     StoreMacro();
 }
 
 template <class Gen>
 void CMacroEditorT<Gen>::InsertMouseClick(int iButton) {
-    if (m_pCurMacro == nullptr || iButton < 1 || iButton > static_cast<int>(std::size(Gen::kMouseButtonCodes))) return;
+    if (m_pCurMacro == nullptr || iButton < 1 || iButton > static_cast<int>(std::size(kMouseButtonCodes))) return;
     // A click is a press and a release: both must fit.
     if (m_iActionNum + 2 > Gen::kActionMax) return;
-    const int iDelay = m_iDelayMode == 1 ? ReadDelay(m_pDefaultDelayEdit, Gen::kDelayMin, Gen::kDelayMax) : Gen::kDelayMin;
-    const auto byCode = Gen::kMouseButtonCodes[iButton - 1];
+    const int iDelay = m_iDelayMode == 1 ? ReadDelay(m_pDefaultDelayEdit, Gen::kDelayMin, Gen::kDelayMax) : Gen::kClickDelay;
+    const auto byCode = kMouseButtonCodes[iButton - 1];
     m_bInsertMode = true;
     m_iInsertIndex = m_iActionIndex + 1;
     InsertAction(Gen::MakeAction(byCode, true, iDelay));
@@ -211,4 +245,55 @@ void CMacroEditorT<Gen>::InsertMouseClick(int iButton) {
     RebuildActionList();
     StoreMacro();
     m_bInsertMode = false;
+}
+
+template <class Gen>
+int CMacroEditorT<Gen>::ReadCoordinate(DuiLib::CControlUI* pEdit) {
+    if constexpr (Gen::kHasMoves) {
+        return static_cast<int>(std::clamp<long long>(ReadSignedNumber(pEdit), -Gen::kMoveLimit, Gen::kMoveLimit));
+    } else {
+        return 0;
+    }
+}
+
+template <class Gen>
+void CMacroEditorT<Gen>::InsertMove() {
+    if constexpr (Gen::kHasMoves) {
+        if (m_pCurMacro == nullptr || m_iActionNum >= Gen::kActionMax) return;
+        const Action move = Gen::MakeMove(ReadCoordinate(m_pMoveXEdit), ReadCoordinate(m_pMoveYEdit), Gen::kMoveDelay);
+        if (HasSelectedAction()) {
+            // After the selected action.
+            m_bInsertMode = true;
+            m_iInsertIndex = m_iInsertStart = m_iActionIndex + 1;
+        } else {
+            m_iInsertIndex = -1;
+        }
+        InsertAction(move);
+        if (StoreMacro()) RebuildActionList();
+        m_bInsertMode = false;
+    }
+}
+
+template <class Gen>
+void CMacroEditorT<Gen>::SetMoveAction(int iX, int iY) {
+    if constexpr (Gen::kHasMoves) {
+        if (!HasSelectedAction() || !Gen::IsMove(m_actions[m_iActionIndex])) return;
+        Action& action = m_actions[m_iActionIndex];
+        action.iX = std::clamp(iX, -Gen::kMoveLimit, Gen::kMoveLimit);
+        action.iY = std::clamp(iY, -Gen::kMoveLimit, Gen::kMoveLimit);
+        if (!StoreMacro()) return;
+        ShowNumber(m_pMoveEditXEdit, action.iX);
+        ShowNumber(m_pMoveEditYEdit, action.iY);
+        FillActionRow(m_iActionIndex);
+    }
+}
+
+template <class Gen>
+void CMacroEditorT<Gen>::SetMoveDelay() {
+    const int iDelay = ReadDelay(m_pMoveDelayEdit, Gen::kDelayMin, Gen::kDelayMax);
+    ShowNumber(m_pMoveDelayEdit, iDelay);
+    if (!HasSelectedAction() || !Gen::IsMove(m_actions[m_iActionIndex])) return;
+    m_actions[m_iActionIndex].wDelay = static_cast<decltype(Action::wDelay)>(iDelay);
+    FillActionRow(m_iActionIndex);
+    StoreMacro();
 }

@@ -3,6 +3,9 @@
 #include "dialogs/file_dialog.h"
 #include "util/folders.h"
 
+#include <algorithm>
+#include <iterator>
+
 
 using namespace DuiLib;
 
@@ -16,8 +19,13 @@ constexpr wchar_t kMacroExtension[] = L"macro";
 
 CMacroEditorBase::CMacroEditorBase(int iModel)
     : CModelDialog(iModel, L"Macro", L"ms_" + std::to_wstring(iModel) + L"_macropage.xml"),
-      m_iModel(iModel),
       m_strPrefix(L"ms_" + std::to_wstring(iModel) + L"_") {}
+
+int CMacroEditorBase::MouseItemOf(uint8_t byKey) {
+    for (int i = 0; i < static_cast<int>(std::size(kMouseButtonCodes)); ++i)
+        if (kMouseButtonCodes[i] == byKey) return i;
+    return -1;
+}
 
 UINT CMacroEditorBase::Run(HWND hOwner) { return RunModal(hOwner, GetWindowClassName()); }
 
@@ -55,6 +63,16 @@ void CMacroEditorBase::BindControls() {
     m_pExportOrImportTab = bind.Find(Prefixed(L"macro_exportorimport_tab"));
     m_pSaveBtn = bind.Find<CButtonUI>(Prefixed(L"macro_save_btn"));
     m_pCancelBtn = bind.Find<CButtonUI>(Prefixed(L"macro_cancel_btn"));
+}
+
+void CMacroEditorBase::BindMoveControls() {
+    CControlBinder bind(m_PaintManager, m_missingControls);
+    m_pMoveXEdit = bind.Find<CRichEditUI>(L"ms_edit_x");
+    m_pMoveYEdit = bind.Find<CRichEditUI>(L"ms_edit_y");
+    m_pMoveBtn = bind.Find<CButtonUI>(L"ms_macro_move_btn");
+    m_pMoveEditXEdit = bind.Find<CRichEditUI>(L"mouse_move_edit_x_edit");
+    m_pMoveEditYEdit = bind.Find<CRichEditUI>(L"mouse_move_edit_y_edit");
+    m_pMoveDelayEdit = bind.Find<CRichEditUI>(L"mouse_move_delay_edit");
 }
 
 void CMacroEditorBase::InstallHooks() {
@@ -104,6 +122,20 @@ int CMacroEditorBase::ReadDelay(CControlUI* pEdit, int iMin, int iMax) {
     }
     if (llValue < iMin) return iMin;
     return static_cast<int>(llValue);
+}
+
+long long CMacroEditorBase::ReadSignedNumber(CControlUI* pEdit) {
+    if (pEdit == nullptr) return 0;
+    constexpr long long kSaturation = 1000000;
+    const std::wstring strText = pEdit->GetText().str();
+    const bool bNegative = !strText.empty() && strText[0] == L'-';
+    long long llValue = 0;
+    for (size_t i = bNegative ? 1 : 0; i < strText.size(); ++i) {
+        const wchar_t ch = strText[i];
+        if (ch < L'0' || ch > L'9') break;
+        llValue = std::min(llValue * 10 + (ch - L'0'), kSaturation);
+    }
+    return bNegative ? -llValue : llValue;
 }
 
 void CMacroEditorBase::ShowNumber(CControlUI* pControl, int iValue) {

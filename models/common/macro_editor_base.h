@@ -15,6 +15,8 @@
 #include "model_dialog.h"
 #include "ui/ui.h"
 
+#include "record_types.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -27,7 +29,13 @@ public:
     // its window class, centred and modal. The result is not a choice: every close gives 0.
     UINT Run(HWND hOwner);
 
-    int Model() const { return m_iModel; }
+    // The mouse-action combo's items and the click buttons 1..5, in order: left, right, middle,
+    // forward (245), back (244). Every generation uses these codes.
+    static constexpr uint8_t kMouseButtonCodes[5] = {kMouseLeftButton, kMouseRightButton, kMouseMiddleButton,
+                                                     kMouseForwardButton, kMouseBackButton};
+    static bool IsMouseButton(uint8_t byKey) { return byKey >= kMouseLeftButton && byKey <= kMouseForwardButton; }
+    // The combo item of a button code, -1 for any other code.
+    static int MouseItemOf(uint8_t byKey);
 
     // Set by the page before the window is created.
     const HookTable* m_pHookTable = nullptr;
@@ -39,6 +47,8 @@ protected:
     // "ms_10_" + name.
     std::wstring Prefixed(const wchar_t* pszName) const { return m_strPrefix + pszName; }
     void BindControls();
+    // The mouse-move controls, named alike in every model (editors whose actions can move).
+    void BindMoveControls();
 
     // Hook.dll, skipping entries the table lacks.
     void InstallHooks();
@@ -50,6 +60,9 @@ protected:
 
     // The delay in an edit, saturated and clamped to [iMin, iMax] (no number counts as 0).
     static int ReadDelay(DuiLib::CControlUI* pEdit, int iMin, int iMax);
+    // The signed number at the start of an edit's text ('-' then digits), saturated at a million
+    // either way; 0 without one.
+    static long long ReadSignedNumber(DuiLib::CControlUI* pEdit);
     static void ShowNumber(DuiLib::CControlUI* pControl, int iValue);
     // The default-delay edit clamped like the other delay edits; rewritten only when it changed.
     void NormaliseDefaultDelay(int iMin, int iMax);
@@ -62,7 +75,6 @@ protected:
     std::wstring AskImportPath();
     std::wstring AskExportPath();
 
-    int m_iModel;
     std::wstring m_strPrefix;  // "ms_10_"
     bool m_bHooksUsed = false;  // some hook was installed since the window opened
 
@@ -98,11 +110,19 @@ protected:
     DuiLib::CControlUI* m_pExportOrImportTab = nullptr;
     DuiLib::CButtonUI* m_pSaveBtn = nullptr;
     DuiLib::CButtonUI* m_pCancelBtn = nullptr;
+    // Mouse moves: the move to insert, and the selected move in the edit pane.
+    DuiLib::CRichEditUI* m_pMoveXEdit = nullptr;
+    DuiLib::CRichEditUI* m_pMoveYEdit = nullptr;
+    DuiLib::CButtonUI* m_pMoveBtn = nullptr;
+    DuiLib::CRichEditUI* m_pMoveEditXEdit = nullptr;
+    DuiLib::CRichEditUI* m_pMoveEditYEdit = nullptr;
+    DuiLib::CRichEditUI* m_pMoveDelayEdit = nullptr;
 
     // State that holds no record; the start values are the page's.
     int m_iCurMacro = -1;          // selected macro, -1 none
     int m_iActionNum = 0;          // actions in the working copy
     bool m_bRecording = false;
+    bool m_bTiming = false;        // the recording clock runs: from the start and after every event
     bool m_bDelayPending = false;  // the newest recorded action waits for its delay
     int m_iInsertStart = -1;       // insert position the last recording began at, -1 when it appended
     bool m_bInsertMode = false;    // new actions go after the selected one

@@ -15,6 +15,7 @@
 template <class Gen>
 void CMacroEditorT<Gen>::InitWindow() {
     BindControls();
+    if constexpr (Gen::kHasMoves) BindMoveControls();
     if (m_pNameEdit != nullptr) m_pNameEdit->SetMaxChar(static_cast<UINT>(NameCapacity<Record>()));
     if (m_pMacroList != nullptr) {
         m_pMacroList->RemoveAll();
@@ -69,9 +70,33 @@ void CMacroEditorT<Gen>::Notify(DuiLib::TNotifyUI& msg) {
     } else if (sType == DUI_MSGTYPE_SETFOCUS && msg.pSender == m_pActionEdit) {
         StartKeyCapture();
     } else if (sType == DUI_MSGTYPE_TEXTCHANGED) {
-        // The delay edits take digits only.
-        if (msg.pSender == m_pDelayEdit || msg.pSender == m_pMouseActionDelayEdit || msg.pSender == m_pDefaultDelayEdit)
-            FilterDigits(static_cast<CRichEditUI*>(msg.pSender), msg.pSender->GetText());
+        OnTextChanged(msg);
+    }
+}
+
+template <class Gen>
+void CMacroEditorT<Gen>::OnTextChanged(DuiLib::TNotifyUI& msg) {
+    using namespace DuiLib;
+    CControlUI* pSender = msg.pSender;
+    if (pSender == nullptr) return;
+    // The delay edits take digits only.
+    if (pSender == m_pDelayEdit || pSender == m_pMouseActionDelayEdit || pSender == m_pDefaultDelayEdit ||
+        pSender == m_pMoveDelayEdit) {
+        FilterDigits(static_cast<CRichEditUI*>(pSender), pSender->GetText());
+        return;
+    }
+    if (pSender != m_pMoveXEdit && pSender != m_pMoveYEdit && pSender != m_pMoveEditXEdit && pSender != m_pMoveEditYEdit)
+        return;
+    // A coordinate: digits and '-', kept within the move range while it is typed.
+    auto* pEdit = static_cast<CRichEditUI*>(pSender);
+    FilterSignedDigits(pEdit, pEdit->GetText());
+    if constexpr (Gen::kHasMoves) {
+        const long long llValue = ReadSignedNumber(pEdit);
+        if (llValue > Gen::kMoveLimit || llValue < -Gen::kMoveLimit) {
+            const std::wstring strLimit = std::to_wstring(llValue > 0 ? Gen::kMoveLimit : -Gen::kMoveLimit);
+            pEdit->SetText(strLimit.c_str());
+            pEdit->SetSel(static_cast<long>(strLimit.size()), static_cast<long>(strLimit.size()));
+        }
     }
 }
 
@@ -114,6 +139,8 @@ void CMacroEditorT<Gen>::OnClick(DuiLib::TNotifyUI& msg) {
         m_iDelayMode = 1;
     } else if (pSender == m_pNoDelayBtn) {
         m_iDelayMode = 2;
+    } else if (pSender == m_pMoveBtn && m_pMoveBtn != nullptr) {
+        InsertMove();
     } else {
         for (int i = 0; i < 5; ++i)
             if (pSender == m_pKeyBtn[i]) InsertMouseClick(i + 1);
@@ -149,6 +176,16 @@ void CMacroEditorT<Gen>::OnEditKillFocus(DuiLib::TNotifyUI& msg) {
         EndKeyCapture();
     } else if (msg.pSender == m_pDelayEdit || msg.pSender == m_pMouseActionDelayEdit) {
         SetSelectedDelay(static_cast<DuiLib::CRichEditUI*>(msg.pSender));
+    } else if (msg.pSender == m_pMoveDelayEdit && m_pMoveDelayEdit != nullptr) {
+        SetMoveDelay();
+    } else if (msg.pSender == m_pMoveEditXEdit || msg.pSender == m_pMoveEditYEdit) {
+        if constexpr (Gen::kHasMoves) {
+            if (HasSelectedAction()) {
+                const Action& action = m_actions[m_iActionIndex];
+                SetMoveAction(msg.pSender == m_pMoveEditXEdit ? ReadCoordinate(m_pMoveEditXEdit) : action.iX,
+                              msg.pSender == m_pMoveEditYEdit ? ReadCoordinate(m_pMoveEditYEdit) : action.iY);
+            }
+        }
     }
     NormaliseDefaultDelay(Gen::kDelayMin, Gen::kDelayMax);
 }
@@ -162,7 +199,10 @@ LRESULT CMacroEditorT<Gen>::HandleCustomMessage(UINT uMsg, WPARAM wParam, LPARAM
         } else if (m_bKeyCapture) {
             CaptureKey(wParam);
         }
+    } else if (uMsg == WM_CLOSE) {
+        EndOnClose();  // while the window can still show why a recording was not kept
     } else if (uMsg == WM_DESTROY) {
+        m_bClosing = true;
         EndOnClose();
     }
     return 0;
@@ -170,10 +210,12 @@ LRESULT CMacroEditorT<Gen>::HandleCustomMessage(UINT uMsg, WPARAM wParam, LPARAM
 
 template <class Gen>
 bool CMacroEditorT<Gen>::StoreMacro() {
-    if (CalcTotalNum() > Gen::kEventMax) {
+    if (!Gen::Fits(m_actions, m_iActionNum)) {
         // Too long for the mouse: the change is thrown away.
+        CalcTotalNum();
         if (m_iCurMacro >= 0) LoadMacro(m_iCurMacro);
         m_bReloading = false;
+        if (Gen::kTooLongMessage != nullptr && !m_bClosing) Refuse(Gen::kTooLongMessage);
         return false;
     }
     if (m_pCurMacro == nullptr) return false;
@@ -266,7 +308,7 @@ void CMacroEditorT<Gen>::ImportMacro() {
     // The file is checked whole before the list changes: a refused file changes nothing.
     Record read{};
     ImportResult eResult = m_pStorage->ReadMacroFile(strPath, read);
-    if (eResult == ImportResult::Imported && Gen::EventCount(read) > Gen::kEventMax) eResult = ImportResult::DoesNotFit;
+    if (eResult == ImportResult::Imported && !Gen::Fits(read.stActions, read.iActionNum)) eResult = ImportResult::DoesNotFit;
     const Record* pMacro = eResult == ImportResult::Imported ? m_pStorage->ImportMacro(strPath, *m_pMacros, &eResult) : nullptr;
     if (pMacro == nullptr) {
         Refuse(eResult == ImportResult::TooShort     ? L"macro_import_short_text"

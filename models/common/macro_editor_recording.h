@@ -40,6 +40,7 @@ void CMacroEditorT<Gen>::StartRecordingFromButton() {
 template <class Gen>
 void CMacroEditorT<Gen>::StartRecording() {
     m_bRecording = true;
+    m_bTiming = true;
     // The time up to the first event belongs to no action already in the macro.
     m_bDelayPending = false;
     SetRecordButton(true);
@@ -57,6 +58,7 @@ template <class Gen>
 void CMacroEditorT<Gen>::StopRecording() {
     g_dwRecordTick = 0;
     m_bRecording = false;
+    m_bTiming = false;
     SetRecordButton(false);
     SwitchHooksOff();
     m_bHookRecord = false;
@@ -71,11 +73,11 @@ void CMacroEditorT<Gen>::RecordInput(WPARAM wParam, LPARAM lParam) {
         StopRecording();
         return;
     }
-    typename Gen::HookEvent event;
-    if (!Gen::DecodeHookEvent(wParam, lParam, event)) return;  // a key without a usage records nothing
+    HookInput event;
+    if (!DecodeHookEvent(wParam, lParam, event)) return;  // a key without a usage records nothing
 
-    if (m_bDelayPending) {
-        int iDelay = Gen::kDelayMin;
+    if (m_bDelayPending && m_bTiming) {
+        int iDelay = Gen::kNoDelay;
         if (m_iDelayMode == 0) iDelay = static_cast<int>(RecordElapsed(Gen::kDelayMax));
         if (m_iDelayMode == 1) iDelay = m_wDefaultDelay;
         // The action recorded just before this one.
@@ -83,8 +85,10 @@ void CMacroEditorT<Gen>::RecordInput(WPARAM wParam, LPARAM lParam) {
         if (iPrevious >= 0 && iPrevious < m_iActionNum)
             m_actions[iPrevious].wDelay = static_cast<decltype(Action::wDelay)>(iDelay);
     }
-    InsertAction(Gen::MakeAction(event.byKey, event.bPress, Gen::kDelayMin));
+    // The newest action's delay waits for the next event.
+    InsertAction(Gen::MakeAction(event.byKey, event.bPress, Gen::kNoDelay));
     g_dwRecordTick = RecordClockNow();
+    m_bTiming = true;
     m_bDelayPending = true;
     if (m_iActionNum >= Gen::kActionMax) StopRecording();
     RebuildActionList();
@@ -112,7 +116,7 @@ void CMacroEditorT<Gen>::CaptureKey(WPARAM wParam) {
     if (!VirtualKeyToUsage(static_cast<int>(wParam), iUsage) || iUsage == 0) return;
     const std::wstring strName = UsageToKeyText(iUsage);
     if (m_pActionEdit != nullptr) m_pActionEdit->SetText(strName.c_str());
-    if (!HasSelectedAction() || Gen::IsMouseButton(m_actions[m_iActionIndex].byKey)) return;
+    if (!HasSelectedKeyAction()) return;
     m_actions[m_iActionIndex].byKey = static_cast<decltype(Action::byKey)>(iUsage);
     FillActionRow(m_iActionIndex);
     StoreMacro();

@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <cstdint>
+
 // The clock: the low 32 bits of the millisecond tick count at the start of a recording and at
 // each recorded event; 0 while no recording runs.
 extern DWORD g_dwRecordTick;
@@ -24,3 +26,12 @@ DWORD RecordElapsed(DWORD uMaxMs);
 // True when the event repeats the previous one (a held key repeats its press); otherwise it is
 // remembered as the new previous event and the result is false.
 bool IsHookRepeat(WPARAM wParam, LPARAM lParam);
+
+// What one hook event records: a key by its HID usage, a mouse button by its code (241..245),
+// pressed or released.
+struct HookInput {
+    uint8_t byKey = 0;
+    bool bPress = true;
+};
+// False for an event that records nothing: a key without a usage.
+bool DecodeHookEvent(WPARAM wParam, LPARAM lParam, HookInput& input);

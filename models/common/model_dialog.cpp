@@ -1,10 +1,14 @@
 #include "model_dialog.h"
 
+#include "model_table.h"
+
 #include "dialogs/dialog_lifetime.h"
 
-CModelDialog::CModelDialog(int iModel, const std::wstring& strKind, const std::wstring& strSkinName)
-    : m_strWindowClass(L"MS_" + std::to_wstring(iModel) + L"_" + strKind),
-      m_strSkinFile(L"MS/MS_" + std::to_wstring(iModel) + L"/" + strSkinName) {}
+CModelDialog::CModelDialog(int iModel, const std::wstring& strKind, const std::wstring& strSkinName,
+                           const std::wstring& strFolder)
+    : m_iModel(iModel),
+      m_strWindowClass(L"MS_" + std::to_wstring(iModel) + L"_" + strKind),
+      m_strSkinFile((strFolder.empty() ? SkinFolder(iModel) : strFolder) + strSkinName) {}
 
 void CModelDialog::OnFinalMessage(HWND hWnd) { FinishDialogWindow(this, hWnd); }
 

@@ -17,14 +17,18 @@ public:
     DuiLib::CDuiString GetSkinFile() override { return m_strSkinFile; }
     void OnFinalMessage(HWND hWnd) override;
 
+    int Model() const { return m_iModel; }
+
     // Names the dialog looked up and did not find in its skins.
     const std::vector<std::wstring>& MissingControls() const { return m_missingControls; }
 
     bool m_bAutoDelete = false;  // callers build the dialogs on their stack and leave it false
 
 protected:
-    // Window class "MS_<n>_<strKind>", skin "MS/MS_<n>/<strSkinName>".
-    CModelDialog(int iModel, const std::wstring& strKind, const std::wstring& strSkinName);
+    // Window class "MS_<n>_<strKind>", skin "<strFolder><strSkinName>"; the folder is the
+    // model's skin folder ("MS/MS_<n>/") unless given.
+    CModelDialog(int iModel, const std::wstring& strKind, const std::wstring& strSkinName,
+                 const std::wstring& strFolder = std::wstring());
 
     // The calling sequence: owned by hOwner (the main window), centred, modal.
     UINT RunModal(HWND hOwner, LPCWSTR pszWindowName);
@@ -32,6 +36,7 @@ protected:
     std::vector<std::wstring> m_missingControls;
 
 private:
+    int m_iModel;
     std::wstring m_strWindowClass;
     std::wstring m_strSkinFile;
 };

@@ -1,5 +1,12 @@
 #include "select_macro.h"
 
+#include "gen1_frames.h"
+#include "gen1_model.h"
+#include "gen2_frames.h"
+#include "gen2_model.h"
+#include "model_table.h"
+
+#include "dialogs/msg_wnd.h"
 #include "dialogs/rich_edit_filter.h"
 
 #include <algorithm>
@@ -9,6 +16,24 @@ using namespace DuiLib;
 namespace {
 
 constexpr int kMacroRowHeight = 22;
+constexpr int kGen1RepeatModes = 3;
+constexpr wchar_t kTooLongMessage[] = L"macro_too_long_text";
+
+template <class Rec>
+const Rec* RecordAt(const void* pList, size_t i) {
+    return (*static_cast<const RecordList<Rec>*>(pList))[i].get();
+}
+
+bool Gen1MacroFitsAt(const void* pList, size_t i, int iModel) {
+    const MacroRecord* pMacro = RecordAt<MacroRecord>(pList, i);
+    const Gen1Model* pModel = FindGen1Model(iModel);
+    return pMacro == nullptr || pModel == nullptr || MacroFitsFrame(*pModel, *pMacro);
+}
+
+bool Gen2MacroFitsAt(const void* pList, size_t i, int) {
+    const MacroRecordEx* pMacro = RecordAt<MacroRecordEx>(pList, i);
+    return pMacro == nullptr || MacroFitsFrame(*pMacro);
+}
 
 // The decimal number at the start of a text, saturated at iMax; 0 when it has none.
 int LeadingNumber(const std::wstring& strText, int iMax) {
@@ -22,6 +47,22 @@ int LeadingNumber(const std::wstring& strText, int iMax) {
 
 }  // namespace
 
+PickerStyle PickerStyleOf(int iModel) {
+    const ModelInfo* pInfo = FindModel(iModel);
+    if (pInfo == nullptr || pInfo->iGeneration != 2) return PickerStyle{kGen1RepeatModes, false};
+    const Gen2Model* pModel = FindGen2Model(iModel);
+    const int iModes = pModel != nullptr ? pModel->iLoopModeCount : CSelectMacroBase::kRepeatModesMax;
+    return PickerStyle{std::clamp(iModes, 1, CSelectMacroBase::kRepeatModesMax), true};
+}
+
+MacroChoices::MacroChoices(const MacroList* pList) : RecordNames(pList), m_pList(pList), m_pfnFits(&Gen1MacroFitsAt) {}
+
+MacroChoices::MacroChoices(const MacroListEx* pList)
+    : RecordNames(pList), m_pList(pList), m_pfnFits(&Gen2MacroFitsAt) {}
+
+CSelectMacroBase::CSelectMacroBase(int iModel)
+    : CModelDialog(iModel, L"SelectMacro", L"selectmacro.xml", PickerSkinFolder(iModel)), m_style(PickerStyleOf(iModel)) {}
+
 UINT CSelectMacroBase::Run(HWND hOwner) { return RunModal(hOwner, GetWindowClassName()); }
 
 void CSelectMacroBase::InitWindow() {
@@ -30,9 +71,14 @@ void CSelectMacroBase::InitWindow() {
     m_pBtnCancel = bind.Find<CButtonUI>(L"btn_cancel");
     m_pBtnExit = bind.Find<CButtonUI>(L"btn_exit");
     m_pListMacro = bind.Find<CListUI>(L"list_macro");
-    for (int i = 0; i < kRepeatModes; ++i) m_pRepeat[i] = bind.Find<COptionUI>(L"repeat_" + std::to_wstring(i + 1));
+    for (int i = 0; i < m_style.iRepeatModes; ++i)
+        m_pRepeat[i] = bind.Find<COptionUI>(L"repeat_" + std::to_wstring(i + 1));
     m_pHorLoopTime = bind.Find(L"hor_loop_time");
     m_pEditLoopTime = bind.Find<CRichEditUI>(L"edit_loop_time");
+    if (m_style.bColourMacro) {
+        m_pCheckLeftMacro = bind.Find<CCheckBoxUI>(L"check_left_macro");
+        m_pBtnColor = bind.Find<CButtonUI>(L"btn_color");
+    }
 
     if (m_pListMacro != nullptr) {
         for (size_t i = 0; i < m_pMacros.Count(); ++i) {
@@ -45,13 +91,25 @@ void CSelectMacroBase::InitWindow() {
     ::UpdateWindow(m_hWnd);
     // With its notification, so the loop row follows the mode; a mode outside the range selects
     // no option.
-    if (m_iRepeatMode >= 0 && m_iRepeatMode < kRepeatModes && m_pRepeat[m_iRepeatMode] != nullptr)
+    if (m_iRepeatMode >= 0 && m_iRepeatMode < m_style.iRepeatModes && m_pRepeat[m_iRepeatMode] != nullptr)
         m_pRepeat[m_iRepeatMode]->Selected(true, true);
     // Silently: an index past the list selects nothing and is handed back as it came.
     if (m_pListMacro != nullptr && m_iMacroIndex >= 0 && m_iMacroIndex < m_pListMacro->GetCount())
         m_pListMacro->SelectItem(m_iMacroIndex, false, false);
     if (m_pEditLoopTime != nullptr) m_pEditLoopTime->SetText(std::to_wstring(m_iLoopCount).c_str());
     ShowLoopRow(m_iRepeatMode == 0);
+    if (m_pCheckLeftMacro != nullptr) m_pCheckLeftMacro->SetCheck(m_bLeftMacro);
+    ShowColourButton();
+}
+
+void CSelectMacroBase::ShowColourButton() {
+    if (m_pBtnColor == nullptr) return;
+    // The colour travels with the macro but is not chosen here: the button stays hidden.
+    m_pBtnColor->SetVisible(false);
+    const DWORD dwRed = m_dwColor & 0xFF;
+    const DWORD dwGreen = (m_dwColor >> 8) & 0xFF;
+    const DWORD dwBlue = (m_dwColor >> 16) & 0xFF;
+    m_pBtnColor->SetBkColor(0xFF000000 + dwRed * 65536 + dwGreen * 256 + dwBlue);
 }
 
 void CSelectMacroBase::ShowLoopRow(bool bShow) {
@@ -73,11 +131,14 @@ void CSelectMacroBase::Notify(TNotifyUI& msg) {
     } else if (msg.sType == DUI_MSGTYPE_ITEMSELECT && msg.pSender == m_pListMacro) {
         m_iMacroIndex = static_cast<int>(msg.wParam);
     } else if (msg.sType == DUI_MSGTYPE_SELECTCHANGED) {
-        for (int i = 0; i < kRepeatModes; ++i) {
+        for (int i = 0; i < m_style.iRepeatModes; ++i) {
             if (msg.pSender != m_pRepeat[i] || !m_pRepeat[i]->IsSelected()) continue;
             m_iRepeatMode = i;
             ShowLoopRow(i == 0);
         }
+    } else if (msg.sType == DUI_MSGTYPE_CHECKCLICK && msg.pSender == m_pCheckLeftMacro) {
+        m_bLeftMacro = m_pCheckLeftMacro->GetCheck();
+        ShowColourButton();
     } else if (msg.sType == DUI_MSGTYPE_KILLFOCUS && msg.pSender == m_pEditLoopTime) {
         TakeLoopCount();
     } else if (msg.sType == DUI_MSGTYPE_TEXTCHANGED && msg.pSender == m_pEditLoopTime) {
@@ -89,6 +150,11 @@ void CSelectMacroBase::OnClick(TNotifyUI& msg) {
     if (msg.pSender == m_pBtnOk) {
         // The count typed last counts even when the edit still has the focus.
         TakeLoopCount();
+        if (m_iMacroIndex >= 0 && !m_pMacros.Fits(static_cast<size_t>(m_iMacroIndex), Model())) {
+            // The mouse could not hold it: nothing is chosen, another macro can be.
+            RunMsgWnd(m_hWnd, kTooLongMessage);
+            return;
+        }
         Close(1);
     } else if (msg.pSender == m_pBtnCancel || msg.pSender == m_pBtnExit) {
         Close(0);

@@ -146,7 +146,7 @@ void TypeAndLeave(HWND hWnd, const std::wstring& strEdit, const std::wstring& st
     uikit::PumpUntilIdle();
 }
 
-void MacroDialogTest::SetUp() {
+void MacroDialogTestBase::SetUp() {
     dlgtest::DialogTest::SetUp();
     Hooks() = HookState{};
     g_dwFakeNow = 1000;
@@ -163,13 +163,13 @@ void MacroDialogTest::SetUp() {
     });
 }
 
-void MacroDialogTest::TearDown() {
+void MacroDialogTestBase::TearDown() {
     SetFileDialogHandler(m_previousHandler);
     SetRecordClock(m_pfnPreviousClock);
     dlgtest::DialogTest::TearDown();
 }
 
-void MacroDialogTest::Answer(CWindowWnd& wnd, const std::function<void(HWND)>& scenario) {
+void MacroDialogTestBase::Answer(CWindowWnd& wnd, const std::function<void(HWND)>& scenario) {
     if (auto* pBox = dynamic_cast<CMsgWnd*>(&wnd)) {
         m_boxes.push_back(pBox->m_strMessage.str());
         int iAnswer = 1;

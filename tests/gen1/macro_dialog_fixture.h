@@ -73,19 +73,21 @@ int SelectedRow(HWND hWnd, const std::wstring& strList);
 void TypeAndLeave(HWND hWnd, const std::wstring& strEdit, const std::wstring& strText,
                   const wchar_t* pszElsewhere = L"macro_title");
 
-class MacroDialogTest : public dlgtest::DialogTest {
+// What the dialog tests of every generation share: the hook spy and the clock reset, the file
+// dialogs and message boxes answered, an editor run modally over a macro list and its storage.
+class MacroDialogTestBase : public dlgtest::DialogTest {
 protected:
     void SetUp() override;
     void TearDown() override;
 
-    // Runs MS_10's editor (or Editor) over m_macros; scenario runs once its loop starts. Message
-    // boxes are answered from m_boxAnswers (1 OK, 0 cancel; OK when none is left) and their
-    // message ids collected in m_boxes. Returns what the modal loop returned.
-    template <class Editor = CMS_10_Macro>
-    UINT RunEditor(const std::function<void(HWND)>& scenario, gen1test::ModelFiles* pFiles = nullptr) {
+    // Runs an editor over macros and storage; scenario runs once its loop starts. Message boxes
+    // are answered from m_boxAnswers (1 OK, 0 cancel; OK when none is left) and their message ids
+    // collected in m_boxes. Returns what the modal loop returned.
+    template <class Editor, class Macros, class Storage>
+    UINT RunEditorOver(Macros& macros, Storage& storage, const std::function<void(HWND)>& scenario) {
         Editor editor;
-        editor.m_pMacros = &m_macros;
-        editor.m_pStorage = pFiles != nullptr ? &pFiles->storage : &m_files.storage;
+        editor.m_pMacros = &macros;
+        editor.m_pStorage = &storage;
         editor.m_pHookTable = &SpyHookTable();
         uikit::ModalAnswer modal([&](DuiLib::CWindowWnd& wnd) { Answer(wnd, scenario); });
         const UINT uResult = editor.Run(m_owner);
@@ -97,11 +99,7 @@ protected:
     void AnswerFileDialog(const std::wstring& strPath) { m_filePaths.push_back(strPath); }
 
     void Answer(DuiLib::CWindowWnd& wnd, const std::function<void(HWND)>& scenario);
-    // m_macros as macro.data must hold them.
-    std::vector<uint8_t> MacroFileOf() const;
 
-    gen1test::ModelFiles m_files{10, L"macro_dialogs"};
-    MacroList m_macros;
     std::vector<int> m_boxAnswers;
     std::vector<std::wstring> m_boxes;
     std::vector<std::wstring> m_filePaths;
@@ -111,6 +109,21 @@ protected:
 private:
     FileDialogHandler m_previousHandler;
     RecordClockFn m_pfnPreviousClock = nullptr;
+};
+
+class MacroDialogTest : public MacroDialogTestBase {
+protected:
+    // Runs MS_10's editor (or Editor) over m_macros.
+    template <class Editor = CMS_10_Macro>
+    UINT RunEditor(const std::function<void(HWND)>& scenario, gen1test::ModelFiles* pFiles = nullptr) {
+        return RunEditorOver<Editor>(m_macros, pFiles != nullptr ? pFiles->storage : m_files.storage, scenario);
+    }
+
+    // m_macros as macro.data must hold them.
+    std::vector<uint8_t> MacroFileOf() const;
+
+    gen1test::ModelFiles m_files{10, L"macro_dialogs"};
+    MacroList m_macros;
 };
 
 }  // namespace macrotest
