@@ -1,0 +1,220 @@
+// Recording in the second generation's editor: hook events posted in the order a person acts
+// (the clock moved by the test), where they land, their delays in the three delay modes and
+// the 25,000 ms ceiling, the side buttons, the auto-repeat filter, the stop at 190 events,
+// closing while recording, the key capture of the action edit, and one recording through the
+// real Hook.dll.
+#include "gen2_dialog_fixture.h"
+#include "hook_dll.h"
+
+#include <gtest/gtest.h>
+
+using namespace DuiLib;
+using namespace gen2dlg;
+using gen2test::Key;
+using gen2test::Macro;
+using gen2test::Move;
+
+namespace {
+
+const wchar_t kRecordButton[] = L"ms_11_macro_record_btn";
+
+bool Recording(HWND h) { return static_cast<CCheckBoxUI*>(Control(h, kRecordButton))->GetCheck(); }
+
+class Gen2RecordingTest : public Gen2DialogTest {
+protected:
+    // Picks macro 0, and action iAction when not -1, then starts recording with the button.
+    static void StartRecording(HWND h, int iAction = -1) {
+        ASSERT_TRUE(ClickRow(h, kMacroList, 0));
+        if (iAction >= 0) {
+            ASSERT_TRUE(ClickRow(h, kActionList, iAction));
+        }
+        ASSERT_TRUE(uikit::Click(h, kRecordButton));
+        ASSERT_TRUE(Recording(h));
+    }
+    static void StopRecording(HWND h) {
+        ASSERT_TRUE(uikit::Click(h, kRecordButton));
+        EXPECT_FALSE(Recording(h));
+    }
+};
+
+// Shift+A typed: Shift down, A down, A up, Shift up, with these pauses before each.
+std::vector<HookEvent> ShiftA(DWORD dwA, DWORD dwAUp, DWORD dwShiftUp) {
+    return {{VK_LSHIFT, kDown, 0}, {'A', kDown, dwA}, {'A', kUp, dwAUp}, {VK_LSHIFT, kUp, dwShiftUp}};
+}
+
+TEST_F(Gen2RecordingTest, DelaysByModeWithTheCeilingOf25000) {
+    struct Case {
+        const char* what;
+        const wchar_t* pszMode;
+        const wchar_t* pszDefault;  // typed into the default delay before the start
+        std::vector<std::string> actions;
+    } cases[] = {
+        {"recorded: 30 s and 70 s both give 25,000", L"ms_11_record_delay_btn", L"10",
+         {Action(0xE1, 1, 120), Action(0x04, 1, 25000), Action(0x04, 2, 25000), Action(0xE1, 2, 1)}},
+        {"default delay, read at the start", L"ms_11_default_delay_btn", L"333",
+         {Action(0xE1, 1, 333), Action(0x04, 1, 333), Action(0x04, 2, 333), Action(0xE1, 2, 1)}},
+        {"default delay above the range", L"ms_11_default_delay_btn", L"70000",
+         {Action(0xE1, 1, 25000), Action(0x04, 1, 25000), Action(0x04, 2, 25000), Action(0xE1, 2, 1)}},
+        {"no delay", L"ms_11_no_delay_btn", L"500",
+         {Action(0xE1, 1, 1), Action(0x04, 1, 1), Action(0x04, 2, 1), Action(0xE1, 2, 1)}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        m_macros.clear();
+        m_macros.push_back(Macro(L"Typed", {}));
+        RunEditor([&](HWND h) {
+            ASSERT_TRUE(uikit::Click(h, c.pszMode));
+            ASSERT_TRUE(uikit::TypeText(Control(h, L"ms_11_default_delay_edit"), std::wstring(L"\b\b\b\b\b") + c.pszDefault));
+            StartRecording(h);
+            Post(h, ShiftA(120, 30000, 70000));
+            StopRecording(h);
+            Close(h);
+        });
+        EXPECT_EQ(ActionsOf(*m_macros[0]), c.actions);
+        EXPECT_EQ(DiskFile(), MacroFileOf());
+    }
+}
+
+TEST_F(Gen2RecordingTest, ReplaceWithNothingChosenInsertAfterTheChosenAction) {
+    struct Case {
+        const char* what;
+        int iSelect;
+        std::vector<std::string> actions;
+    } cases[] = {
+        {"nothing chosen: the recording replaces the actions", -1, {Action(0x1D, 1, 40), Action(0x1D, 2, 1)}},
+        // The wait before the first event belongs to no action already there: the move keeps 300.
+        {"action 2 of 5: after it", 1,
+         {Action(0x04, 1, 10), MoveAction(1, 2, 300), Action(0x1D, 1, 40), Action(0x1D, 2, 1), Action(0x05, 1, 10),
+          Action(0x05, 2, 10), MoveAction(3, 4, 500)}},
+        {"the last action: appended", 4,
+         {Action(0x04, 1, 10), MoveAction(1, 2, 300), Action(0x05, 1, 10), Action(0x05, 2, 10), MoveAction(3, 4, 500),
+          Action(0x1D, 1, 40), Action(0x1D, 2, 1)}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        m_macros.clear();
+        m_macros.push_back(Macro(L"Five", {Key(0x04, 1, 10), Move(1, 2, 300), Key(0x05, 1, 10), Key(0x05, 2, 10),
+                                           Move(3, 4, 500)}));
+        RunEditor([&](HWND h) {
+            ASSERT_TRUE(uikit::Click(h, L"ms_11_record_delay_btn"));
+            ASSERT_TRUE(ClickRow(h, kMacroList, 0));
+            if (c.iSelect < 0) {
+                // A macro just chosen has its last action chosen: pick nothing by clearing first.
+                static_cast<CListUI*>(Control(h, kActionList))->SelectItem(-1);
+                ASSERT_TRUE(uikit::Click(h, L"ms_11_macro_clear_action_btn"));
+            } else {
+                ASSERT_TRUE(ClickRow(h, kActionList, c.iSelect));
+            }
+            ASSERT_TRUE(uikit::Click(h, kRecordButton));
+            Post(h, {{'Z', kDown, 5000}, {'Z', kUp, 40}});
+            StopRecording(h);
+            Close(h);
+        });
+        EXPECT_EQ(ActionsOf(*m_macros[0]), c.actions);
+        EXPECT_EQ(DiskFile(), MacroFileOf());
+    }
+}
+
+TEST_F(Gen2RecordingTest, MouseButtonsSideButtonsAndAHeldKey) {
+    m_macros.push_back(Macro(L"Mouse", {}));
+    RunEditor([&](HWND h) {
+        ASSERT_TRUE(uikit::Click(h, L"ms_11_no_delay_btn"));
+        StartRecording(h);
+        Post(h, {{WM_LBUTTONDOWN, 0}, {WM_LBUTTONUP, 0}, {WM_XBUTTONDOWN, 2}, {WM_XBUTTONUP, 2},
+                 {WM_XBUTTONDOWN, 1}, {WM_XBUTTONUP, 1}, {'Q', kDown}, {'Q', kDown}, {'Q', kDown}, {'Q', kUp}});
+        EXPECT_EQ(ActionRows(h), (std::vector<std::wstring>{L"Left Button|Press|1", L"Left Button|Release|1",
+                                                            L"Back Button|Press|1", L"Back Button|Release|1",
+                                                            L"Forward Button|Press|1", L"Forward Button|Release|1",
+                                                            L"Q|Press|1", L"Q|Release|1"}));
+        StopRecording(h);
+        Close(h);
+    });
+    EXPECT_EQ(ActionsOf(*m_macros[0]),
+              (std::vector<std::string>{Action(241, 1, 1), Action(241, 2, 1), Action(244, 1, 1), Action(244, 2, 1),
+                                        Action(245, 1, 1), Action(245, 2, 1), Action(0x14, 1, 1), Action(0x14, 2, 1)}));
+}
+
+TEST_F(Gen2RecordingTest, RecordingStopsOnceTheEventTotalReaches190) {
+    // 186 short actions and one move: 189 events.
+    m_macros.push_back(KeyMacro(L"Nearly full", 186, 1));
+    m_macros[0]->stActions[186] = Move(1, 1, 1);
+    m_macros[0]->iActionNum = 187;
+    RunEditor([&](HWND h) {
+        ASSERT_TRUE(uikit::Click(h, L"ms_11_no_delay_btn"));
+        StartRecording(h, 186);
+        Post(h, {{'X', kDown}, {'X', kUp}});  // 190: the second event meets the limit and is dropped
+        EXPECT_FALSE(Recording(h)) << "stopped by itself";
+        EXPECT_TRUE(Hooks().AllOff());
+        Post(h, {{'Y', kDown}});
+        Close(h);
+    });
+    ASSERT_EQ(m_macros[0]->iActionNum, 188);
+    EXPECT_EQ(ActionsOf(*m_macros[0]).back(), Action(0x1B, 1, 1));
+    EXPECT_EQ(DiskFile(), MacroFileOf());
+}
+
+TEST_F(Gen2RecordingTest, ClosingWhileRecordingStoresTheRecordingAndSwitchesTheHooksOff) {
+    m_macros.push_back(Macro(L"Closed", {}));
+    RunEditor([&](HWND h) {
+        ASSERT_TRUE(uikit::Click(h, L"ms_11_record_delay_btn"));
+        StartRecording(h);
+        Post(h, {{'K', kDown, 10}, {'K', kUp, 20}});
+        Close(h);
+    });
+    EXPECT_TRUE(Hooks().AllOff());
+    EXPECT_EQ(ActionsOf(*m_macros[0]), (std::vector<std::string>{Action(0x0E, 1, 20), Action(0x0E, 2, 1)}));
+    EXPECT_EQ(DiskFile(), MacroFileOf());
+}
+
+TEST_F(Gen2RecordingTest, TheActionEditCapturesKeysForKeyActionsOnly) {
+    m_macros.push_back(Macro(L"Capture", {Key(0x04, 1, 10), Move(5, 5, 10), Key(kMouseLeftButton, 1, 10)}));
+    RunEditor([&](HWND h) {
+        ASSERT_TRUE(ClickRow(h, kMacroList, 0));
+        OpenEditPane(h, 0);
+        ASSERT_TRUE(uikit::Click(h, L"ms_11_macro_action_edit"));  // takes the focus: capture starts
+        EXPECT_TRUE(Hooks().bKeyboardInstalled && Hooks().bKeyboardOn);
+        Post(h, {{'G', kDown}, {'H', kUp}});  // press and release alike: the last one counts
+        EXPECT_EQ(Control(h, L"ms_11_macro_action_edit")->GetText(), L"H");
+        EXPECT_EQ(ActionRows(h)[0], L"H|Press|10");
+        // The move and the mouse button keep their keys, whatever the hook still sends.
+        static_cast<CListUI*>(Control(h, kActionList))->SelectItem(1);
+        Post(h, {{'J', kDown}});
+        static_cast<CListUI*>(Control(h, kActionList))->SelectItem(2);
+        Post(h, {{'L', kDown}});
+        Close(h);
+    });
+    EXPECT_TRUE(Hooks().AllOff());
+    EXPECT_EQ(ActionsOf(*m_macros[0]),
+              (std::vector<std::string>{Action(0x0B, 1, 10), MoveAction(5, 5, 10), Action(241, 1, 10)}));
+    EXPECT_EQ(DiskFile(), MacroFileOf());
+}
+
+// The real Hook.dll and keys made by SendInput: the way a person's keyboard takes.
+TEST_F(Gen2RecordingTest, TypedKeysThroughHookDllBecomeTheMacro) {
+    kit::HookDll hookDll;
+    ASSERT_TRUE(hookDll.IsLoaded());
+    m_macros.push_back(Macro(L"Real", {Move(-3, 9, 10)}));
+    CMS_11_Macro editor;
+    editor.m_pMacros = &m_macros;
+    editor.m_pStorage = &m_files.storage;
+    editor.m_pHookTable = &hookDll.Table();
+    uikit::ModalAnswer modal([&](CWindowWnd& wnd) {
+        const HWND h = wnd.GetHWND();
+        ASSERT_TRUE(uikit::Click(h, L"ms_11_no_delay_btn"));
+        ASSERT_TRUE(ClickRow(h, kMacroList, 0));  // the move is chosen: the keys go after it
+        ASSERT_TRUE(uikit::Click(h, kRecordButton));
+        kit::SendKey('C', true);
+        kit::SendKey('C', false);
+        uikit::PumpUntil([&] { return ActionRows(h).size() == 3; });
+        ASSERT_TRUE(uikit::Click(h, kRecordButton));
+        kit::SendKey('D', true);  // after the recording: not recorded
+        kit::SendKey('D', false);
+        uikit::PumpUntilIdle(300);
+        uikit::Click(h, L"btn_exit");
+    });
+    editor.Run(m_owner);
+    EXPECT_EQ(ActionsOf(*m_macros[0]), (std::vector<std::string>{MoveAction(-3, 9, 10), Action(0x06, 1, 1), Action(0x06, 2, 1)}));
+    EXPECT_EQ(DiskFile(), MacroFileOf());
+}
+
+}  // namespace
