@@ -23,3 +23,16 @@ FilteredText FilterDigits(std::wstring_view strText) { return KeepOnly(strText, 
 FilteredText FilterSignedDigits(std::wstring_view strText) {
     return KeepOnly(strText, [](wchar_t ch) { return IsDigit(ch) || ch == L'-'; });
 }
+
+long long LeadingNumber(std::wstring_view strText, long long llLimit, bool bSigned) {
+    const bool bNegative = bSigned && !strText.empty() && strText.front() == L'-';
+    long long llValue = 0;
+    for (size_t i = bNegative ? 1 : 0; i < strText.size() && IsDigit(strText[i]); ++i) {
+        llValue = llValue * 10 + (strText[i] - L'0');
+        if (llValue >= llLimit) {
+            llValue = llLimit;
+            break;
+        }
+    }
+    return bNegative ? -llValue : llValue;
+}

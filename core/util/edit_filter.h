@@ -20,3 +20,7 @@ struct FilteredText {
 FilteredText FilterDigits(std::wstring_view strText);
 // Keeps '0'..'9' and '-' (anywhere, so a sign can be typed before or after the digits).
 FilteredText FilterSignedDigits(std::wstring_view strText);
+
+// The decimal number at the start of a text ('-' first too when bSigned), saturated at llLimit
+// either way, so a long run of digits never wraps; 0 when the text starts with no number.
+long long LeadingNumber(std::wstring_view strText, long long llLimit, bool bSigned = false);

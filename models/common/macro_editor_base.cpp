@@ -1,6 +1,7 @@
 #include "macro_editor_base.h"
 
 #include "dialogs/file_dialog.h"
+#include "util/edit_filter.h"
 #include "util/folders.h"
 
 #include <algorithm>
@@ -110,32 +111,12 @@ void CMacroEditorBase::RemoveKeyboardHook() {
 
 int CMacroEditorBase::ReadDelay(CControlUI* pEdit, int iMin, int iMax) {
     if (pEdit == nullptr) return iMin;
-    // Saturating: a long run of digits is the maximum, never a wrapped value.
-    long long llValue = 0;
-    for (wchar_t ch : pEdit->GetText().str()) {
-        if (ch < L'0' || ch > L'9') break;
-        llValue = llValue * 10 + (ch - L'0');
-        if (llValue > iMax) {
-            llValue = iMax;
-            break;
-        }
-    }
-    if (llValue < iMin) return iMin;
-    return static_cast<int>(llValue);
+    return static_cast<int>(std::clamp<long long>(LeadingNumber(pEdit->GetText().str(), iMax), iMin, iMax));
 }
 
 long long CMacroEditorBase::ReadSignedNumber(CControlUI* pEdit) {
-    if (pEdit == nullptr) return 0;
     constexpr long long kSaturation = 1000000;
-    const std::wstring strText = pEdit->GetText().str();
-    const bool bNegative = !strText.empty() && strText[0] == L'-';
-    long long llValue = 0;
-    for (size_t i = bNegative ? 1 : 0; i < strText.size(); ++i) {
-        const wchar_t ch = strText[i];
-        if (ch < L'0' || ch > L'9') break;
-        llValue = std::min(llValue * 10 + (ch - L'0'), kSaturation);
-    }
-    return bNegative ? -llValue : llValue;
+    return pEdit != nullptr ? LeadingNumber(pEdit->GetText().str(), kSaturation, true) : 0;
 }
 
 void CMacroEditorBase::ShowNumber(CControlUI* pControl, int iValue) {

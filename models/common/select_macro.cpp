@@ -8,6 +8,7 @@
 
 #include "dialogs/msg_wnd.h"
 #include "dialogs/rich_edit_filter.h"
+#include "util/edit_filter.h"
 
 #include <algorithm>
 
@@ -33,16 +34,6 @@ bool Gen1MacroFitsAt(const void* pList, size_t i, int iModel) {
 bool Gen2MacroFitsAt(const void* pList, size_t i, int) {
     const MacroRecordEx* pMacro = RecordAt<MacroRecordEx>(pList, i);
     return pMacro == nullptr || MacroFitsFrame(*pMacro);
-}
-
-// The decimal number at the start of a text, saturated at iMax; 0 when it has none.
-int LeadingNumber(const std::wstring& strText, int iMax) {
-    long long llValue = 0;
-    for (wchar_t ch : strText) {
-        if (ch < L'0' || ch > L'9') break;
-        llValue = std::min<long long>(llValue * 10 + (ch - L'0'), static_cast<long long>(iMax) + 1);
-    }
-    return static_cast<int>(llValue);
 }
 
 }  // namespace
@@ -119,7 +110,7 @@ void CSelectMacroBase::ShowLoopRow(bool bShow) {
 void CSelectMacroBase::TakeLoopCount() {
     if (m_pEditLoopTime == nullptr) return;
     const std::wstring strText = m_pEditLoopTime->GetText().str();
-    m_iLoopCount = std::clamp(LeadingNumber(strText, kLoopCountMax), kLoopCountMin, kLoopCountMax);
+    m_iLoopCount = static_cast<int>(std::clamp<long long>(LeadingNumber(strText, kLoopCountMax + 1), kLoopCountMin, kLoopCountMax));
     const std::wstring strShown = std::to_wstring(m_iLoopCount);
     if (strText != strShown) m_pEditLoopTime->SetText(strShown.c_str());
 }

@@ -1,5 +1,9 @@
 #include "macro_dialog_fixture.h"
 
+#include "util/folders.h"
+
+#include <gtest/gtest.h>
+
 #include <cstdio>
 #include <cwchar>
 
@@ -72,6 +76,10 @@ const HookTable& SpyHookTable() {
     static const HookTable s_table{&SpyInstallMouseHook, &SpyRemoveMouseHook, &SpyEnableMouseHook, &SpyInstallHook,
                                    &SpyRemoveHook,       &SpyEnableHook,       &SpyWheel};
     return s_table;
+}
+
+std::vector<HookEvent> ShiftA(DWORD dwA, DWORD dwAUp, DWORD dwShiftUp) {
+    return {{VK_LSHIFT, kDown, 0}, {'A', kDown, dwA}, {'A', kUp, dwAUp}, {VK_LSHIFT, kUp, dwShiftUp}};
 }
 
 void Post(HWND hWnd, const std::vector<HookEvent>& events) {
@@ -183,13 +191,35 @@ void MacroDialogTestBase::Answer(CWindowWnd& wnd, const std::function<void(HWND)
     scenario(wnd.GetHWND());
 }
 
-std::vector<uint8_t> MacroDialogTest::MacroFileOf() const {
-    std::vector<uint8_t> bytes;
-    for (const std::unique_ptr<MacroRecord>& pMacro : m_macros) {
-        const std::vector<uint8_t> record = gen1test::BytesOf(*pMacro);
-        bytes.insert(bytes.end(), record.begin(), record.end());
+void ExpectEveryLanguageHas(const std::set<std::wstring>& ids) {
+    for (const wchar_t* lang : {L"EN", L"CN", L"YUENAN"}) {
+        CLanguageTable table;
+        ASSERT_TRUE(table.LoadFromFile((GetExeFolder() + L"res\\lan\\" + lang + L".xml").c_str()));
+        for (const std::wstring& id : ids) {
+            const std::wstring* text = table.Find(id.c_str());
+            EXPECT_TRUE(text != nullptr && !text->empty())
+                << std::string(lang, lang + wcslen(lang)) << " lacks " << std::string(id.begin(), id.end());
+        }
     }
-    return bytes;
+}
+
+bool IsRecording(HWND hWnd, const std::wstring& strPrefix) {
+    auto* pButton = static_cast<CCheckBoxUI*>(Control(hWnd, strPrefix + L"macro_record_btn"));
+    return pButton != nullptr && pButton->GetCheck();
+}
+
+void StartRecordingOn(HWND hWnd, const std::wstring& strPrefix, int iAction) {
+    ASSERT_TRUE(ClickRow(hWnd, strPrefix + L"macro_list", 0));
+    if (iAction >= 0) {
+        ASSERT_TRUE(ClickRow(hWnd, strPrefix + L"macro_action_list", iAction));
+    }
+    ASSERT_TRUE(uikit::Click(hWnd, (strPrefix + L"macro_record_btn").c_str()));
+    ASSERT_TRUE(IsRecording(hWnd, strPrefix));
+}
+
+void StopRecordingOn(HWND hWnd, const std::wstring& strPrefix) {
+    ASSERT_TRUE(uikit::Click(hWnd, (strPrefix + L"macro_record_btn").c_str()));
+    EXPECT_FALSE(IsRecording(hWnd, strPrefix));
 }
 
 }  // namespace macrotest

@@ -14,6 +14,7 @@
 #include "dialogs/msg_wnd.h"
 
 #include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -53,8 +54,30 @@ struct HookEvent {
 };
 constexpr LPARAM kDown = 0;
 constexpr LPARAM kUp = 1;
+// Shift+A typed: Shift down, A down, A up, Shift up, with these pauses before each.
+std::vector<HookEvent> ShiftA(DWORD dwA, DWORD dwAUp, DWORD dwShiftUp);
 // Posts each event to the window (the clock moved first) and lets the window take it.
 void Post(HWND hWnd, const std::vector<HookEvent>& events);
+
+// A list of records as macro.data must hold them: each record's bytes in list order.
+template <class Macros>
+std::vector<uint8_t> FileOfRecords(const Macros& macros) {
+    std::vector<uint8_t> bytes;
+    for (const auto& pMacro : macros) {
+        const std::vector<uint8_t> record = testkit::BytesOf(*pMacro);
+        bytes.insert(bytes.end(), record.begin(), record.end());
+    }
+    return bytes;
+}
+
+// Every text id has a text, not empty, in each of the three languages' files.
+void ExpectEveryLanguageHas(const std::set<std::wstring>& ids);
+
+// The record button of the editor whose controls carry this prefix: its state, and a recording
+// started on macro 0 (after action iAction when not -1) and stopped as a person does.
+bool IsRecording(HWND hWnd, const std::wstring& strPrefix);
+void StartRecordingOn(HWND hWnd, const std::wstring& strPrefix, int iAction = -1);
+void StopRecordingOn(HWND hWnd, const std::wstring& strPrefix);
 
 // A row of the action list as a person reads it: "key|action|delay".
 std::vector<std::wstring> ActionRows(HWND hWnd, const std::wstring& strPrefix = L"ms_10_");
@@ -120,7 +143,7 @@ protected:
     }
 
     // m_macros as macro.data must hold them.
-    std::vector<uint8_t> MacroFileOf() const;
+    std::vector<uint8_t> MacroFileOf() const { return FileOfRecords(m_macros); }
 
     gen1test::ModelFiles m_files{10, L"macro_dialogs"};
     MacroList m_macros;

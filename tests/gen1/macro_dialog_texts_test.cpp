@@ -2,8 +2,6 @@
 // skins and from their code, exists in each of the three languages.
 #include "macro_dialog_fixture.h"
 
-#include "util/folders.h"
-
 #include <gtest/gtest.h>
 
 #include <set>
@@ -43,15 +41,7 @@ TEST_F(MacroDialogTextsTest, EveryLanguageHasEveryTextOfTheDialogs) {
     for (const wchar_t* id : {L"macro_title_text", L"repeat_hold_text", L"profile_name_label_text", L"L_Button"})
         EXPECT_TRUE(ids.count(id)) << "the skins were read";
 
-    for (const wchar_t* lang : {L"EN", L"CN", L"YUENAN"}) {
-        CLanguageTable table;
-        ASSERT_TRUE(table.LoadFromFile((GetExeFolder() + L"res\\lan\\" + lang + L".xml").c_str()));
-        for (const std::wstring& id : ids) {
-            const std::wstring* text = table.Find(id.c_str());
-            EXPECT_TRUE(text != nullptr && !text->empty())
-                << std::string(lang, lang + wcslen(lang)) << " lacks " << std::string(id.begin(), id.end());
-        }
-    }
+    ExpectEveryLanguageHas(ids);
 }
 
 }  // namespace

@@ -16,28 +16,13 @@ namespace {
 
 const wchar_t kRecordButton[] = L"ms_10_macro_record_btn";
 
-bool Recording(HWND hWnd) { return static_cast<CCheckBoxUI*>(Control(hWnd, kRecordButton))->GetCheck(); }
-
-// Shift+A typed: Shift down, A down, A up, Shift up, with these pauses before each.
-std::vector<HookEvent> ShiftA(DWORD dwA, DWORD dwAUp, DWORD dwShiftUp) {
-    return {{VK_LSHIFT, kDown, 0}, {'A', kDown, dwA}, {'A', kUp, dwAUp}, {VK_LSHIFT, kUp, dwShiftUp}};
-}
+bool Recording(HWND hWnd) { return IsRecording(hWnd, L"ms_10_"); }
 
 class MacroRecordingTest : public MacroDialogTest {
 protected:
     // Picks macro 0, and action iAction when not -1, then starts recording with the button.
-    static void StartRecording(HWND h, int iAction = -1) {
-        ASSERT_TRUE(ClickRow(h, kMacroList, 0));
-        if (iAction >= 0) {
-            ASSERT_TRUE(ClickRow(h, kActionList, iAction));
-        }
-        ASSERT_TRUE(uikit::Click(h, kRecordButton));
-        ASSERT_TRUE(Recording(h));
-    }
-    static void StopRecording(HWND h) {
-        ASSERT_TRUE(uikit::Click(h, kRecordButton));
-        EXPECT_FALSE(Recording(h));
-    }
+    static void StartRecording(HWND h, int iAction = -1) { StartRecordingOn(h, L"ms_10_", iAction); }
+    static void StopRecording(HWND h) { StopRecordingOn(h, L"ms_10_"); }
 };
 
 TEST_F(MacroRecordingTest, KeysTypedAreRecordedInOrderWithTheirPauses) {

@@ -32,15 +32,6 @@ std::unique_ptr<MacroRecordEx> KeyMacro(const std::wstring& strName, int iAction
     return pMacro;
 }
 
-std::vector<uint8_t> Gen2DialogTest::MacroFileOf() const {
-    std::vector<uint8_t> bytes;
-    for (const std::unique_ptr<MacroRecordEx>& pMacro : m_macros) {
-        const std::vector<uint8_t> record = gen2test::BytesOf(*pMacro);
-        bytes.insert(bytes.end(), record.begin(), record.end());
-    }
-    return bytes;
-}
-
 void Gen2DialogTest::OpenEditPane(HWND h, int iRow) {
     ASSERT_TRUE(ClickRow(h, kActionList, iRow));
     auto* pCheck = static_cast<CCheckBoxUI*>(Control(h, L"ms_11_macro_action_edit_check"));

@@ -82,7 +82,7 @@ protected:
     }
 
     // m_macros as macro.data must hold them, and what the disk holds.
-    std::vector<uint8_t> MacroFileOf() const;
+    std::vector<uint8_t> MacroFileOf() const { return macrotest::FileOfRecords(m_macros); }
     std::vector<uint8_t> DiskFile() const { return gen2test::ReadBytes(m_files.MacroData()); }
     std::wstring Path(const std::wstring& strName) const { return m_files.scratch / strName; }
 

@@ -18,29 +18,14 @@ namespace {
 
 const wchar_t kRecordButton[] = L"ms_11_macro_record_btn";
 
-bool Recording(HWND h) { return static_cast<CCheckBoxUI*>(Control(h, kRecordButton))->GetCheck(); }
+bool Recording(HWND h) { return macrotest::IsRecording(h, L"ms_11_"); }
 
 class Gen2RecordingTest : public Gen2DialogTest {
 protected:
     // Picks macro 0, and action iAction when not -1, then starts recording with the button.
-    static void StartRecording(HWND h, int iAction = -1) {
-        ASSERT_TRUE(ClickRow(h, kMacroList, 0));
-        if (iAction >= 0) {
-            ASSERT_TRUE(ClickRow(h, kActionList, iAction));
-        }
-        ASSERT_TRUE(uikit::Click(h, kRecordButton));
-        ASSERT_TRUE(Recording(h));
-    }
-    static void StopRecording(HWND h) {
-        ASSERT_TRUE(uikit::Click(h, kRecordButton));
-        EXPECT_FALSE(Recording(h));
-    }
+    static void StartRecording(HWND h, int iAction = -1) { macrotest::StartRecordingOn(h, L"ms_11_", iAction); }
+    static void StopRecording(HWND h) { macrotest::StopRecordingOn(h, L"ms_11_"); }
 };
-
-// Shift+A typed: Shift down, A down, A up, Shift up, with these pauses before each.
-std::vector<HookEvent> ShiftA(DWORD dwA, DWORD dwAUp, DWORD dwShiftUp) {
-    return {{VK_LSHIFT, kDown, 0}, {'A', kDown, dwA}, {'A', kUp, dwAUp}, {VK_LSHIFT, kUp, dwShiftUp}};
-}
 
 TEST_F(Gen2RecordingTest, DelaysByModeWithTheCeilingOf25000) {
     struct Case {
@@ -66,7 +51,7 @@ TEST_F(Gen2RecordingTest, DelaysByModeWithTheCeilingOf25000) {
             ASSERT_TRUE(uikit::Click(h, c.pszMode));
             ASSERT_TRUE(uikit::TypeText(Control(h, L"ms_11_default_delay_edit"), std::wstring(L"\b\b\b\b\b") + c.pszDefault));
             StartRecording(h);
-            Post(h, ShiftA(120, 30000, 70000));
+            Post(h, macrotest::ShiftA(120, 30000, 70000));
             StopRecording(h);
             Close(h);
         });

@@ -4,8 +4,6 @@
 // text of the second generation's editor and picker in the three languages.
 #include "gen2_dialog_fixture.h"
 
-#include "util/folders.h"
-
 #include <gtest/gtest.h>
 
 #include <cwchar>
@@ -192,15 +190,7 @@ TEST_F(Gen2SelectMacroTest, EveryLanguageHasEveryTextOfTheEditorAndThePicker) {
     for (const wchar_t* id : {L"macro_title_text", L"action_move_caption_text", L"macro_move_text", L"repeat_endless_text",
                               L"check_left_macro_text", L"key_down_action", L"mouse_move_text"})
         EXPECT_TRUE(ids.count(id)) << "the skins and rows were read";
-    for (const wchar_t* lang : {L"EN", L"CN", L"YUENAN"}) {
-        CLanguageTable table;
-        ASSERT_TRUE(table.LoadFromFile((GetExeFolder() + L"res\\lan\\" + lang + L".xml").c_str()));
-        for (const std::wstring& id : ids) {
-            const std::wstring* text = table.Find(id.c_str());
-            EXPECT_TRUE(text != nullptr && !text->empty())
-                << std::string(lang, lang + wcslen(lang)) << " lacks " << std::string(id.begin(), id.end());
-        }
-    }
+    macrotest::ExpectEveryLanguageHas(ids);
 }
 
 }  // namespace

@@ -37,4 +37,22 @@ TEST(FilterSignedDigits, KeepsDigitsAndMinusAnywhere) {
     for (const FilterCase& c : cases) Check(FilterSignedDigits, c);
 }
 
+TEST(LeadingNumber, ReadsTheNumberAtTheStartSaturated) {
+    const struct {
+        const wchar_t* pszText;
+        long long llLimit;
+        bool bSigned;
+        long long llValue;
+    } cases[] = {
+        {L"123", 1000, false, 123},  {L"12ab3", 1000, false, 12},     {L"", 1000, false, 0},
+        {L"abc", 1000, false, 0},    {L"5000", 999, false, 999},      {L"99999999999999999999", 255, false, 255},
+        {L"-42", 1000, false, 0},    {L"-42", 1000, true, -42},       {L"-5000", 999, true, -999},
+        {L"4-2", 1000, true, 4},     {L"-", 1000, true, 0},           {L"--3", 1000, true, 0},
+        {L"0800", 1000, false, 800},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(LeadingNumber(c.pszText, c.llLimit, c.bSigned), c.llValue)
+            << std::string(c.pszText, c.pszText + wcslen(c.pszText)) << (c.bSigned ? " signed" : "");
+}
+
 }  // namespace
