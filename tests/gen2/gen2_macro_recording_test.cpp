@@ -151,6 +151,42 @@ TEST_F(Gen2RecordingTest, ClosingWhileRecordingStoresTheRecordingAndSwitchesTheH
     EXPECT_EQ(DiskFile(), MacroFileOf());
 }
 
+TEST_F(Gen2RecordingTest, ARecordingTheMouseCannotHoldIsDroppedWithAMessageAlsoWhenTheEditorCloses) {
+    // The block-limit fixture without its last move fits four blocks; keys recorded after it
+    // make a fifth.
+    const std::vector<MacroActionEx> five = gen2test::FiveBlockActions();
+    auto pBlocks = Macro(L"Blocks", {});
+    std::copy(five.begin(), five.end() - 1, pBlocks->stActions);
+    pBlocks->iActionNum = static_cast<int>(five.size()) - 1;
+    std::vector<MacroActionEx> longer(five.begin(), five.end() - 1);
+    for (int i = 0; i < 4; ++i) longer.push_back(Key(0x2C, static_cast<uint8_t>(i % 2 + 1), 1));
+    ASSERT_FALSE(MacroFitsFrame(longer.data(), static_cast<int>(longer.size())));
+    ASSERT_LE(MacroEventTotal(longer.data(), static_cast<int>(longer.size())), 191);
+    for (const bool bByButton : {true, false}) {
+        SCOPED_TRACE(bByButton ? "stopped with the button" : "the editor closed while recording");
+        m_macros.clear();
+        m_boxes.clear();
+        m_macros.push_back(Macro(L"Blocks", {}));
+        *m_macros[0] = *pBlocks;
+        m_files.PutMacroData(MacroFileOf());
+        const std::vector<uint8_t> before = DiskFile();
+        RunEditor([&](HWND h) {
+            ASSERT_TRUE(uikit::Click(h, L"ms_11_no_delay_btn"));
+            StartRecording(h, m_macros[0]->iActionNum - 1);
+            Post(h, {{VK_SPACE, kDown}, {VK_SPACE, kUp}, {VK_SPACE, kDown, 1}, {VK_SPACE, kUp}});
+            if (bByButton) {
+                StopRecording(h);
+                EXPECT_EQ(ActionRows(h).size(), five.size() - 1) << "the list shows the macro as stored";
+            }
+            Close(h);
+        });
+        EXPECT_EQ(m_boxes, (std::vector<std::wstring>{L"macro_too_long_text"}));
+        EXPECT_TRUE(Hooks().AllOff());
+        EXPECT_EQ(m_macros[0]->iActionNum, static_cast<int>(five.size()) - 1);
+        EXPECT_EQ(DiskFile(), before);
+    }
+}
+
 TEST_F(Gen2RecordingTest, TheActionEditCapturesKeysForKeyActionsOnly) {
     m_macros.push_back(Macro(L"Capture", {Key(0x04, 1, 10), Move(5, 5, 10), Key(kMouseLeftButton, 1, 10)}));
     RunEditor([&](HWND h) {
