@@ -17,6 +17,7 @@
 #include "profile_page.h"
 
 #include <atomic>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -48,13 +49,17 @@ public:
     // holds every control the page uses).
     const std::vector<std::wstring>& MissingControls() const { return m_missingControls; }
 
+    // ---- Button functions (gen1_page_keys.cpp, UI thread) ----
+    // A menu item of this page was chosen: the button whose menu it was takes its function.
+    void OnKeyMenuClick(DuiLib::CDuiString strName) override;
+
 protected:
     // ---- Settings UI hooks (gen1_page_ui.cpp) ----
     virtual void InitControls();     // binds the page's controls (InitPage step 1)
     virtual void FillProfileList();  // one row per profile, the current one selected
     void HighlightDpiEdit(int iLevel) override;
 
-    // ---- Button functions ----
+    // ---- Button functions (gen1_page_keys.cpp) ----
     // A button-function button was clicked (iButton 0..17 for buttons 1..18).
     virtual void OnKeyButtonClick(int iButton);
     // The macro button was clicked.
@@ -86,4 +91,13 @@ private:
     void AddControlRoutes();
     void OnKeyButtonClicked(DuiLib::TNotifyUI& msg, int iNumber);
     void OnMacroButtonClicked(DuiLib::TNotifyUI& msg);
+    std::wstring KeyMenuSkin() const;
+    // The shortcut dialog and the macro picker for button k; true when the entry holds the new
+    // shortcut or macro and its function may change.
+    bool AskShortcut(int k);
+    bool AskMacro(int k);
+    void ResyncButtonMacros();
+
+    std::unique_ptr<DuiLib::CMenuWnd> m_pKeyMenu;  // the menu last opened
+    int m_iMenuKey = 0;                            // the key button (0..11) it was opened for
 };

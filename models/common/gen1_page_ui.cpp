@@ -114,14 +114,6 @@ void CGen1Page::OnKeyButtonClicked(TNotifyUI&, int iNumber) { OnKeyButtonClick(i
 
 void CGen1Page::OnMacroButtonClicked(TNotifyUI&) { OnMacroButtonClick(); }
 
-// ---- Button functions: the button-function menu's part ----
-
-void CGen1Page::OnKeyButtonClick(int) {}
-
-void CGen1Page::OnMacroButtonClick() {}
-
-void CGen1Page::UpdateKeyText(int) {}
-
 // ---- Profiles and refresh ----
 
 void CGen1Page::FillProfileList() {}

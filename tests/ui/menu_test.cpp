@@ -360,6 +360,40 @@ TEST_F(MenuTest, AlignmentAndTheScreenEdges) {
     EXPECT_EQ(rc.bottom - rc.top, kItemHeight * 4 + 4);
 }
 
+TEST_F(MenuTest, AColumnBreakSetsTheMenuInColumns) {
+    auto pMenu = Open(POINT{100, 100}, nullptr, kLeftTop, L"menus/test_menu_columns.xml");
+    ASSERT_TRUE(m_bInitResult);
+    CMenuUI* pItems = pMenu->GetMenuUI();
+    ASSERT_EQ(pItems->GetColumns().size(), 3u);
+    EXPECT_EQ(pItems->GetRowCount(), 3) << "the tallest column; the hidden item takes no row";
+    // Three columns of 100 with 6 between, the inset around; the tallest column's rows with 6
+    // between them.
+    const RECT rc = WindowRect(*pMenu);
+    EXPECT_EQ(rc.right - rc.left, 2 + 3 * 100 + 2 * 6 + 2);
+    EXPECT_EQ(rc.bottom - rc.top, 2 + 3 * kItemHeight + 2 * 6 + 2);
+    uikit::PumpUntilIdle();
+    struct Where {
+        const wchar_t* pszName;
+        LONG left;
+        LONG top;
+    } cells[] = {{L"a1", 2, 2}, {L"a2", 2, 2 + kItemHeight + 6}, {L"b1", 108, 2},
+                 {L"b3", 108, 2 + 2 * (kItemHeight + 6)}, {L"c1", 214, 2}};
+    for (const Where& cell : cells) {
+        const RECT& rcItem = uikit::FindControl(*pMenu, cell.pszName)->GetPos();
+        EXPECT_EQ(rcItem.left, cell.left) << cell.pszName;
+        EXPECT_EQ(rcItem.top, cell.top) << cell.pszName;
+        EXPECT_EQ(rcItem.right - rcItem.left, 100) << cell.pszName;
+        EXPECT_EQ(rcItem.bottom - rcItem.top, kItemHeight) << cell.pszName;
+    }
+    // The keys go down the first column, then on to the next.
+    for (int i = 0; i < 3; ++i) uikit::PressKey(*pMenu, VK_DOWN);
+    ASSERT_NE(pItems->GetHotItem(), nullptr);
+    EXPECT_EQ(pItems->GetHotItem()->GetName(), CDuiString(L"b1"));
+    ASSERT_TRUE(uikit::Click(*pMenu, L"b3"));
+    ASSERT_TRUE(WaitForRecord());
+    EXPECT_EQ(m_received[0].sName, L"b3");
+}
+
 TEST_F(MenuTest, ASkinWithoutMenuOpensNothing) {
     for (LPCWSTR pstrSkin : {L"menus/no_menu.xml", L"menus/missing.xml"}) {
         auto pMenu = Open(POINT{120, 140}, nullptr, kLeftTop, pstrSkin);

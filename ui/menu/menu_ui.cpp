@@ -70,38 +70,86 @@ bool CMenuUI::MoveHotItem(bool bForward) {
     return true;
 }
 
-SIZE CMenuUI::MeasureMenu(HDC hDC) {
-    int cyItems = 0;
-    int nVisible = 0;
-    int cxWidest = 0;
+std::vector<std::vector<CControlUI*>> CMenuUI::GetColumns() const {
+    std::vector<std::vector<CControlUI*>> columns(1);
     for (CControlUI* pChild : m_items) {
         if (!pChild->IsVisible() || pChild->IsFloat()) continue;
-        const SIZE sz = pChild->EstimateSize(SIZE{0, 0});
-        const RECT rcPadding = pChild->GetPadding();
-        cyItems += sz.cy + rcPadding.top + rcPadding.bottom;
-        ++nVisible;
-        int cx = sz.cx;
-        if (cx <= 0) {
-            RECT rcText{0, 0, kUnbounded, kUnbounded};
-            const CDuiString sText = pChild->GetText();
-            if (!sText.IsEmpty()) {
-                CRenderEngine::DrawText(hDC, m_pManager, rcText, sText, 0xFF000000, pChild->GetFont(),
-                                        DT_CALCRECT | DT_SINGLELINE);
-                cx = rcText.right - rcText.left;
-            } else {
-                cx = 0;
-            }
-            const RECT rcTextPadding = pChild->GetTextPadding();
-            cx += rcTextPadding.left + rcTextPadding.right;
-        }
-        cxWidest = std::max(cxWidest, static_cast<int>(cx + rcPadding.left + rcPadding.right));
+        const CMenuElementUI* pElement = AsElement(pChild);
+        if (pElement != nullptr && pElement->IsColumnBreak() && !columns.back().empty()) columns.emplace_back();
+        columns.back().push_back(pChild);
     }
-    if (nVisible > 1) cyItems += (nVisible - 1) * m_iChildPadding;
+    return columns;
+}
+
+int CMenuUI::GetRowCount() const {
+    size_t nRows = 0;
+    for (const std::vector<CControlUI*>& column : GetColumns()) nRows = std::max(nRows, column.size());
+    return static_cast<int>(nRows);
+}
+
+SIZE CMenuUI::MeasureMenu(HDC hDC) {
+    int cyTallest = 0;
+    int cxWidest = 0;
+    const std::vector<std::vector<CControlUI*>> columns = GetColumns();
+    for (const std::vector<CControlUI*>& column : columns) {
+        int cyItems = 0;
+        for (CControlUI* pChild : column) {
+            const SIZE sz = pChild->EstimateSize(SIZE{0, 0});
+            const RECT rcPadding = pChild->GetPadding();
+            cyItems += sz.cy + rcPadding.top + rcPadding.bottom;
+            int cx = sz.cx;
+            if (cx <= 0) {
+                RECT rcText{0, 0, kUnbounded, kUnbounded};
+                const CDuiString sText = pChild->GetText();
+                if (!sText.IsEmpty()) {
+                    CRenderEngine::DrawText(hDC, m_pManager, rcText, sText, 0xFF000000, pChild->GetFont(),
+                                            DT_CALCRECT | DT_SINGLELINE);
+                    cx = rcText.right - rcText.left;
+                } else {
+                    cx = 0;
+                }
+                const RECT rcTextPadding = pChild->GetTextPadding();
+                cx += rcTextPadding.left + rcTextPadding.right;
+            }
+            cxWidest = std::max(cxWidest, static_cast<int>(cx + rcPadding.left + rcPadding.right));
+        }
+        if (column.size() > 1) cyItems += (static_cast<int>(column.size()) - 1) * m_iChildPadding;
+        cyTallest = std::max(cyTallest, cyItems);
+    }
+    const int nColumns = static_cast<int>(columns.size());
+    const int cxColumns = nColumns * cxWidest + (nColumns - 1) * m_iChildPadding;
     SIZE szMenu;
     szMenu.cx = GetFixedWidth() > 0 ? GetFixedWidth()
-                                    : std::max(kMinMenuWidth, static_cast<int>(cxWidest + m_rcInset.left + m_rcInset.right));
-    szMenu.cy = cyItems + m_rcInset.top + m_rcInset.bottom;
+                                    : std::max(kMinMenuWidth, static_cast<int>(cxColumns + m_rcInset.left + m_rcInset.right));
+    szMenu.cy = cyTallest + m_rcInset.top + m_rcInset.bottom;
     return szMenu;
+}
+
+void CMenuUI::SetPos(RECT rc, bool bNeedInvalidate) {
+    const std::vector<std::vector<CControlUI*>> columns = GetColumns();
+    if (columns.size() <= 1) {
+        CVerticalLayoutUI::SetPos(rc, bNeedInvalidate);
+        return;
+    }
+    CControlUI::SetPos(rc, bNeedInvalidate);
+    const RECT rcArea{m_rcItem.left + m_rcInset.left, m_rcItem.top + m_rcInset.top, m_rcItem.right - m_rcInset.right,
+                      m_rcItem.bottom - m_rcInset.bottom};
+    const int nColumns = static_cast<int>(columns.size());
+    const int cxColumn = std::max(0, static_cast<int>((rcArea.right - rcArea.left - (nColumns - 1) * m_iChildPadding) / nColumns));
+    const SIZE szArea{cxColumn, rcArea.bottom - rcArea.top};
+    for (int c = 0; c < nColumns; ++c) {
+        const LONG x = rcArea.left + c * (cxColumn + m_iChildPadding);
+        LONG y = rcArea.top;
+        for (CControlUI* pChild : columns[static_cast<size_t>(c)]) {
+            const RECT rcPadding = pChild->GetPadding();
+            const SIZE sz = pChild->EstimateSize(szArea);
+            y += rcPadding.top;
+            const RECT rcChild{x + rcPadding.left, y, x + cxColumn - rcPadding.right, y + std::max(0L, sz.cy)};
+            pChild->SetPos(rcChild, false);
+            y = rcChild.bottom + rcPadding.bottom + m_iChildPadding;
+        }
+    }
+    for (int i = 0; i < GetCount(); ++i) SetFloatPos(i);
 }
 
 // ---- CMenuElementUI ----
@@ -168,6 +216,7 @@ void CMenuElementUI::SetAttribute(LPCWSTR pstrName, LPCWSTR pstrValue) {
     const CDuiString sName(pstrName);
     if (sName == L"checked") SetChecked(ParseBool(pstrValue));
     else if (sName == L"checkable") SetCheckable(ParseBool(pstrValue));
+    else if (sName == L"columnbreak") m_bColumnBreak = ParseBool(pstrValue);
     else CButtonUI::SetAttribute(pstrName, pstrValue);
 }
 

@@ -6,11 +6,16 @@
 //     <MenuElement name="mute" text="mute_text" checkable="true" checked="false"/>
 //   </Menu>
 // Items are 22 pixels high unless the skin says otherwise, so with the default inset a menu of n
-// visible items is 22 n + 4 high.
+// visible items is 22 n + 4 high. A long menu may be set in columns, as a native menu's
+// column break does: a visible item with columnbreak="true" begins a new column; the columns
+// are equally wide (the widest item's width), the menu as high as its tallest column, and the
+// arrow keys go down each column in turn.
 #pragma once
 
 #include "ui/controls/button.h"
 #include "ui/layout/vertical_layout.h"
+
+#include <vector>
 
 namespace DuiLib {
 
@@ -32,8 +37,14 @@ public:
     // first (or last) one when none is highlighted. False when there is none.
     bool MoveHotItem(bool bForward);
     // The size the menu needs: the widest item's text (or the fixed width) and the heights of
-    // the visible children, with the inset.
+    // the visible children, with the inset; in columns, the columns side by side.
     SIZE MeasureMenu(HDC hDC);
+    // The visible children by column (one column without a column break).
+    std::vector<std::vector<CControlUI*>> GetColumns() const;
+    // Children of the tallest column: what a menu in one column counts as its visible items.
+    int GetRowCount() const;
+
+    void SetPos(RECT rc, bool bNeedInvalidate = true) override;
 };
 
 class CMenuElementUI : public CButtonUI {
@@ -54,6 +65,8 @@ public:
     bool IsCheckable() const { return m_bCheckable; }
     void SetCheckable(bool bCheckable) { m_bCheckable = bCheckable; }
     bool IsHot() const { return (m_uButtonState & UISTATE_HOT) != 0; }
+    // The item begins a new column of its menu.
+    bool IsColumnBreak() const { return m_bColumnBreak; }
     void SetHot(bool bHot);
 
     void DoEvent(TEventUI& event) override;
@@ -65,6 +78,7 @@ private:
 
     bool m_bChecked = false;
     bool m_bCheckable = false;
+    bool m_bColumnBreak = false;
 };
 
 }  // namespace DuiLib
