@@ -192,15 +192,7 @@ void MacroDialogTestBase::Answer(CWindowWnd& wnd, const std::function<void(HWND)
 }
 
 void ExpectEveryLanguageHas(const std::set<std::wstring>& ids) {
-    for (const wchar_t* lang : {L"EN", L"CN", L"YUENAN"}) {
-        CLanguageTable table;
-        ASSERT_TRUE(table.LoadFromFile((GetExeFolder() + L"res\\lan\\" + lang + L".xml").c_str()));
-        for (const std::wstring& id : ids) {
-            const std::wstring* text = table.Find(id.c_str());
-            EXPECT_TRUE(text != nullptr && !text->empty())
-                << std::string(lang, lang + wcslen(lang)) << " lacks " << std::string(id.begin(), id.end());
-        }
-    }
+    EXPECT_EQ(uikit::TextsMissing(ids), std::vector<std::string>{});
 }
 
 bool IsRecording(HWND hWnd, const std::wstring& strPrefix) {

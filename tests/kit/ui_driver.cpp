@@ -1,6 +1,9 @@
 #include "ui_driver.h"
 
+#include <string>
 #include <utility>
+
+#include "ui/resource/language_table.h"
 
 namespace uikit {
 
@@ -222,6 +225,27 @@ void CollectTextIds(HWND hWnd, std::set<std::wstring>& ids) {
     DuiLib::CPaintManagerUI* pManager = ManagerOf(hWnd);
     if (pManager == nullptr || pManager->GetRoot() == nullptr) return;
     pManager->GetRoot()->FindControl(&AddTextIds, &ids, DuiLib::UIFIND_ALL | DuiLib::UIFIND_ME_FIRST);
+}
+
+std::vector<std::string> TextsMissing(const std::set<std::wstring>& ids) {
+    std::vector<std::string> missing;
+    wchar_t szExe[MAX_PATH] = {};
+    ::GetModuleFileNameW(nullptr, szExe, MAX_PATH);
+    std::wstring strFolder = szExe;
+    strFolder.resize(strFolder.find_last_of(L"\\/") + 1);
+    for (const char* pszLang : {"EN", "CN", "YUENAN"}) {
+        const std::string strLang = pszLang;
+        DuiLib::CLanguageTable table;
+        if (!table.LoadFromFile((strFolder + L"res\\lan\\" + std::wstring(strLang.begin(), strLang.end()) + L".xml").c_str())) {
+            missing.push_back(strLang + " cannot be read");
+            continue;
+        }
+        for (const std::wstring& id : ids) {
+            const std::wstring* pText = table.Find(id.c_str());
+            if (pText == nullptr || pText->empty()) missing.push_back(strLang + " lacks " + std::string(id.begin(), id.end()));
+        }
+    }
+    return missing;
 }
 
 }  // namespace uikit

@@ -91,5 +91,8 @@ Capture CaptureWindow(HWND hWnd);
 // Adds every language text id the window's controls show (their resource texts and tooltips),
 // hidden controls included.
 void CollectTextIds(HWND hWnd, std::set<std::wstring>& ids);
+// The text ids that some language file of the run folder (res\lan\EN.xml, CN, YUENAN) lacks or
+// leaves empty, as "CN lacks menu_macro_text"; empty when every language has every id.
+std::vector<std::string> TextsMissing(const std::set<std::wstring>& ids);
 
 }  // namespace uikit
