@@ -62,8 +62,8 @@ protected:
     }
     // The window with MS_10's page over the cable; the load's full send done, so each test sees
     // only what it changes.
-    void Begin() {
-        Start(10, Link::Cable);
+    void Begin(int iModel = 10) {
+        Start(iModel, Link::Cable);
         ShowPage();
         Apply();
         ClearWrites();
@@ -76,7 +76,7 @@ protected:
         uikit::PumpUntilIdle();
     }
     CControlUI* Control(const std::wstring& strSuffix) {
-        return uikit::FindControl(Window().hwnd(), (L"ms_10_" + strSuffix).c_str());
+        return uikit::FindControl(Window().hwnd(), (ControlPrefix(Model()) + strSuffix).c_str());
     }
     CControlUI* KeyButton(int n) { return Control(L"btn_key_" + std::to_wstring(n)); }
 
@@ -98,7 +98,7 @@ protected:
             m_dialogs.push_back(wnd.GetWindowClassName());
             if (answer) answer(wnd.GetHWND(), wnd.GetWindowClassName());
         });
-        ASSERT_TRUE(uikit::Click(hMenu, (L"ms_10_" + strItem).c_str()));
+        ASSERT_TRUE(uikit::Click(hMenu, (ControlPrefix(Model()) + strItem).c_str()));
         uikit::PumpUntilIdle();
     }
     // Runs the macro editor from the page's macro button; `edit` works in it.
@@ -328,6 +328,22 @@ TEST_F(Gen1Keys, AMacroRecordedInTheEditorAndAssignedReachesTheMouse) {
     EXPECT_EQ(disk[0]->stKeys[3].byFunction, kFunctionMacro);
     EXPECT_EQ(disk[0]->stKeys[3].wActionNum, 2);
 }
+
+class Gen1KeysOtherModels : public Gen1Keys, public ::testing::WithParamInterface<int> {};
+
+TEST_P(Gen1KeysOtherModels, MenusAndPickersAreTheModelsOwn) {
+    Begin(GetParam());
+    Started();
+    Choose(8, L"scroll_up");
+    EXPECT_EQ(Key(8).byFunction, 11);
+    EXPECT_EQ(KeyBytes(AppliedWrites()[1], 8), "09 00 00");
+    Choose(8, L"select_macro", [](HWND h, const std::wstring&) { uikit::Click(h, L"btn_cancel"); });
+    EXPECT_EQ(m_dialogs, std::vector<std::wstring>{L"MS_" + std::to_wstring(GetParam()) + L"_SelectMacro"});
+    EXPECT_EQ(Key(8).byFunction, 11) << "cancelled";
+}
+
+INSTANTIATE_TEST_SUITE_P(Models, Gen1KeysOtherModels, ::testing::Values(1, 2),
+                         [](const auto& info) { return "MS_" + std::to_string(info.param); });
 
 TEST_F(Gen1Keys, AnEmptyMacroListAssignsNothing) {
     Begin();
