@@ -428,6 +428,22 @@ TEST_F(Gen1KeysResync, DeletingAMacroReturnsItsButtonsToTheirDefaults) {
     EXPECT_EQ(Key(5).iLoopCount, 5);
 }
 
+TEST_F(Gen1KeysResync, RenamingAMacroReturnsItsButtonsToTheirDefaults) {
+    EditMacros([](HWND h) {
+        auto* pList = static_cast<CListUI*>(uikit::FindControl(h, L"ms_10_macro_list"));
+        ASSERT_TRUE(uikit::Click(pList->GetItemAt(2)));
+        ASSERT_TRUE(uikit::TypeText(uikit::FindControl(h, L"ms_10_macro_name_edit"), L"Delta"));
+        ASSERT_TRUE(uikit::Click(h, L"macro_title"));  // the name edit loses the focus
+    });
+    ASSERT_EQ(std::wstring(NameOf(MacrosOnDisk()[2]->szName)), L"Delta");
+    EXPECT_EQ(Key(5).byFunction, 0) << "button 5's default: off";
+    EXPECT_EQ(Caption(5), L"Disabled");
+    EXPECT_EQ(Key(3).byFunction, kFunctionMacro) << "Beta is still there";
+    const std::vector<kit::Bytes> sent = AppliedWrites();
+    ASSERT_EQ(Ids(sent), "0C 08");
+    EXPECT_EQ(KeyBytes(sent[1], 5), "01 00 00");
+}
+
 TEST_F(Gen1KeysResync, AnEditorClosedWithoutChangesSendsNothing) {
     const ProfileRecord before = Page().CurrentProfileCopy();
     EditMacros([](HWND) {});
