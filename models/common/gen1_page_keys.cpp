@@ -48,18 +48,18 @@ void CGen1Page::OnKeyButtonClick(int iButton) {
 
     RECT rcWindow{};
     ::GetWindowRect(m_hMainWnd, &rcWindow);
-    CControlUI* pButton = m_ui.keys[iButton];
+    CControlUI* pButton = m_ui.keys[static_cast<size_t>(iButton)];
     const RECT rcButton = pButton != nullptr ? pButton->GetPos() : RECT{};
-    KeyMenuPlace place = PlaceKeyMenu(rcWindow, rcButton, 0, ::GetSystemMetrics(SM_CYSCREEN));
+    const POINT ptCorner{rcWindow.left + rcButton.right, rcWindow.top + rcButton.top};
 
     m_pKeyMenu = std::make_unique<CMenuWnd>();
-    if (!m_pKeyMenu->Init(nullptr, KeyMenuSkin().c_str(), place.pt, m_pPaintManager, nullptr,
+    if (!m_pKeyMenu->Init(nullptr, KeyMenuSkin().c_str(), ptCorner, m_pPaintManager, nullptr,
                           eMenuAlignment_Left | eMenuAlignment_Top))
         return;
     // The menu stands in columns: its height is that of its rows.
     CMenuUI* pMenu = m_pKeyMenu->GetMenuUI();
     const int nRows = pMenu != nullptr ? pMenu->GetRowCount() : 0;
-    place = PlaceKeyMenu(rcWindow, rcButton, nRows, ::GetSystemMetrics(SM_CYSCREEN));
+    const KeyMenuPlace place = PlaceKeyMenu(rcWindow, rcButton, nRows, ::GetSystemMetrics(SM_CYSCREEN));
     if (place.bMovedUp) {
         m_pKeyMenu->m_BasedPoint = CDuiPoint(place.pt.x, place.pt.y);
         m_pKeyMenu->ResizeMenu();
@@ -140,7 +140,7 @@ bool CGen1Page::AskMacro(int k) {
 
 void CGen1Page::UpdateKeyText(int iButton) {
     if (iButton < 0 || iButton >= kButtonCount) return;
-    CControlUI* pButton = m_ui.keys[iButton];
+    CControlUI* pButton = m_ui.keys[static_cast<size_t>(iButton)];
     if (pButton == nullptr) return;
     KeyEntry entry{};
     {
