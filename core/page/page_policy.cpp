@@ -10,8 +10,9 @@ using enum TimerHandling;
 
 // Receivers and timers agree: the first-generation pages without 4K count cable and 2.4 GHz
 // and announce only a change; their 4K siblings count 4K too; the Bluetooth first-generation
-// pages MS_7 and MS_9 do not count their Bluetooth link; the rest count every link and announce
-// every change.
+// pages MS_7 and MS_9 count their Bluetooth link as well (a mouse connected over Bluetooth keeps
+// its tab when a receiver goes) and announce only a change; the rest count every link and
+// announce every change.
 constexpr std::array<PagePolicy, kModelCount> kPolicies = {{
     /* MS_1  */ {false, false, false, false, Inline, 4},
     /* MS_2  */ {false, false, false, false, Inline, 4},
@@ -19,9 +20,9 @@ constexpr std::array<PagePolicy, kModelCount> kPolicies = {{
     /* MS_4  */ {false, true, true, false, Delegate, 5},
     /* MS_5  */ {false, true, true, false, Inline, 5},
     /* MS_6  */ {true, true, true, true, Delegate, 5},
-    /* MS_7  */ {false, true, true, false, Inline, 5},
+    /* MS_7  */ {true, true, true, false, Inline, 5},
     /* MS_8  */ {true, true, true, true, Delegate, 6},
-    /* MS_9  */ {false, true, true, false, Inline, 5},
+    /* MS_9  */ {true, true, true, false, Inline, 5},
     /* MS_10 */ {false, false, false, false, Inline, 4},
     /* MS_11 */ {true, true, true, true, Delegate, 6},
     /* MS_12 */ {false, true, true, true, Delegate, 5},

@@ -8,7 +8,10 @@
 
 #include <string>
 
-ApplyPolicy ApplyPolicyOf(const ModelInfo& info) { return ApplyPolicy{info.iGeneration == 1}; }
+ApplyPolicy ApplyPolicyOf(const ModelInfo& info) {
+    const bool bFirst = info.iGeneration == 1;
+    return ApplyPolicy{bFirst, bFirst};
+}
 
 CApplyPage::CApplyPage(int iModel)
     : CPageBase(iModel), m_sendPolicy(SendPolicyOf(Info())), m_applyPolicy(ApplyPolicyOf(Info())) {}
@@ -86,16 +89,18 @@ void CApplyPage::ApplySettings() {
     if (m_applyPolicy.bStartFrameAlways || bFullSend) frames.insert(frames.begin(), BuildStartReport());
 
     bool bAllDelivered = true;
+    bool bRateSkipped = false;
     for (const FrameBytes& frame : frames) {
         const SendResult result = SendReport(frame);
         bAllDelivered = bAllDelivered && result.Ok();
+        bRateSkipped = bRateSkipped || (result.eStatus == SendStatus::Skipped && frame[0] == kRateReportId);
         if (result.eStatus == SendStatus::Stopped) break;
     }
 
     bool bSaved = false;
     {
         std::lock_guard guard(m_lock);
-        RecordApplied();
+        RecordApplied(bRateSkipped && m_applyPolicy.bUnsentRateWaits);
         // What did not reach the mouse goes again, with everything else, next time.
         if (!bAllDelivered) m_bResendAll = 1;
         bSaved = SaveProfilesLocked();

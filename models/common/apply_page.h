@@ -11,7 +11,9 @@
 //   5. Without the lock: the start frame (always, or only for a full send, as the policy says),
 //      then the planned frames, each through the send routine.
 //   6. Under the lock: the snapshot becomes the copy last sent (RecordApplied) and the profiles
-//      are saved; if a frame was not delivered, the next apply sends everything again.
+//      are saved; if a frame was not delivered, the next apply sends everything again. A rate
+//      frame the link does not carry (Bluetooth LE) leaves the rate of the copy last sent as it
+//      was, where the policy says so, so the next apply over another link sends it.
 //   7. The presence timers are armed again and the indicator hidden.
 // Edits made during an apply are not in its snapshot, so the next apply finds and sends them.
 #pragma once
@@ -25,6 +27,7 @@
 
 struct ApplyPolicy {
     bool bStartFrameAlways;  // true: every apply begins with frame 0x0C; false: only a full send
+    bool bUnsentRateWaits;   // a rate frame skipped by the link stays pending in the copy last sent
 };
 
 // The policy of a model, from its description.
@@ -51,8 +54,9 @@ protected:
     // m_lock held: snapshot the current profile; the frames of the groups that changed since the
     // copy last sent (every group when bResendAll), in sending order, without the start frame.
     virtual std::vector<FrameBytes> PlanApply(bool bResendAll) = 0;
-    // m_lock held: the snapshot of the last PlanApply is now the copy last sent.
-    virtual void RecordApplied() = 0;
+    // m_lock held: the snapshot of the last PlanApply is now the copy last sent; with
+    // bKeepSentRate its rate fields stay those last sent.
+    virtual void RecordApplied(bool bKeepSentRate) = 0;
     // m_lock held: writes the profile file; false when it could not be written.
     virtual bool SaveProfilesLocked() = 0;
 

@@ -33,7 +33,8 @@ const std::array<uint8_t, 51> DpiRegisterTable10 = {
 int DpiOfStageValue(DpiCodec eCodec, int32_t iValue) {
     switch (eCodec) {
         case DpiCodec::Table51: return iValue * 100;
-        case DpiCodec::Table221: return iValue <= 200 ? iValue * 50 : (iValue - 100) * 100;
+        case DpiCodec::Table221:
+        case DpiCodec::SplitLinear: return iValue <= 200 ? iValue * 50 : (iValue - 100) * 100;
         case DpiCodec::Linear: return iValue * 50;
     }
     return 0;
@@ -43,7 +44,8 @@ int32_t StageValueOfDpi(DpiCodec eCodec, int32_t iValueMin, int32_t iValueMax, i
     iDpi = std::clamp(iDpi, DpiOfStageValue(eCodec, iValueMin), DpiOfStageValue(eCodec, iValueMax));
     switch (eCodec) {
         case DpiCodec::Table51: return iDpi / 100;
-        case DpiCodec::Table221: return iDpi <= 10000 ? iDpi / 50 : (iDpi - 10000) / 100 + 200;
+        case DpiCodec::Table221:
+        case DpiCodec::SplitLinear: return iDpi <= 10000 ? iDpi / 50 : (iDpi - 10000) / 100 + 200;
         case DpiCodec::Linear: return iDpi / 50;
     }
     return 0;

@@ -19,6 +19,8 @@ enum class DpiCodec : uint8_t {
     Table51,   // MS_10: units of 100 DPI; above 5,000 DPI half the value with the high-range bit
     Table221,  // MS_1: units of 50 DPI up to 10,000, then 100-DPI steps; DpiRegisterTable and flags
     Linear,    // MS_2 and the second generation: units of 50 DPI; value - 1 in two bytes
+    SplitLinear,  // MS_9: MS_1's scale; value - 1 up to 10,000 DPI, above it value - 101 with the
+                  // range flag (the DPI is (code + 1) x 50, or x 100 with the flag)
 };
 
 // The DPI a stored stage value stands for, and the stored value of a typed DPI (clamped to the

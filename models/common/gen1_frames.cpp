@@ -21,7 +21,7 @@ FrameBytes BuildLightReport(const Gen1Model& model, const ProfileRecord& p) {
 
 FrameBytes BuildRateReport(const Gen1Model& model, const ProfileRecord& p) {
     FrameBytes frame = NewFrame(kRateReportId, kRateReportLength);
-    const uint8_t byCode = RateCode(model, p.iRate);
+    const uint8_t byCode = RateFrameCode(model, p.iRate, p.iRateHs);
     frame[3] = byCode;
     frame[4] = static_cast<uint8_t>(~byCode);
     return frame;

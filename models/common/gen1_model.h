@@ -47,6 +47,10 @@ const Gen1Model* FindGen1Model(int iNumber);
 
 constexpr uint8_t kRateCodeOther = 2;
 uint8_t RateCode(const Gen1Model& model, int32_t iRate);
+// Byte 3 of the rate frame. A model with a 4K rate of its own (iRateHsCount) sends both indexes
+// plus one, the 4K rate in the high nibble: ((iRateHs + 1) << 4) | (iRate + 1); the others send
+// RateCode(iRate).
+uint8_t RateFrameCode(const Gen1Model& model, int32_t iRate, int32_t iRateHs);
 
 // The DPI a stored stage value stands for, and the stored value of a typed DPI (clamped to the
 // model's range first; divisions truncate).

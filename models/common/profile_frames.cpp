@@ -62,6 +62,22 @@ void PutStagesLinear(FrameBytes& frame, const Profile& p) {
     }
 }
 
+// MS_9: MS_1's scale sent as plain codes, value - 1 up to 10,000 DPI and value - 101 with the range
+// flag above; lift-off, ripple and angle snap as MS_2 sends them, byte 7 left 0.
+template <class Profile>
+void PutStagesSplitLinear(FrameBytes& frame, const Profile& p) {
+    frame[3] = Low(p.iLiftOff);
+    frame[4] = Low(p.iRipple);
+    frame[6] = Low(p.iAngleSnap);
+    for (int i = 0; i < kDpiStageCount; ++i) {
+        const int32_t iValue = p.iDpi[i];
+        if (iValue <= 0) continue;
+        const bool bHighRange = iValue > 200;
+        frame[8 + i] = Low(bHighRange ? iValue - 101 : iValue - 1);
+        frame[16 + i] = bHighRange ? 1 : 0;
+    }
+}
+
 }  // namespace
 
 FrameBytes BuildStartReport() {
@@ -83,6 +99,7 @@ FrameBytes BuildDpiReport(DpiCodec eCodec, const Profile& p) {
         case DpiCodec::Table51: PutStagesTable51(frame, p); break;
         case DpiCodec::Table221: PutStagesTable221(frame, p); break;
         case DpiCodec::Linear: PutStagesLinear(frame, p); break;
+        case DpiCodec::SplitLinear: PutStagesSplitLinear(frame, p); break;
     }
     frame[24] = Low(p.iCurDpi + 1);
     for (int i = 0; i < kDpiStageCount; ++i) PutRgb(frame, 25 + 3 * static_cast<size_t>(i), p.dwDpiColor[i]);

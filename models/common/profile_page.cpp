@@ -79,8 +79,14 @@ std::vector<FrameBytes> CProfilePageT<R>::PlanApply(bool bResendAll) {
 }
 
 template <class R>
-void CProfilePageT<R>::RecordApplied() {
-    if (m_bSnapshotTaken) *m_pSentProfile = *m_pApplySnapshot;
+void CProfilePageT<R>::RecordApplied(bool bKeepSentRate) {
+    if (!m_bSnapshotTaken) return;
+    const int32_t iRate = m_pSentProfile->iRate;
+    const int32_t iRateHs = m_pSentProfile->iRateHs;
+    *m_pSentProfile = *m_pApplySnapshot;
+    if (!bKeepSentRate) return;
+    m_pSentProfile->iRate = iRate;
+    m_pSentProfile->iRateHs = iRateHs;
 }
 
 template <class R>

@@ -6,7 +6,8 @@
 //   - PlanApply: a snapshot of the current profile, compared with the copy last sent
 //     (DiffProfile, or every group for a full send); the generation builds the frames of the
 //     groups that changed (FramesFor).
-//   - RecordApplied: the snapshot becomes the copy last sent; SaveProfilesLocked writes pro.data.
+//   - RecordApplied: the snapshot becomes the copy last sent (the rate fields may stay those last
+//     sent, when the link did not carry the rate frame); SaveProfilesLocked writes pro.data.
 //   - A setting the mouse changed itself (TakeReported) is written into the current profile and,
 //     that field alone, into the copy last sent, then saved: pending edits stay pending.
 //   - The DPI stage the mouse reports (OnStageReported), the same in both generations.
@@ -46,7 +47,7 @@ protected:
     // the start frame (m_lock held).
     virtual std::vector<FrameBytes> FramesFor(const Profile& snapshot, const ChangeFlags& changes) = 0;
     std::vector<FrameBytes> PlanApply(bool bResendAll) override;
-    void RecordApplied() override;
+    void RecordApplied(bool bKeepSentRate) override;
     bool SaveProfilesLocked() override;
 
     // The mouse changed a setting: `take` writes it into a profile; it is applied to the current

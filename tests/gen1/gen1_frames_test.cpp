@@ -48,6 +48,15 @@ TEST(Gen1Frames, DpiFrameOfTheFactoryProfile) {
             "FF FF 00 FF FF FF 00 FF FF FF FF 40 00 FF FF FF 03 0F 92 00 00 00 00"},
         {2, "04 38 01 00 00 3F 00 00 07 0F 17 1F 3F 63 00 00 00 00 00 00 00 00 00 00 02 FF 00 00 00 FF 00 00 00 "
             "FF FF 00 FF FF FF 00 FF FF FF FF 40 00 FF FF FF 03 0F 64 00 00 00 00"},
+        // MS_6: MS_2's codes with motion sync on.
+        {6, "04 38 01 00 00 3F 00 01 07 0F 17 1F 3F 63 00 00 00 00 00 00 00 00 00 00 02 FF 00 00 00 FF 00 00 00 "
+            "FF FF 00 FF FF FF 00 FF FF FF FF 40 00 FF FF FF 03 0F 65 00 00 00 00"},
+        // MS_7: the register table, as MS_1 sends it.
+        {7, "04 38 01 00 00 3F 00 00 09 12 1C 25 4B 75 00 00 00 00 00 00 00 00 00 00 02 FF 00 00 00 FF 00 00 00 "
+            "FF FF 00 FF FF FF 00 FF FF FF FF 40 00 FF FF FF 03 0F 92 00 00 00 00"},
+        // MS_9: plain codes below 10,000 DPI; byte 7 stays 0 whatever motion sync holds.
+        {9, "04 38 01 00 00 3F 00 00 07 0F 17 1F 3F 63 00 00 00 00 00 00 00 00 00 00 02 FF 00 00 00 FF 00 00 00 "
+            "FF FF 00 FF FF FF 00 FF FF FF FF 40 00 FF FF FF 03 0F 64 00 00 00 00"},
     };
     for (const auto& row : rows)
         EXPECT_EQ(ToHex(BuildDpiReport(ModelOf(row.iModel), *DefaultProfile(row.iModel))), row.pszFrame)
@@ -73,6 +82,10 @@ TEST(Gen1Frames, DpiStageBoundaries) {
         {1, 0x1FF, 141, 1, 0},   {1, 0x108, 9, 0, 0},      // only the low byte of the value counts
         {2, 0, 0, 0, 0},         {2, 1, 0x00, 0x00, 0},    {2, 256, 0xFF, 0x00, 0},
         {2, 257, 0x00, 0x01, 0}, {2, 520, 0x07, 0x02, 0},  // 26,000 DPI sends 519
+        {6, 0, 0, 0, 0},         {6, 1, 0, 0, 0},          {6, 256, 0xFF, 0, 0},   {6, 520, 0x07, 0x02, 0},
+        {7, 1, 1, 0, 0},         {7, 200, 235, 0, 0},      {7, 201, 118, 1, 0},    {7, 220, 141, 1, 0},
+        {9, 0, 0, 0, 0},         {9, 1, 0, 0, 0},          {9, 100, 99, 0, 0},     {9, 200, 199, 0, 0},  // plain codes
+        {9, 201, 100, 1, 0},     {9, 290, 189, 1, 0},      // 10,100 and 19,000 DPI: code + 1 in 100s, flagged
     };
     for (const auto& row : rows) {
         auto pProfile = DefaultProfile(row.iModel);
@@ -93,7 +106,8 @@ TEST(Gen1Frames, DpiFrameCarriesEachModelsSensorOptions) {
     const struct {
         int iModel;
         const char* pszBytes3To7;
-    } rows[] = {{10, "00 00 C0 C0 C0"}, {1, "03 02 C0 00 00"}, {2, "04 02 C0 03 05"}};
+    } rows[] = {{10, "00 00 C0 C0 C0"}, {1, "03 02 C0 00 00"}, {2, "04 02 C0 03 05"},
+                {6, "04 02 C0 03 05"},  {7, "03 02 C0 00 00"}, {9, "04 02 C0 03 00"}};
     for (const auto& row : rows) {
         auto pProfile = DefaultProfile(row.iModel);
         pProfile->iLiftOff = 4;  // each option is sent as stored (values chosen to tell them apart)
@@ -121,6 +135,9 @@ TEST(Gen1Frames, LightFrame) {
         {1, 0, 10, 6, 8, 2, 3, 0x00FF0000, "05 0F 01 00 03 08 00 00 FF 0B 03 01 18 00 00"},
         {1, 9, 0x35, 2, 5, 7, 4, 0x00123456, "05 0F 01 90 07 05 56 34 12 36 04 01 72 00 00"},
         {2, 9, 0x35, 2, 5, 7, 4, 0x00123456, "05 0F 01 90 07 05 56 34 12 36 04 01 72 00 00"},
+        {6, 0, 10, 6, 8, 2, 3, 0x00FF0000, "05 0F 01 00 03 A8 00 00 FF 02 03 01 AF 00 00"},  // factory values
+        {7, 7, 10, 6, 8, 2, 3, 0x00FF0000, "05 0F 01 70 03 A8 00 00 FF 02 03 02 1F 00 00"},
+        {9, 7, 10, 6, 8, 2, 3, 0x00FF0000, "05 0F 01 70 03 A8 00 00 FF 02 03 02 1F 00 00"},
     };
     for (const auto& row : rows) {
         auto pProfile = DefaultProfile(row.iModel);
@@ -320,5 +337,79 @@ TEST(Gen1Frames, MacroChunksOverCableAndReceiver) {
     EXPECT_EQ(ToHex(last.data() + 4, 8), ToHex(frame.data() + 123, 8));
     EXPECT_NE(frame[129] | frame[130], 0);
 }
+
+// ---- The Bluetooth models MS_6, MS_7 and MS_9 ----
+
+namespace bluetooth {
+
+const int kModels[] = {6, 7, 9};
+
+// MS_6 sends both rates, the 4K receiver's in the high nibble; MS_7 and MS_9 the code of iRate.
+TEST(Gen1BluetoothFrames, RateFrame) {
+    const struct {
+        int iModel;
+        int32_t iRate, iRateHs;
+        const char* pszFrame;
+    } rows[] = {
+        {6, 3, 6, "06 09 01 74 8B 00 00 00 00"}, {6, 0, 0, "06 09 01 11 EE 00 00 00 00"},
+        {6, 1, 4, "06 09 01 52 AD 00 00 00 00"}, {6, 2, 6, "06 09 01 73 8C 00 00 00 00"},
+        {7, 3, 0, "06 09 01 01 FE 00 00 00 00"}, {7, 0, 5, "06 09 01 08 F7 00 00 00 00"},
+        {9, 1, 0, "06 09 01 04 FB 00 00 00 00"}, {9, 7, 0, "06 09 01 02 FD 00 00 00 00"},
+    };
+    for (const auto& row : rows) {
+        auto pProfile = DefaultProfile(row.iModel);
+        pProfile->iRate = row.iRate;
+        pProfile->iRateHs = row.iRateHs;
+        EXPECT_EQ(ToHex(BuildRateReport(ModelOf(row.iModel), *pProfile)), row.pszFrame)
+            << "MS_" << row.iModel << " rates " << row.iRate << "/" << row.iRateHs;
+    }
+    EXPECT_EQ(ToHex(BuildRateReport(ModelOf(6), *DefaultProfile(6))), "06 09 01 74 8B 00 00 00 00");
+}
+
+// A press of 5 ms, a release of 1,270 ms and a press of 1,500 ms: MS_6 puts the pairs from byte 9
+// of its 111-byte frame, MS_7 and MS_9 from byte 29 of their 131-byte frame.
+TEST(Gen1BluetoothFrames, MacroFrameShapes) {
+    const KeyEntry entry = MacroEntry({{0x04, kActionPress, 5}, {0x04, kActionRelease, 1270}, {0x05, kActionPress, 1500}});
+    const struct {
+        int iModel;
+        size_t uLength, uCountAt;
+    } rows[] = {{6, 111, 8}, {7, 131, 28}, {9, 131, 28}};
+    for (const auto& row : rows) {
+        const FrameBytes frame = BuildMacroReport(ModelOf(row.iModel), 2, entry);
+        ASSERT_EQ(frame.size(), row.uLength) << "MS_" << row.iModel;
+        EXPECT_EQ(ToHex(frame.data(), 3), row.iModel == 6 ? "09 6F 02" : "09 83 02");
+        EXPECT_EQ(ToHex(frame.data() + row.uCountAt, 10), "04 01 04 FF 04 0B 05 07 03 00") << "MS_" << row.iModel;
+        EXPECT_EQ((frame[row.uLength - 2] << 8) | frame[row.uLength - 1], FrameSum(frame, row.uLength - 2));
+    }
+}
+
+// The DPI a stored value shows and the value a typed DPI gives, clamped to each model's range.
+TEST(Gen1BluetoothFrames, DpiTextAndTypedValues) {
+    const struct {
+        int iModel;
+        int iTyped;
+        int32_t iValue;
+        int iShown;
+    } rows[] = {
+        {6, 75, 1, 50},         {6, 30, 1, 50},          {6, 26050, 520, 26000}, {6, 1234, 24, 1200},
+        {7, 12001, 220, 12000}, {7, 10050, 200, 10000},  {7, 10150, 201, 10100},
+        {9, 19001, 290, 19000}, {9, 99999, 290, 19000},  {9, 10000, 200, 10000}, {9, 10150, 201, 10100},
+        {9, 30, 1, 50},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(ValueOfDpi(ModelOf(row.iModel), row.iTyped), row.iValue) << "MS_" << row.iModel << " " << row.iTyped;
+        EXPECT_EQ(DpiOfValue(ModelOf(row.iModel), row.iValue), row.iShown) << "MS_" << row.iModel << " " << row.iTyped;
+    }
+}
+
+TEST(Gen1BluetoothFrames, KeyFrameOfTheFactoryButtonsHasButtonNineOff) {
+    for (int iModel : kModels)
+        EXPECT_EQ(ToHex(BuildKeyReport(*DefaultProfile(iModel))),
+                  "08 3B 01 02 00 00 03 00 00 04 00 00 0D 00 00 01 00 00 28 00 00 06 00 00 05 00 00 01 00 00 "
+                  "01 00 00 01 00 00 01 00 00 01 00 00 01 00 00 01 00 00 01 00 00 09 00 00 0A 00 00 00 65")
+            << "MS_" << iModel;
+}
+
+}  // namespace bluetooth
 
 }  // namespace

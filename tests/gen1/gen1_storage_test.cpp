@@ -528,6 +528,68 @@ TEST(Gen1Storage, ProfileExportAndImport) {
     }
 }
 
+// The Bluetooth models on disk: MS_6's layout D with its 4K rate after the rate, MS_7's and
+// MS_9's layout C starting on light mode 7, which a reset brings back.
+TEST(Gen1Storage, BluetoothModelsFirstStartAndReset) {
+    const struct {
+        int iModel;
+        size_t uFileSize;
+        size_t uRateHsAt;     // 0: not stored
+        size_t uLightModeAt;
+        int32_t iLightMode;
+        size_t uKeysAt;
+    } rows[] = {{6, 197980, 2364, 2384, 0, 2468}, {7, 197956, 0, 2380, 7, 2464}, {9, 197956, 0, 2380, 7, 2464}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE("MS_" + std::to_string(row.iModel));
+        ModelFiles files(row.iModel, L"bluetooth_first_start");
+        ProfileList profiles;
+        ProDataHeader header;
+        EXPECT_EQ(files.storage.LoadProData(profiles, header), LoadResult::Created);
+        ASSERT_EQ(profiles.size(), 1u);
+        const std::vector<uint8_t> file = ReadBytes(files.ProData());
+        ASSERT_EQ(file.size(), row.uFileSize);
+        const size_t r = files.HeaderSize();
+        EXPECT_EQ(IntAt(file, r + 2348), 10);  // iSleep
+        EXPECT_EQ(IntAt(file, r + 2352), 2);   // iLightOff
+        EXPECT_EQ(IntAt(file, r + 2360), 3);   // iRate
+        if (row.uRateHsAt != 0) EXPECT_EQ(IntAt(file, r + row.uRateHsAt), 6);
+        EXPECT_EQ(IntAt(file, r + row.uLightModeAt - 4), 1);  // iMotionSync
+        EXPECT_EQ(IntAt(file, r + row.uLightModeAt), row.iLightMode);
+        const size_t k = r + row.uKeysAt;
+        EXPECT_EQ(file[k], 0);
+        EXPECT_EQ(file[k + 1], 1);                 // left click
+        EXPECT_EQ(file[k + 8 * 1272 + 1], 0);      // button 9 off
+        EXPECT_EQ(file[k + 17 * 1272 + 1], 12);
+
+        // A reset brings the factory light mode and rates back.
+        ProfileRecord& profile = *profiles[0];
+        profile.iLightMode = 3;
+        profile.iRate = 0;
+        profile.iRateHs = 1;
+        files.storage.SetDefaultProfile(profile);
+        EXPECT_EQ(profile.iLightMode, row.iLightMode);
+        EXPECT_EQ(profile.iRate, 3);
+        ASSERT_TRUE(files.storage.SaveProData(profiles, header));
+        EXPECT_EQ(IntAt(ReadBytes(files.ProData()), r + row.uLightModeAt), row.iLightMode);
+    }
+}
+
+// A profile exported by a layout C model is four bytes short of MS_6's record: refused.
+TEST(Gen1Storage, Ms6RefusesALayoutCProfile) {
+    ModelFiles ms7(7, L"cross_7");
+    ModelFiles ms6(6, L"cross_6");
+    const std::wstring strFile = ms7.scratch / L"seven.pro";
+    ASSERT_TRUE(ms7.storage.ExportProfile(*ms7.Default(L"Seven"), strFile));
+    ASSERT_EQ(ReadBytes(strFile).size(), 32992u);
+    ProfileList profiles;
+    profiles.push_back(ms6.Default(L"Six"));
+    MacroList macros;
+    ImportResult eResult = ImportResult::Imported;
+    EXPECT_EQ(ms6.storage.ImportProfile(strFile, profiles, macros, &eResult), nullptr);
+    EXPECT_EQ(eResult, ImportResult::TooShort);
+    EXPECT_EQ(profiles.size(), 1u);
+}
+
 TEST(Gen1Storage, AnMs10ProfileImportedOnMs1IsReadInItsFirstRecordSize) {
     ModelFiles ms10(10, L"cross_10");
     ModelFiles ms1(1, L"cross_1");

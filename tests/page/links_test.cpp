@@ -57,8 +57,9 @@ TEST(PageLinks, EachKindFollowsItsModelsPolicy) {
           {Wireless4k, true, true, false, 0, 0}}},
         // MS_3: the 4K link counts and every receiver link refreshes the controls.
         {3, {{Wireless4k, true, true, true, 1, 1}, {Wireless, true, true, true, 0, 1}, {Wireless4k, false, true, true, 0, 1}}},
-        // MS_7: its Bluetooth link does not count towards online.
-        {7, {{Ble, true, true, true, 0, 0}, {Ble, false, true, false, 0, 0}}},
+        // MS_7: its Bluetooth link counts towards online, announced as the online state changes.
+        {7, {{Ble, true, true, true, 1, 1}, {Wireless, true, true, true, 0, 1}, {Wireless, false, true, true, 0, 1},
+             {Ble, false, true, false, 1, 0}}},
         // MS_11: every link counts and every change is announced, but the cable and the
         // Bluetooth link going down announce only a change of the online state.
         {11,
