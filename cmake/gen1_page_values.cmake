@@ -2,7 +2,7 @@
 # models that have the page, their own values, and the looks every page shares. A model gets the
 # page by being listed in GEN1_PAGE_MODELS and giving its PAGE_<KEY>_<N> values; a @KEY@ of the
 # template takes PAGE_<KEY>_<N> when the model has it, else PAGE_<KEY>.
-set(GEN1_PAGE_MODELS 1 2 10)
+set(GEN1_PAGE_MODELS 1 2 10 6 7 9)
 
 # DPI sliders: the stored stage values (one step per slider position).
 set(PAGE_DPI_MIN_1 1)
@@ -11,10 +11,19 @@ set(PAGE_DPI_MIN_2 1)
 set(PAGE_DPI_MAX_2 520)
 set(PAGE_DPI_MIN_10 2)
 set(PAGE_DPI_MAX_10 100)
+set(PAGE_DPI_MIN_6 1)
+set(PAGE_DPI_MAX_6 520)
+set(PAGE_DPI_MIN_7 1)
+set(PAGE_DPI_MAX_7 220)
+set(PAGE_DPI_MIN_9 1)
+set(PAGE_DPI_MAX_9 290)
 # The sleep timer as the light frame can carry it (MS_1 and MS_2 send it plus one in a byte).
 set(PAGE_SLEEP_MAX_1 254)
 set(PAGE_SLEEP_MAX_2 254)
 set(PAGE_SLEEP_MAX_10 255)
+set(PAGE_SLEEP_MAX_6 255)
+set(PAGE_SLEEP_MAX_7 255)
+set(PAGE_SLEEP_MAX_9 255)
 # The sensor options a model's DPI frame carries are shown; the others are not.
 set(PAGE_LIFT_OFF false)
 set(PAGE_RIPPLE false)
@@ -26,6 +35,44 @@ set(PAGE_LIFT_OFF_2 true)
 set(PAGE_RIPPLE_2 true)
 set(PAGE_ANGLE_SNAP_2 true)
 set(PAGE_MOTION_SYNC_2 true)
+set(PAGE_LIFT_OFF_6 true)
+set(PAGE_RIPPLE_6 true)
+set(PAGE_ANGLE_SNAP_6 true)
+set(PAGE_MOTION_SYNC_6 true)
+set(PAGE_RIPPLE_7 true)
+set(PAGE_ANGLE_SNAP_7 true)
+set(PAGE_LIFT_OFF_9 true)
+set(PAGE_RIPPLE_9 true)
+set(PAGE_ANGLE_SNAP_9 true)
+
+# The light rows: MS_7 and MS_9 name them "ver_brightness" and "ver_breathspeed".
+set(PAGE_LIGHT_ROW hor)
+set(PAGE_LIGHT_ROW_7 ver)
+set(PAGE_LIGHT_ROW_9 ver)
+# MS_6's own rates over the 4K receiver: a second panel of the rate section, shown instead of the
+# first while the 4K receiver is the fastest link up.
+set(PAGE_RATE_HS_PANEL "")
+set(PAGE_RATE_HS_PANEL_6 [[      <VerticalLayout name="ms_@N@_ver_prate_hs" height="56" childpadding="4" visible="false">
+        <HorizontalLayout height="26">
+          <Option @OPTION@ name="ms_@N@_btn_prate_hs_1" group="ms_@N@_prate_hs" width="66" text="prate_hs_1_short_text"/>
+          <Option @OPTION@ name="ms_@N@_btn_prate_hs_2" group="ms_@N@_prate_hs" width="66" text="prate_hs_2_short_text"/>
+          <Option @OPTION@ name="ms_@N@_btn_prate_hs_3" group="ms_@N@_prate_hs" width="66" text="prate_hs_3_short_text"/>
+          <Option @OPTION@ name="ms_@N@_btn_prate_hs_4" group="ms_@N@_prate_hs" width="70" text="prate_hs_4_short_text"/>
+        </HorizontalLayout>
+        <HorizontalLayout height="26">
+          <Option @OPTION@ name="ms_@N@_btn_prate_hs_5" group="ms_@N@_prate_hs" width="66" text="prate_hs_5_short_text"/>
+          <Option @OPTION@ name="ms_@N@_btn_prate_hs_6" group="ms_@N@_prate_hs" width="66" text="prate_hs_6_short_text"/>
+          <Option @OPTION@ name="ms_@N@_btn_prate_hs_7" group="ms_@N@_prate_hs" width="66" text="prate_hs_7_short_text"/>
+        </HorizontalLayout>
+      </VerticalLayout>]])
+# MS_7 and MS_9 turn the lights off after a time of their own (half minutes).
+set(PAGE_POWER_SETTING_HEIGHT 54)
+set(PAGE_POWER_SETTING_HEIGHT_7 104)
+set(PAGE_POWER_SETTING_HEIGHT_9 104)
+set(PAGE_LIGHT_OFF_ROW "")
+set(PAGE_LIGHT_OFF_ROW_7 [[        <Label name="ms_@N@_label_light_off" height="22" padding="0,6,0,0" resourcetext="false" textcolor="#FFC9CED6"/>
+        <Slider name="ms_@N@_slider_light_off" @SLIDER@ width="200" min="0" max="60"/>]])
+set(PAGE_LIGHT_OFF_ROW_9 "${PAGE_LIGHT_OFF_ROW_7}")
 
 # Looks shared by every first-generation page (the main window's dark style, red accent).
 set(PAGE_BUTTON [[font="3" textcolor="#FFC9CED6" hottextcolor="#FFFFFFFF" disabledtextcolor="#FF5B6472" bkcolor="#FF20252C" hotbkcolor="#FF2A3038" pushedbkcolor="#FF1A1E24" bordersize="1" bordercolor="#FF2F353E" borderround="6,6"]])
