@@ -15,6 +15,10 @@ struct DeviceTiming {
     unsigned uWireless4kMacroPieceMs = 200; // after each 4K macro piece
     unsigned uWirelessTries = 10;           // 2.4 GHz attempts (macro: passes) before giving up
     unsigned uCableArrivalMs = 1000;        // a cabled mouse settles before it is opened
+
+    // How long a page waits before it sends a setting a person may still be changing.
+    unsigned uLightApplyDelayMs = 200;      // after the light mode was chosen
+    unsigned uSliderApplyDelayMs = 2000;    // after a brightness, speed, sleep or debounce slider moved
 };
 
 // The table in force. Tests may change it before they start what uses it.

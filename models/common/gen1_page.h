@@ -6,8 +6,17 @@
 // a mouse not heard from since the set-up or since the cable left takes no apply until a battery
 // report shows it awake.
 //
-// The settings controls (binding, refresh, handlers) are the settings page's part, kept in
-// gen1_page_ui.cpp and the files it adds: the hooks below marked "settings UI" are its own.
+// The settings controls are kept in gen1_page_ui.cpp (binding, refresh, display),
+// gen1_page_controls.cpp (the setting controls' handlers), gen1_page_profiles.cpp (profile
+// management) and gen1_page_keys.cpp (the button functions). How a change reaches the mouse:
+//   - at once (an apply request): DPI stage, stage on/off, DPI reset, colours, polling rate,
+//     sensor options, move mode, the apply buttons, and every profile operation but rename;
+//   - deferred (one page timer, restarted by every such change): the light mode after
+//     Timing().uLightApplyDelayMs, the brightness, breathing-speed, sleep and debounce sliders
+//     after Timing().uSliderApplyDelayMs;
+//   - with the next apply: a DPI slider moved or a DPI typed.
+// The page saves pro.data after every profile operation, and once more when it shuts down
+// after its worker, so nothing made while the mouse sleeps or is away is lost on exit.
 #pragma once
 
 #include "gen1_model.h"
@@ -17,7 +26,9 @@
 #include "profile_page.h"
 
 #include <atomic>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -39,9 +50,13 @@ public:
     // Loads pro.data and macro.data; the current profile becomes the copy last sent and the next
     // apply sends everything. Posts no apply.
     void LoadData() override;
-    // Settings UI.
+    // Every control shows the current profile.
     void RefreshControls() override;
+    // With a link to the mouse up (the cable, or the 2.4 GHz receiver alone), the controls that
+    // need the mouse are shown; without one nothing is hidden.
     void UpdateLinkControls() override;
+    // The worker first, then the profiles are saved once more.
+    void Shutdown() override;
 
     bool Sleeping() const { return m_bSleeping.load() != 0; }  // any thread
 
@@ -52,12 +67,20 @@ public:
     // ---- Button functions (gen1_page_keys.cpp, UI thread) ----
     // A menu item of this page was chosen: the button whose menu it was takes its function.
     void OnKeyMenuClick(DuiLib::CDuiString strName) override;
+    // The DPI stage value a typed text stands for: its leading digits read with saturation (a
+    // long run of digits is the largest DPI, never a wrapped number), clamped to the model's
+    // range; no digits is the smallest DPI.
+    static int32_t StageValueOfText(const Gen1Model& model, std::wstring_view strText);
 
 protected:
-    // ---- Settings UI hooks (gen1_page_ui.cpp) ----
+    // ---- Settings UI (gen1_page_ui.cpp) ----
     virtual void InitControls();     // binds the page's controls (InitPage step 1)
     virtual void FillProfileList();  // one row per profile, the current one selected
     void HighlightDpiEdit(int iLevel) override;
+    void UpdateSleepLabel();
+    void UpdateDebounceLabel();
+    // The light rows the current light mode uses.
+    void ShowLightRows();
 
     // ---- Button functions (gen1_page_keys.cpp) ----
     // A button-function button was clicked (iButton 0..17 for buttons 1..18).
@@ -67,6 +90,14 @@ protected:
     // Button iButton (0..17) shows the function the current profile gives it (RefreshControls
     // calls it for every button).
     virtual void UpdateKeyText(int iButton);
+
+    // ---- The current profile (UI thread) ----
+    // Runs `edit` on the current profile under the page's lock; false without one.
+    bool EditCurrent(const std::function<void(ProfileRecord&)>& edit);
+    std::optional<ProfileRecord> CurrentSnapshot() const;
+    // The apply requests of the setting controls.
+    void RequestApply() { PostApply(); }
+    void RequestDeferredApply(unsigned uDelayMs);
 
     // ---- The apply ----
     bool ApplyGateOpen() const override { return !Sleeping(); }
@@ -78,6 +109,7 @@ protected:
     void CableClosed() override;
     void OnRateReported(int iRateCode);
     void OnBatteryReported(int iStatus, int iLevel);
+    void OnLightModeReported(int iMode);
     void SetSleeping(bool bSleeping);
 
     std::atomic<int> m_bSleeping{1};
@@ -89,8 +121,53 @@ protected:
 private:
     void BindControls();
     void AddControlRoutes();
+    void FillLightCombo();
+    bool LinkForControls() const;
+    void ShowSectionBody(Gen1Section eSection);
+    void ShowStage(const ProfileRecord& p, int iStage);
+    void ShowRateLabel(int32_t iRate);
+
+    // Setting controls (gen1_page_controls.cpp).
     void OnKeyButtonClicked(DuiLib::TNotifyUI& msg, int iNumber);
     void OnMacroButtonClicked(DuiLib::TNotifyUI& msg);
+    void OnDpiSliderChanged(DuiLib::TNotifyUI& msg, int iNumber);
+    void OnDpiEditText(DuiLib::TNotifyUI& msg, int iNumber);
+    void OnDpiEditKillFocus(DuiLib::TNotifyUI& msg, int iNumber);
+    void OnDpiEditReturn(DuiLib::TNotifyUI& msg, int iNumber);
+    void OnDpiEditSetFocus(DuiLib::TNotifyUI& msg, int iNumber);
+    void CommitDpiEdit(int iStage);
+    void OnDpiStageSelected(DuiLib::TNotifyUI& msg, int iNumber);
+    void OnDpiStageChecked(DuiLib::TNotifyUI& msg, int iNumber);
+    void OnDpiColorClicked(DuiLib::TNotifyUI& msg, int iNumber);
+    void OnResetDpiClicked(DuiLib::TNotifyUI& msg);
+    void OnLightColorClicked(DuiLib::TNotifyUI& msg);
+    void OnRateSelected(DuiLib::TNotifyUI& msg, int iNumber);
+    void OnSensorOptionSelected(DuiLib::TNotifyUI& msg, Gen1SensorOption eOption, int iNumber);
+    void OnMoveModeClicked(DuiLib::TNotifyUI& msg);
+    void OnLightModeSelected(DuiLib::TNotifyUI& msg);
+    void OnSliderChanged(DuiLib::TNotifyUI& msg);
+    void OnMouseAttributeClicked(DuiLib::TNotifyUI& msg);
+    void OnApplyClicked(DuiLib::TNotifyUI& msg);
+    void OnSectionClicked(DuiLib::TNotifyUI& msg, Gen1Section eSection);
+    // The colour picker below `pButton` for the three stored bytes at pRgb (a copy is edited);
+    // on OK `store` writes them under the lock and the button shows the colour.
+    void PickColor(DuiLib::CButtonUI* pButton, const std::function<uint8_t*(ProfileRecord&)>& field);
+
+    // Profile management (gen1_page_profiles.cpp).
+    void OnProfileSelected(DuiLib::TNotifyUI& msg);
+    void OnAddProfileClicked(DuiLib::TNotifyUI& msg);
+    void OnDeleteProfileClicked(DuiLib::TNotifyUI& msg);
+    void OnRenameProfileClicked(DuiLib::TNotifyUI& msg);
+    void OnResetProfileClicked(DuiLib::TNotifyUI& msg);
+    void OnExportProfileClicked(DuiLib::TNotifyUI& msg);
+    void OnImportProfileClicked(DuiLib::TNotifyUI& msg);
+    std::optional<std::wstring> AskProfileName(const wchar_t* pszTitleId);
+    // Makes row iIndex the current profile: the list row selected without a notification, the
+    // controls refreshed, everything sent with the apply it requests, pro.data saved.
+    void SwitchToProfile(int iIndex);
+    void AddProfileRow(const wchar_t* pszName);
+
+    // Button functions (gen1_page_keys.cpp).
     std::wstring KeyMenuSkin() const;
     // The shortcut dialog and the macro picker for button k; true when the entry holds the new
     // shortcut or macro and its function may change.

@@ -64,7 +64,7 @@ void CGen1Page::OnDeviceEvent(int iEventWord, int iValue) {
             OnBatteryReported(iValue & 0xFF, (iValue >> 8) & 0xFF);
             return;
         case kEventLightMode:
-            if (InRange(iValue, 0, 7)) TakeReported([iValue](ProfileRecord& p) { p.iLightMode = iValue; });
+            if (InRange(iValue, 0, 7)) OnLightModeReported(iValue);
             return;
         case kEventEighty:
             if (InRange(iValue, 1, 5)) SaveProfiles();
@@ -90,6 +90,13 @@ void CGen1Page::OnRateReported(int iRateCode) {
     }
 }
 
+void CGen1Page::OnLightModeReported(int iMode) {
+    if (!TakeReported([iMode](ProfileRecord& p) { p.iLightMode = iMode; })) return;
+    // The combo and the light rows follow silently: nothing goes back to the mouse.
+    if (m_ui.pLightCombo != nullptr) m_ui.pLightCombo->SelectItem(iMode, false, false);
+    ShowLightRows();
+}
+
 void CGen1Page::OnBatteryReported(int iStatus, int iLevel) {
     m_iBatteryStatus = iStatus;
     SetPageTimer(TIMER_WIRELESS_TIMEOUT, Timing().uPresenceTimeoutMs);
@@ -107,6 +114,9 @@ void CGen1Page::OnBatteryReported(int iStatus, int iLevel) {
     // A battery report without the cable shows the 2.4 GHz link alive and the mouse awake.
     SetLink(LinkKind::Wireless, true);
     SetSleeping(false);
+    // The receiver's own link change leaves the controls alone; the mouse heard over it shows
+    // what can be set over it.
+    UpdateLinkControls();
     if (iStatus == static_cast<int>(BatteryStatus::Full))
         ShowBattery(kFullBatteryLevel);
     else if (iStatus != static_cast<int>(BatteryStatus::Charging) && InRange(iLevel, 1, 100))

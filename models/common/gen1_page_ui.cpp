@@ -1,9 +1,10 @@
 // The first-generation page's settings controls: binding, the full refresh, the link-dependent
-// controls and the DPI edit highlight. The device side (gen1_page.cpp, gen1_page_events.cpp)
-// calls these.
+// controls, the DPI edit highlight and the labels the page formats itself. The handlers are in
+// gen1_page_controls.cpp and gen1_page_profiles.cpp.
 #include "gen1_page.h"
 
 #include "control_binder.h"
+#include "dialogs/dpi_color_wnd.h"
 
 #include <string>
 
@@ -32,15 +33,51 @@ constexpr SectionNames kSectionNames[kGen1SectionCount] = {
     {L"check_motion_sync", L"hor_motion_sync"},
 };
 
-// The two-way sensor options, in the order of Gen1SensorOption ("option_lift_of_distance_%d").
+// The two-way sensor options, in the order of Gen1SensorOption.
 constexpr const wchar_t* kSensorOptionPatterns[kGen1SensorOptionCount] = {
     L"option_lift_of_distance_%d", L"option_ripple_control_%d", L"option_angle_snap_%d",
     L"option_motion_sync_%d"};
 
+constexpr const wchar_t* kEditImage = L"skins/richedit_1.png";
+constexpr const wchar_t* kEditImageCurrent = L"skins/richedit_2.png";
+
+std::wstring LanguageText(const wchar_t* pszId) { return CResourceManager::GetInstance()->GetText(pszId).str(); }
+
+// A stored colour (red, green, blue in memory order) as an opaque control colour.
+DWORD ControlColor(uint32_t dwStored) {
+    return DpiColorFromRgb(static_cast<BYTE>(dwStored), static_cast<BYTE>(dwStored >> 8), static_cast<BYTE>(dwStored >> 16));
+}
+
+// A fixed-height container as high as what it shows (the light section's rows come and go).
+void FitHeightToShownChildren(CControlUI* pControl) {
+    auto* pBox = ControlAs<CContainerUI>(pControl);
+    if (pBox == nullptr) return;
+    int iHeight = 0;
+    int iShown = 0;
+    for (int i = 0; i < pBox->GetCount(); ++i) {
+        CControlUI* pChild = pBox->GetItemAt(i);
+        if (pChild == nullptr || !pChild->IsVisible()) continue;
+        const RECT rcPadding = pChild->GetPadding();
+        iHeight += pChild->GetFixedHeight() + rcPadding.top + rcPadding.bottom;
+        ++iShown;
+    }
+    if (iShown > 1) iHeight += (iShown - 1) * pBox->GetChildPadding();
+    const RECT rcInset = pBox->GetInset();
+    pBox->SetFixedHeight(iHeight + rcInset.top + rcInset.bottom);
+}
+
+template <class T>
+void Show(T* pControl, bool bVisible) {
+    if (pControl != nullptr) pControl->SetVisible(bVisible);
+}
+
 }  // namespace
+
+// ---- Binding ----
 
 void CGen1Page::InitControls() {
     BindControls();
+    FillLightCombo();
     AddControlRoutes();
 }
 
@@ -62,6 +99,7 @@ void CGen1Page::BindControls() {
     ui.pProfileExport = bind.Find<CButtonUI>(name(L"profile_export_btn"));
     ui.pProfileReset = bind.Find<CButtonUI>(name(L"profile_reset_btn"));
     ui.pReset = bind.Find<CButtonUI>(name(L"btn_reset"));
+    // The link indicators are the runtime's (Attach); the skin must hold them all the same.
     bind.Find(name(L"wired"));
     bind.Find(name(L"wireless"));
     for (int s = 0; s < kGen1SectionCount; ++s) {
@@ -105,21 +143,151 @@ void CGen1Page::BindControls() {
     bind.Find(name(L"apply_ring"));
 }
 
-void CGen1Page::AddControlRoutes() {
-    AddRoutes<CGen1Page>(DUI_MSGTYPE_CLICK, L"btn_key_%d", 1, kButtonCount, &CGen1Page::OnKeyButtonClicked);
-    AddRoute<CGen1Page>(DUI_MSGTYPE_CLICK, L"btn_macro", &CGen1Page::OnMacroButtonClicked);
+// The light combo offers the model's light modes, item i for mode i.
+void CGen1Page::FillLightCombo() {
+    if (m_ui.pLightCombo == nullptr) return;
+    m_ui.pLightCombo->RemoveAll();
+    for (int i = 0; i < m_model.iLightModeCount; ++i) {
+        auto* pItem = new CListLabelElementUI;
+        pItem->SetResourceText(true);
+        pItem->SetText(NumberedSuffix(L"light_mode_%d_text", i).c_str());
+        m_ui.pLightCombo->Add(pItem);
+    }
 }
 
-void CGen1Page::OnKeyButtonClicked(TNotifyUI&, int iNumber) { OnKeyButtonClick(iNumber - 1); }
+// ---- The profile list ----
 
-void CGen1Page::OnMacroButtonClicked(TNotifyUI&) { OnMacroButtonClick(); }
+void CGen1Page::FillProfileList() {
+    if (m_ui.pProfileList == nullptr) return;
+    std::vector<std::wstring> names;
+    int iCurrent = -1;
+    {
+        std::lock_guard guard(m_lock);
+        for (const auto& pProfile : m_Profiles) names.emplace_back(pProfile->szName);
+        for (size_t i = 0; i < m_Profiles.size(); ++i)
+            if (m_Profiles[i].get() == m_pCurProfile) iCurrent = static_cast<int>(i);
+    }
+    m_ui.pProfileList->RemoveAll();
+    for (const std::wstring& strName : names) AddProfileRow(strName.c_str());
+    m_ui.pProfileList->SelectItem(iCurrent, false, false);
+}
 
-// ---- Profiles and refresh ----
+void CGen1Page::AddProfileRow(const wchar_t* pszName) {
+    if (m_ui.pProfileList == nullptr) return;
+    auto* pRow = new CListLabelElementUI;
+    pRow->SetText(pszName);
+    pRow->SetFixedHeight(22);
+    m_ui.pProfileList->Add(pRow);
+}
 
-void CGen1Page::FillProfileList() {}
+// ---- Refresh ----
 
-void CGen1Page::RefreshControls() {}
+std::optional<ProfileRecord> CGen1Page::CurrentSnapshot() const {
+    std::lock_guard guard(m_lock);
+    if (m_pCurProfile == nullptr) return std::nullopt;
+    return *m_pCurProfile;
+}
 
-void CGen1Page::UpdateLinkControls() {}
+bool CGen1Page::EditCurrent(const std::function<void(ProfileRecord&)>& edit) {
+    std::lock_guard guard(m_lock);
+    if (m_pCurProfile == nullptr) return false;
+    edit(*m_pCurProfile);
+    return true;
+}
 
-void CGen1Page::HighlightDpiEdit(int) {}
+void CGen1Page::RefreshControls() {
+    UpdateLinkControls();
+    const std::optional<ProfileRecord> current = CurrentSnapshot();
+    if (!current) return;
+    const ProfileRecord& p = *current;
+    const Gen1PageControls& ui = m_ui;
+
+    if (p.iCurDpi >= 0 && p.iCurDpi < kDpiStageCount && ui.dpiOptions[p.iCurDpi] != nullptr)
+        ui.dpiOptions[p.iCurDpi]->Selected(true, false);
+    HighlightDpiEdit(p.iCurDpi);
+    for (int i = 0; i < kDpiStageCount; ++i) ShowStage(p, i);
+
+    if (ui.pLightCombo != nullptr) ui.pLightCombo->SelectItem(p.iLightMode, false, false);
+    if (ui.pBrightness != nullptr) ui.pBrightness->SetValue(p.iBrightness);
+    if (ui.pBreathSpeed != nullptr) ui.pBreathSpeed->SetValue(p.iBreathSpeed);
+    if (ui.pLightColor != nullptr) ui.pLightColor->SetBkColor(ControlColor(p.dwLightColor));
+
+    if (p.iRate >= 0 && p.iRate < kGen1RateOptionCount && ui.rates[p.iRate] != nullptr) ui.rates[p.iRate]->Selected(true, false);
+    ShowRateLabel(p.iRate);
+    const int32_t options[kGen1SensorOptionCount] = {p.iLiftOff, p.iRipple, p.iAngleSnap, p.iMotionSync};
+    for (int o = 0; o < kGen1SensorOptionCount; ++o)
+        if (options[o] >= 0 && options[o] < 2 && ui.sensorOptions[o][options[o]] != nullptr)
+            ui.sensorOptions[o][options[o]]->Selected(true, false);
+
+    if (ui.pSleep != nullptr) ui.pSleep->SetValue(p.iSleep);
+    UpdateSleepLabel();
+    if (ui.pDebounce != nullptr) ui.pDebounce->SetValue(p.iDebounce);
+    UpdateDebounceLabel();
+    for (int k = 0; k < kButtonCount; ++k) UpdateKeyText(k);
+}
+
+void CGen1Page::ShowStage(const ProfileRecord& p, int i) {
+    const std::wstring strDpi = std::to_wstring(DpiOfValue(m_model, p.iDpi[i]));
+    if (m_ui.dpiSliders[i] != nullptr) m_ui.dpiSliders[i]->SetValue(p.iDpi[i]);
+    if (m_ui.dpiLabels[i] != nullptr) m_ui.dpiLabels[i]->SetText(strDpi.c_str());
+    if (m_ui.dpiEdits[i] != nullptr) m_ui.dpiEdits[i]->SetText(strDpi.c_str());
+    if (m_ui.dpiColors[i] != nullptr) m_ui.dpiColors[i]->SetBkColor(ControlColor(p.dwDpiColor[i]));
+    if (m_ui.dpiChecks[i] != nullptr) m_ui.dpiChecks[i]->SetCheck(p.iDpiEnable[i] == 1);
+}
+
+void CGen1Page::ShowRateLabel(int32_t iRate) {
+    if (m_ui.pRateLabel == nullptr) return;
+    m_ui.pRateLabel->SetResourceText(true);
+    m_ui.pRateLabel->SetText(iRate >= 0 && iRate < kGen1RateOptionCount ? NumberedSuffix(L"prate_%d_text", iRate + 1).c_str() : L"");
+}
+
+void CGen1Page::HighlightDpiEdit(int iLevel) {
+    for (int i = 0; i < kDpiStageCount; ++i) {
+        if (m_ui.dpiEdits[i] == nullptr) continue;
+        m_ui.dpiEdits[i]->SetNormalImage(i == iLevel ? kEditImageCurrent : kEditImage);
+        m_ui.dpiEdits[i]->Invalidate();
+    }
+}
+
+void CGen1Page::UpdateSleepLabel() {
+    const std::optional<ProfileRecord> current = CurrentSnapshot();
+    if (!current || m_ui.pSleepLabel == nullptr) return;
+    const std::wstring strText = LanguageText(L"sleep_timer_3_text") + std::to_wstring(current->iSleep) + L" " +
+                                 LanguageText(L"sleep_timer_2_text");
+    m_ui.pSleepLabel->SetText(strText.c_str());
+}
+
+void CGen1Page::UpdateDebounceLabel() {
+    const std::optional<ProfileRecord> current = CurrentSnapshot();
+    if (!current || m_ui.pDebounceLabel == nullptr) return;
+    m_ui.pDebounceLabel->SetText((std::to_wstring(current->iDebounce * 2) + L" MS").c_str());
+}
+
+// ---- Links ----
+
+bool CGen1Page::LinkForControls() const { return WiredState() == 1 || LinkUp(LinkKind::Wireless); }
+
+void CGen1Page::UpdateLinkControls() {
+    if (!LinkForControls()) return;
+    Show(m_ui.pLightCombo, true);
+    for (Gen1Section eSection : {Gen1Section::Rate, Gen1Section::Power, Gen1Section::KeyDebounce}) {
+        Show(m_ui.Section(eSection).pCheck, true);
+        ShowSectionBody(eSection);
+    }
+    ShowLightRows();
+}
+
+void CGen1Page::ShowSectionBody(Gen1Section eSection) {
+    const Gen1SectionControls& section = m_ui.Section(eSection);
+    if (section.pBody != nullptr && section.pCheck != nullptr) section.pBody->SetVisible(section.pCheck->GetCheck());
+}
+
+void CGen1Page::ShowLightRows() {
+    const std::optional<ProfileRecord> current = CurrentSnapshot();
+    const int32_t iMode = current ? current->iLightMode : 0;
+    Show(m_ui.pBrightnessRow, iMode == 1);
+    Show(m_ui.pBreathSpeedRow, iMode >= 2 && iMode <= 11);
+    Show(m_ui.pLightColorRow, iMode == 1 || iMode == 2);
+    FitHeightToShownChildren(m_ui.Section(Gen1Section::Light).pBody);
+}
+

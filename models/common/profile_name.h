@@ -49,3 +49,10 @@ private:
     DuiLib::CLabelUI* m_pTitle = nullptr;
     DuiLib::CRichEditUI* m_pEditName = nullptr;
 };
+
+// The dialog of a model a page knows by its number (the same window class and skin as the
+// model's own CMS_N_ProfileName).
+class CModelProfileName : public CProfileNameBase {
+public:
+    explicit CModelProfileName(int iModel) : CProfileNameBase(iModel) {}
+};

@@ -36,8 +36,21 @@ void Gen1PageTest::Start(int iModel, Link eLink, bool bAcknowledge) {
     m_bReceiver = eLink != Link::Cable;
     if (m_bCable) m_cable = kit::PlugCableMouse(FindModel(iModel)->wCablePid);
     if (m_bReceiver) m_receiver = kit::PlugReceiver(kit::ReceiverKind::Wireless);
+    m_bAcknowledge = bAcknowledge;
+    OpenWindow();
+}
+
+void Gen1PageTest::Restart() {
+    m_pPage = nullptr;
+    m_pWnd.reset();
+    OpenWindow();
+}
+
+void Gen1PageTest::OpenWindow() {
+    const int iModel = m_iModel;
+    const bool bAcknowledge = m_bAcknowledge;
     const std::wstring strFolder = m_data.Path() + L"\\";
-    m_pWnd = std::make_unique<MainWindow>(false, [this, iModel, strFolder](int n) -> std::unique_ptr<CPageBase> {
+    m_pWnd = std::make_unique<MainWindow>(m_bShowWindow, [this, iModel, strFolder](int n) -> std::unique_ptr<CPageBase> {
         if (n != iModel) return nullptr;
         auto pPage = std::make_unique<TestGen1Page>(n, strFolder);
         m_pPage = pPage.get();

@@ -51,6 +51,9 @@ protected:
     // the mouse is identified (and woken) by a battery report; with bAcknowledge it acknowledges
     // every frame.
     void Start(int iModel, Link eLink, bool bAcknowledge = true);
+    // Ends the window and its page as the program does on exit and opens them again on the same
+    // data folder and devices, as the next start of the program would.
+    void Restart();
     // Requests one apply and waits for it to end (also for a run that only saved).
     void Apply();
     // Waits until the page's worker ran `uCount` applies in all.
@@ -86,8 +89,13 @@ protected:
     kit::Receiver m_receiver;
     bool m_bCable = false;
     bool m_bReceiver = false;
+    bool m_bAcknowledge = true;
+    // The window is shown (its page on screen, so a test can click it) when set before Start.
+    bool m_bShowWindow = false;
 
 private:
+    void OpenWindow();
+
     int m_iModel = 10;
     std::unique_ptr<MainWindow> m_pWnd;
     TestGen1Page* m_pPage = nullptr;

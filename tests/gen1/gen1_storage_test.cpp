@@ -596,6 +596,8 @@ TEST(Gen1Storage, AnMs10ProfileImportedOnMs1IsReadInItsFirstRecordSize) {
     auto pProfile = ms10.Default(L"Cross");
     pProfile->iSleep = 5;  // read as MS_1's current stage: kept valid so nothing is clamped
     for (KeyEntry& entry : pProfile->stKeys) entry.wParam = 0;
+    // Read as MS_1's first button, the last colour's bytes would be a function without a row.
+    for (uint32_t& dwColor : pProfile->dwColor2) dwColor = 0;
     const std::wstring strFile = ms10.scratch / L"cross.pro";
     ASSERT_TRUE(ms10.storage.ExportProfile(*pProfile, strFile));
     const std::vector<uint8_t> file = ReadBytes(strFile);
