@@ -71,13 +71,18 @@ using TextLookup = std::function<std::wstring(const wchar_t* pszId)>;
 // then the key's name.
 std::wstring ShortcutCaption(uint8_t byModifiers, uint8_t byUsage, const TextLookup& text);
 
+// bColourMacros: the generation has macros that carry a colour (function 25), captioned
+// "assign_left_macro_text", "-" and the name; without them 25 has no caption.
 template <class Key>
-KeyCaption CaptionOf(const Key& entry, const TextLookup& text) {
+KeyCaption CaptionOf(const Key& entry, const TextLookup& text, bool bColourMacros = false) {
     switch (entry.byFunction) {
         case kFunctionShortcut:
             return {ShortcutCaption(entry.byModifiers, entry.byUsage, text), false};
         case kFunctionMacro:
             return {text(L"assign_macro_text") + std::wstring(NameOf(entry.szMacroName)), false};
+        case kFunctionMacroColour:
+            if (bColourMacros) return {text(L"assign_left_macro_text") + L"-" + std::wstring(NameOf(entry.szMacroName)), false};
+            return {L"", true};
         default: {
             const wchar_t* pszId = KeyFunctionCaption(entry.byFunction);
             return {pszId != nullptr ? pszId : L"", true};
@@ -97,15 +102,19 @@ void CopyMacroInto(Key& entry, const Macro& macro) {
     std::memcpy(entry.stActions, macro.stActions, sizeof(macro.stActions[0]) * kMax);
 }
 
-// After the macro editor closed: every profile's buttons 1..12 that play a macro or still name
-// one are brought in line with the macro list. A button whose macro is found takes the macro's
-// actions, name and index; its function, loop mode and loop count stay. A button whose macro is
-// gone: one that plays it is cleared and returns to its default function (defaults[k]); one that
-// was given another function since keeps it and only forgets the name. Buttons 13..18 are not
-// looked at. True when `pCurrent` (the current profile) had such a button.
+inline bool IsPlainMacroFunction(uint8_t byFunction) { return byFunction == kFunctionMacro; }
+
+// After the macro editor closed: every profile's buttons 1..12 that play a macro (a function
+// pfnIsMacroFunction names: the generation's macro functions) or still name one are brought in
+// line with the macro list. A button whose macro is found takes the macro's actions, name and
+// index; its function, loop mode, loop count and colour stay. A button whose macro is gone: one
+// that plays it is cleared and returns to its default function (defaults[k]); one that was given
+// another function since keeps it and only forgets the name. Buttons 13..18 are not looked at.
+// True when `pCurrent` (the current profile) had such a button.
 template <class Profile, class Macro>
 bool ResyncButtonMacros(RecordList<Profile>& profiles, const RecordList<Macro>& macros, const Profile* pCurrent,
-                        const uint8_t (&defaults)[kButtonCount]) {
+                        const uint8_t (&defaults)[kButtonCount],
+                        bool (*pfnIsMacroFunction)(uint8_t) = IsPlainMacroFunction) {
     using Key = typename Profile::KeyType;
     static_assert(std::is_trivially_copyable_v<Key>);
     bool bCurrentTouched = false;
@@ -113,14 +122,15 @@ bool ResyncButtonMacros(RecordList<Profile>& profiles, const RecordList<Macro>& 
         if (!pProfile) continue;
         for (int k = 0; k < kMenuButtonCount; ++k) {
             Key& entry = pProfile->stKeys[k];
-            if (entry.byFunction != kFunctionMacro && NameOf(entry.szMacroName).empty()) continue;
+            const bool bPlaysMacro = pfnIsMacroFunction(entry.byFunction);
+            if (!bPlaysMacro && NameOf(entry.szMacroName).empty()) continue;
             int iIndex = -1;
             int bEqual = 0;
             FindKeyMacroT(macros, entry, &iIndex, &bEqual);
             if (iIndex >= 0) {
                 CopyMacroInto(entry, *macros[static_cast<size_t>(iIndex)]);
                 entry.iMacroIndex = iIndex;
-            } else if (entry.byFunction == kFunctionMacro) {
+            } else if (bPlaysMacro) {
                 std::memset(&entry, 0, sizeof(entry));
                 entry.byFunction = defaults[k];
                 entry.iMacroIndex = -1;

@@ -169,12 +169,4 @@ private:
 
     // Button functions (gen1_page_keys.cpp).
     std::wstring KeyMenuSkin() const;
-    // The shortcut dialog and the macro picker for button k; true when the entry holds the new
-    // shortcut or macro and its function may change.
-    bool AskShortcut(int k);
-    bool AskMacro(int k);
-    void ResyncButtonMacros();
-
-    std::unique_ptr<DuiLib::CMenuWnd> m_pKeyMenu;  // the menu last opened
-    int m_iMenuKey = 0;                            // the key button (0..11) it was opened for
 };

@@ -19,6 +19,7 @@ struct Gen1Records {
     static void SanitizeMacro(MacroRecord& macro);
     static bool MacroFits(const Gen1Model& model, const MacroRecord& macro);
     static bool IsMacroFunction(uint8_t byFunction) { return byFunction == kFunctionMacro; }
+    static bool HasMacroSlot(const Gen1Model&, int) { return true; }  // every button can hold a macro
 };
 
 extern template class RecordStorage<Gen1Records>;

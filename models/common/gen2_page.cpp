@@ -16,6 +16,7 @@ CGen2Page::CGen2Page(int iModel, const std::wstring& strDataFolder)
 
 void CGen2Page::InitPage() {
     InitControls();
+    AddKeyRoutes();
     // The worker's queue exists before any apply can be requested.
     StartWorker();
     if (StartDriverLibrary()) CableOpened();

@@ -36,7 +36,21 @@ public:
     void RefreshControls() override;
     void UpdateLinkControls() override;
 
+    // ---- Button functions (gen2_page_keys.cpp, UI thread) ----
+    // A menu item of this page was chosen: the button whose menu it was takes its function.
+    void OnKeyMenuClick(DuiLib::CDuiString strName) override;
+
 protected:
+    // ---- Button functions (gen2_page_keys.cpp) ----
+    // Routes the key buttons' and the macro button's clicks (InitPage).
+    void AddKeyRoutes();
+    // A key button was clicked (iButton 0..17 for buttons 1..18).
+    virtual void OnKeyButtonClick(int iButton);
+    // The macro button was clicked.
+    virtual void OnMacroButtonClick();
+    // Button iButton (0..17) shows the function the current profile gives it.
+    virtual void UpdateKeyText(int iButton);
+
     // ---- Settings UI hooks (gen2_page_ui.cpp) ----
     virtual void InitControls();     // binds the page's controls (InitPage step 1)
     virtual void FillProfileList();  // one row per profile, the current one selected
@@ -50,4 +64,8 @@ protected:
     void OnDeviceEvent(int iEventWord, int iValue) override;
     void CableOpened() override;
     void CableClosed() override;
+
+private:
+    void OnKeyButtonClicked(DuiLib::TNotifyUI& msg, int iNumber);
+    void OnMacroButtonClicked(DuiLib::TNotifyUI& msg);
 };

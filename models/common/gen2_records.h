@@ -13,7 +13,6 @@ constexpr int kMacroActionMaxEx = 190;  // actions of a macro record and of a ke
 
 constexpr uint8_t kMouseMove = 246;       // byKey of a mouse move
 constexpr uint8_t kActionMove = 0;        // byType of a mouse move
-constexpr uint8_t kFunctionMacroColour = 25;  // a macro that carries a colour
 
 struct MacroActionEx {
     uint8_t byReserved1;

@@ -20,6 +20,10 @@ struct Gen2Records {
     static void SanitizeMacro(MacroRecordEx& macro);
     static bool MacroFits(const Gen2Model& model, const MacroRecordEx& macro);
     static bool IsMacroFunction(uint8_t byFunction);
+    // Button k (0-based) has a macro slot on the mouse (a macro block of its own).
+    static bool HasMacroSlot(const Gen2Model& model, int k) {
+        return k >= 0 && k < kButtonCount && model.iMacroBlock[k] != 0;
+    }
 };
 
 extern template class RecordStorage<Gen2Records>;

@@ -19,6 +19,8 @@
 #include "profile_diff.h"
 #include "record_storage.h"
 
+#include "ui/ui.h"
+
 #include <functional>
 #include <memory>
 #include <string>
@@ -60,6 +62,34 @@ protected:
     // Settings UI: the DPI edit of the current level stands out.
     virtual void HighlightDpiEdit(int iLevel) = 0;
 
+    // ---- Button functions (profile_page_keys.cpp, UI thread) ----
+    // Key button iButton (0..11; pButton its control) opens the button-function menu of skin
+    // strSkin at the button's top-right corner, raised when it would reach the screen's bottom.
+    // A button without a macro slot gets no macro item.
+    void OpenKeyMenu(int iButton, DuiLib::CControlUI* pButton, const std::wstring& strSkin);
+    // The menu item strItem was chosen for the button whose menu opened last: true when that
+    // button (m_iMenuKey) took a new function (the caller redraws its caption and applies).
+    bool ChooseKeyFunction(std::wstring_view strItem);
+    // Key button pButton shows the function the current profile gives button iButton (0..17).
+    void ShowKeyCaption(int iButton, DuiLib::CControlUI* pButton);
+    // After the macro editor: every profile's buttons brought in line with the macro list; true
+    // when the current profile's buttons were touched (the caller redraws and applies).
+    bool ResyncKeyMacros();
+    // Runs the generation's macro editor (Editor: built on the model number) on the page's macro
+    // list and, once it closed, ResyncKeyMacros; its result.
+    template <class Editor>
+    bool RunMacroEditor() {
+        Editor editor(CPageBase::Model());
+        editor.m_pMacros = &m_Macros;
+        editor.m_pStorage = m_pStorage.get();
+        editor.m_pHookTable = m_pHookTable;
+        RunModal([&] { return editor.Run(m_hMainWnd); });
+        return ResyncKeyMacros();
+    }
+
+    std::unique_ptr<DuiLib::CMenuWnd> m_pKeyMenu;  // the menu last opened
+    int m_iMenuKey = 0;                            // the key button (0..11) it was opened for
+
     const Model& m_model;
     std::unique_ptr<Storage> m_pStorage;
 
@@ -72,4 +102,10 @@ protected:
     std::unique_ptr<Profile> m_pApplySnapshot;  // what the apply in progress sends
     bool m_bSnapshotTaken = false;
     ChangeFlags m_changes;                      // the groups of the last apply
+
+private:
+    // The shortcut dialog and the macro picker for button k; true when the entry holds the new
+    // shortcut or macro, *pbyFunction the function it then takes.
+    bool AskShortcut(int k);
+    bool AskMacro(int k, uint8_t* pbyFunction);
 };

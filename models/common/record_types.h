@@ -28,6 +28,7 @@ constexpr uint8_t kActionPress = 1;
 constexpr uint8_t kActionRelease = 2;
 
 constexpr uint8_t kFunctionShortcut = 16;
+constexpr uint8_t kFunctionMacroColour = 25;  // second generation: a macro that carries a colour
 constexpr uint8_t kFunctionMacro = 17;
 
 template <class Action, int N>

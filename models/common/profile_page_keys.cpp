@@ -1,0 +1,189 @@
+// Button functions, the same on both generations' pages: a key button opens the button-function
+// menu, the item chosen there gives the button a function, a shortcut (the shortcut dialog) or a
+// macro (the macro picker) as long as some button keeps the left click; each key button's caption
+// names its function; after the macro editor every profile's buttons are brought in line with
+// the edited macros. What a generation adds comes from its records: its macro functions (the
+// second generation's macros may carry a colour, function 25) and which buttons have a macro slot.
+#include "profile_page.h"
+
+#include "button_functions.h"
+#include "gen1_storage.h"
+#include "gen2_storage.h"
+#include "select_macro.h"
+
+#include "dialogs/shortcut_wnd.h"
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+
+using namespace DuiLib;
+
+namespace {
+
+// The model's picker ("MS_N_SelectMacro" and its skin), built under the page's model number.
+class CModelMacroPicker final : public CSelectMacroBase {
+public:
+    explicit CModelMacroPicker(int iModel) : CSelectMacroBase(iModel) {}
+};
+
+std::wstring LanguageText(const wchar_t* pszId) {
+    return CResourceManager::GetInstance()->GetText(pszId).GetData();
+}
+
+// Whether a generation's macros may carry a colour.
+template <class Records>
+bool HasColourMacros() {
+    return Records::IsMacroFunction(kFunctionMacroColour);
+}
+
+}  // namespace
+
+template <class Records>
+void CProfilePageT<Records>::OpenKeyMenu(int iButton, CControlUI* pButton, const std::wstring& strSkin) {
+    if (iButton < 0 || iButton >= kMenuButtonCount) return;  // buttons 13..18 open nothing
+    m_iMenuKey = iButton;
+    m_pKeyMenu.reset();  // the previous menu object goes, its window with it if still open
+
+    RECT rcWindow{};
+    ::GetWindowRect(m_hMainWnd, &rcWindow);
+    const RECT rcButton = pButton != nullptr ? pButton->GetPos() : RECT{};
+    const POINT ptCorner{rcWindow.left + rcButton.right, rcWindow.top + rcButton.top};
+
+    m_pKeyMenu = std::make_unique<CMenuWnd>();
+    if (!m_pKeyMenu->Init(nullptr, strSkin.c_str(), ptCorner, m_pPaintManager, nullptr,
+                          eMenuAlignment_Left | eMenuAlignment_Top))
+        return;
+    CMenuUI* pMenu = m_pKeyMenu->GetMenuUI();
+    bool bRelayout = false;
+    if (pMenu != nullptr && !Records::HasMacroSlot(m_model, iButton)) {
+        // The mouse has no macro block for this button: no macro item.
+        const std::wstring strItem = Prefix() + L"select_macro";
+        for (int i = 0; CMenuElementUI* pItem = pMenu->GetElementAt(i); ++i) {
+            if (NamesEqualNoCase(pItem->GetName().GetData(), strItem)) {
+                pItem->SetVisible(false);
+                bRelayout = true;
+            }
+        }
+    }
+    // The menu stands in columns: its height is that of its rows.
+    const int nRows = pMenu != nullptr ? pMenu->GetRowCount() : 0;
+    const KeyMenuPlace place = PlaceKeyMenu(rcWindow, rcButton, nRows, ::GetSystemMetrics(SM_CYSCREEN));
+    if (place.bMovedUp) {
+        m_pKeyMenu->m_BasedPoint = CDuiPoint(place.pt.x, place.pt.y);
+        bRelayout = true;
+    }
+    if (bRelayout) m_pKeyMenu->ResizeMenu();
+}
+
+template <class Records>
+bool CProfilePageT<Records>::ChooseKeyFunction(std::wstring_view strItem) {
+    const int k = std::clamp(m_iMenuKey, 0, kMenuButtonCount - 1);
+    uint8_t byFunction = FunctionOfMenuItem(strItem, Prefix());
+    // The menu shows no macro item on a button without a macro slot; refuse it all the same.
+    if (byFunction == kFunctionMacro && !Records::HasMacroSlot(m_model, k)) return false;
+    bool bKeepsLeftClick = false;
+    {
+        std::lock_guard guard(m_lock);
+        if (m_pCurProfile == nullptr) return false;
+        bKeepsLeftClick = KeepsLeftClick(*m_pCurProfile, k, byFunction);
+    }
+    if (!bKeepsLeftClick) {
+        ShowMessage(L"one_click_text");
+        return false;
+    }
+    if (byFunction == kFunctionShortcut && !AskShortcut(k)) return false;
+    if (byFunction == kFunctionMacro && !AskMacro(k, &byFunction)) return false;
+    std::lock_guard guard(m_lock);
+    if (m_pCurProfile == nullptr) return false;
+    m_pCurProfile->stKeys[k].byFunction = byFunction;
+    return true;
+}
+
+template <class Records>
+bool CProfilePageT<Records>::AskShortcut(int k) {
+    BYTE byModifiers = 0;
+    BYTE byUsage = 0;
+    {
+        std::lock_guard guard(m_lock);
+        auto& entry = m_pCurProfile->stKeys[k];
+        if (entry.byFunction != kFunctionShortcut) {
+            entry.byUsage = 0;
+            std::fill(std::begin(entry.byReserved1), std::end(entry.byReserved1), uint8_t{0});
+        }
+        byModifiers = entry.byModifiers & 0x0F;
+        byUsage = entry.byUsage;
+    }
+    if (!RunModal([&] { return RunShortcutWnd(m_hMainWnd, m_pHookTable, byModifiers, byUsage); })) return false;
+    std::lock_guard guard(m_lock);
+    if (m_pCurProfile == nullptr) return false;
+    auto& entry = m_pCurProfile->stKeys[k];
+    entry.byUsage = byUsage;
+    entry.byModifiers = byModifiers;
+    // OK with neither a modifier nor a key keeps the old function.
+    return byModifiers != 0 || byUsage != 0;
+}
+
+template <class Records>
+bool CProfilePageT<Records>::AskMacro(int k, uint8_t* pbyFunction) {
+    const bool bColour = HasColourMacros<Records>();
+    CModelMacroPicker picker(CPageBase::Model());
+    picker.m_pMacros = &m_Macros;
+    {
+        std::lock_guard guard(m_lock);
+        const auto& entry = m_pCurProfile->stKeys[k];
+        if (Records::IsMacroFunction(entry.byFunction)) {
+            picker.m_iMacroIndex = entry.iMacroIndex;
+            picker.m_iRepeatMode = entry.iLoopMode;
+            picker.m_iLoopCount = entry.iLoopCount;
+            picker.m_bLeftMacro = entry.byFunction == kFunctionMacroColour;
+            if (picker.m_bLeftMacro) std::memcpy(&picker.m_dwColor, entry.byColor, sizeof(picker.m_dwColor));
+        }
+    }
+    if (RunModal([&] { return picker.Run(m_hMainWnd); }) != 1) return false;
+    const int iIndex = picker.m_iMacroIndex;
+    std::lock_guard guard(m_lock);
+    if (m_pCurProfile == nullptr || iIndex < 0 || static_cast<size_t>(iIndex) >= m_Macros.size() || !m_Macros[iIndex])
+        return false;
+    auto& entry = m_pCurProfile->stKeys[k];
+    entry.iLoopMode = picker.m_iRepeatMode;
+    entry.iLoopCount = picker.m_iLoopCount;
+    entry.iMacroIndex = iIndex;
+    CopyMacroInto(entry, *m_Macros[static_cast<size_t>(iIndex)]);
+    *pbyFunction = kFunctionMacro;
+    if (bColour) {
+        // Bytes R, G, B, 0 of the picker's colour (white for a new colour macro).
+        std::memcpy(entry.byColor, &picker.m_dwColor, sizeof(entry.byColor));
+        if (picker.m_bLeftMacro) *pbyFunction = kFunctionMacroColour;
+    }
+    return true;
+}
+
+template <class Records>
+void CProfilePageT<Records>::ShowKeyCaption(int iButton, CControlUI* pButton) {
+    if (iButton < 0 || iButton >= kButtonCount || pButton == nullptr) return;
+    typename Profile::KeyType entry{};
+    {
+        std::lock_guard guard(m_lock);
+        if (m_pCurProfile == nullptr) return;
+        entry = m_pCurProfile->stKeys[iButton];
+    }
+    const KeyCaption caption = CaptionOf(entry, LanguageText, HasColourMacros<Records>());
+    pButton->SetResourceText(caption.bTextId);
+    pButton->SetText(caption.strText.c_str());
+}
+
+template <class Records>
+bool CProfilePageT<Records>::ResyncKeyMacros() {
+    std::lock_guard guard(m_lock);
+    return ::ResyncButtonMacros(m_Profiles, m_Macros, m_pCurProfile, m_model.defaults.byFunction,
+                                &Records::IsMacroFunction);
+}
+
+#define INSTANTIATE_KEY_BUTTONS(R)                                                                  \
+    template void CProfilePageT<R>::OpenKeyMenu(int, CControlUI*, const std::wstring&);            \
+    template bool CProfilePageT<R>::ChooseKeyFunction(std::wstring_view);                          \
+    template void CProfilePageT<R>::ShowKeyCaption(int, CControlUI*);                              \
+    template bool CProfilePageT<R>::ResyncKeyMacros();
+INSTANTIATE_KEY_BUTTONS(Gen1Records)
+INSTANTIATE_KEY_BUTTONS(Gen2Records)
