@@ -10,7 +10,7 @@
 
 ApplyPolicy ApplyPolicyOf(const ModelInfo& info) {
     const bool bFirst = info.iGeneration == 1;
-    return ApplyPolicy{bFirst, bFirst};
+    return ApplyPolicy{bFirst, bFirst, info.Has4k()};
 }
 
 CApplyPage::CApplyPage(int iModel)
@@ -55,12 +55,12 @@ bool CApplyPage::BleWrite(const uint8_t* pData, int iLength) {
 
 void CApplyPage::StopPresenceTimers() {
     KillPageTimer(TIMER_WIRELESS_TIMEOUT);
-    if (Info().Has4k()) KillPageTimer(TIMER_WIRELESS4K_TIMEOUT);
+    if (m_applyPolicy.bRearms4kTimer) KillPageTimer(TIMER_WIRELESS4K_TIMEOUT);
 }
 
 void CApplyPage::ArmPresenceTimers() {
     SetPageTimer(TIMER_WIRELESS_TIMEOUT, Timing().uPresenceTimeoutMs);
-    if (Info().Has4k()) SetPageTimer(TIMER_WIRELESS4K_TIMEOUT, Timing().uPresenceTimeoutMs);
+    if (m_applyPolicy.bRearms4kTimer) SetPageTimer(TIMER_WIRELESS4K_TIMEOUT, Timing().uPresenceTimeoutMs);
 }
 
 void CApplyPage::RunApply() {

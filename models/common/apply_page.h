@@ -28,6 +28,7 @@
 struct ApplyPolicy {
     bool bStartFrameAlways;  // true: every apply begins with frame 0x0C; false: only a full send
     bool bUnsentRateWaits;   // a rate frame skipped by the link stays pending in the copy last sent
+    bool bRearms4kTimer;     // the 4K presence timer is stopped and re-armed with the 2.4 GHz one
 };
 
 // The policy of a model, from its description.
@@ -73,8 +74,10 @@ protected:
     CAckWindow::Epoch OpenFrameAck() override { return OpenAckWindow(); }
     bool FrameAcknowledged(CAckWindow::Epoch epoch) const override { return AckArrived(epoch); }
 
-    const SendPolicy m_sendPolicy;
-    const ApplyPolicy m_applyPolicy;
+    // From the model's identity; a generation's page may refine them in its constructor, before
+    // the worker starts.
+    SendPolicy m_sendPolicy;
+    ApplyPolicy m_applyPolicy;
     int m_bResendAll = 0;  // guarded by m_lock
 
 private:

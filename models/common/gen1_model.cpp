@@ -4,17 +4,55 @@ namespace {
 
 constexpr uint8_t kFactoryFunctions[kButtonCount] = {1, 2, 3, 6, 0, 24, 4, 5, 52, 0, 0, 0, 0, 0, 0, 0, 11, 12};
 constexpr std::array<uint8_t, 8> kRateCodes4 = {8, 4, 2, 1};
+constexpr std::array<uint8_t, 8> kRateCodes7 = {0x20, 0x10, 0x08, 0x04, 0x02, 0x01, 0x40};
 constexpr MacroFrameShape kMacroFrame131 = {131, 28, 29};
 constexpr MacroFrameShape kMacroFrame111 = {111, 8, 9};
 constexpr int kRatesHs = 7;  // the 4K receiver's own rates (MS_6)
 constexpr int kLightModes = 12;  // off and modes 1..11
+constexpr int kButton9 = 8;
 
-constexpr Gen1Defaults Defaults(std::array<int32_t, kDpiStageCount> dpi) {
+struct FactoryChoices {
+    int32_t iRate = 3;
+    uint8_t byButton9 = 52;
+    int32_t iMotionSync = 0;
+};
+
+constexpr Gen1Defaults Defaults(std::array<int32_t, kDpiStageCount> dpi, FactoryChoices choices = {}) {
     Gen1Defaults d{};
     for (int i = 0; i < kDpiStageCount; ++i) d.iDpi[i] = dpi[i];
-    d.iRate = 3;
+    d.iRate = choices.iRate;
+    d.iMotionSync = choices.iMotionSync;
     for (int i = 0; i < kButtonCount; ++i) d.byFunction[i] = kFactoryFunctions[i];
+    d.byFunction[kButton9] = choices.byButton9;
     return d;
+}
+
+constexpr std::array<int32_t, kDpiStageCount> kStages50 = {8, 16, 24, 32, 64, 100, 0, 0};
+
+// What MS_3, MS_4 and MS_5 share: motion sync on by default, every frame ends with its pause,
+// rate events take exact codes, the cable's charging report drops the 2.4 GHz link and event
+// 0x60 is the battery level.
+constexpr Gen1Model LayoutCModel(Gen1Model m, uint8_t byButton9) {
+    // The factory rate is the last index.
+    m.defaults = Defaults(kStages50, {.iRate = m.iRateCount - 1, .byButton9 = byButton9, .iMotionSync = 1});
+    m.eLightCodec = LightCodec::PackedSleep;
+    m.iLightModeCount = kLightModes;
+    m.iRatesOnSlowLinks = 4;
+    m.bPauseAfterEveryFrame = true;
+    m.bExactRateEvents = true;
+    m.bChargingOnCableDropsWireless = true;
+    m.bSixtyIsBatteryLevel = true;
+    return m;
+}
+
+// MS_3 and MS_4: stages of 50 DPI up to 26,000, seven rates (the three highest over the 4K
+// receiver alone) and the 111-byte macro frame.
+constexpr Gen1Model SevenRateModel(int iNumber, uint8_t byButton9, LinkControlsOn eLinkControls, bool bApplyRearms4kTimer) {
+    return LayoutCModel({.iNumber = iNumber, .eDpiCodec = DpiCodec::Linear, .iDpiValueMin = 1, .iDpiValueMax = 520,
+                         .iRateCount = 7, .rateCodes = kRateCodes7, .macroFrame = kMacroFrame111,
+                         .bNoRateLabel = true, .eLinkControls = eLinkControls,
+                         .bApplyRearms4kTimer = bApplyRearms4kTimer},
+                        byButton9);
 }
 
 // MS_6, MS_7 and MS_9: four rates over the cable and the 2.4 GHz receiver, motion sync on and
@@ -24,7 +62,7 @@ constexpr Gen1Model BluetoothModel(Gen1Model m, int32_t iLightMode) {
     m.iRateCount = 4;
     m.rateCodes = kRateCodes4;
     m.iLightModeCount = kLightModes;
-    m.defaults = Defaults({8, 16, 24, 32, 64, 100, 0, 0});
+    m.defaults = Defaults(kStages50);
     m.defaults.iRateHs = m.iRateHsCount > 0 ? m.iRateHsCount - 1 : 0;  // the fastest 4K rate
     m.defaults.iMotionSync = 1;
     m.defaults.iLightMode = iLightMode;
@@ -32,15 +70,26 @@ constexpr Gen1Model BluetoothModel(Gen1Model m, int32_t iLightMode) {
     return m;
 }
 
-// number, DPI codec, DPI value range, light codec, rate codes, 4K rates, light modes, macro frame,
-// defaults
 const Gen1Model kGen1Models[] = {
-    {1, DpiCodec::Table221, 1, 220, LightCodec::SleepPlusOne, 4, kRateCodes4, 0, kLightModes, kMacroFrame131,
-     Defaults({8, 16, 24, 32, 64, 100, 0, 0})},
-    {2, DpiCodec::Linear, 1, 520, LightCodec::SleepPlusOne, 4, kRateCodes4, 0, kLightModes, kMacroFrame131,
-     Defaults({8, 16, 24, 32, 64, 100, 0, 0})},
-    {10, DpiCodec::Table51, 2, 100, LightCodec::PackedSleep, 4, kRateCodes4, 0, kLightModes, kMacroFrame131,
-     Defaults({4, 8, 12, 16, 32, 50, 0, 0})},
+    {.iNumber = 1, .eDpiCodec = DpiCodec::Table221, .iDpiValueMin = 1, .iDpiValueMax = 220,
+     .eLightCodec = LightCodec::SleepPlusOne, .iRateCount = 4, .rateCodes = kRateCodes4, .iRateHsCount = 0,
+     .iLightModeCount = kLightModes, .macroFrame = kMacroFrame131, .defaults = Defaults(kStages50)},
+    {.iNumber = 2, .eDpiCodec = DpiCodec::Linear, .iDpiValueMin = 1, .iDpiValueMax = 520,
+     .eLightCodec = LightCodec::SleepPlusOne, .iRateCount = 4, .rateCodes = kRateCodes4, .iRateHsCount = 0,
+     .iLightModeCount = kLightModes, .macroFrame = kMacroFrame131, .defaults = Defaults(kStages50)},
+    // MS_3's link-dependent settings show with the cable only, and its apply leaves the 4K
+    // presence timer running.
+    SevenRateModel(3, 52, LinkControlsOn::CableOnly, false),
+    SevenRateModel(4, 0, LinkControlsOn::AnyLink, true),
+    // MS_5: the 221-entry DPI table up to 12,000 DPI, four rates with their label, the 131-byte
+    // macro frame.
+    LayoutCModel({.iNumber = 5, .eDpiCodec = DpiCodec::Table221, .iDpiValueMin = 1, .iDpiValueMax = 220,
+                  .iRateCount = 4, .rateCodes = kRateCodes4, .macroFrame = kMacroFrame131,
+                  .eLinkControls = LinkControlsOn::AnyLink},
+                 0),
+    {.iNumber = 10, .eDpiCodec = DpiCodec::Table51, .iDpiValueMin = 2, .iDpiValueMax = 100,
+     .eLightCodec = LightCodec::PackedSleep, .iRateCount = 4, .rateCodes = kRateCodes4, .iRateHsCount = 0,
+     .iLightModeCount = kLightModes, .macroFrame = kMacroFrame131, .defaults = Defaults({4, 8, 12, 16, 32, 50, 0, 0})},
     // The Bluetooth models. MS_6: 50-DPI stages up to 26,000, four rates over the cable and the
     // 2.4 GHz receiver and seven of its own over the 4K receiver, the 111-byte macro frame.
     BluetoothModel({.iNumber = 6, .eDpiCodec = DpiCodec::Linear, .iDpiValueMin = 1, .iDpiValueMax = 520,

@@ -1,7 +1,8 @@
 // What differs between the first-generation models that share one implementation: the DPI scale
-// and its frame encoding, the light frame, the polling-rate codes, the macro frame's shape and
-// the factory defaults. The identity of a model (ids, links, names, record layout) is its
-// ModelInfo; this adds the first-generation protocol and defaults.
+// and its frame encoding, the light frame, the polling-rate codes, the macro frame's shape, the
+// factory defaults, and the few points where a family of models treats its links and events
+// otherwise. The identity of a model (ids, links, names, record layout) is its ModelInfo; this
+// adds the first-generation protocol and defaults.
 #pragma once
 
 #include "dpi_tables.h"
@@ -25,6 +26,12 @@ struct MacroFrameShape {
 
 using Gen1Defaults = ProfileDefaults;  // iRateHs is only stored by layout D
 
+enum class LinkControlsOn : uint8_t {
+    CableOrReceiver,  // the cable or the 2.4 GHz receiver
+    CableOnly,
+    AnyLink,          // the cable or either receiver
+};
+
 struct Gen1Model {
     int iNumber;
     DpiCodec eDpiCodec;
@@ -38,11 +45,32 @@ struct Gen1Model {
     MacroFrameShape macroFrame;
     Gen1Defaults defaults;
 
+    // Rate options the mouse takes while the cable or the 2.4 GHz receiver is up; the ones above
+    // work over the 4K receiver alone (0: every rate on every link).
+    int iRatesOnSlowLinks;
+    // "ms_N_label_prate" is left alone (false: it names the chosen rate, "prate_%d_text").
+    bool bNoRateLabel;
+    // The links on which the link-dependent settings (light, rate section, power, debounce) show.
+    LinkControlsOn eLinkControls;
+    // The apply stops and re-arms the 4K presence timer as well as the 2.4 GHz one.
+    bool bApplyRearms4kTimer;
+    // Every frame ends with the frame pause, sent or not (false: only after a send that went
+    // through).
+    bool bPauseAfterEveryFrame;
+    // A rate event takes only the codes of the rate table; any other keeps the rate and is still
+    // saved (false: values 1..8, an unknown code meaning the first rate).
+    bool bExactRateEvents;
+    // A charging report over the 2.4 GHz receiver while the cable is present drops that link.
+    bool bChargingOnCableDropsWireless;
+    // Event 0x60 (1..10) is the battery level.
+    bool bSixtyIsBatteryLevel;
+
     const ModelInfo& Info() const;
     const ProfileLayout& Layout() const;
 };
 
-// The first-generation models described so far (MS_1, MS_2, MS_10); nullptr for any other.
+// The first-generation models described so far (MS_1, MS_2, MS_3, MS_4, MS_5, MS_10); nullptr
+// for any other.
 const Gen1Model* FindGen1Model(int iNumber);
 
 constexpr uint8_t kRateCodeOther = 2;

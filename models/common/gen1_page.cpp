@@ -12,7 +12,15 @@ const Gen1Model& DescriptionOf(int iModel) {
 }  // namespace
 
 CGen1Page::CGen1Page(int iModel, const std::wstring& strDataFolder)
-    : CProfilePageT<Gen1Records>(iModel, DescriptionOf(iModel), strDataFolder) {}
+    : CProfilePageT<Gen1Records>(iModel, DescriptionOf(iModel), strDataFolder) {
+    m_sendPolicy.bPauseAfterEveryCall = m_model.bPauseAfterEveryFrame;
+    m_applyPolicy.bRearms4kTimer = Info().Has4k() && m_model.bApplyRearms4kTimer;
+}
+
+void CGen1Page::HandleTimer(UINT_PTR uId) {
+    const UINT_PTR uBase = PageTimerBase(Info().iNumber);
+    if (uId >= uBase && uId < uBase + Policy().uTimerKinds) RunStandardTimer(static_cast<unsigned>(uId - uBase));
+}
 
 void CGen1Page::InitPage() {
     InitControls();

@@ -1,10 +1,10 @@
-// The settings page of the first-generation models (MS_10, MS_1, MS_2 so far), one class for all
-// of them, parameterised by the model's description (Gen1Model). What the generations share it
-// takes from its bases: the send routine and the apply worker (CApplyPage), the cabled mouse and
-// the battery display (CDevicePage), the profiles and the copy last sent (CProfilePageT). Its own
-// are the first generation's frames, its event table and battery steps, and the sleeping mouse:
-// a mouse not heard from since the set-up or since the cable left takes no apply until a battery
-// report shows it awake.
+// The settings page of the first-generation models (MS_10, MS_1, MS_2, MS_3, MS_4, MS_5 so far),
+// one class for all of them, parameterised by the model's description (Gen1Model). What the
+// generations share it takes from its bases: the send routine and the apply worker (CApplyPage),
+// the cabled mouse and the battery display (CDevicePage), the profiles and the copy last sent
+// (CProfilePageT). Its own are the first generation's frames, its event table and battery steps,
+// and the sleeping mouse: a mouse not heard from since the set-up or since the cable left takes
+// no apply until a battery report shows it awake.
 //
 // The settings controls are kept in gen1_page_ui.cpp (binding, refresh, display),
 // gen1_page_controls.cpp (the setting controls' handlers), gen1_page_profiles.cpp (profile
@@ -52,11 +52,15 @@ public:
     void LoadData() override;
     // Every control shows the current profile.
     void RefreshControls() override;
-    // With a link to the mouse up (the cable, or the 2.4 GHz receiver alone), the controls that
-    // need the mouse are shown; without one nothing is hidden.
+    // With a link up on which the model shows them (LinkControlsOn), the controls that need the
+    // mouse are shown; without one nothing is hidden. The rates the links allow are fitted first.
     void UpdateLinkControls() override;
     // The worker first, then the profiles are saved once more.
     void Shutdown() override;
+
+    // The page's timers, for the models whose main window hands them over: the shared timer
+    // routine of the page runtime.
+    void HandleTimer(UINT_PTR uId) override;
 
     bool Sleeping() const { return m_bSleeping.load() != 0; }  // any thread
 
@@ -104,13 +108,25 @@ protected:
     std::vector<FrameBytes> FramesFor(const ProfileRecord& snapshot, const ChangeFlags& changes) override;
 
     // ---- Device events (UI thread) ----
+    // The cable's and the 2.4 GHz receiver's event words, and the 4K receiver's: the same but
+    // for the battery report, which keeps the 4K link alive instead.
     void OnDeviceEvent(int iEventWord, int iValue) override;
+    void OnDeviceEvent4k(int iEventWord, int iValue) override;
+    void OnEvent(int iEventWord, int iValue, LinkKind eReceiver);
     void CableOpened() override;
     void CableClosed() override;
     void OnRateReported(int iRateCode);
-    void OnBatteryReported(int iStatus, int iLevel);
+    void OnBatteryReported(int iStatus, int iLevel, LinkKind eReceiver);
     void OnLightModeReported(int iMode);
     void SetSleeping(bool bSleeping);
+
+    // ---- Link-dependent settings (used by UpdateLinkControls) ----
+    // Whether the links up now show the link-dependent settings.
+    bool LinkControlsShown() const;
+    // Rate options the links up now allow (the model's slower links take fewer rates); a rate
+    // above them becomes the highest allowed in the current profile, which the next apply sends.
+    // Returns the count.
+    int FitRateToLinks();
 
     std::atomic<int> m_bSleeping{1};
 
@@ -122,7 +138,6 @@ private:
     void BindControls();
     void AddControlRoutes();
     void FillLightCombo();
-    bool LinkForControls() const;
     void ShowSectionBody(Gen1Section eSection);
     void ShowStage(const ProfileRecord& p, int iStage);
     void ShowRateLabel(int32_t iRate);

@@ -14,7 +14,7 @@ enum EventCode : int {
     kEventRate = 0x20,       // 1..8, the rate code
     kEventBattery = 0x40,    // low byte status, high byte level
     kEventAck = 0x50,        // recorded for the send routine where it is read
-    kEventSixty = 0x60,      // 1..10, nothing to show
+    kEventSixty = 0x60,      // 1..10: the battery level on some models, nothing to show
     kEventLightMode = 0x70,  // 0..7
     kEventEighty = 0x80,     // 1..5: the mouse changed something; the profiles are saved
 };
@@ -51,17 +51,21 @@ void CGen1Page::SetSleeping(bool bSleeping) {
 
 // ---- Event words ----
 
-void CGen1Page::OnDeviceEvent(int iEventWord, int iValue) {
+void CGen1Page::OnDeviceEvent(int iEventWord, int iValue) { OnEvent(iEventWord, iValue, LinkKind::Wireless); }
+
+void CGen1Page::OnDeviceEvent4k(int iEventWord, int iValue) { OnEvent(iEventWord, iValue, LinkKind::Wireless4k); }
+
+void CGen1Page::OnEvent(int iEventWord, int iValue, LinkKind eReceiver) {
     if ((iEventWord & 0xFF) != Info().byIdByte) return;
     switch ((iEventWord >> 8) & 0xFF) {
         case kEventStage:
             if (InRange(iValue, 1, kDpiStageCount)) OnStageReported(iValue - 1);
             return;
         case kEventRate:
-            if (InRange(iValue, 1, 8)) OnRateReported(iValue);
+            if (m_model.bExactRateEvents || InRange(iValue, 1, 8)) OnRateReported(iValue);
             return;
         case kEventBattery:
-            OnBatteryReported(iValue & 0xFF, (iValue >> 8) & 0xFF);
+            OnBatteryReported(iValue & 0xFF, (iValue >> 8) & 0xFF, eReceiver);
             return;
         case kEventLightMode:
             if (InRange(iValue, 0, 7)) OnLightModeReported(iValue);
@@ -69,21 +73,33 @@ void CGen1Page::OnDeviceEvent(int iEventWord, int iValue) {
         case kEventEighty:
             if (InRange(iValue, 1, 5)) SaveProfiles();
             return;
-        case kEventAck:    // already recorded where it was read (RecordAcknowledgement)
-        case kEventSixty:  // nothing to show
+        case kEventSixty:
+            if (m_model.bSixtyIsBatteryLevel && InRange(iValue, 1, 10)) m_iBatteryLevel = iValue;
+            return;
+        case kEventAck:  // already recorded where it was read (RecordAcknowledgement)
         default:
             return;
     }
 }
 
 void CGen1Page::OnRateReported(int iRateCode) {
-    // The mouse reports the code frame 0x06 sends; a code no rate has stands for the first rate.
-    int iRate = 0;
+    // The mouse reports the code frame 0x06 sends. A code no rate has: the models with exact
+    // rate events keep their rate (and save all the same), the others take the first rate.
+    int iFound = -1;
     for (int i = 0; i < m_model.iRateCount; ++i)
-        if (m_model.rateCodes[static_cast<size_t>(i)] == iRateCode) iRate = i;
-    if (!TakeReported([iRate](ProfileRecord& p) { p.iRate = iRate; })) return;
+        if (m_model.rateCodes[static_cast<size_t>(i)] == iRateCode) iFound = i;
+    const bool bKeep = iFound < 0 && m_model.bExactRateEvents;
+    const int iTaken = iFound >= 0 ? iFound : 0;
+    int iRate = 0;
+    if (!TakeReported([&](ProfileRecord& p) {
+            if (!bKeep) p.iRate = iTaken;
+            iRate = p.iRate;
+        }))
+        return;
+    if (iRate < 0 || iRate >= m_model.iRateCount) return;  // never an option out of range
     if (auto* pOption = FindPageControl<DuiLib::COptionUI>(NumberedSuffix(L"btn_prate_%d", iRate + 1).c_str()))
         pOption->Selected(true, false);
+    if (m_model.bNoRateLabel) return;
     if (DuiLib::CControlUI* pLabel = FindPageControl(L"label_prate")) {
         pLabel->SetResourceText(true);
         pLabel->SetText(NumberedSuffix(L"prate_%d_text", iRate + 1).c_str());
@@ -97,28 +113,38 @@ void CGen1Page::OnLightModeReported(int iMode) {
     ShowLightRows();
 }
 
-void CGen1Page::OnBatteryReported(int iStatus, int iLevel) {
+void CGen1Page::OnBatteryReported(int iStatus, int iLevel, LinkKind eReceiver) {
+    // The report keeps alive the receiver link it came over; a cabled mouse's reports come as
+    // the 2.4 GHz receiver's.
+    const bool b4k = eReceiver == LinkKind::Wireless4k;
     m_iBatteryStatus = iStatus;
-    SetPageTimer(TIMER_WIRELESS_TIMEOUT, Timing().uPresenceTimeoutMs);
-    if (iStatus == static_cast<int>(BatteryStatus::Full) && WiredState() == 1) {
+    SetPageTimer(b4k ? TIMER_WIRELESS4K_TIMEOUT : TIMER_WIRELESS_TIMEOUT, Timing().uPresenceTimeoutMs);
+    const bool bCable = WiredState() == 1;
+    if (iStatus == static_cast<int>(BatteryStatus::Full) && bCable) {
         // Full on the cable: the mouse is reached through the cable, not the receiver.
-        SetLink(LinkKind::Wireless, false);
+        SetLink(eReceiver, false);
         ShowBattery(kFullBatteryLevel);
         StopCharging();
         return;
     }
-    if (iStatus == static_cast<int>(BatteryStatus::Charging))
+    if (iStatus == static_cast<int>(BatteryStatus::Charging)) {
         ShowCharging(false);
-    else
-        StopCharging();
-    // A battery report without the cable shows the 2.4 GHz link alive and the mouse awake.
-    SetLink(LinkKind::Wireless, true);
+        // Charging over the 2.4 GHz receiver with the cable in: the cable carries the mouse.
+        const bool bDrop = !b4k && bCable && m_model.bChargingOnCableDropsWireless;
+        SetLink(eReceiver, !bDrop);
+        SetSleeping(false);
+        UpdateLinkControls();
+        return;
+    }
+    StopCharging();
+    // A battery report shows the receiver link alive and the mouse awake.
+    SetLink(eReceiver, true);
     SetSleeping(false);
     // The receiver's own link change leaves the controls alone; the mouse heard over it shows
     // what can be set over it.
     UpdateLinkControls();
     if (iStatus == static_cast<int>(BatteryStatus::Full))
         ShowBattery(kFullBatteryLevel);
-    else if (iStatus != static_cast<int>(BatteryStatus::Charging) && InRange(iLevel, 1, 100))
+    else if (InRange(iLevel, 1, 100))
         ShowBattery(iLevel);
 }

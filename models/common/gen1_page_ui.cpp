@@ -265,10 +265,9 @@ void CGen1Page::UpdateDebounceLabel() {
 
 // ---- Links ----
 
-bool CGen1Page::LinkForControls() const { return WiredState() == 1 || LinkUp(LinkKind::Wireless); }
-
 void CGen1Page::UpdateLinkControls() {
-    if (!LinkForControls()) return;
+    FitRateToLinks();
+    if (!LinkControlsShown()) return;
     Show(m_ui.pLightCombo, true);
     for (Gen1Section eSection : {Gen1Section::Rate, Gen1Section::Power, Gen1Section::KeyDebounce}) {
         Show(m_ui.Section(eSection).pCheck, true);

@@ -1,10 +1,9 @@
-// The settings page of MS_3. It has no settings of its own yet: the page base and the
-// placeholder carry its part in routing, timers and links.
+// The settings page of MS_3: the first generation's page on MS_3's description.
 #pragma once
 
-#include "placeholder_page.h"
+#include "gen1_page.h"
 
-class CMS_3_Page : public CPlaceholderPage {
+class CMS_3_Page : public CGen1Page {
 public:
-    CMS_3_Page() : CPlaceholderPage(3) {}
+    CMS_3_Page() : CGen1Page(3) {}
 };

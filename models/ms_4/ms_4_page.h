@@ -1,10 +1,9 @@
-// The settings page of MS_4. It has no settings of its own yet: the page base and the
-// placeholder carry its part in routing, timers and links.
+// The settings page of MS_4: the first generation's page on MS_4's description.
 #pragma once
 
-#include "placeholder_page.h"
+#include "gen1_page.h"
 
-class CMS_4_Page : public CPlaceholderPage {
+class CMS_4_Page : public CGen1Page {
 public:
-    CMS_4_Page() : CPlaceholderPage(4) {}
+    CMS_4_Page() : CGen1Page(4) {}
 };

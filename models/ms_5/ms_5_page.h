@@ -1,10 +1,9 @@
-// The settings page of MS_5. It has no settings of its own yet: the page base and the
-// placeholder carry its part in routing, timers and links.
+// The settings page of MS_5: the first generation's page on MS_5's description.
 #pragma once
 
-#include "placeholder_page.h"
+#include "gen1_page.h"
 
-class CMS_5_Page : public CPlaceholderPage {
+class CMS_5_Page : public CGen1Page {
 public:
-    CMS_5_Page() : CPlaceholderPage(5) {}
+    CMS_5_Page() : CGen1Page(5) {}
 };

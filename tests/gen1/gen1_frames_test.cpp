@@ -1,6 +1,7 @@
-// First-generation command frames, byte for byte, over MS_10, MS_1 and MS_2 through their model
-// descriptions: the worked examples, the DPI boundaries, the macro pair rule and its bounds, and
-// the pieces a macro frame travels in.
+// First-generation command frames, byte for byte, over the first-generation models through their
+// descriptions: the worked examples, the DPI boundaries, the rate codes, the macro pair rule and
+// its bounds in both macro frame shapes, and the pieces a macro frame travels in over the cable,
+// the 2.4 GHz receiver and the 4K receiver.
 #include "dpi_tables.h"
 #include "gen1_frames.h"
 #include "gen1_storage.h"
@@ -57,6 +58,14 @@ TEST(Gen1Frames, DpiFrameOfTheFactoryProfile) {
         // MS_9: plain codes below 10,000 DPI; byte 7 stays 0 whatever motion sync holds.
         {9, "04 38 01 00 00 3F 00 00 07 0F 17 1F 3F 63 00 00 00 00 00 00 00 00 00 00 02 FF 00 00 00 FF 00 00 00 "
             "FF FF 00 FF FF FF 00 FF FF FF FF 40 00 FF FF FF 03 0F 64 00 00 00 00"},
+        // MS_3 and MS_4 as MS_2, with motion sync on by default (byte 7).
+        {3, "04 38 01 00 00 3F 00 01 07 0F 17 1F 3F 63 00 00 00 00 00 00 00 00 00 00 02 FF 00 00 00 FF 00 00 00 "
+            "FF FF 00 FF FF FF 00 FF FF FF FF 40 00 FF FF FF 03 0F 65 00 00 00 00"},
+        {4, "04 38 01 00 00 3F 00 01 07 0F 17 1F 3F 63 00 00 00 00 00 00 00 00 00 00 02 FF 00 00 00 FF 00 00 00 "
+            "FF FF 00 FF FF FF 00 FF FF FF FF 40 00 FF FF FF 03 0F 65 00 00 00 00"},
+        // MS_5 as MS_1: its frame carries no motion sync.
+        {5, "04 38 01 00 00 3F 00 00 09 12 1C 25 4B 75 00 00 00 00 00 00 00 00 00 00 02 FF 00 00 00 FF 00 00 00 "
+            "FF FF 00 FF FF FF 00 FF FF FF FF 40 00 FF FF FF 03 0F 92 00 00 00 00"},
     };
     for (const auto& row : rows)
         EXPECT_EQ(ToHex(BuildDpiReport(ModelOf(row.iModel), *DefaultProfile(row.iModel))), row.pszFrame)
@@ -86,6 +95,8 @@ TEST(Gen1Frames, DpiStageBoundaries) {
         {7, 1, 1, 0, 0},         {7, 200, 235, 0, 0},      {7, 201, 118, 1, 0},    {7, 220, 141, 1, 0},
         {9, 0, 0, 0, 0},         {9, 1, 0, 0, 0},          {9, 100, 99, 0, 0},     {9, 200, 199, 0, 0},  // plain codes
         {9, 201, 100, 1, 0},     {9, 290, 189, 1, 0},      // 10,100 and 19,000 DPI: code + 1 in 100s, flagged
+        {3, 520, 0x07, 0x02, 0}, {4, 1, 0x00, 0x00, 0},
+        {5, 200, 235, 0, 0},     {5, 201, 118, 1, 0},      {5, 220, 141, 1, 0},  // 12,000 DPI: the code of 6,000
     };
     for (const auto& row : rows) {
         auto pProfile = DefaultProfile(row.iModel);
@@ -107,7 +118,8 @@ TEST(Gen1Frames, DpiFrameCarriesEachModelsSensorOptions) {
         int iModel;
         const char* pszBytes3To7;
     } rows[] = {{10, "00 00 C0 C0 C0"}, {1, "03 02 C0 00 00"}, {2, "04 02 C0 03 05"},
-                {6, "04 02 C0 03 05"},  {7, "03 02 C0 00 00"}, {9, "04 02 C0 03 00"}};
+                {6, "04 02 C0 03 05"},  {7, "03 02 C0 00 00"}, {9, "04 02 C0 03 00"},
+                {3, "04 02 C0 03 05"},  {4, "04 02 C0 03 05"}, {5, "03 02 C0 00 00"}};
     for (const auto& row : rows) {
         auto pProfile = DefaultProfile(row.iModel);
         pProfile->iLiftOff = 4;  // each option is sent as stored (values chosen to tell them apart)
@@ -138,6 +150,10 @@ TEST(Gen1Frames, LightFrame) {
         {6, 0, 10, 6, 8, 2, 3, 0x00FF0000, "05 0F 01 00 03 A8 00 00 FF 02 03 01 AF 00 00"},  // factory values
         {7, 7, 10, 6, 8, 2, 3, 0x00FF0000, "05 0F 01 70 03 A8 00 00 FF 02 03 02 1F 00 00"},
         {9, 7, 10, 6, 8, 2, 3, 0x00FF0000, "05 0F 01 70 03 A8 00 00 FF 02 03 02 1F 00 00"},
+        // MS_3, MS_4 and MS_5 pack the sleep timer as MS_10 does.
+        {3, 1, 10, 6, 8, 2, 3, 0x00FF0000, "05 0F 01 10 03 A8 00 00 FF 02 03 01 BF 00 00"},
+        {4, 9, 0x35, 2, 5, 7, 4, 0x00123456, "05 0F 01 90 37 55 56 34 12 07 04 01 C3 00 00"},
+        {5, 2, 10, 6, 5, 2, 3, 0x00FF0000, "05 0F 01 20 03 A8 00 00 FF 02 03 01 CF 00 00"},
     };
     for (const auto& row : rows) {
         auto pProfile = DefaultProfile(row.iModel);
@@ -152,28 +168,46 @@ TEST(Gen1Frames, LightFrame) {
     }
 }
 
+// Each index sends its code and the code's complement; an index without a rate sends 2.
 TEST(Gen1Frames, RateFrame) {
     const struct {
+        int iModel;
         int32_t iRate;
         const char* pszFrame;
-    } rows[] = {{0, "06 09 01 08 F7 00 00 00 00"}, {1, "06 09 01 04 FB 00 00 00 00"},
-                {2, "06 09 01 02 FD 00 00 00 00"}, {3, "06 09 01 01 FE 00 00 00 00"},
-                {4, "06 09 01 02 FD 00 00 00 00"}, {-1, "06 09 01 02 FD 00 00 00 00"}};
+    } rows[] = {
+        {10, 0, "06 09 01 08 F7 00 00 00 00"}, {10, 3, "06 09 01 01 FE 00 00 00 00"},
+        {10, 4, "06 09 01 02 FD 00 00 00 00"}, {1, 1, "06 09 01 04 FB 00 00 00 00"},
+        {2, 2, "06 09 01 02 FD 00 00 00 00"},  {2, -1, "06 09 01 02 FD 00 00 00 00"},
+        {3, 6, "06 09 01 40 BF 00 00 00 00"},  {3, 0, "06 09 01 20 DF 00 00 00 00"},
+        {4, 1, "06 09 01 10 EF 00 00 00 00"},  {4, 5, "06 09 01 01 FE 00 00 00 00"},
+        {4, 7, "06 09 01 02 FD 00 00 00 00"},  {5, 3, "06 09 01 01 FE 00 00 00 00"},
+        {5, 0, "06 09 01 08 F7 00 00 00 00"},  {5, 6, "06 09 01 02 FD 00 00 00 00"},
+    };
+    for (const auto& row : rows) {
+        auto pProfile = DefaultProfile(row.iModel);
+        pProfile->iRate = row.iRate;
+        EXPECT_EQ(ToHex(BuildRateReport(ModelOf(row.iModel), *pProfile)), row.pszFrame)
+            << "MS_" << row.iModel << " rate " << row.iRate;
+    }
+    // Every model's indexes have codes of their own, so the mouse's rate event names one index.
     for (int iModel : kGen1Models) {
-        for (const auto& row : rows) {
-            auto pProfile = DefaultProfile(iModel);
-            pProfile->iRate = row.iRate;
-            EXPECT_EQ(ToHex(BuildRateReport(ModelOf(iModel), *pProfile)), row.pszFrame) << "MS_" << iModel;
-        }
+        std::set<uint8_t> codes;
+        for (int i = 0; i < ModelOf(iModel).iRateCount; ++i) codes.insert(RateCode(ModelOf(iModel), i));
+        EXPECT_EQ(codes.size(), static_cast<size_t>(ModelOf(iModel).iRateCount)) << "MS_" << iModel;
     }
 }
 
+// Button 9 is function 52 on MS_10, MS_1, MS_2 and MS_3 and off (0) on MS_4 and MS_5.
 TEST(Gen1Frames, KeyFrameOfTheFactoryButtons) {
-    for (int iModel : kGen1Models)
+    for (int iModel : kGen1Models) {
+        const bool bButton9Off = iModel == 4 || iModel == 5;
         EXPECT_EQ(ToHex(BuildKeyReport(*DefaultProfile(iModel))),
-                  "08 3B 01 02 00 00 03 00 00 04 00 00 0D 00 00 01 00 00 28 00 00 06 00 00 05 00 00 3C 00 00 "
-                  "01 00 00 01 00 00 01 00 00 01 00 00 01 00 00 01 00 00 01 00 00 09 00 00 0A 00 00 00 A0")
+                  std::string("08 3B 01 02 00 00 03 00 00 04 00 00 0D 00 00 01 00 00 28 00 00 06 00 00 05 00 00 ") +
+                      (bButton9Off ? "01" : "3C") +
+                      " 00 00 01 00 00 01 00 00 01 00 00 01 00 00 01 00 00 01 00 00 01 00 00 09 00 00 0A 00 00 00 " +
+                      (bButton9Off ? "65" : "A0"))
             << "MS_" << iModel;
+    }
 }
 
 // Shortcut, macro, an id with a caption but no row (51), unlisted ids (15, 200) and table rows.
@@ -242,14 +276,16 @@ TEST(Gen1Frames, MacroPairRule) {
         {65535, "02 0F 04 FF 03 00", "02 8F 04 FF 03 00"},    // remainder 135 -> 14; 327 steps saturate
     };
     for (int iModel : kGen1Models) {
+        const MacroFrameShape& shape = ModelOf(iModel).macroFrame;
+        const size_t uSum = static_cast<size_t>(shape.ChecksumAt());
         for (const auto& row : rows) {
             for (const uint8_t byType : {kActionPress, kActionRelease}) {
                 const KeyEntry entry = MacroEntry({{0x04, byType, row.wDelay}});
                 const FrameBytes frame = BuildMacroReport(ModelOf(iModel), 3, entry);
-                ASSERT_EQ(frame.size(), 131u);
-                EXPECT_EQ(ToHex(frame.data() + 28, 6), byType == kActionPress ? row.pszPress : row.pszRelease)
+                ASSERT_EQ(frame.size(), shape.byLength);
+                EXPECT_EQ(ToHex(frame.data() + shape.byCountAt, 6), byType == kActionPress ? row.pszPress : row.pszRelease)
                     << "MS_" << iModel << " delay " << row.wDelay << " type " << int(byType);
-                EXPECT_EQ((frame[129] << 8) | frame[130], FrameSum(frame, 129));
+                EXPECT_EQ((frame[uSum] << 8) | frame[uSum + 1], FrameSum(frame, uSum));
             }
         }
     }
@@ -265,6 +301,50 @@ TEST(Gen1Frames, MacroFrameWorkedExample) {
     for (int i = 37; i < 129; ++i) strZeros += " 00";
     EXPECT_EQ(ToHex(frame), "09 83 07 02 7A 7A 7A 03 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 "
                             "04 05 04 81 04 07 03 01 F1" + strZeros + " 03 01");
+}
+
+// The 111-byte macro frame of MS_3 and MS_4 and its two 4K reports: the first carries frame bytes
+// 0..58 with the sum of report bytes 0..61, the second bytes 59..110 with the sum of 0..54.
+TEST(Gen1Frames, ShortMacroFrameAndItsFourKReports) {
+    KeyEntry entry = MacroEntry({{0x04, kActionPress, 100}, {0x04, kActionRelease, 1500}});
+    entry.iLoopCount = 1;
+    for (int iModel : {3, 4}) {
+        const FrameBytes frame = BuildMacroReport(ModelOf(iModel), 3, entry);
+        ASSERT_EQ(frame.size(), 111u);
+        EXPECT_EQ(ToHex(frame.data(), 15), "09 6F 03 00 00 00 00 01 03 0B 04 8B 04 07 03");
+        for (size_t i = 15; i < 109; ++i) EXPECT_EQ(frame[i], 0) << i;
+        EXPECT_EQ(ToHex(frame.data() + 109, 2), "00 AC");
+
+        ASSERT_EQ(Wireless4kPieceCount(frame), 2);
+        const Wireless4kFrame first = BuildWireless4kFrame(frame, 0);
+        EXPECT_EQ(ToHex(first.data(), 18), "04 40 00 09 6F 03 00 00 00 00 01 03 0B 04 8B 04 07 03");
+        EXPECT_EQ(ToHex(first.data() + 62, 3), "01 6B 00");
+        const Wireless4kFrame second = BuildWireless4kFrame(frame, 1);
+        EXPECT_EQ(ToHex(second.data(), 3), "04 39 01");
+        EXPECT_EQ(ToHex(second.data() + 53, 5), "00 AC 00 EA 00");
+        for (size_t i = 57; i < second.size(); ++i) EXPECT_EQ(second[i], 0) << i;
+
+        ASSERT_EQ(MacroChunkCount(frame), 2) << "two 64-byte pieces over the cable";
+        EXPECT_EQ(ToHex(BuildMacroChunk(frame, 1, ChunkLink::Cable).data() + 4, 48), ToHex(frame.data() + 63, 48));
+        // The 2.4 GHz receiver still takes a third piece: its header and zeros.
+        const MacroChunk third = BuildMacroChunk(frame, 2, ChunkLink::Receiver);
+        EXPECT_EQ(ToHex(third.data(), 4), "09 0C 03 02");
+        for (size_t i = 4; i < third.size(); ++i) EXPECT_EQ(third[i], 0) << i;
+    }
+}
+
+// Any other frame goes to the 4K receiver whole: 04, its length + 5, 00, the frame and the sum of
+// every byte before it.
+TEST(Gen1Frames, FourKReportsOfShortFrames) {
+    auto pProfile = DefaultProfile(3);
+    std::string strRate = "04 0E 00 06 09 01 40 BF 00 00 00 00 01 21";
+    std::string strStart = "04 0F 00 0C 0A 01 FE 01 FE 00 00 00 00 02 27";
+    for (size_t i = 14; i < kWireless4kFrameSize; ++i) strRate += " 00";
+    for (size_t i = 15; i < kWireless4kFrameSize; ++i) strStart += " 00";
+    const Wireless4kFrame rate = BuildWireless4kFrame(BuildRateReport(ModelOf(3), *pProfile), 0);
+    EXPECT_EQ(ToHex(rate.data(), rate.size()), strRate);
+    const Wireless4kFrame start = BuildWireless4kFrame(BuildStartReport(), 0);
+    EXPECT_EQ(ToHex(start.data(), start.size()), strStart);
 }
 
 TEST(Gen1Frames, MacroLoopCountZeroOrWrappingSendsOne) {
@@ -292,18 +372,23 @@ TEST(Gen1Frames, MacroFrameStaysInsideItsFrame) {
         {0, 46, 46, 50},                        // 25 long actions fit, the rest do not
         {46, 0, 300, 46},                       // a count past the array reads no more than 46
     };
-    for (const auto& row : rows) {
-        KeyEntry entry{};
-        for (int i = 0; i < row.iShort + row.iLong; ++i)
-            entry.stActions[i] = {static_cast<uint8_t>(4 + i), kActionPress, static_cast<uint16_t>(i < row.iShort ? 100 : 2000)};
-        entry.wActionNum = row.wActionNum;
-        const FrameBytes frame = BuildMacroReport(ModelOf(10), 18, entry);
-        ASSERT_EQ(frame.size(), 131u);
-        EXPECT_EQ(frame[28], row.iPairsSent) << row.iShort << "+" << row.iLong;
-        for (size_t i = 29 + 2 * static_cast<size_t>(row.iPairsSent); i < 129; ++i)
-            EXPECT_EQ(frame[i], 0) << "byte " << i << " of " << row.iShort << "+" << row.iLong;
-        if (row.iPairsSent > 0) { EXPECT_NE(frame[29 + 2 * (row.iPairsSent - 1)], 0); }
-        EXPECT_EQ((frame[129] << 8) | frame[130], FrameSum(frame, 129));
+    for (int iModel : kGen1Models) {
+        const MacroFrameShape& shape = ModelOf(iModel).macroFrame;
+        const size_t uFirst = shape.byFirstPairAt;
+        const size_t uSum = static_cast<size_t>(shape.ChecksumAt());
+        for (const auto& row : rows) {
+            SCOPED_TRACE("MS_" + std::to_string(iModel) + ": " + std::to_string(row.iShort) + "+" + std::to_string(row.iLong));
+            KeyEntry entry{};
+            for (int i = 0; i < row.iShort + row.iLong; ++i)
+                entry.stActions[i] = {static_cast<uint8_t>(4 + i), kActionPress, static_cast<uint16_t>(i < row.iShort ? 100 : 2000)};
+            entry.wActionNum = row.wActionNum;
+            const FrameBytes frame = BuildMacroReport(ModelOf(iModel), 18, entry);
+            ASSERT_EQ(frame.size(), shape.byLength);
+            EXPECT_EQ(frame[shape.byCountAt], row.iPairsSent);
+            for (size_t i = uFirst + 2 * static_cast<size_t>(row.iPairsSent); i < uSum; ++i) EXPECT_EQ(frame[i], 0) << "byte " << i;
+            if (row.iPairsSent > 0) { EXPECT_NE(frame[uFirst + 2 * (row.iPairsSent - 1)], 0); }
+            EXPECT_EQ((frame[uSum] << 8) | frame[uSum + 1], FrameSum(frame, uSum));
+        }
     }
 }
 

@@ -6,6 +6,7 @@
 #include "gen1_page_fixture.h"
 
 #include "device_timing.h"
+#include "gen1_frames.h"
 #include "gen1_storage.h"
 
 #include <map>
@@ -16,13 +17,23 @@ namespace {
 constexpr char kStartFrame[] = "0C 0A 01 FE 01 FE 00 00 00 00";
 
 // The DPI register codes of the factory stages, bytes 8 to 23 of frame 0x04: MS_10 (4, 8, 12, 16,
-// 32, 50 hundred DPI) sends its codes twice; MS_1 (entries 8 .. 100 of its table) sends its
-// high-range flags after them; MS_2 sends each stage value - 1 as low and high byte.
+// 32, 50 hundred DPI) sends its codes twice; MS_1 and MS_5 (entries 8 .. 100 of their table) send
+// their high-range flags after them; MS_2, MS_3 and MS_4 send each stage value - 1 as low and
+// high byte.
 const std::map<int, std::string> kFactoryDpiCodes = {
     {10, "06 0F 19 22 47 71 00 00 06 0F 19 22 47 71 00 00"},
     {1, "09 12 1C 25 4B 75 00 00 00 00 00 00 00 00 00 00"},
     {2, "07 0F 17 1F 3F 63 00 00 00 00 00 00 00 00 00 00"},
+    {3, "07 0F 17 1F 3F 63 00 00 00 00 00 00 00 00 00 00"},
+    {4, "07 0F 17 1F 3F 63 00 00 00 00 00 00 00 00 00 00"},
+    {5, "09 12 1C 25 4B 75 00 00 00 00 00 00 00 00 00 00"},
 };
+// The factory rate frame: index 3 (code 01) on the four-rate models; index 6 (code 40) on MS_3
+// and MS_4, which over the cable or the 2.4 GHz receiver falls back to their index 3 (code 04).
+std::string FactoryRateFrame(int iModel, Link eOver) {
+    if (iModel != 3 && iModel != 4) return "06 09 01 01 FE 00 00 00 00";
+    return eOver == Link::Receiver4k ? "06 09 01 40 BF 00 00 00 00" : "06 09 01 04 FB 00 00 00 00";
+}
 
 std::string Slice(const kit::Bytes& bytes, size_t uFrom, size_t uCount) {
     if (uFrom + uCount > bytes.size()) return "(short)";
@@ -53,18 +64,25 @@ void SetWorkedLight(ProfileRecord& p) {
 class Gen1Apply : public Gen1PageTest, public ::testing::WithParamInterface<std::tuple<int, Link>> {
 protected:
     void SetUp() override { Start(std::get<0>(GetParam()), std::get<1>(GetParam())); }
-    // What the mouse got over the link under test, a receiver's repeats taken as one.
-    std::vector<kit::Bytes> Sent() const {
-        return std::get<1>(GetParam()) == Link::Cable ? CableWrites() : Distinct(ReceiverWrites());
+    Link Over() const { return std::get<1>(GetParam()); }
+    // Whole frames the mouse got over the link under test.
+    std::vector<kit::Bytes> Sent() const { return Frames(Over()); }
+    bool OverReceiver() const { return Over() == Link::Receiver; }
+    // The reports written on the link under test, as they went: a receiver's repeats taken as one.
+    std::vector<kit::Bytes> Written() const {
+        switch (Over()) {
+            case Link::Cable: return CableWrites();
+            case Link::Receiver: return Distinct(ReceiverWrites());
+            default: return Receiver4kWrites();
+        }
     }
-    bool OverReceiver() const { return std::get<1>(GetParam()) == Link::Receiver; }
 };
 
 TEST_P(Gen1Apply, TheFirstApplySendsEveryGroupAndEachMacroButtonThenSaves) {
     Page().Edit(GiveButton3AMacro);
     Apply();
     const std::vector<kit::Bytes> sent = Sent();
-    ASSERT_EQ(Ids(sent), "0C 04 05 06 08 09 09 09");
+    ASSERT_EQ(Ids(sent), "0C 04 05 06 08 09");
     EXPECT_EQ(ToHex(sent[0]), kStartFrame);
 
     const kit::Bytes& dpi = sent[1];
@@ -77,23 +95,47 @@ TEST_P(Gen1Apply, TheFirstApplySendsEveryGroupAndEachMacroButtonThenSaves) {
 
     EXPECT_EQ(Slice(sent[2], 0, 3), "05 0F 01");
     EXPECT_TRUE(ChecksumHolds(sent[2], 11));
-    EXPECT_EQ(ToHex(sent[3]), "06 09 01 01 FE 00 00 00 00") << "factory rate index 3";
+    EXPECT_EQ(ToHex(sent[3]), FactoryRateFrame(Model(), Over()));
 
     const kit::Bytes& keys = sent[4];
     ASSERT_EQ(keys.size(), 59u);
     EXPECT_EQ(Slice(keys, 3, 9), "02 00 00 03 00 00 12 00 03") << "left, right, then button 3's macro";
     EXPECT_TRUE(ChecksumHolds(keys, 57));
 
-    // The macro in its three pieces; the receiver's third carries 0C.
-    EXPECT_EQ(Slice(sent[5], 0, 4), "09 40 03 00");
-    EXPECT_EQ(Slice(sent[6], 0, 4), "09 40 03 01");
-    EXPECT_EQ(Slice(sent[7], 0, 4), OverReceiver() ? "09 0C 03 02" : "09 40 03 02");
-    // Frame bytes 3..: loop mode, colour three times, loop count 0 sent as 1, then the pairs
-    // (d 20 press: 03; d 1,271 release: (7|81, key) (6, 3); d 1,400 press: (01, key) (7, 3)).
-    EXPECT_EQ(Slice(sent[5], 4, 5), "01 22 22 22 01");
-    EXPECT_EQ(sent[5][4 + 25], 5) << "pairs";
-    EXPECT_EQ(Slice(sent[5], 4 + 26, 10), "03 04 87 04 06 03 01 05 07 03");
-    for (const kit::Bytes& piece : {sent[5], sent[6], sent[7]}) EXPECT_EQ(piece.size(), 64u);
+    // The macro frame: loop mode, colour three times, loop count 0 sent as 1, then the number of
+    // pairs and the pairs (d 20 press: 03; d 1,271 release: (7|81, key) (6, 3); d 1,400 press:
+    // (01, key) (7, 3)), where the model's frame puts them.
+    const MacroFrameShape& shape = Description().macroFrame;
+    const kit::Bytes& macro = sent[5];
+    ASSERT_EQ(macro.size(), shape.byLength);
+    EXPECT_EQ(Slice(macro, 2, 6), "03 01 22 22 22 01");
+    EXPECT_EQ(macro[shape.byCountAt], 5) << "pairs";
+    EXPECT_EQ(Slice(macro, shape.byFirstPairAt, 10), "03 04 87 04 06 03 01 05 07 03");
+    EXPECT_TRUE(ChecksumHolds(macro, static_cast<size_t>(shape.ChecksumAt())));
+
+    // How the link carried them.
+    const std::vector<kit::Bytes> written = Written();
+    const bool bShortMacro = shape.byLength == 111;
+    switch (Over()) {
+        case Link::Cable:
+            // 64-byte pieces, as many as the frame needs.
+            ASSERT_EQ(Ids(written), bShortMacro ? "0C 04 05 06 08 09 09" : "0C 04 05 06 08 09 09 09");
+            EXPECT_EQ(Slice(written[6], 0, 4), "09 40 03 01");
+            break;
+        case Link::Receiver:
+            // Always three pieces; the third carries 0C.
+            ASSERT_EQ(Ids(written), "0C 04 05 06 08 09 09 09");
+            EXPECT_EQ(Slice(written[7], 0, 4), "09 0C 03 02");
+            break;
+        default:
+            // 65-byte output reports; the macro frame in two.
+            ASSERT_EQ(Ids(written), "04 04 04 04 04 04 04");
+            for (const kit::Bytes& report : written) EXPECT_EQ(report.size(), 65u);
+            EXPECT_EQ(Slice(written[0], 0, 3), "04 0F 00");
+            EXPECT_EQ(Slice(written[5], 0, 6), "04 40 00 09 6F 03");
+            EXPECT_EQ(Slice(written[6], 0, 3), "04 39 01");
+            break;
+    }
 
     // Saved, with the edit, and the next apply only starts.
     Gen1Storage storage(Description(), m_data.Path() + L"\\", [](std::wstring_view id) { return std::wstring(id); });
@@ -115,7 +157,7 @@ TEST_P(Gen1Apply, ALightChangeSendsTheStartAndTheLightFrameOnly) {
     const std::vector<kit::Bytes> sent = Sent();
     ASSERT_EQ(Ids(sent), "0C 05");
     const kit::Bytes& light = sent[1];
-    if (Model() == 10) {
+    if (Description().eLightCodec == LightCodec::PackedSleep) {
         // Sleep timer in the high halves of bytes 4 and 5.
         EXPECT_EQ(Slice(light, 3, 3), "10 03 A8");
     } else {
@@ -135,17 +177,19 @@ TEST_P(Gen1Apply, AChangedMacroSendsTheKeysAndThatButtonsMacroOnly) {
     Page().Edit([](ProfileRecord& p) { p.stKeys[2].stActions[0].wDelay = 40; });
     Apply();
     const std::vector<kit::Bytes> sent = Sent();
-    ASSERT_EQ(Ids(sent), "0C 08 09 09 09");
-    EXPECT_EQ(Slice(sent[2], 0, 4), "09 40 03 00");
-    EXPECT_EQ(sent[2][4 + 26], 0x05) << "40 ms on a press";
+    ASSERT_EQ(Ids(sent), "0C 08 09");
+    EXPECT_EQ(sent[2][Description().macroFrame.byFirstPairAt], 0x05) << "40 ms on a press";
+}
+
+std::string ApplyCaseName(const ::testing::TestParamInfo<std::tuple<int, Link>>& info) {
+    return "MS_" + std::to_string(std::get<0>(info.param)) + "_" + LinkName(std::get<1>(info.param));
 }
 
 INSTANTIATE_TEST_SUITE_P(ModelsAndLinks, Gen1Apply,
-                         ::testing::Combine(::testing::Values(10, 1, 2), ::testing::Values(Link::Cable, Link::Receiver)),
-                         [](const auto& info) {
-                             return "MS_" + std::to_string(std::get<0>(info.param)) +
-                                    (std::get<1>(info.param) == Link::Cable ? "_cable" : "_receiver");
-                         });
+                         ::testing::Combine(::testing::Values(10, 1, 2, 3, 4, 5), ::testing::Values(Link::Cable, Link::Receiver)),
+                         ApplyCaseName);
+INSTANTIATE_TEST_SUITE_P(FourKModels, Gen1Apply,
+                         ::testing::Combine(::testing::Values(3, 4), ::testing::Values(Link::Receiver4k)), ApplyCaseName);
 
 // ---- Failures and the resend that follows ----
 
@@ -186,6 +230,64 @@ TEST_F(Gen1Failures, AMacroTheCableRefusesGoesOverTheReceiver) {
     EXPECT_EQ(Ids(ReceiverWrites()), "09 09 09");
     EXPECT_EQ(Slice(ReceiverWrites()[2], 0, 4), "09 0C 03 02");
     EXPECT_TRUE(Page().ResendAllPending()) << "the start and key frames did not arrive";
+}
+
+// With several links up a frame takes the first of cable, 4K, 2.4 GHz; a macro whose last cable
+// piece is refused goes on whole over the next receiver that is up.
+TEST_F(Gen1Failures, LinksAreTriedInOrderAndARefusedLastMacroPieceGoesOn) {
+    const struct {
+        const char* pszCase;
+        int iModel;
+        Link eLinks;
+        int iCableFailsFrom;     // the cable refuses from this write on (0: never)
+        const char* pszCable;    // report ids per link
+        const char* pszReceiver;
+        const char* psz4k;
+    } rows[] = {
+        {"MS_3, all links: cable only", 3, Link::All, 0, "0C 04 05 06 08 09 09", "", ""},
+        {"MS_4, all links: cable only", 4, Link::All, 0, "0C 04 05 06 08 09 09", "", ""},
+        {"MS_5, cable and 2.4 GHz: cable only", 5, Link::Both, 0, "0C 04 05 06 08 09 09 09", "", ""},
+        // The macro's second (last) cable piece is the seventh write.
+        {"MS_3, last piece refused: 4K", 3, Link::All, 7, "0C 04 05 06 08 09", "", "04 04"},
+        // MS_5's third piece is the eighth; the macro goes over the 2.4 GHz receiver.
+        {"MS_5, last piece refused: 2.4 GHz", 5, Link::Both, 8, "0C 04 05 06 08 09 09", "09 09 09", ""},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.pszCase);
+        Start(row.iModel, row.eLinks);
+        Page().Edit(GiveButton3AMacro);
+        if (row.iCableFailsFrom > 0) simhid_fail_writes_from(m_cable.id, row.iCableFailsFrom);
+        Apply();
+        EXPECT_EQ(Ids(CableWrites()), row.pszCable);
+        EXPECT_EQ(Ids(Distinct(ReceiverWrites())), row.pszReceiver);
+        EXPECT_EQ(Ids(Receiver4kWrites()), row.psz4k);
+        // A macro that went on over a receiver arrived whole, byte for byte as the cable has it.
+        if (*row.psz4k != '\0' || *row.pszReceiver != '\0') {
+            const std::vector<kit::Bytes> frames = Frames(*row.psz4k != '\0' ? Link::Receiver4k : Link::Receiver);
+            ASSERT_EQ(frames.size(), 1u);
+            EXPECT_EQ(frames[0], BuildMacroReport(Description(), 3, Page().CurrentProfileCopy().stKeys[2]));
+        }
+        // Every frame reached the mouse over some link: no full resend is pending.
+        EXPECT_FALSE(Page().ResendAllPending());
+        Stop();
+    }
+}
+
+// The 4K receiver is written once per report, without acknowledgement or retry; a report it
+// refuses fails its frame (the next apply sends everything) and nothing goes over 2.4 GHz.
+TEST_F(Gen1Failures, AFourKWriteThatFailsIsNotRetried) {
+    Start(4, Link::Receiver4k);
+    Apply();
+    ClearWrites();
+    Page().Edit([](ProfileRecord& p) { p.iRate = 2; });
+    simhid_fail_writes_from(m_receiver4k.commandId, 2);
+    Apply();
+    ASSERT_EQ(Receiver4kWrites().size(), 1u) << "the start frame; the rate frame was refused once";
+    EXPECT_TRUE(Page().ResendAllPending());
+    simhid_fail_writes_from(m_receiver4k.commandId, 0);
+    Apply();
+    EXPECT_EQ(Ids(Frames(Link::Receiver4k)), "0C 0C 04 05 06 08");
+    EXPECT_FALSE(Page().ResendAllPending());
 }
 
 TEST_F(Gen1Failures, AReceiverWithoutAcknowledgementIsTriedTenTimesPerFrame) {

@@ -1,7 +1,8 @@
 // What a first-generation mouse tells its page: the event table (DPI stage, polling rate,
-// battery with and without the cable, acknowledgement, light mode, the save-only event), which
-// field of the copy last sent each event touches, and the cabled mouse arriving and leaving
-// through the real driver library.
+// battery with and without the cable over either receiver, acknowledgement, light mode, the
+// save-only event), which field of the copy last sent each event touches, the receivers' presence
+// timeouts, the rates the links allow, and the cabled mouse arriving and leaving through the real
+// driver library.
 #include "gen1_page_fixture.h"
 
 #include "device_timing.h"
@@ -21,6 +22,8 @@ protected:
     CControlUI* Control(const wchar_t* pszSuffix) {
         return uikit::FindControl(Window().hwnd(), (ControlPrefix(Model()) + pszSuffix).c_str());
     }
+    // MS_3, MS_4 and MS_5 read some events otherwise than MS_10, MS_1 and MS_2.
+    bool LaterFamily() const { return Model() >= 3 && Model() <= 5; }
     ProfileRecord OnDisk() {
         Gen1Storage storage(Description(), m_data.Path() + L"\\", [](std::wstring_view id) { return std::wstring(id); });
         ProfileList profiles;
@@ -54,15 +57,31 @@ TEST_P(Gen1Events, AStageEventSelectsTheStageAnnouncesItsDpiAndSaves) {
     PumpUntil([&] { return Page().CurrentProfileCopy().iCurDpi == 4; });
 }
 
+// Each case: the value the mouse reports and the rate the profile then holds (a value no rate has
+// changes nothing on MS_3, MS_4 and MS_5 and means the first rate elsewhere).
 TEST_P(Gen1Events, ARateEventTakesTheRateOfItsCode) {
     Start(GetParam(), Link::Receiver);
     struct Case { int iValue; int iRate; };
-    for (const Case c : {Case{1, 3}, Case{2, 2}, Case{4, 1}, Case{8, 0}, Case{2, 2}, Case{3, 0}, Case{9, 0}, Case{0, 0}}) {
+    std::vector<Case> cases;
+    if (Model() == 3 || Model() == 4)
+        cases = {{0x40, 6}, {1, 5}, {2, 4}, {4, 3}, {8, 2}, {0x10, 1}, {0x20, 0}, {3, 0}, {0x40, 6}, {9, 6}, {0, 6}};
+    else if (Model() == 5)
+        cases = {{1, 3}, {2, 2}, {4, 1}, {8, 0}, {3, 0}, {0x10, 0}, {2, 2}, {0, 2}, {0x40, 2}};
+    else
+        cases = {{1, 3}, {2, 2}, {4, 1}, {8, 0}, {2, 2}, {3, 0}, {9, 0}, {0, 0}};
+    for (const Case c : cases) {
         Deliver(0x20, c.iValue);
         EXPECT_EQ(Page().CurrentProfileCopy().iRate, c.iRate) << "value " << c.iValue;
         EXPECT_EQ(Page().SentProfileCopy().iRate, c.iRate) << "value " << c.iValue;
     }
-    EXPECT_EQ(OnDisk().iRate, 0);
+    EXPECT_EQ(OnDisk().iRate, cases.back().iRate);
+    // A code no rate has is still saved where it is read at all.
+    DeleteFileW(ProDataPath().c_str());
+    Deliver(0x20, 3);
+    EXPECT_EQ(FileExists(ProDataPath()), true);
+    DeleteFileW(ProDataPath().c_str());
+    Deliver(0x20, 0x80);
+    EXPECT_EQ(FileExists(ProDataPath()), LaterFamily()) << "outside 1..8: read only by MS_3, MS_4 and MS_5";
 }
 
 TEST_P(Gen1Events, LightModeAndTheSaveOnlyEvent) {
@@ -74,9 +93,14 @@ TEST_P(Gen1Events, LightModeAndTheSaveOnlyEvent) {
     EXPECT_EQ(OnDisk().iLightMode, 5);
 
     DeleteFileW(ProDataPath().c_str());
+    const int iLevelBefore = Page().BatteryLevel();
     Deliver(0x80, 6);
     Deliver(0x60, 3);
     EXPECT_FALSE(FileExists(ProDataPath())) << "0x80 beyond 5 and 0x60 save nothing";
+    // MS_3, MS_4 and MS_5 take 0x60 (1..10) as the battery level.
+    EXPECT_EQ(Page().BatteryLevel(), LaterFamily() ? 3 : iLevelBefore);
+    Deliver(0x60, 11);
+    EXPECT_EQ(Page().BatteryLevel(), LaterFamily() ? 3 : iLevelBefore);
     Deliver(0x80, 1);
     EXPECT_TRUE(FileExists(ProDataPath()));
 }
@@ -135,6 +159,40 @@ TEST_P(Gen1Events, AFullBatteryOnTheCableLeavesTheMouseOnTheCable) {
     EXPECT_FALSE(Page().LinkIndicator(LinkKind::Wireless)->IsVisible());
     EXPECT_EQ(Page().Online(), 1) << "online through the cable";
     EXPECT_EQ(static_cast<DuiLib::CProgressUI*>(Control(L"progress_power"))->GetValue(), 100);
+}
+
+// Charging reported over the 2.4 GHz receiver while the cable is in: MS_3, MS_4 and MS_5 drop the
+// receiver link (the cable carries the mouse), the others keep it up.
+TEST_P(Gen1Events, ChargingOverTheReceiverWithTheCableIn) {
+    Start(GetParam(), Link::Both);
+    ASSERT_TRUE(Page().LinkUp(LinkKind::Wireless));
+    Deliver(0x40, 3);
+    EXPECT_EQ(Page().LinkUp(LinkKind::Wireless), !LaterFamily());
+    EXPECT_EQ(Page().LinkIndicator(LinkKind::Wireless)->IsVisible(), !LaterFamily());
+    EXPECT_EQ(std::wstring(Control(L"label_power")->GetTextSource().GetData()), L"charging_text");
+    EXPECT_EQ(Page().Online(), 1) << "online through the cable";
+    EXPECT_FALSE(Page().Sleeping());
+    // Without the cable a charging report brings the link back.
+    kit::UnplugCableMouse(m_cable);
+    PumpUntil([&] { return Page().WiredState() == 2; });
+    Deliver(0x40, 3);
+    EXPECT_TRUE(Page().LinkUp(LinkKind::Wireless));
+    EXPECT_FALSE(Page().Sleeping());
+}
+
+// A receiver that goes quiet for the presence time takes its link down; the page goes offline
+// without another link, and the mouse is not taken as asleep.
+TEST_P(Gen1Events, AQuietReceiverTimesOut) {
+    Timing().uPresenceTimeoutMs = 150;
+    const Link eOver = FindModel(GetParam())->Has4k() ? Link::Receiver4k : Link::Receiver;
+    Start(GetParam(), eOver);
+    const LinkKind eKind = eOver == Link::Receiver4k ? LinkKind::Wireless4k : LinkKind::Wireless;
+    ASSERT_TRUE(Page().LinkUp(eKind));
+    Window().TakePosted(WM_DEVICELISTCHANGED);
+    PumpUntil([&] { return !Page().LinkUp(eKind); }, 5000);
+    EXPECT_FALSE(Page().LinkIndicator(eKind)->IsVisible());
+    EXPECT_EQ(Page().Online(), 0);
+    EXPECT_FALSE(Page().Sleeping());
 }
 
 TEST_P(Gen1Events, AnAcknowledgementOverTheCableCountsForTheFrameInFlight) {
@@ -207,7 +265,85 @@ TEST_P(Gen1Events, TheSettlingPauseOfAnArrivalDoesNotHoldTheWindow) {
     PumpUntil([&] { return Page().WiredState() == 1; }, 5000);
 }
 
-INSTANTIATE_TEST_SUITE_P(Models, Gen1Events, ::testing::Values(10, 1, 2),
+INSTANTIATE_TEST_SUITE_P(Models, Gen1Events, ::testing::Values(10, 1, 2, 3, 4, 5),
+                         [](const auto& info) { return "MS_" + std::to_string(info.param); });
+
+// ---- The 4K receiver (MS_3, MS_4) ----
+
+class Gen1Events4k : public Gen1PageTest, public ::testing::WithParamInterface<int> {
+protected:
+    void Deliver4k(int iCode, int iValue) { Page().DeliverDeviceEvent4k(iCode * 256 + IdByte(), iValue); }
+};
+
+// A battery report over the 4K receiver keeps that link up whatever the cable, except a full
+// battery with the cable in, which leaves the mouse on the cable.
+TEST_P(Gen1Events4k, BatteryReportsOverTheFourKReceiver) {
+    const struct {
+        const char* pszCase;
+        Link eLinks;
+        int iValue;
+        bool b4kUp;
+        int iShown;  // the battery display afterwards, -1: "charging_text"
+    } rows[] = {
+        {"on battery, no cable", Link::Receiver4k, 57 * 256 + 1, true, 57},
+        {"full, no cable", Link::Receiver4k, 2, true, 100},
+        {"charging, no cable", Link::Receiver4k, 3, true, -1},
+        {"on battery, cable", Link::Cable4k, 64 * 256 + 1, true, 64},
+        {"charging, cable", Link::Cable4k, 3, true, -1},
+        {"full, cable", Link::Cable4k, 2, false, 100},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.pszCase);
+        Start(GetParam(), row.eLinks);
+        Deliver4k(0x40, row.iValue);
+        EXPECT_EQ(Page().LinkUp(LinkKind::Wireless4k), row.b4kUp);
+        EXPECT_EQ(Page().LinkIndicator(LinkKind::Wireless4k)->IsVisible(), row.b4kUp);
+        EXPECT_FALSE(Page().LinkUp(LinkKind::Wireless)) << "the 2.4 GHz link is not touched";
+        EXPECT_FALSE(Page().Sleeping());
+        EXPECT_EQ(Page().Online(), 1);
+        const std::wstring strLabel = uikit::FindControl(Window().hwnd(), (ControlPrefix(Model()) + L"label_power").c_str())
+                                          ->GetTextSource()
+                                          .GetData();
+        EXPECT_EQ(strLabel, row.iShown < 0 ? std::wstring(L"charging_text") : std::to_wstring(row.iShown) + L"%");
+        Stop();
+    }
+}
+
+// The other events read over the 4K receiver as over the 2.4 GHz one.
+TEST_P(Gen1Events4k, StageRateAndLightEventsOverTheFourKReceiver) {
+    Start(GetParam(), Link::Receiver4k);
+    Apply();
+    MouseEvent(0x10, 3, Link::Receiver4k);
+    MouseEvent(0x20, 0x10, Link::Receiver4k);
+    MouseEvent(0x70, 4, Link::Receiver4k);
+    PumpUntil([&] { return Page().CurrentProfileCopy().iLightMode == 4; });
+    const ProfileRecord p = Page().CurrentProfileCopy();
+    EXPECT_EQ(p.iCurDpi, 2);
+    EXPECT_EQ(p.iRate, 1);
+    ClearWrites();
+    Apply();
+    EXPECT_EQ(Ids(Frames(Link::Receiver4k)), "0C") << "the mouse's own changes are not sent back";
+}
+
+// The highest rates work over the 4K receiver alone: a cable arriving while the 4K receiver is up
+// takes rate index 6 down to 3 (code 04), which the next apply sends over the cable.
+TEST_P(Gen1Events4k, TheCableArrivingTakesTheRateDownToWhatItCarries) {
+    Start(GetParam(), Link::Receiver4k);
+    Apply();
+    EXPECT_EQ(Page().CurrentProfileCopy().iRate, 6);
+    m_cable = kit::PlugCableMouse(FindModel(Model())->wCablePid);
+    m_bCable = true;
+    PumpUntil([&] { return Page().WiredState() == 1; });
+    EXPECT_EQ(Page().CurrentProfileCopy().iRate, 3);
+    EXPECT_EQ(Page().SentProfileCopy().iRate, 6) << "not sent yet";
+    ClearWrites();
+    Apply();
+    EXPECT_EQ(Ids(CableWrites()), "0C 06");
+    EXPECT_EQ(ToHex(CableWrites()[1]), "06 09 01 04 FB 00 00 00 00");
+    EXPECT_TRUE(Receiver4kWrites().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(FourKModels, Gen1Events4k, ::testing::Values(3, 4),
                          [](const auto& info) { return "MS_" + std::to_string(info.param); });
 
 }  // namespace

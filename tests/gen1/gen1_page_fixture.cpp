@@ -3,6 +3,8 @@
 #include "device_timing.h"
 #include "model_table.h"
 
+#include <algorithm>
+
 namespace gen1test {
 
 Gen1PageTest::Gen1PageTest() {
@@ -32,10 +34,12 @@ uint8_t Gen1PageTest::IdByte() const { return FindModel(m_iModel)->byIdByte; }
 
 void Gen1PageTest::Start(int iModel, Link eLink, bool bAcknowledge) {
     m_iModel = iModel;
-    m_bCable = eLink != Link::Receiver;
-    m_bReceiver = eLink != Link::Cable;
+    m_bCable = Has(eLink, Link::Cable);
+    m_bReceiver = Has(eLink, Link::Receiver);
+    m_bReceiver4k = Has(eLink, Link::Receiver4k);
     if (m_bCable) m_cable = kit::PlugCableMouse(FindModel(iModel)->wCablePid);
     if (m_bReceiver) m_receiver = kit::PlugReceiver(kit::ReceiverKind::Wireless);
+    if (m_bReceiver4k) m_receiver4k = kit::PlugReceiver(kit::ReceiverKind::Wireless4k);
     m_bAcknowledge = bAcknowledge;
     OpenWindow();
 }
@@ -65,10 +69,23 @@ void Gen1PageTest::OpenWindow() {
         MouseEvent(0x40, 0x5001);
         PumpUntil([&] { return Page().WirelessDevice() != nullptr && !Page().Sleeping(); });
     }
+    if (m_bReceiver4k) {
+        MouseEvent(0x40, 0x5001, Link::Receiver4k);
+        PumpUntil([&] { return Page().Wireless4kDevice() != nullptr && Page().m_bWireless4k == 1 && !Page().Sleeping(); });
+    }
     if (m_bCable) {
         ASSERT_EQ(Page().WiredState(), 1) << "the cabled mouse opens at set-up";
     }
     ClearWrites();
+}
+
+void Gen1PageTest::Stop() {
+    m_pWnd.reset();
+    m_pPage = nullptr;
+    kit::ResetWorld();
+    DeleteFileW(ProDataPath().c_str());
+    DeleteFileW((m_data / (DataFolderName(m_iModel) + L"\\macro.data")).c_str());
+    m_bCable = m_bReceiver = m_bReceiver4k = false;
 }
 
 void Gen1PageTest::Apply() {
@@ -92,7 +109,7 @@ bool Gen1PageTest::Poll(const std::function<bool()>& pred, unsigned uMs) {
 }
 
 void Gen1PageTest::MouseEvent(uint8_t byCode, uint16_t wValue, Link eOver) {
-    const int iInterface = eOver == Link::Cable ? m_cable.id : m_receiver.eventId;
+    const int iInterface = eOver == Link::Cable ? m_cable.id : eOver == Link::Receiver4k ? m_receiver4k.eventId : m_receiver.eventId;
     kit::QueueEvent(iInterface, IdByte(), byCode, wValue);
 }
 
@@ -118,7 +135,42 @@ std::vector<kit::Bytes> Gen1PageTest::ReceiverWrites() const {
     return m_bReceiver ? DataOf(kit::WritesTo(m_receiver.commandId)) : std::vector<kit::Bytes>{};
 }
 
+std::vector<kit::Bytes> Gen1PageTest::Receiver4kWrites() const {
+    return m_bReceiver4k ? DataOf(kit::WritesTo(m_receiver4k.commandId)) : std::vector<kit::Bytes>{};
+}
+
 void Gen1PageTest::ClearWrites() { simhid_clear_writes(); }
+
+std::vector<kit::Bytes> Gen1PageTest::Frames(Link eOver) const {
+    const size_t uMacroLength = Description().macroFrame.byLength;
+    std::vector<kit::Bytes> frames;
+    if (eOver == Link::Receiver4k) {
+        for (const kit::Bytes& report : Receiver4kWrites()) {
+            if (report.size() < 5 || report[1] < 5) continue;
+            const size_t uCarried = std::min<size_t>(report[1] - 5u, report.size() - 3);
+            kit::Bytes part(report.begin() + 3, report.begin() + 3 + static_cast<ptrdiff_t>(uCarried));
+            if (report[2] != 0 && !frames.empty())
+                frames.back().insert(frames.back().end(), part.begin(), part.end());
+            else
+                frames.push_back(part);
+        }
+        return frames;
+    }
+    const std::vector<kit::Bytes> writes = eOver == Link::Cable ? CableWrites() : Distinct(ReceiverWrites());
+    for (const kit::Bytes& w : writes) {
+        const bool bMacroPiece = w.size() == 64 && w[0] == 0x09;
+        if (!bMacroPiece) {
+            frames.push_back(w);
+            continue;
+        }
+        if (w[3] == 0) frames.push_back(kit::Bytes{0x09, static_cast<uint8_t>(uMacroLength), w[2]});
+        if (frames.empty()) continue;
+        kit::Bytes& frame = frames.back();
+        frame.insert(frame.end(), w.begin() + 4, w.end());
+        if (frame.size() > uMacroLength) frame.resize(uMacroLength);
+    }
+    return frames;
+}
 
 std::string Gen1PageTest::Ids(const std::vector<kit::Bytes>& writes) {
     std::string strIds;
@@ -134,6 +186,18 @@ std::vector<kit::Bytes> Gen1PageTest::Distinct(const std::vector<kit::Bytes>& wr
     for (const kit::Bytes& w : writes)
         if (distinct.empty() || distinct.back() != w) distinct.push_back(w);
     return distinct;
+}
+
+const char* LinkName(Link eLinks) {
+    switch (eLinks) {
+        case Link::Cable: return "cable";
+        case Link::Receiver: return "receiver";
+        case Link::Both: return "cable_receiver";
+        case Link::Receiver4k: return "receiver4k";
+        case Link::Cable4k: return "cable_receiver4k";
+        case Link::All: return "all";
+        default: return "receivers";
+    }
 }
 
 std::wstring ProgramName() {

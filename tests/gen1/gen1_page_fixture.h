@@ -1,7 +1,8 @@
 // The first-generation page on the simulated device world: the program's main window with the
-// real page of one model (MS_10, MS_1 or MS_2) on a scratch data folder, a cabled mouse reached
-// through the real driver library and/or a 2.4 GHz receiver whose mouse acknowledges (or not),
-// the device timings scaled down, and the frames the mouse got read back from the world.
+// real page of one model on a scratch data folder, a cabled mouse reached through the real driver
+// library, a 2.4 GHz receiver whose mouse acknowledges (or not) and/or a 4K receiver, in any
+// combination, the device timings scaled down, and the frames the mouse got read back from the
+// world.
 #pragma once
 
 #include "gen1_page.h"
@@ -34,10 +35,21 @@ public:
     using CGen1Page::PostApply;
     using CGen1Page::m_bOnline;
     using CGen1Page::m_bWireless;
+    using CGen1Page::m_bWireless4k;
     using CGen1Page::m_iWiredState;
 };
 
-enum class Link { Cable, Receiver, Both };
+// The links a test plugs: any combination of the cable and the two receivers.
+enum class Link : int {
+    Cable = 1,
+    Receiver = 2,
+    Both = 3,  // the cable and the 2.4 GHz receiver
+    Receiver4k = 4,
+    Cable4k = 5,
+    All = 7,
+};
+constexpr bool Has(Link eLinks, Link ePart) { return (static_cast<int>(eLinks) & static_cast<int>(ePart)) != 0; }
+const char* LinkName(Link eLinks);
 
 // The test program's file name without its folder ("gen1_page_test.exe").
 std::wstring ProgramName();
@@ -47,18 +59,22 @@ protected:
     Gen1PageTest();
     ~Gen1PageTest() override;
 
-    // Plugs the devices, then opens the window with the real page of `iModel`. With the receiver,
+    // Plugs the devices, then opens the window with the real page of `iModel`. On each receiver
     // the mouse is identified (and woken) by a battery report; with bAcknowledge it acknowledges
-    // every frame.
+    // every frame over the 2.4 GHz receiver.
     void Start(int iModel, Link eLink, bool bAcknowledge = true);
     // Ends the window and its page as the program does on exit and opens them again on the same
     // data folder and devices, as the next start of the program would.
     void Restart();
+    // Closes the window, empties the world and removes the model's data files, so a test can
+    // Start again.
+    void Stop();
     // Requests one apply and waits for it to end (also for a run that only saved).
     void Apply();
     // Waits until the page's worker ran `uCount` applies in all.
     bool WaitForApplies(unsigned uCount, unsigned uMs = 20000);
-    // An event report from the mouse over the link: {3, id byte, code, value low, value high}.
+    // An event report from the mouse over the link (Cable, Receiver or Receiver4k):
+    // {3, id byte, code, value low, value high}.
     void MouseEvent(uint8_t byCode, uint16_t wValue, Link eOver = Link::Receiver);
     void PumpUntil(const std::function<bool()>& pred, unsigned uMs = 5000);
     // Pumps the window's messages until pred holds; false when uMs passed first.
@@ -75,7 +91,14 @@ protected:
     // ClearWrites, in order.
     std::vector<kit::Bytes> CableWrites() const;
     std::vector<kit::Bytes> ReceiverWrites() const;
+    // Output reports written to the 4K receiver's command interface.
+    std::vector<kit::Bytes> Receiver4kWrites() const;
     static void ClearWrites();
+    // Whole frames the mouse got over one link (Cable, Receiver or Receiver4k), in order: a macro
+    // frame's pieces joined again (the cable's and the receiver's pieces carry its bytes from 3
+    // on; bytes 0 to 2 come back from the piece header and the model's frame length), the 4K
+    // reports unwrapped, a receiver's repeats taken as one.
+    std::vector<kit::Bytes> Frames(Link eOver) const;
     // Report ids in order, one per write ("0C 04 05 06 08 09 09 09").
     static std::string Ids(const std::vector<kit::Bytes>& writes);
     // The same with runs of identical reports taken as one (the receiver's repeats).
@@ -87,11 +110,13 @@ protected:
     ScratchFolder m_data{L"page_" + ProgramName()};
     kit::CableMouse m_cable;
     kit::Receiver m_receiver;
+    kit::Receiver m_receiver4k;
     bool m_bCable = false;
     bool m_bReceiver = false;
     bool m_bAcknowledge = true;
     // The window is shown (its page on screen, so a test can click it) when set before Start.
     bool m_bShowWindow = false;
+    bool m_bReceiver4k = false;
 
 private:
     void OpenWindow();

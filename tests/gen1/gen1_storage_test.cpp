@@ -1,4 +1,4 @@
-// pro.data, macro.data and the exported records of MS_10, MS_1 and MS_2, checked on disk: first
+// pro.data, macro.data and the exported records of the first-generation models, checked on disk: first
 // start, byte-identical round trips, damaged files, unreadable files, imports and the macro lookup.
 #include "gen1_frames.h"
 #include "gen1_sanitize.h"
@@ -9,6 +9,7 @@
 
 #include <cstring>
 #include <functional>
+#include <iterator>
 #include <memory>
 #include <string>
 
@@ -16,10 +17,28 @@ using namespace gen1test;
 
 namespace {
 
+// Where each layout keeps the fields a first start checks, and each model's own defaults.
+struct FirstStartRow {
+    int iModel;
+    size_t uFileSize;
+    size_t uSleepAt, uRateAt, uMotionSyncAt, uKeysAt;
+    int32_t iFirstStage, iSixthStage, iRate, iMotionSync;
+    uint8_t byButton9;
+};
+constexpr FirstStartRow kFirstStartRows[] = {
+    {10, 197956, 2352, 2360, 2376, 2464, 4, 50, 3, 0, 52},
+    {1, 197932, 2348, 2356, 2372, 2460, 8, 100, 3, 0, 52},
+    {2, 197932, 2348, 2356, 2372, 2460, 8, 100, 3, 0, 52},
+    {3, 197956, 2348, 2360, 2376, 2464, 8, 100, 6, 1, 52},
+    {4, 197956, 2348, 2360, 2376, 2464, 8, 100, 6, 1, 0},
+    {5, 197956, 2348, 2360, 2376, 2464, 8, 100, 3, 1, 0},
+};
+
 TEST(Gen1Storage, FirstStartWritesOneDefaultProfile) {
-    for (int iModel : kGen1Models) {
-        SCOPED_TRACE("MS_" + std::to_string(iModel));
-        ModelFiles files(iModel, L"first_start");
+    ASSERT_EQ(std::size(kFirstStartRows), std::size(kGen1Models));
+    for (const FirstStartRow& row : kFirstStartRows) {
+        SCOPED_TRACE("MS_" + std::to_string(row.iModel));
+        ModelFiles files(row.iModel, L"first_start");
         ProfileList profiles;
         ProDataHeader header;
         header.iCurProfile = 7;
@@ -31,31 +50,27 @@ TEST(Gen1Storage, FirstStartWritesOneDefaultProfile) {
 
         const std::vector<uint8_t> file = ReadBytes(files.ProData());
         ASSERT_EQ(file.size(), files.HeaderSize() + files.RecordSize());
-        EXPECT_EQ(file.size(), iModel == 10 ? 197956u : 197932u);
+        EXPECT_EQ(file.size(), row.uFileSize);
         for (size_t i = 0; i < files.HeaderSize(); ++i) ASSERT_EQ(file[i], 0) << "header byte " << i;
         const size_t r = files.HeaderSize();
         EXPECT_EQ(file[r], 'P');
         EXPECT_EQ(IntAt(file, r + 2200), 420);
-        EXPECT_EQ(IntAt(file, r + 2244), iModel == 10 ? 4 : 8);     // first DPI stage: 400 DPI
-        EXPECT_EQ(IntAt(file, r + 2264), iModel == 10 ? 50 : 100);  // sixth: 5,000 DPI
+        EXPECT_EQ(IntAt(file, r + 2244), row.iFirstStage);   // 400 DPI
+        EXPECT_EQ(IntAt(file, r + 2264), row.iSixthStage);  // 5,000 DPI
         EXPECT_EQ(IntAt(file, r + 2308), 1);
         EXPECT_EQ(IntAt(file, r + 2340), 8);
-        if (iModel == 10) {
-            EXPECT_EQ(IntAt(file, r + 2348), 2);   // iLightOff
-            EXPECT_EQ(IntAt(file, r + 2352), 10);  // iSleep
-            EXPECT_EQ(IntAt(file, r + 2360), 3);   // iRate
-        } else {
-            EXPECT_EQ(IntAt(file, r + 2348), 10);  // iSleep
-            EXPECT_EQ(IntAt(file, r + 2356), 3);   // iRate
-        }
-        const size_t k = r + (iModel == 10 ? 2464 : 2460);  // key entries
+        EXPECT_EQ(IntAt(file, r + row.uSleepAt), 10);
+        EXPECT_EQ(IntAt(file, r + row.uRateAt), row.iRate);
+        EXPECT_EQ(IntAt(file, r + row.uMotionSyncAt), row.iMotionSync);
+        const size_t k = r + row.uKeysAt;
         EXPECT_EQ(file[k + 0], 0);
         EXPECT_EQ(file[k + 1], 1);                           // left click
         EXPECT_EQ(file[k + 8] | (file[k + 9] << 8), 0x0232);
         EXPECT_EQ(IntAt(file, k + 1072), -1);
         EXPECT_EQ(IntAt(file, k + 1076), -1);
         EXPECT_EQ(file[k + 8 * 1272], 8);
-        EXPECT_EQ(file[k + 8 * 1272 + 1], 52);
+        EXPECT_EQ(file[k + 8 * 1272 + 1], row.byButton9);
+        EXPECT_EQ(file[k + 8 * 1272 + 2], 0);
         EXPECT_EQ(file[k + 17 * 1272 + 1], 12);
         for (size_t i = k + 18 * 1272; i < file.size(); ++i) ASSERT_EQ(file[i], 0) << "unused entries, byte " << i;
     }
@@ -82,7 +97,8 @@ TEST(Gen1Storage, ResetKeepsTheNameAndTheMoveModeOnly) {
         pFresh->iReserved2[1] = 0x77;
         EXPECT_EQ(std::memcmp(pProfile.get(), pFresh.get(), sizeof(ProfileRecord)), 0);
         EXPECT_EQ(pProfile->stKeys[20].byFunction, 0);
-        EXPECT_EQ(pProfile->iLightOff, iModel == 10 ? 2 : 0);  // MS_1 and MS_2 do not keep one
+        // Layout A (MS_1, MS_2) keeps no light-off time.
+        EXPECT_EQ(pProfile->iLightOff, files.model.Info().eLayout == RecordLayout::Gen1A ? 0 : 2);
     }
 }
 
@@ -209,7 +225,7 @@ TEST(Gen1Storage, LoadedValuesAreBroughtIntoRange) {
         auto pBad = files.Default(L"");
         for (wchar_t& ch : pBad->szName) ch = L'x';
         pBad->iCurDpi = 9;
-        pBad->iRate = 4;
+        pBad->iRate = 9;
         pBad->iLightMode = 40;
         pBad->iLiftOff = -1;
         pBad->iRipple = 7;
@@ -233,7 +249,7 @@ TEST(Gen1Storage, LoadedValuesAreBroughtIntoRange) {
         const ProfileRecord& p = *profiles[0];
         EXPECT_EQ(NameOf(p.szName), std::wstring(99, L'x'));
         EXPECT_EQ(p.iCurDpi, 7);
-        EXPECT_EQ(p.iRate, 3);
+        EXPECT_EQ(p.iRate, files.model.iRateCount - 1);
         EXPECT_EQ(p.iLightMode, files.model.iLightModeCount - 1);
         EXPECT_EQ(p.iLiftOff, 0);
         EXPECT_EQ(p.iRipple, 1);
@@ -250,8 +266,8 @@ TEST(Gen1Storage, LoadedValuesAreBroughtIntoRange) {
         EXPECT_EQ(NameOf(p.stKeys[2].szMacroName), std::wstring(23, L'm'));
         // The macro frame built from it stays inside its frame.
         const FrameBytes frame = BuildMacroReport(files.model, 3, p.stKeys[2]);
-        ASSERT_EQ(frame.size(), 131u);
-        EXPECT_EQ(frame[28], kMacroActionMax);
+        ASSERT_EQ(frame.size(), files.model.macroFrame.byLength);
+        EXPECT_EQ(frame[files.model.macroFrame.byCountAt], kMacroActionMax);
     }
 }
 

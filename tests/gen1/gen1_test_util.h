@@ -1,6 +1,5 @@
 // Helpers of the first-generation tests: frames as hex text, files on disk in a scratch folder
-// under the test's working folder (file_kit.h), and the three models that share one
-// implementation.
+// under the test's working folder (file_kit.h), and the models that share one implementation.
 #pragma once
 
 #include "file_kit.h"
@@ -11,7 +10,7 @@
 
 namespace gen1test {
 
-inline const int kGen1Models[] = {10, 1, 2};
+inline const int kGen1Models[] = {10, 1, 2, 3, 4, 5};
 
 inline const Gen1Model& ModelOf(int iNumber) { return *FindGen1Model(iNumber); }
 

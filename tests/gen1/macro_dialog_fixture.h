@@ -9,6 +9,9 @@
 #include "ms_1/ms_1_dialogs.h"
 #include "ms_10/ms_10_dialogs.h"
 #include "ms_2/ms_2_dialogs.h"
+#include "ms_3/ms_3_dialogs.h"
+#include "ms_4/ms_4_dialogs.h"
+#include "ms_5/ms_5_dialogs.h"
 
 #include "dialogs/file_dialog.h"
 #include "dialogs/msg_wnd.h"

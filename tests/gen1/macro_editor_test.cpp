@@ -369,6 +369,9 @@ TEST_F(MacroEditorTest, TheModelsEditorsWorkOnTheirOwnSkinsAndFolders) {
         if (iModel == 10) RunEditor<CMS_10_Macro>(scenario, &files);
         if (iModel == 1) RunEditor<CMS_1_Macro>(scenario, &files);
         if (iModel == 2) RunEditor<CMS_2_Macro>(scenario, &files);
+        if (iModel == 3) RunEditor<CMS_3_Macro>(scenario, &files);
+        if (iModel == 4) RunEditor<CMS_4_Macro>(scenario, &files);
+        if (iModel == 5) RunEditor<CMS_5_Macro>(scenario, &files);
         EXPECT_TRUE(m_missing.empty()) << "every control the editor looks up is in its skin";
         ASSERT_EQ(m_macros.size(), 1u);
         EXPECT_EQ(ReadBytes(files.MacroData()), MacroFileOf()) << "its own model's macro.data";

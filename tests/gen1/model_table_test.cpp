@@ -94,14 +94,20 @@ TEST(ModelTable, RecordLayoutsAndFileSizesFollowTheModel) {
 }
 
 TEST(ModelTable, FirstGenerationDescriptionsMatchTheirModels) {
-    for (int n : {1, 2, 10}) {
-        const Gen1Model* pModel = FindGen1Model(n);
-        ASSERT_NE(pModel, nullptr) << "MS_" << n;
-        EXPECT_EQ(pModel->Info().iNumber, n);
+    // The macro frame: 131 bytes with the pairs from byte 29, or (MS_3, MS_4) 111 bytes with the
+    // pairs from byte 9; 50 pairs either way.
+    const struct { int n; int iChecksumAt; } rows[] = {{1, 129}, {2, 129}, {3, 109}, {4, 109}, {5, 129}, {10, 129}};
+    for (const auto& row : rows) {
+        const Gen1Model* pModel = FindGen1Model(row.n);
+        ASSERT_NE(pModel, nullptr) << "MS_" << row.n;
+        EXPECT_EQ(pModel->Info().iNumber, row.n);
         EXPECT_EQ(pModel->Info().iGeneration, 1);
-        EXPECT_EQ(&pModel->Layout(), FindProfileLayout(FindModel(n)->eLayout));
+        EXPECT_EQ(&pModel->Layout(), FindProfileLayout(FindModel(row.n)->eLayout));
         EXPECT_EQ(pModel->macroFrame.PairCapacity(), 50);
-        EXPECT_EQ(pModel->macroFrame.ChecksumAt(), 129);
+        EXPECT_EQ(pModel->macroFrame.ChecksumAt(), row.iChecksumAt);
+        EXPECT_EQ(pModel->macroFrame.byFirstPairAt, pModel->macroFrame.byCountAt + 1);
+        EXPECT_LE(pModel->iRatesOnSlowLinks, pModel->iRateCount);
+        EXPECT_LE(pModel->iRateCount, static_cast<int>(pModel->rateCodes.size()));
     }
     for (const ModelInfo& m : g_Models)
         if (m.iGeneration == 2) { EXPECT_EQ(FindGen1Model(m.iNumber), nullptr) << "MS_" << m.iNumber; }
@@ -117,6 +123,8 @@ TEST(ModelTable, DpiUnitsOfEachModel) {
         {1, 75, 1, 50},        {1, 10000, 200, 10000}, {1, 10150, 201, 10100}, {1, 10099, 200, 10000},
         {1, 12000, 220, 12000}, {1, 50000, 220, 12000}, {1, 0, 1, 50},
         {2, 99, 1, 50},        {2, 26000, 520, 26000}, {2, 30000, 520, 26000},
+        {3, 1234, 24, 1200},   {3, 30000, 520, 26000}, {3, 0, 1, 50},         {4, 26000, 520, 26000},
+        {5, 10050, 200, 10000}, {5, 10150, 201, 10100}, {5, 12001, 220, 12000}, {5, 1234, 24, 1200},
     };
     for (const Row& r : rows) {
         const Gen1Model& model = *FindGen1Model(r.model);

@@ -122,6 +122,9 @@ TEST_F(ProfileNameTest, EachModelsDialogHasItsWindowClassAndSkin) {
         if (iModel == 10) Run<CMS_10_ProfileName>(L"profile_name_1_text", scenario);
         if (iModel == 1) Run<CMS_1_ProfileName>(L"profile_name_1_text", scenario);
         if (iModel == 2) Run<CMS_2_ProfileName>(L"profile_name_1_text", scenario);
+        if (iModel == 3) Run<CMS_3_ProfileName>(L"profile_name_1_text", scenario);
+        if (iModel == 4) Run<CMS_4_ProfileName>(L"profile_name_1_text", scenario);
+        if (iModel == 5) Run<CMS_5_ProfileName>(L"profile_name_1_text", scenario);
         EXPECT_EQ(strClass, L"MS_" + std::to_wstring(iModel) + L"_ProfileName");
         EXPECT_TRUE(m_missing.empty());
     }

@@ -169,6 +169,9 @@ TEST_F(SelectMacroTest, EachModelsPickerHasItsWindowClassAndSkin) {
         if (iModel == 10) Run<CMS_10_SelectMacro>(choice, scenario);
         if (iModel == 1) Run<CMS_1_SelectMacro>(choice, scenario);
         if (iModel == 2) Run<CMS_2_SelectMacro>(choice, scenario);
+        if (iModel == 3) Run<CMS_3_SelectMacro>(choice, scenario);
+        if (iModel == 4) Run<CMS_4_SelectMacro>(choice, scenario);
+        if (iModel == 5) Run<CMS_5_SelectMacro>(choice, scenario);
         EXPECT_EQ(strClass, L"MS_" + std::to_wstring(iModel) + L"_SelectMacro");
         EXPECT_TRUE(m_missing.empty());
         EXPECT_EQ(choice.iMacroIndex, 1);

@@ -173,6 +173,22 @@ TEST_F(SimHid, InjectedFaults) {
     hid_close(dev);
 }
 
+TEST_F(SimHid, WritesFailFromTheNthOnUntilLifted) {
+    const kit::Receiver r = kit::PlugReceiver(kit::ReceiverKind::Wireless4k);
+    hid_device* cmd = hid_open_path(r.commandPath.c_str());
+    ASSERT_NE(cmd, nullptr);
+    const unsigned char report[] = {0x04, 5, 0, 1, 2};
+    simhid_fail_writes_from(r.commandId, 3);
+    EXPECT_EQ(hid_write(cmd, report, 5), 5);
+    EXPECT_EQ(hid_send_feature_report(cmd, report, 5), 5);
+    EXPECT_EQ(hid_write(cmd, report, 5), -1) << "the third write";
+    EXPECT_EQ(hid_write(cmd, report, 5), -1) << "and every one after it";
+    EXPECT_EQ(kit::WritesTo(r.commandId).size(), 2u);
+    simhid_fail_writes_from(r.commandId, 0);
+    EXPECT_EQ(hid_write(cmd, report, 5), 5);
+    hid_close(cmd);
+}
+
 TEST_F(SimHid, MouseAcknowledgesWritesAfterSkippingSome) {
     const kit::Receiver r = kit::PlugReceiver(kit::ReceiverKind::Wireless);
     hid_device* cmd = hid_open_path(r.commandPath.c_str());

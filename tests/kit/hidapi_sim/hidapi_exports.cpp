@@ -206,6 +206,9 @@ SIMHID_API int simhid_pending_input(int interface_id) { return World::Get().Pend
 SIMHID_API int simhid_set_faults(int interface_id, unsigned flags) {
     return World::Get().SetFaults(interface_id, flags) ? 1 : 0;
 }
+SIMHID_API int simhid_fail_writes_from(int interface_id, int nth) {
+    return World::Get().FailWritesFrom(interface_id, nth) ? 1 : 0;
+}
 SIMHID_API int simhid_write_count(void) { return World::Get().WriteCount(); }
 SIMHID_API int simhid_get_write(int index, SimHidWrite* info, unsigned char* data, int capacity) {
     return World::Get().GetWrite(index, info, data, capacity);

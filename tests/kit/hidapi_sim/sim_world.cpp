@@ -193,6 +193,8 @@ int World::Write(int id, int kind, const unsigned char* data, size_t length) {
     Interface* p = Find(id);
     if (p == nullptr || !p->plugged || (p->faults & SIMHID_FAULT_WRITE) != 0 || data == nullptr || length == 0)
         return -1;
+    if (p->writesBeforeFault == 0) return -1;
+    if (p->writesBeforeFault > 0) --p->writesBeforeFault;
     m_writes.push_back({id, kind, Bytes(data, data + length), ++m_sequence});
     LogWrite(p->path, kind, data, length);
     auto rule = m_acks.find(id);
@@ -226,6 +228,14 @@ bool World::SetFeatureResponse(int id, const unsigned char* data, int length) {
     Interface* p = Find(id);
     if (p == nullptr || length < 0) return false;
     p->featureResponse.assign(data, data + length);
+    return true;
+}
+
+bool World::FailWritesFrom(int id, int nth) {
+    std::lock_guard<std::mutex> guard(m_lock);
+    Interface* p = Find(id);
+    if (p == nullptr) return false;
+    p->writesBeforeFault = nth > 0 ? nth - 1 : -1;
     return true;
 }
 

@@ -27,6 +27,7 @@ struct Interface {
     std::wstring manufacturer, product, serial;
     bool plugged = true;
     unsigned faults = 0;
+    int writesBeforeFault = -1;  // writes that still succeed before every later one fails; -1 none
     int openHandles = 0;
     std::deque<Bytes> input;
     Bytes featureResponse;
@@ -79,6 +80,7 @@ public:
     bool SetFeatureResponse(int id, const unsigned char* data, int length);
 
     bool SetFaults(int id, unsigned flags);
+    bool FailWritesFrom(int id, int nth);
     bool SetAck(int writtenId, int eventId, const unsigned char* report, int length, int skip, int times);
 
     int WriteCount();

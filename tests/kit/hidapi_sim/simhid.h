@@ -68,6 +68,9 @@ SIMHID_API int simhid_queue_input(int interface_id, const unsigned char* data, i
 SIMHID_API int simhid_pending_input(int interface_id);
 
 SIMHID_API int simhid_set_faults(int interface_id, unsigned flags);
+// From the nth write on (1: the next one) every feature and output report written to the
+// interface fails (-1) and is not logged; 0 lifts the fault.
+SIMHID_API int simhid_fail_writes_from(int interface_id, int nth);
 
 // Written reports.
 SIMHID_API int simhid_write_count(void);

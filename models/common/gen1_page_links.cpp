@@ -1,0 +1,25 @@
+// What the first-generation page's link-dependent settings follow: which links show them, and
+// how many polling rates the links up allow. Some models reach their highest rates over the 4K
+// receiver alone; while the cable or the 2.4 GHz receiver is up those rates are not offered,
+// and a profile that holds one falls back to the highest rate those links take. The change is
+// the profile's own, so the next apply sends it.
+#include "gen1_page.h"
+
+bool CGen1Page::LinkControlsShown() const {
+    if (WiredState() == 1) return true;
+    switch (m_model.eLinkControls) {
+        case LinkControlsOn::CableOrReceiver: return LinkUp(LinkKind::Wireless);
+        case LinkControlsOn::CableOnly: return false;
+        case LinkControlsOn::AnyLink: return LinkUp(LinkKind::Wireless) || LinkUp(LinkKind::Wireless4k);
+    }
+    return false;
+}
+
+int CGen1Page::FitRateToLinks() {
+    const bool bSlowLink = WiredState() == 1 || LinkUp(LinkKind::Wireless);
+    const int iSlowRates = m_model.iRatesOnSlowLinks > 0 ? m_model.iRatesOnSlowLinks : m_model.iRateCount;
+    const int iAllowed = bSlowLink ? iSlowRates : m_model.iRateCount;
+    std::lock_guard guard(m_lock);
+    if (m_pCurProfile != nullptr && m_pCurProfile->iRate >= iAllowed) m_pCurProfile->iRate = iAllowed - 1;
+    return iAllowed;
+}
