@@ -2,7 +2,7 @@
 # models that have the page, their own values, and the looks every page shares. A model gets the
 # page by being listed in GEN1_PAGE_MODELS and giving its PAGE_<KEY>_<N> values; a @KEY@ of the
 # template takes PAGE_<KEY>_<N> when the model has it, else PAGE_<KEY>.
-set(GEN1_PAGE_MODELS 1 2 10 6 7 9)
+set(GEN1_PAGE_MODELS 1 2 3 4 5 6 7 9 10)
 
 # DPI sliders: the stored stage values (one step per slider position).
 set(PAGE_DPI_MIN_1 1)
@@ -17,6 +17,12 @@ set(PAGE_DPI_MIN_7 1)
 set(PAGE_DPI_MAX_7 220)
 set(PAGE_DPI_MIN_9 1)
 set(PAGE_DPI_MAX_9 290)
+foreach(n 3 4)
+  set(PAGE_DPI_MIN_${n} 1)
+  set(PAGE_DPI_MAX_${n} 520)
+endforeach()
+set(PAGE_DPI_MIN_5 1)
+set(PAGE_DPI_MAX_5 220)
 # The sleep timer as the light frame can carry it (MS_1 and MS_2 send it plus one in a byte).
 set(PAGE_SLEEP_MAX_1 254)
 set(PAGE_SLEEP_MAX_2 254)
@@ -24,6 +30,9 @@ set(PAGE_SLEEP_MAX_10 255)
 set(PAGE_SLEEP_MAX_6 255)
 set(PAGE_SLEEP_MAX_7 255)
 set(PAGE_SLEEP_MAX_9 255)
+foreach(n 3 4 5)
+  set(PAGE_SLEEP_MAX_${n} 255)
+endforeach()
 # The sensor options a model's DPI frame carries are shown; the others are not.
 set(PAGE_LIFT_OFF false)
 set(PAGE_RIPPLE false)
@@ -73,6 +82,18 @@ set(PAGE_LIGHT_OFF_ROW "")
 set(PAGE_LIGHT_OFF_ROW_7 [[        <Label name="ms_@N@_label_light_off" height="22" padding="0,6,0,0" resourcetext="false" textcolor="#FFC9CED6"/>
         <Slider name="ms_@N@_slider_light_off" @SLIDER@ width="200" min="0" max="60"/>]])
 set(PAGE_LIGHT_OFF_ROW_9 "${PAGE_LIGHT_OFF_ROW_7}")
+foreach(n 3 4)
+  set(PAGE_LIFT_OFF_${n} true)
+  set(PAGE_RIPPLE_${n} true)
+  set(PAGE_ANGLE_SNAP_${n} true)
+  set(PAGE_MOTION_SYNC_${n} true)
+endforeach()
+set(PAGE_RIPPLE_5 true)
+set(PAGE_ANGLE_SNAP_5 true)
+# The label that names the chosen rate; MS_3 and MS_4 have none.
+set(PAGE_RATE_LABEL true)
+set(PAGE_RATE_LABEL_3 false)
+set(PAGE_RATE_LABEL_4 false)
 
 # Looks shared by every first-generation page (the main window's dark style, red accent).
 set(PAGE_BUTTON [[font="3" textcolor="#FFC9CED6" hottextcolor="#FFFFFFFF" disabledtextcolor="#FF5B6472" bkcolor="#FF20252C" hotbkcolor="#FF2A3038" pushedbkcolor="#FF1A1E24" bordersize="1" bordercolor="#FF2F353E" borderround="6,6"]])
@@ -86,3 +107,15 @@ set(PAGE_SLIDER [[height="26" thumbsize="14,14" thumbimage="skins/slider_thumb.p
 set(PAGE_LIST [[bkcolor="#FF16191D" vscrollbar="true" vscrollbarstyle="thumbcolor='#FF3A414B' width='8'" itemheight="22" itemtextpadding="12,0,8,0" itemtextcolor="#FFC9CED6" itemhotbkcolor="#FF23282F" itemhottextcolor="#FFFFFFFF" itemselectedbkcolor="#FF3A1D22" itemselectedtextcolor="#FFFFFFFF"]])
 set(PAGE_EDIT [[font="3" textcolor="#FFFFFFFF" nativebkcolor="#FF101316"]])
 set(PAGE_COMBO [[textpadding="12,0,30,0" bkcolor="#FF20252C" bordersize="1" bordercolor="#FF2F353E" focusbordercolor="#FFE0282E" borderround="6,6" textcolor="#FFE6E9ED" normalimage="file='skins/combo_arrow.png' dest='238,11,250,19'" dropbkcolor="#FF1B1F24" dropbordercolor="#FF2F353E" itemheight="26" itemtextpadding="12,0,0,0" itemtextcolor="#FFC9CED6" itemhotbkcolor="#FF2A3038" itemhottextcolor="#FFFFFFFF" itemselectedbkcolor="#FF33202A" itemselectedtextcolor="#FFFFFFFF"]])
+
+# MS_3 and MS_4 have three more rates, a second row of options (shown over the 4K receiver alone),
+# named as the 4K receiver's rates are.
+set(PAGE_RATES_FAST "")
+foreach(n 3 4)
+  set(PAGE_RATES_FAST_${n} "<HorizontalLayout height=\"26\">")
+  foreach(k 5 6 7)
+    string(APPEND PAGE_RATES_FAST_${n}
+      "\n          <Option ${PAGE_OPTION} name=\"ms_${n}_btn_prate_${k}\" group=\"ms_${n}_prate\" width=\"66\" text=\"prate_hs_${k}_short_text\"/>")
+  endforeach()
+  string(APPEND PAGE_RATES_FAST_${n} "\n        </HorizontalLayout>")
+endforeach()

@@ -127,6 +127,9 @@ protected:
     // above them becomes the highest allowed in the current profile, which the next apply sends.
     // Returns the count.
     int FitRateToLinks();
+    // The rate options the links allow are shown, the others hidden, and the current rate's
+    // option selected without a notification (models whose rates differ between links only).
+    void ShowRatesForLinks();
 
     std::atomic<int> m_bSleeping{1};
 

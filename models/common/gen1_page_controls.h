@@ -20,7 +20,7 @@ constexpr int kGen1SectionCount = static_cast<int>(Gen1Section::Count);
 enum class Gen1SensorOption { LiftOff, Ripple, AngleSnap, MotionSync, Count };
 constexpr int kGen1SensorOptionCount = static_cast<int>(Gen1SensorOption::Count);
 
-constexpr int kGen1RateOptionCount = 4;
+constexpr int kGen1RateOptionCount = 7;  // the most any model has
 
 struct Gen1SectionControls {
     DuiLib::CCheckBoxUI* pCheck = nullptr;

@@ -122,7 +122,8 @@ void CGen1Page::BindControls() {
     ui.pBreathSpeed = bind.Find<CSliderUI>(name(L"slider_breathspeed"));
     ui.pLightColorRow = bind.Find(name(L"hor_light_color"));
     ui.pLightColor = bind.Find<CButtonUI>(name(L"btn_light_color"));
-    for (int i = 0; i < kGen1RateOptionCount; ++i) ui.rates[i] = bind.Find<COptionUI>(numbered(L"btn_prate_%d", i + 1));
+    for (int i = 0; i < m_model.iRateCount && i < kGen1RateOptionCount; ++i)
+        ui.rates[i] = bind.Find<COptionUI>(numbered(L"btn_prate_%d", i + 1));
     ui.pRateLabel = bind.Find<CLabelUI>(name(L"label_prate"));
     ui.pMouseAttribute = bind.Find<CButtonUI>(name(L"btn_mouse_attribute"));
     ui.pSleep = bind.Find<CSliderUI>(name(L"slider_sleep_timer"));
@@ -236,7 +237,7 @@ void CGen1Page::ShowStage(const ProfileRecord& p, int i) {
 }
 
 void CGen1Page::ShowRateLabel(int32_t iRate) {
-    if (m_ui.pRateLabel == nullptr) return;
+    if (m_ui.pRateLabel == nullptr || m_model.bNoRateLabel) return;
     m_ui.pRateLabel->SetResourceText(true);
     m_ui.pRateLabel->SetText(iRate >= 0 && iRate < kGen1RateOptionCount ? NumberedSuffix(L"prate_%d_text", iRate + 1).c_str() : L"");
 }
@@ -266,7 +267,7 @@ void CGen1Page::UpdateDebounceLabel() {
 // ---- Links ----
 
 void CGen1Page::UpdateLinkControls() {
-    FitRateToLinks();
+    ShowRatesForLinks();
     if (!LinkControlsShown()) return;
     Show(m_ui.pLightCombo, true);
     for (Gen1Section eSection : {Gen1Section::Rate, Gen1Section::Power, Gen1Section::KeyDebounce}) {

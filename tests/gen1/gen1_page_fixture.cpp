@@ -190,6 +190,7 @@ std::vector<kit::Bytes> Gen1PageTest::Distinct(const std::vector<kit::Bytes>& wr
 
 const char* LinkName(Link eLinks) {
     switch (eLinks) {
+        case Link::None: return "none";
         case Link::Cable: return "cable";
         case Link::Receiver: return "receiver";
         case Link::Both: return "cable_receiver";

@@ -41,6 +41,7 @@ public:
 
 // The links a test plugs: any combination of the cable and the two receivers.
 enum class Link : int {
+    None = 0,
     Cable = 1,
     Receiver = 2,
     Both = 3,  // the cable and the 2.4 GHz receiver
