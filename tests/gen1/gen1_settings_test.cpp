@@ -1,5 +1,5 @@
 // The first-generation settings page driven as a person would: the real main window on screen
-// with the real page of MS_10, MS_1 or MS_2 on a simulated mouse. Each control writes the current
+// with the real page of each first-generation model on a simulated mouse. Each control writes the current
 // profile and shows it, and its change reaches the mouse at once, after the page's one deferred
 // wait (the light mode, the sliders) or with the next apply (DPI values); checked on the frames
 // the mouse gets and the files on disk.
@@ -24,7 +24,8 @@ struct ControlCase {
 
 TEST_P(Gen1Settings, EachControlWritesTheProfileAndAsksForItsApplyAsItShould) {
     Start(GetParam(), Link::Cable);
-    const bool bLift = GetParam() == 2;
+    // MS_2, MS_3 and MS_4 send all four sensor options; MS_1 and MS_5 ripple and angle snap.
+    const bool bLift = GetParam() == 2 || GetParam() == 3 || GetParam() == 4;
     const bool bRipple = GetParam() != 10;
     const std::vector<ControlCase> cases = {
         {"stage option", [this] { ClickOn(L"option_dpi_step_3"); }, Request::Now,
@@ -45,7 +46,7 @@ TEST_P(Gen1Settings, EachControlWritesTheProfileAndAsksForItsApplyAsItShould) {
              return p.iDpi[1] == iValue && TextOf(L"edit_dpi_2") == std::to_wstring(DpiOfValue(Description(), iValue));
          }},
         {"sleep slider", [this] { DragSlider(L"slider_sleep_timer", 1.0); }, Request::Deferred,
-         [this](const ProfileRecord& p) { return p.iSleep == (Model() == 10 ? 255 : 254); }},
+         [this](const ProfileRecord& p) { return p.iSleep == (Description().eLightCodec == LightCodec::PackedSleep ? 255 : 254); }},
         {"debounce slider", [this] { DragSlider(L"slider_key_debounce", 0.0); }, Request::Deferred,
          [](const ProfileRecord& p) { return p.iDebounce == 0; }},
         {"light mode", [this] { ChooseLightMode(1); }, Request::Deferred,
@@ -76,11 +77,13 @@ TEST_P(Gen1Settings, EachControlWritesTheProfileAndAsksForItsApplyAsItShould) {
         EXPECT_EQ(Page().CurrentProfileCopy().iAngleSnap, 1);
     }
     if (bLift) {
+        // Motion sync is switched away from the model's default (on for MS_3 and MS_4).
+        const int32_t iSync = 1 - Description().defaults.iMotionSync;
         ClickOn(L"option_lift_of_distance_2");
-        ClickOn(L"option_motion_sync_2");
+        ClickOn(iSync == 1 ? L"option_motion_sync_2" : L"option_motion_sync_1");
         EXPECT_EQ(TakeApplyRequests(), 2);
         EXPECT_EQ(Page().CurrentProfileCopy().iLiftOff, 1);
-        EXPECT_EQ(Page().CurrentProfileCopy().iMotionSync, 1);
+        EXPECT_EQ(Page().CurrentProfileCopy().iMotionSync, iSync);
     }
 }
 
@@ -100,8 +103,10 @@ TEST_P(Gen1Settings, WhatTheControlsChangedReachesTheMouseByteForByte) {
     ASSERT_EQ(Ids(writes), "0C 04 06");
     EXPECT_EQ(writes[1], BuildDpiReport(Description(), p));
     EXPECT_EQ(writes[2], BuildRateReport(Description(), p));
-    EXPECT_EQ(writes[2][3], 0x08) << "125 Hz is the rate code 8";
-    EXPECT_EQ(writes[2][4], 0xF7);
+    // 125 Hz: rate code 8, or 0x20 on the models with seven rates.
+    const uint8_t byCode = Description().iRateCount == 7 ? 0x20 : 0x08;
+    EXPECT_EQ(writes[2][3], byCode);
+    EXPECT_EQ(writes[2][4], static_cast<uint8_t>(~byCode));
 }
 
 // The page has one deferred apply: every slider move or light-mode choice starts its wait again,
