@@ -15,6 +15,7 @@ struct DeviceTiming {
     unsigned uWireless4kMacroPieceMs = 200; // after each 4K macro piece
     unsigned uWirelessTries = 10;           // 2.4 GHz attempts (macro: passes) before giving up
     unsigned uCableArrivalMs = 1000;        // a cabled mouse settles before it is opened
+    unsigned uBleSubscribeMs = 2000;        // the Bluetooth link is up this long before it is subscribed to
 
     // How long a page waits before it sends a setting a person may still be changing.
     unsigned uLightApplyDelayMs = 200;      // after the light mode was chosen

@@ -10,6 +10,11 @@ constexpr DWORD kLinkWord = 0x7F00;
 constexpr int kLinkArrived = 1;
 constexpr int kLinkRemoved = 2;
 constexpr unsigned kChargingAnimationMs = 30;
+constexpr int kFullBatteryLevel = 100;
+
+unsigned PresenceTimerOf(LinkKind eLink) {
+    return eLink == LinkKind::Wireless4k ? TIMER_WIRELESS4K_TIMEOUT : TIMER_WIRELESS_TIMEOUT;
+}
 
 }  // namespace
 
@@ -52,9 +57,10 @@ void CDevicePage::OnCableArrived() {
 }
 
 void CDevicePage::OnCableRemoved() {
-    if (WiredState() == 2) return;
+    // A removal within the settling pause cancels the arrival, whatever the state was.
     m_bArrivalPending = false;
     m_cableArrival.Cancel();
+    if (WiredState() == 2) return;
     Driver().CloseFeatureDevice();
     CableClosed();
 }
@@ -88,4 +94,51 @@ void CDevicePage::ShowBattery(int iLevel) {
     _snwprintf(szLevel, 15, L"%d%%", iLevel);
     szLevel[15] = L'\0';
     SetPowerLabel(szLevel, false);
+}
+
+void CDevicePage::HandleTimer(UINT_PTR uId) {
+    const UINT_PTR uBase = PageTimerBase(Model());
+    if (uId < uBase || uId - uBase >= Policy().uTimerKinds) return;
+    RunStandardTimer(static_cast<unsigned>(uId - uBase));
+}
+
+bool CDevicePage::ReportReceiverBattery(LinkKind eLink, int iStatus, int iLevel, bool bChargingYieldsToCable) {
+    m_iBatteryStatus = iStatus;
+    SetPageTimer(PresenceTimerOf(eLink), Timing().uPresenceTimeoutMs);
+    const bool bCable = WiredState() == 1;
+    if (iStatus == static_cast<int>(BatteryStatus::Full) && bCable) {
+        // Full on the cable: the mouse is reached through the cable, not the receiver.
+        SetLink(eLink, false);
+        ShowBattery(kFullBatteryLevel);
+        StopCharging();
+        return false;
+    }
+    if (iStatus == static_cast<int>(BatteryStatus::Charging)) {
+        ShowCharging(false);
+        if (bCable && bChargingYieldsToCable) {
+            SetLink(eLink, false);
+            return false;
+        }
+    } else {
+        StopCharging();
+    }
+    SetLink(eLink, true);
+    if (iStatus == static_cast<int>(BatteryStatus::Full))
+        ShowBattery(kFullBatteryLevel);
+    else if (iStatus != static_cast<int>(BatteryStatus::Charging) && iLevel >= 1 && iLevel <= 100)
+        ShowBattery(iLevel);
+    return true;
+}
+
+void CDevicePage::ReportBleBattery(int iStatus, int iLevel) {
+    m_iBatteryStatus = iStatus;
+    if (iStatus == static_cast<int>(BatteryStatus::Charging)) {
+        ShowCharging(false);
+        return;
+    }
+    StopCharging();
+    if (iStatus == static_cast<int>(BatteryStatus::Full))
+        ShowBattery(kFullBatteryLevel);
+    else if (iLevel <= 100)
+        ShowBattery(iLevel);
 }

@@ -8,13 +8,25 @@
 //   - What the page does when the mouse opens or leaves is its own (CableOpened, CableClosed).
 //   - Event words of the cable go to the page's OnDeviceEvent, as the receivers' do.
 //   - ShowBattery shows a level in "ms_N_progress_power" and "ms_N_label_power" ("57%"); the
-//     charging display shows "charging_text" there and runs the charging animation.
+//     charging display shows "charging_text" there and runs the charging animation. A battery
+//     report over a receiver also keeps that receiver's link alive (ReportReceiverBattery).
+//   - The page's timers, where the page runs them itself (HandleTimer): the runtime's.
+//   - The Bluetooth LE link of the models that have one (ble_link.cpp): SetBleLink,
+//     HandleDeviceChange and the decoding of the mouse's notifications; inert elsewhere.
 #pragma once
 
 #include "apply_page.h"
 #include "delayed_call.h"
 
 #include <string>
+#include <vector>
+
+// The road an event word came by: the cable or the 2.4 GHz receiver (one handler), the 4K
+// receiver, or a Bluetooth LE notification.
+enum class EventRoad { Receiver, Wireless4k, Ble };
+
+// Battery states a mouse reports in event 0x40 (the value's low byte).
+enum class BatteryStatus : int { Unknown = -1, Full = 2, Charging = 3 };  // any other: on battery
 
 class CDevicePage : public CApplyPage {
 public:
@@ -29,12 +41,41 @@ public:
     int BatteryLevel() const { return m_iBatteryLevel; }  // the level shown, -1 before the first
     int BatteryStatusValue() const { return m_iBatteryStatus; }  // the last reported status, -1 none
 
+    // The page's timers as the main window hands them over (UI thread): the runtime's work for
+    // each of the page's kinds; any other id is ignored.
+    void HandleTimer(UINT_PTR uId) override;
+
+    // ---- Bluetooth LE (models with a Bluetooth link; UI thread) ----
+    // Up: Bluetooth LE becomes the page's only link (the receivers drop, the cable no longer
+    // counts), the battery shows 100% and the notifications are subscribed to after
+    // Timing().uBleSubscribeMs. Down: the subscription ends and the page is offline unless
+    // another link is up.
+    void SetBleLink(bool bUp);
+    // A device-interface arrival or removal naming the model's Bluetooth mouse brings the link up
+    // or down. The names are matched as Windows writes them ("VID&02045e", "PID&0037").
+    void HandleDeviceChange(WPARAM wEvent, LPARAM lHeader) override;
+
 protected:
     // Arrival, removal, and event words handed to OnDeviceEvent (UI thread).
     void OnDevMonitor(DWORD dwWord) override;
     // The cabled mouse is open (at set-up or after an arrival) / has left.
     virtual void CableOpened() = 0;
     virtual void CableClosed() = 0;
+
+    // A battery report (event 0x40: status iStatus, level iLevel) over a receiver (eLink Wireless
+    // or Wireless4k): the link's presence timeout armed again, then
+    //   full with the cable present: the link dropped (the cable reaches the mouse), 100% shown;
+    //   charging: the charging display; the link dropped with the cable present when
+    //     bChargingYieldsToCable, else raised;
+    //   otherwise: the link raised, 100% when full, the level when it lies from 1 to 100.
+    // True when the link was raised.
+    bool ReportReceiverBattery(LinkKind eLink, int iStatus, int iLevel, bool bChargingYieldsToCable);
+    // The same over Bluetooth LE: no timeout and no link change; a level up to 100 is shown.
+    void ReportBleBattery(int iStatus, int iLevel);
+
+    // A Bluetooth notification of at least four bytes: id byte, event code, value low and high.
+    void OnGattValue(const std::vector<uint8_t>& value) override;
+    virtual void OnDeviceEventBLE(int iEventWord, int iValue);
 
     // A numbered control's name without the prefix ("option_dpi_step_%d", 3).
     static std::wstring NumberedSuffix(const wchar_t* pszPattern, int i);
@@ -53,4 +94,7 @@ private:
 
     CDelayedCall m_cableArrival;
     bool m_bArrivalPending = false;  // UI thread
+
+protected:
+    bool m_bBlePaired = false;  // the set-up found the model's Bluetooth mouse paired
 };

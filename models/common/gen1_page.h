@@ -32,9 +32,6 @@
 #include <string>
 #include <vector>
 
-// Battery states a first-generation mouse reports in event 0x40 (the value's low byte).
-enum class BatteryStatus : int { Unknown = -1, Full = 2, Charging = 3 };  // any other: on battery
-
 class CGen1Page : public CProfilePageT<Gen1Records> {
 public:
     // strDataFolder: the folder that holds the model's folder of data files (default: the
@@ -117,6 +114,10 @@ protected:
     void CableClosed() override;
     void OnRateReported(int iRateCode);
     void OnBatteryReported(int iStatus, int iLevel, LinkKind eReceiver);
+    // The shared dispatch's steps; this page reads its event words itself (OnEvent).
+    void OnRateEvent(EventRoad eRoad, int iValue) override;
+    void OnBatteryEvent(EventRoad eRoad, int iValue) override;
+    void OnLightEvent(EventRoad eRoad, int iValue) override;
     void OnLightModeReported(int iMode);
     void SetSleeping(bool bSleeping);
 

@@ -3,9 +3,6 @@
 // polling rate, battery, acknowledgement and light mode.
 #include "gen1_page.h"
 
-#include "device_timing.h"
-
-
 namespace {
 
 // Event codes (the high byte of an event word) and the values each accepts.
@@ -22,7 +19,6 @@ enum EventCode : int {
 constexpr int kFullBatteryLevel = 100;
 
 bool InRange(int iValue, int iLow, int iHigh) { return iValue >= iLow && iValue <= iHigh; }
-
 
 }  // namespace
 
@@ -147,4 +143,17 @@ void CGen1Page::OnBatteryReported(int iStatus, int iLevel, LinkKind eReceiver) {
         ShowBattery(kFullBatteryLevel);
     else if (InRange(iLevel, 1, 100))
         ShowBattery(iLevel);
+}
+
+void CGen1Page::OnRateEvent(EventRoad, int iValue) {
+    if (m_model.bExactRateEvents || InRange(iValue, 1, 8)) OnRateReported(iValue);
+}
+
+void CGen1Page::OnBatteryEvent(EventRoad eRoad, int iValue) {
+    OnBatteryReported(iValue & 0xFF, (iValue >> 8) & 0xFF,
+                      eRoad == EventRoad::Wireless4k ? LinkKind::Wireless4k : LinkKind::Wireless);
+}
+
+void CGen1Page::OnLightEvent(EventRoad, int iValue) {
+    if (InRange(iValue, 0, 7)) OnLightModeReported(iValue);
 }

@@ -19,7 +19,12 @@ void CGen2Page::InitPage() {
     AddKeyRoutes();
     // The worker's queue exists before any apply can be requested.
     StartWorker();
-    if (StartDriverLibrary()) CableOpened();
+    if (StartDriverLibrary())
+        CableOpened();
+    else if (m_pWiredIcon != nullptr)
+        m_pWiredIcon->SetVisible(false);
+    // The link itself comes up with the data (LoadData).
+    m_bBlePaired = ProbeBleMouse();
     // Announced whatever the outcome, so the tabs reflect the page from the start.
     AnnounceLinks(true);
 }
@@ -27,6 +32,7 @@ void CGen2Page::InitPage() {
 void CGen2Page::LoadData() {
     LoadProfiles();
     FillProfileList();
+    SetBleLink(m_bBlePaired);
     RefreshControls();
 }
 
@@ -44,18 +50,3 @@ std::vector<FrameBytes> CGen2Page::FramesFor(const ProfileRecordEx& snapshot, co
     }
     return frames;
 }
-
-// ---- The cabled mouse ----
-
-void CGen2Page::CableOpened() {
-    SetLink(LinkKind::Cable, true);
-    ShowCharging(true);
-}
-
-void CGen2Page::CableClosed() {
-    SetLink(LinkKind::Cable, false);
-    SetPowerLabel(L"", false);
-    StopCharging();
-}
-
-void CGen2Page::OnDeviceEvent(int, int) {}

@@ -2,8 +2,12 @@
 // all of them, parameterised by the model's description (Gen2Model). What the generations share
 // it takes from its bases: the send routine and the apply worker (CApplyPage), the cabled mouse
 // and the battery display (CDevicePage), the profiles and the copy last sent (CProfilePageT).
-// Its own are the second generation's frames (the macro block chains), its event table over the
-// cable, the two receivers and Bluetooth LE, and the Bluetooth link of the models that have one.
+// Its own are the second generation's frames (the macro block chains) and its event table over the
+// cable, the two receivers and Bluetooth LE; the Bluetooth link of MS_11 and MS_8 is the shared
+// component of CDevicePage (ble_link.cpp).
+//
+// Every frame of an apply ends with the frame pause, whatever became of it; a frame no link
+// delivered makes the next apply send everything again (the file is saved all the same).
 //
 // The settings controls (binding, refresh, handlers) are the settings page's part, kept in
 // gen2_page_ui.cpp and the files it adds: the hooks below marked "settings UI" are its own.
@@ -27,10 +31,11 @@ public:
 
     // ---- What the core calls (UI thread) ----
     // Binds the controls (settings UI), starts the worker, loads the driver library and opens
-    // the cabled mouse, then announces the page's links.
+    // the cabled mouse, looks for the paired Bluetooth mouse, then announces the page's links.
     void InitPage() override;
     // Loads pro.data and macro.data; the current profile becomes the copy last sent and the next
-    // apply sends everything. Posts no apply.
+    // apply sends everything; the Bluetooth link comes up when the set-up found the mouse paired
+    // (and is made sure to be down otherwise). Posts no apply.
     void LoadData() override;
     // Settings UI.
     void RefreshControls() override;
@@ -60,8 +65,14 @@ protected:
     // ---- The apply ----
     std::vector<FrameBytes> FramesFor(const ProfileRecordEx& snapshot, const ChangeFlags& changes) override;
 
-    // ---- Device events (UI thread) ----
+    // ---- Device events (UI thread; gen2_page_events.cpp) ----
+    // The cable's and the 2.4 GHz receiver's, the 4K receiver's and Bluetooth LE's event words.
     void OnDeviceEvent(int iEventWord, int iValue) override;
+    void OnDeviceEvent4k(int iEventWord, int iValue) override;
+    void OnDeviceEventBLE(int iEventWord, int iValue) override;
+    void OnRateEvent(EventRoad eRoad, int iValue) override;
+    void OnBatteryEvent(EventRoad eRoad, int iValue) override;
+    void OnLightEvent(EventRoad eRoad, int iValue) override;
     void CableOpened() override;
     void CableClosed() override;
 

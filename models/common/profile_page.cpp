@@ -117,11 +117,52 @@ void CProfilePageT<R>::OnStageReported(int iStage) {
         m_pSentProfile->iCurDpi = iStage;
         iStoredDpi = m_pCurProfile->iDpi[iStage];
     }
-    if (auto* pOption = FindPageControl<DuiLib::COptionUI>(NumberedSuffix(L"option_dpi_step_%d", iStage + 1).c_str()))
-        pOption->Selected(true, false);
+    SelectNumberedOption(L"option_dpi_step_%d", iStage + 1);
     HighlightDpiEdit(iStage);
     if (m_hMainWnd != nullptr) ::PostMessageW(m_hMainWnd, WM_SHOWDPI, static_cast<WPARAM>(Info().Slot()), iStoredDpi);
     SaveProfiles();
+}
+
+namespace {
+
+// Event codes (the high byte of an event word).
+enum EventCode : int {
+    kEventStage = 0x10,
+    kEventRate = 0x20,
+    kEventBattery = 0x40,
+    kEventLightMode = 0x70,
+    kEventSaved = 0x80,
+};
+
+}  // namespace
+
+template <class R>
+void CProfilePageT<R>::HandleEventWord(EventRoad eRoad, int iEventWord, int iValue) {
+    if ((iEventWord & 0xFF) != Info().byIdByte) return;
+    switch ((iEventWord >> 8) & 0xFF) {
+        case kEventStage:
+            if (iValue >= 1 && iValue <= kDpiStageCount) OnStageReported(iValue - 1);
+            return;
+        case kEventRate:
+            OnRateEvent(eRoad, iValue);
+            return;
+        case kEventBattery:
+            OnBatteryEvent(eRoad, iValue);
+            return;
+        case kEventLightMode:
+            OnLightEvent(eRoad, iValue);
+            return;
+        case kEventSaved:
+            if (iValue >= 1 && iValue <= 5) SaveProfiles();
+            return;
+        default:  // 0x50 recorded where it was read (RecordAcknowledgement), 0x60 shows nothing
+            return;
+    }
+}
+
+template <class R>
+void CProfilePageT<R>::SelectNumberedOption(const wchar_t* pszPattern, int i) {
+    if (auto* pOption = FindPageControl<DuiLib::COptionUI>(NumberedSuffix(pszPattern, i).c_str())) pOption->Selected(true, false);
 }
 
 template class CProfilePageT<Gen1Records>;

@@ -11,6 +11,8 @@
 //   - A setting the mouse changed itself (TakeReported) is written into the current profile and,
 //     that field alone, into the copy last sent, then saved: pending edits stay pending.
 //   - The DPI stage the mouse reports (OnStageReported), the same in both generations.
+//   - The event words of the page's mouse (HandleEventWord): what every generation and road
+//     reads alike here, the rate, battery and light mode as the generation reads them.
 // Threads: m_lock guards the lists, the header, the current profile, the copy last sent and every
 // save of them.
 #pragma once
@@ -61,6 +63,18 @@ protected:
     void OnStageReported(int iStage);
     // Settings UI: the DPI edit of the current level stands out.
     virtual void HighlightDpiEdit(int iLevel) = 0;
+
+    // An event word of the mouse (its low byte the model's id byte, its high byte the event
+    // code) with its value, by any road: the stage (0x10, 1..8) and 0x80 (1..5: the profiles
+    // saved) are handled here; the acknowledgement (0x50) was recorded where it was read; 0x60
+    // shows nothing; the rate (0x20), battery (0x40) and light mode (0x70) go to the generation.
+    // Another id byte, another code or a value out of range is ignored.
+    void HandleEventWord(EventRoad eRoad, int iEventWord, int iValue);
+    virtual void OnRateEvent(EventRoad eRoad, int iValue) = 0;
+    virtual void OnBatteryEvent(EventRoad eRoad, int iValue) = 0;
+    virtual void OnLightEvent(EventRoad eRoad, int iValue) = 0;
+    // The option numbered i of a row ("btn_prate_%d", 2) selected without a notification.
+    void SelectNumberedOption(const wchar_t* pszPattern, int i);
 
     // ---- Button functions (profile_page_keys.cpp, UI thread) ----
     // Key button iButton (0..11; pButton its control) opens the button-function menu of skin

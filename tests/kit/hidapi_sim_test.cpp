@@ -189,6 +189,34 @@ TEST_F(SimHid, WritesFailFromTheNthOnUntilLifted) {
     hid_close(cmd);
 }
 
+TEST_F(SimHid, RefusesOnlyTheNthWriteOfAnInterface) {
+    const kit::CableMouse m = kit::PlugCableMouse(0xFA61);
+    const kit::CableMouse other = kit::PlugCableMouse(0xFA62);
+    hid_device* dev = hid_open_path(m.path.c_str());
+    hid_device* otherDev = hid_open_path(other.path.c_str());
+    ASSERT_NE(dev, nullptr);
+    ASSERT_NE(otherDev, nullptr);
+    ASSERT_EQ(simhid_refuse_nth_write(m.id, 2), 1);
+    unsigned char frame[] = {0x09, 0x40, 1, 0};
+    // The other interface's writes do not count towards the refusal.
+    EXPECT_EQ(hid_send_feature_report(otherDev, frame, 4), 4);
+    EXPECT_EQ(hid_send_feature_report(dev, frame, 4), 4);
+    frame[3] = 1;
+    EXPECT_EQ(hid_send_feature_report(dev, frame, 4), -1);
+    frame[3] = 2;
+    EXPECT_EQ(hid_write(dev, frame, 4), 4) << "only the nth write is refused";
+    const std::vector<kit::WrittenReport> writes = kit::WritesTo(m.id);
+    ASSERT_EQ(writes.size(), 2u) << "the refused write is not logged";
+    EXPECT_EQ(writes[0].data[3], 0);
+    EXPECT_EQ(writes[1].data[3], 2);
+
+    ASSERT_EQ(simhid_refuse_nth_write(m.id, 1), 1);
+    ASSERT_EQ(simhid_refuse_nth_write(m.id, 0), 1);  // the rule removed before it struck
+    EXPECT_EQ(hid_send_feature_report(dev, frame, 4), 4);
+    hid_close(dev);
+    hid_close(otherDev);
+}
+
 TEST_F(SimHid, MouseAcknowledgesWritesAfterSkippingSome) {
     const kit::Receiver r = kit::PlugReceiver(kit::ReceiverKind::Wireless);
     hid_device* cmd = hid_open_path(r.commandPath.c_str());

@@ -209,6 +209,9 @@ SIMHID_API int simhid_set_faults(int interface_id, unsigned flags) {
 SIMHID_API int simhid_fail_writes_from(int interface_id, int nth) {
     return World::Get().FailWritesFrom(interface_id, nth) ? 1 : 0;
 }
+SIMHID_API int simhid_refuse_nth_write(int interface_id, int nth) {
+    return World::Get().RefuseNthWrite(interface_id, nth) ? 1 : 0;
+}
 SIMHID_API int simhid_write_count(void) { return World::Get().WriteCount(); }
 SIMHID_API int simhid_get_write(int index, SimHidWrite* info, unsigned char* data, int capacity) {
     return World::Get().GetWrite(index, info, data, capacity);

@@ -195,6 +195,7 @@ int World::Write(int id, int kind, const unsigned char* data, size_t length) {
         return -1;
     if (p->writesBeforeFault == 0) return -1;
     if (p->writesBeforeFault > 0) --p->writesBeforeFault;
+    if (p->writesUntilRefusal > 0 && --p->writesUntilRefusal == 0) return -1;
     m_writes.push_back({id, kind, Bytes(data, data + length), ++m_sequence});
     LogWrite(p->path, kind, data, length);
     auto rule = m_acks.find(id);
@@ -236,6 +237,14 @@ bool World::FailWritesFrom(int id, int nth) {
     Interface* p = Find(id);
     if (p == nullptr) return false;
     p->writesBeforeFault = nth > 0 ? nth - 1 : -1;
+    return true;
+}
+
+bool World::RefuseNthWrite(int id, int nth) {
+    std::lock_guard<std::mutex> guard(m_lock);
+    Interface* p = Find(id);
+    if (p == nullptr || nth < 0) return false;
+    p->writesUntilRefusal = nth;
     return true;
 }
 

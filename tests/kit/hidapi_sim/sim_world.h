@@ -28,6 +28,7 @@ struct Interface {
     bool plugged = true;
     unsigned faults = 0;
     int writesBeforeFault = -1;  // writes that still succeed before every later one fails; -1 none
+    int writesUntilRefusal = 0;  // > 0: the write that brings it to 0 is refused
     int openHandles = 0;
     std::deque<Bytes> input;
     Bytes featureResponse;
@@ -81,6 +82,7 @@ public:
 
     bool SetFaults(int id, unsigned flags);
     bool FailWritesFrom(int id, int nth);
+    bool RefuseNthWrite(int id, int nth);
     bool SetAck(int writtenId, int eventId, const unsigned char* report, int length, int skip, int times);
 
     int WriteCount();

@@ -71,6 +71,9 @@ SIMHID_API int simhid_set_faults(int interface_id, unsigned flags);
 // From the nth write on (1: the next one) every feature and output report written to the
 // interface fails (-1) and is not logged; 0 lifts the fault.
 SIMHID_API int simhid_fail_writes_from(int interface_id, int nth);
+// Refuses only the nth report written to the interface from now on (1: the next one): that write
+// fails (-1) and is not logged, the others go through. 0 removes the rule.
+SIMHID_API int simhid_refuse_nth_write(int interface_id, int nth);
 
 // Written reports.
 SIMHID_API int simhid_write_count(void);

@@ -1,0 +1,80 @@
+// The Bluetooth LE link of a model page: how the link comes up and goes down, the device changes
+// that announce the model's Bluetooth mouse, and the notifications it sends. One component for
+// every model with a Bluetooth link; on the others it does nothing. The notification callback
+// and the page it reaches (one per model, closed before the page goes) are the runtime's
+// (CGattLink); values arrive here on the UI thread.
+#include "device_page.h"
+
+#include "device_timing.h"
+#include "util/usb_notification.h"
+
+#include <dbt.h>
+
+#include <cstdio>
+#include <ctime>
+
+namespace {
+
+// The Bluetooth mouse's interface names as Windows writes them: the vendor's letters in lower
+// case, the product's as the model table gives them. Matched as written.
+constexpr wchar_t kBleInterfaceVendor[] = L"VID&02045e";
+constexpr size_t kBleEventBytes = 4;
+
+}  // namespace
+
+void CDevicePage::SetBleLink(bool bUp) {
+    if (!Info().HasBle()) return;
+    // The flag, the match strings, the indicator and, going down, the end of the subscription.
+    SetLink(LinkKind::Ble, bUp);
+    if (bUp) {
+        SetPageTimer(TIMER_BLE_SUBSCRIBE, Timing().uBleSubscribeMs);
+        SetReceiverLink(false, false);
+        SetReceiverLink(true, false);
+        {
+            // The cable no longer counts as a link; its indicator and its device stay as they are.
+            std::lock_guard guard(m_lock);
+            m_iWiredState = 2;
+        }
+        UpdateLinkControls();
+        KillPageTimer(TIMER_WIRELESS_TIMEOUT);
+        KillPageTimer(TIMER_WIRELESS4K_TIMEOUT);
+        ShowBattery(100);
+        AnnounceLinks(true);
+        return;
+    }
+    KillPageTimer(TIMER_BLE_SUBSCRIBE);
+    KillPageTimer(TIMER_CHARGING);
+    AnnounceLinks(false);
+}
+
+void CDevicePage::HandleDeviceChange(WPARAM wEvent, LPARAM lHeader) {
+    if (!Info().HasBle()) return;
+    const std::wstring strName = InterfaceNameOf(lHeader);
+    if (strName.empty()) return;
+    const std::wstring strProduct = BleProductMatch(Model());
+    const bool bOurMouse = strName.find(kBleInterfaceVendor) != std::wstring::npos &&
+                           strName.find(strProduct) != std::wstring::npos;
+    if (!bOurMouse) return;
+    if (wEvent == DBT_DEVICEARRIVAL && !LinkUp(LinkKind::Ble)) SetBleLink(true);
+    if (wEvent == DBT_DEVICEREMOVECOMPLETE) SetBleLink(false);
+}
+
+void CDevicePage::OnGattValue(const std::vector<uint8_t>& value) {
+    if (!Info().HasBle()) return;
+    if (value.empty()) {
+        std::fputs("datasize 0\n", stdout);
+        return;
+    }
+    // A value shorter than an event carries none.
+    if (value.size() < kBleEventBytes) return;
+    std::fputs("HR ", stdout);
+    const int iLeft = value[0] + 256 * value[1];
+    const int iRight = value[2] + 256 * value[3];
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_s(&local, &now);
+    DUITRACE(L"dwLeft = %04x, dwRight = %04x, %d:%d:%d\r\n", iLeft, iRight, local.tm_hour, local.tm_min, local.tm_sec);
+    OnDeviceEventBLE(iLeft, iRight);
+}
+
+void CDevicePage::OnDeviceEventBLE(int, int) {}

@@ -1,0 +1,89 @@
+// The second-generation page's device side: the cabled mouse opening and leaving, and the event
+// words the mouse sends over the cable or the 2.4 GHz receiver, the 4K receiver and Bluetooth LE:
+// its DPI stage, polling rates, battery and light mode. What the mouse changed itself is taken
+// into the current profile and the copy last sent, so the next apply does not send it back.
+#include "gen2_page.h"
+
+namespace {
+
+bool InRange(int iValue, int iLow, int iHigh) { return iValue >= iLow && iValue <= iHigh; }
+
+int LowByte(int iValue) { return iValue & 0xFF; }
+int HighByte(int iValue) { return (iValue >> 8) & 0xFF; }
+int LowNibble(int iValue) { return iValue & 0x0F; }
+int HighNibble(int iValue) { return (iValue >> 4) & 0x0F; }
+
+constexpr int kLast4kLightMode = 7;
+
+}  // namespace
+
+// ---- The cabled mouse ----
+
+void CGen2Page::CableOpened() {
+    SetLink(LinkKind::Cable, true);
+    // The cable reaches the mouse now; the receivers' links come back with their next report.
+    // A Bluetooth link stays.
+    SetReceiverLink(false, false);
+    SetReceiverLink(true, false);
+    ShowCharging(true);
+}
+
+void CGen2Page::CableClosed() {
+    SetLink(LinkKind::Cable, false);
+    SetPowerLabel(L"", false);
+    StopCharging();
+}
+
+// ---- Event words ----
+
+void CGen2Page::OnDeviceEvent(int iEventWord, int iValue) { HandleEventWord(EventRoad::Receiver, iEventWord, iValue); }
+
+void CGen2Page::OnDeviceEvent4k(int iEventWord, int iValue) { HandleEventWord(EventRoad::Wireless4k, iEventWord, iValue); }
+
+void CGen2Page::OnDeviceEventBLE(int iEventWord, int iValue) { HandleEventWord(EventRoad::Ble, iEventWord, iValue); }
+
+void CGen2Page::OnRateEvent(EventRoad eRoad, int iValue) {
+    // Each road reports the nibble of the rate it carries, as frame 0x06 codes it (index + 1); a
+    // rate the page does not offer is ignored.
+    if (eRoad == EventRoad::Wireless4k) {
+        const int iRateHs = HighNibble(iValue) - 1;
+        if (!InRange(iRateHs, 0, m_model.iRateHsCount - 1)) return;
+        if (TakeReported([iRateHs](ProfileRecordEx& p) { p.iRateHs = iRateHs; }))
+            SelectNumberedOption(L"btn_prate_hs_%d", iRateHs + 1);
+        return;
+    }
+    const int iRate = LowNibble(iValue) - 1;
+    if (!InRange(iRate, 0, m_model.iRateCount - 1)) return;
+    if (!TakeReported([iRate](ProfileRecordEx& p) { p.iRate = iRate; })) return;
+    // Over Bluetooth LE alone the page offers no polling rate to show it in.
+    if (eRoad == EventRoad::Receiver) SelectNumberedOption(L"btn_prate_%d", iRate + 1);
+}
+
+void CGen2Page::OnBatteryEvent(EventRoad eRoad, int iValue) {
+    const int iStatus = LowByte(iValue);
+    const int iLevel = HighByte(iValue);
+    switch (eRoad) {
+        case EventRoad::Receiver:
+            // Charging with the cable present: the cable reaches the mouse, not the receiver.
+            ReportReceiverBattery(LinkKind::Wireless, iStatus, iLevel, true);
+            return;
+        case EventRoad::Wireless4k:
+            ReportReceiverBattery(LinkKind::Wireless4k, iStatus, iLevel, false);
+            return;
+        case EventRoad::Ble:
+            ReportBleBattery(iStatus, iLevel);
+            return;
+    }
+}
+
+void CGen2Page::OnLightEvent(EventRoad eRoad, int iValue) {
+    // The 4K receiver reports the mode as the value itself (modes 0 to 7 only), the other roads
+    // in its high nibble; a mode without an item in the light combo is ignored.
+    const bool b4k = eRoad == EventRoad::Wireless4k;
+    const int iMode = b4k ? iValue : HighNibble(iValue);
+    if (!InRange(iMode, 0, m_model.iLightModeCount - 1) || (b4k && iMode > kLast4kLightMode)) return;
+    if (!TakeReported([iMode](ProfileRecordEx& p) { p.iLightMode = iMode; })) return;
+    if (b4k) return;
+    if (auto* pCombo = FindPageControl<DuiLib::CComboUI>(L"combo_light")) pCombo->SelectItem(iMode, false, false);
+    if (eRoad == EventRoad::Ble) ShowLightRows();
+}

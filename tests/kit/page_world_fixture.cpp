@@ -1,0 +1,87 @@
+#include "page_world_fixture.h"
+
+#include "device_timing.h"
+#include "model_table.h"
+
+namespace pagetest {
+
+PageWorldTest::PageWorldTest(const std::wstring& strFolder) : m_data(strFolder) {
+    kit::ResetWorld();
+    FreshSettingsFile();
+    CMainWnd::s_pfnUiLanguage = [] { return LANGID(0x0409); };
+    DeviceTiming& t = Timing();
+    t.uReceiverPollMs = 1;
+    t.uReceiverArrivalMs = 30;
+    t.uPresenceTimeoutMs = 600000;  // no link times out during a test
+    // The protocol's pauses scaled down; the receiver's attempt pause stays long enough for an
+    // acknowledgement to come back within it.
+    t.uFramePauseMs = 2;
+    t.uCableMacroPieceMs = 1;
+    t.uWirelessTryPauseMs = 250;
+    t.uWirelessMacroPieceMs = 60;
+    t.uWireless4kMacroPieceMs = 1;
+    t.uCableArrivalMs = 20;
+    t.uBleSubscribeMs = 20;
+}
+
+PageWorldTest::~PageWorldTest() { kit::ResetWorld(); }
+
+void PageWorldTest::ApplyOn(CApplyPage& page, HWND hMainWnd) {
+    const unsigned uBefore = page.AppliesRun();
+    ::PostMessageW(hMainWnd, PageMsgBase(page.Model()) + WM_PAGE_APPLY_OFFSET, 0, 0);
+    ASSERT_TRUE(WaitForApplies(page, uBefore + 1)) << "the apply ended";
+}
+
+bool PageWorldTest::WaitForApplies(const CApplyPage& page, unsigned uCount, unsigned uMs) {
+    return Poll([&] { return page.AppliesRun() >= uCount; }, uMs);
+}
+
+bool PageWorldTest::Poll(const std::function<bool()>& pred, unsigned uMs) {
+    // Other threads change what is waited for without always posting to this one: look often.
+    const ULONGLONG ullEnd = GetTickCount64() + uMs;
+    while (!pred()) {
+        if (GetTickCount64() >= ullEnd) return false;
+        uikit::PumpUntil(pred, 10);
+    }
+    return true;
+}
+
+void PageWorldTest::PumpUntil(const std::function<bool()>& pred, unsigned uMs) { ASSERT_TRUE(Poll(pred, uMs)); }
+
+std::vector<kit::Bytes> PageWorldTest::WritesTo(int iInterface) {
+    std::vector<kit::Bytes> data;
+    for (const kit::WrittenReport& r : kit::WritesTo(iInterface)) data.push_back(r.data);
+    return data;
+}
+
+void PageWorldTest::ClearWrites() { simhid_clear_writes(); }
+
+std::string PageWorldTest::Ids(const std::vector<kit::Bytes>& writes) {
+    std::string strIds;
+    for (const kit::Bytes& w : writes) {
+        if (!strIds.empty()) strIds += ' ';
+        strIds += w.empty() ? std::string("--") : testkit::ToHex(w.data(), 1);
+    }
+    return strIds;
+}
+
+std::vector<kit::Bytes> PageWorldTest::Distinct(const std::vector<kit::Bytes>& writes) {
+    std::vector<kit::Bytes> distinct;
+    for (const kit::Bytes& w : writes)
+        if (distinct.empty() || distinct.back() != w) distinct.push_back(w);
+    return distinct;
+}
+
+std::wstring ProgramName() {
+    const std::wstring strPath = GetModuleFilePath(nullptr);
+    return strPath.substr(strPath.find_last_of(L"\\/") + 1);
+}
+
+bool ChecksumHolds(const kit::Bytes& frame, size_t uAt) {
+    if (uAt < 3 || uAt + 1 >= frame.size()) return false;
+    uint16_t wSum = 0;
+    for (size_t i = 3; i < uAt; ++i) wSum = static_cast<uint16_t>(wSum + frame[i]);
+    return frame[uAt] == (wSum >> 8) && frame[uAt + 1] == (wSum & 0xFF);
+}
+
+}  // namespace pagetest

@@ -1,0 +1,55 @@
+// What the page tests of every generation share: the program's main window with a real model
+// page on the simulated device world, the device timings scaled down, a scratch data folder per
+// test program, waits that pump the window, and the reports the mice got read back from the
+// world. A generation's fixture plugs its devices, makes its page and says what its events are.
+#pragma once
+
+#include "apply_page.h"
+#include "file_kit.h"
+#include "main_window_fixture.h"
+#include "scoped_timing.h"
+#include "sim_devices.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace pagetest {
+
+class PageWorldTest : public ::testing::Test {
+protected:
+    // strFolder: the scratch data folder's name (one per test program: the apply and event tests
+    // run side by side, and process ids do not tell them apart under Wine).
+    explicit PageWorldTest(const std::wstring& strFolder);
+    ~PageWorldTest() override;
+
+    // Requests one apply of `page` through the main window and waits for it to end (also for a
+    // run that only saved).
+    static void ApplyOn(CApplyPage& page, HWND hMainWnd);
+    static bool WaitForApplies(const CApplyPage& page, unsigned uCount, unsigned uMs = 20000);
+    void PumpUntil(const std::function<bool()>& pred, unsigned uMs = 5000);
+    // Pumps the window's messages until pred holds; false when uMs passed first.
+    static bool Poll(const std::function<bool()>& pred, unsigned uMs);
+
+    // Reports written to an interface since the last ClearWrites, in order.
+    static std::vector<kit::Bytes> WritesTo(int iInterface);
+    static void ClearWrites();
+    // Report ids in order, one per write ("0C 04 05 06 08 09 09 09").
+    static std::string Ids(const std::vector<kit::Bytes>& writes);
+    // The same with runs of identical reports taken as one (the receiver's repeats).
+    static std::vector<kit::Bytes> Distinct(const std::vector<kit::Bytes>& writes);
+
+    ScopedTiming m_timing;
+    testkit::ScratchFolder m_data;
+};
+
+// The test program's file name without its folder ("gen1_page_test.exe").
+std::wstring ProgramName();
+
+// A frame's checksum as the mouse checks it: the 16-bit sum of bytes 3 up to uAt - 1, high byte
+// first at uAt.
+bool ChecksumHolds(const kit::Bytes& frame, size_t uAt);
+
+}  // namespace pagetest
