@@ -45,36 +45,26 @@ bool IsMacro(const FrameBytes& frame) { return frame[0] == 0x09; }
 
 kit::Bytes BytesOf(const uint8_t* pData, size_t uSize) { return kit::Bytes(pData, pData + uSize); }
 
-// What each link writes for those frames.
-std::vector<kit::Bytes> OverCable(const std::vector<FrameBytes>& frames) {
+// What each link writes for those frames: the cable takes two pieces of a macro frame, the
+// 2.4 GHz receiver three.
+std::vector<kit::Bytes> InPieces(const std::vector<FrameBytes>& frames, ChunkLink eLink) {
+    const int iPieces = eLink == ChunkLink::Cable ? 2 : 3;
     std::vector<kit::Bytes> writes;
     for (const FrameBytes& f : frames) {
         if (!IsMacro(f)) {
             writes.push_back(f);
             continue;
         }
-        for (int p = 0; p < 2; ++p) {
-            const MacroChunk chunk = BuildMacroChunk(f, p, ChunkLink::Cable);
+        for (int p = 0; p < iPieces; ++p) {
+            const MacroChunk chunk = BuildMacroChunk(f, p, eLink);
             writes.push_back(BytesOf(chunk.data(), chunk.size()));
         }
     }
     return writes;
 }
 
-std::vector<kit::Bytes> OverReceiver(const std::vector<FrameBytes>& frames) {
-    std::vector<kit::Bytes> writes;
-    for (const FrameBytes& f : frames) {
-        if (!IsMacro(f)) {
-            writes.push_back(f);
-            continue;
-        }
-        for (int p = 0; p < 3; ++p) {
-            const MacroChunk chunk = BuildMacroChunk(f, p, ChunkLink::Receiver);
-            writes.push_back(BytesOf(chunk.data(), chunk.size()));
-        }
-    }
-    return writes;
-}
+std::vector<kit::Bytes> OverCable(const std::vector<FrameBytes>& frames) { return InPieces(frames, ChunkLink::Cable); }
+std::vector<kit::Bytes> OverReceiver(const std::vector<FrameBytes>& frames) { return InPieces(frames, ChunkLink::Receiver); }
 
 std::vector<kit::Bytes> Over4k(const std::vector<FrameBytes>& frames) {
     std::vector<kit::Bytes> writes;
