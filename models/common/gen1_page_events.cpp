@@ -3,6 +3,8 @@
 // polling rate, battery, acknowledgement and light mode.
 #include "gen1_page.h"
 
+#include "device_timing.h"
+
 namespace {
 
 // Event codes (the high byte of an event word) and the values each accepts.
