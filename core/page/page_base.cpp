@@ -2,6 +2,7 @@
 
 #include "dialogs/msg_wnd.h"
 #include "dialogs/file_dialog.h"
+#include "dialogs/rich_edit_filter.h"
 #include "page_messages.h"
 #include "receiver_manager.h"
 #include "util/folders.h"
@@ -12,6 +13,7 @@
 
 using DuiLib::CControlUI;
 using DuiLib::TNotifyUI;
+using DuiLib::CRichEditUI;
 
 DUI_BEGIN_MESSAGE_MAP(CPageBase, DuiLib::CNotifyPump)
     DUI_ON_MSGTYPE(DUI_MSGTYPE_CLICK, OnClick)
@@ -177,6 +179,15 @@ std::optional<std::wstring> CPageBase::AskSavePath(const wchar_t* pszFilterName,
 }
 
 // ---- Notification routes ----
+
+void CPageBase::AddDpiEditFilter() {
+    for (int i = 1; i <= 8; ++i)
+        AddRouteFn(DUI_MSGTYPE_TEXTCHANGED, Numbered(L"edit_dpi_%d", i).c_str(), [this](TNotifyUI& msg) { OnDpiEditTextChanged(msg); });
+}
+
+void CPageBase::OnDpiEditTextChanged(TNotifyUI& msg) {
+    if (auto* pEdit = ControlAs<CRichEditUI>(msg.pSender)) FilterDigits(pEdit, pEdit->GetText());
+}
 
 std::wstring CPageBase::Numbered(const wchar_t* pszPattern, int i) {
     wchar_t szName[128];

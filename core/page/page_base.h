@@ -237,6 +237,10 @@ protected:
             AddRouteFn(pszType, Numbered(pszPattern, i).c_str(), [pPage, pfn, i](DuiLib::TNotifyUI& msg) { (pPage->*pfn)(msg, i); });
     }
     void AddRouteFn(const wchar_t* pszType, const wchar_t* pszSuffix, std::function<void(DuiLib::TNotifyUI&)> handler);
+    // The page's eight DPI edits ("edit_dpi_1" .. "edit_dpi_8") keep digits only: their
+    // "textchanged" runs OnDpiEditTextChanged. Every page with DPI edits binds it so.
+    void AddDpiEditFilter();
+    void OnDpiEditTextChanged(DuiLib::TNotifyUI& msg);
     // Runs the route of the notification's type and sender; false when it has none.
     bool Route(DuiLib::TNotifyUI& msg);
 

@@ -1,0 +1,19 @@
+# What the second-generation page template (res/templates/gen2_page.xml) is filled with: the
+# models that have the page and their own values; the looks every settings page shares come from
+# page_looks.cmake. A @KEY@ of the template takes PAGE_<KEY>_<N> when the model has it, else
+# PAGE_<KEY>.
+include(${CMAKE_CURRENT_LIST_DIR}/page_looks.cmake)
+
+set(GEN2_PAGE_MODELS 8 11 12 13)
+
+# DPI sliders: the stored stage values, one step of 50 DPI per position (50 to 26,000 DPI).
+set(PAGE_DPI_MIN 1)
+set(PAGE_DPI_MAX 520)
+
+# The Bluetooth LE indicator, on the models that have the link.
+set(PAGE_BLE_ICON "")
+set(ble_icon [[
+
+    <Control name="ms_@N@_BLE" width="44" height="20" padding="0,5,0,0" bkimage="skins/link_ble.png" tooltip="link_ble_text" visible="false"/>]])
+set(PAGE_BLE_ICON_8 "${ble_icon}")
+set(PAGE_BLE_ICON_11 "${ble_icon}")
