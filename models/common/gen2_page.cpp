@@ -12,7 +12,7 @@ const Gen2Model& DescriptionOf(int iModel) {
 }  // namespace
 
 CGen2Page::CGen2Page(int iModel, const std::wstring& strDataFolder)
-    : CProfilePageT<Gen2Records>(iModel, DescriptionOf(iModel), strDataFolder) {}
+    : CSettingsPageT<Gen2Records>(iModel, DescriptionOf(iModel), strDataFolder) {}
 
 void CGen2Page::InitPage() {
     InitControls();

@@ -1,27 +1,28 @@
 // The settings page of the second-generation models (MS_11, MS_8, MS_12, MS_13), one class for
 // all of them, parameterised by the model's description (Gen2Model). What the generations share
 // it takes from its bases: the send routine and the apply worker (CApplyPage), the cabled mouse
-// and the battery display (CDevicePage), the profiles and the copy last sent (CProfilePageT).
-// Its own are the second generation's frames (the macro block chains) and its event table over the
-// cable, the two receivers and Bluetooth LE; the Bluetooth link of MS_11 and MS_8 is the shared
-// component of CDevicePage (ble_link.cpp).
+// and the battery display (CDevicePage), the profiles and the copy last sent (CProfilePageT),
+// the settings controls and the profile operations (CSettingsPageT). Its own are the second
+// generation's frames (the macro block chains) and its event table over the cable, the two
+// receivers and Bluetooth LE; the Bluetooth link of MS_11 and MS_8 is the shared component of
+// CDevicePage (ble_link.cpp).
 //
 // Every frame of an apply ends with the frame pause, whatever became of it; a frame no link
 // delivered makes the next apply send everything again (the file is saved all the same).
 //
-// The settings controls (binding, refresh, handlers) are the settings page's part, kept in
-// gen2_page_ui.cpp and the files it adds: the hooks below marked "settings UI" are its own.
+// The settings controls are the settings page's part: what both generations share in
+// CSettingsPageT, the second generation's own (binding, link controls) in gen2_page_ui.cpp.
 #pragma once
 
 #include "gen2_model.h"
 #include "gen2_records.h"
 #include "gen2_storage.h"
-#include "profile_page.h"
+#include "settings_page.h"
 
 #include <string>
 #include <vector>
 
-class CGen2Page : public CProfilePageT<Gen2Records> {
+class CGen2Page : public CSettingsPageT<Gen2Records> {
 public:
     // strDataFolder: the folder that holds the model's folder of data files (default: the
     // program's "Data" folder).
@@ -37,8 +38,8 @@ public:
     // apply sends everything; the Bluetooth link comes up when the set-up found the mouse paired
     // (and is made sure to be down otherwise). Posts no apply.
     void LoadData() override;
-    // Settings UI.
-    void RefreshControls() override;
+    // Settings UI: the polling-rate and debounce sections by link (Bluetooth LE alone offers
+    // neither), and the light rows.
     void UpdateLinkControls() override;
 
     // ---- Button functions (gen2_page_keys.cpp, UI thread) ----
@@ -57,10 +58,7 @@ protected:
     virtual void UpdateKeyText(int iButton);
 
     // ---- Settings UI hooks (gen2_page_ui.cpp) ----
-    virtual void InitControls();     // binds the page's controls (InitPage step 1)
-    virtual void FillProfileList();  // one row per profile, the current one selected
-    virtual void ShowLightRows();    // the light rows the current light mode uses
-    void HighlightDpiEdit(int iLevel) override;
+    virtual void InitControls();  // binds the page's controls (InitPage step 1)
 
     // ---- The apply ----
     std::vector<FrameBytes> FramesFor(const ProfileRecordEx& snapshot, const ChangeFlags& changes) override;
