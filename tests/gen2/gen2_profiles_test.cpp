@@ -123,10 +123,12 @@ TEST_P(Gen2Profiles, DeletingTheSecondThenTheFirstProfile) {
     EXPECT_EQ(NamesOnDisk(), std::vector<std::wstring>{strFirst});
 
     AddProfile(L"Third");
+    unsigned uBefore = Applies();
     ClickRow(0);
+    ASSERT_TRUE(WaitForApplies(uBefore + 1));
     ASSERT_EQ(Page().CurrentProfileIndex(), 0);
     uikit::ModalAnswer confirm(uikit::ModalAnswer::ClickControl(L"btn_ok"));
-    const unsigned uBefore = Applies();
+    uBefore = Applies();
     ClickOn(L"profile_delete_btn");
     EXPECT_TRUE(WaitForApplies(uBefore + 1));
     EXPECT_EQ(Page().ProfileNames(), std::vector<std::wstring>{L"Third"});

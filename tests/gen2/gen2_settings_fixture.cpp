@@ -112,8 +112,9 @@ void Gen2SettingsTest::SlideTo(const std::wstring& strSuffix, int iValue) {
 void Gen2SettingsTest::TypeInto(const std::wstring& strSuffix, const std::wstring& strText, bool bEnter) {
     auto* pEdit = ControlOf<DuiLib::CRichEditUI>(strSuffix);
     ASSERT_NE(pEdit, nullptr);
+    // Taking the focus selects the whole text: what is typed replaces it.
+    if (pEdit->IsFocused()) ClickOn(L"list_profile");
     ClickOn(strSuffix);
-    // The click selected the whole text: what is typed replaces it.
     for (int i = 0; i < 8; ++i) uikit::PressKey(::GetFocus(), VK_DELETE);
     ASSERT_TRUE(uikit::TypeText(pEdit, strText));
     if (bEnter) {

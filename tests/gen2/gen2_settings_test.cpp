@@ -359,6 +359,52 @@ TEST_P(Gen2Settings, DisplaysOfStoredValues) {
     CResourceManager::GetInstance()->LoadLanguage(L"lan/EN.xml");
 }
 
+TEST_P(Gen2Settings, WhatTheMouseReportsShowsOnThePage) {
+    const uint8_t byId = FindModel(Model())->byIdByte;
+    const ProfileRecordEx before = Current();
+    kit::QueueEvent(m_cable.id, byId, 0x10, 4);
+    ASSERT_TRUE(Poll([&] { return Current().iCurDpi != before.iCurDpi; }, 5000)) << "a stage event";
+    const int iStage = Current().iCurDpi;
+    EXPECT_TRUE(ControlOf<COptionUI>(L"option_dpi_step_" + std::to_wstring(iStage + 1))->IsSelected());
+    for (int i = 0; i < kDpiStageCount; ++i)
+        EXPECT_EQ(std::wstring(ControlOf<CRichEditUI>(L"edit_dpi_" + std::to_wstring(i + 1))->GetNormalImage()),
+                  i == iStage ? L"skins/richedit_2.png" : L"skins/richedit_1.png") << i;
+
+    kit::QueueEvent(m_cable.id, byId, 0x20, 0x72);
+    ASSERT_TRUE(Poll([&] { return Current().iRate == 1; }, 5000)) << "a rate event";
+    EXPECT_TRUE(ControlOf<COptionUI>(L"btn_prate_2")->IsSelected());
+
+    kit::QueueEvent(m_cable.id, byId, 0x70, 0x20);
+    ASSERT_TRUE(Poll([&] { return Current().iLightMode == 2; }, 5000)) << "a light-mode event";
+    EXPECT_EQ(ControlOf<CComboUI>(L"combo_light")->GetCurSel(), 2);
+    EXPECT_TRUE(Visible(L"hor_breathspeed"));
+    EXPECT_TRUE(Visible(L"hor_light_color"));
+    EXPECT_FALSE(Visible(L"hor_brightness"));
+    EXPECT_TRUE(NoApplyFor(200)) << "what the mouse reports is not sent back";
+}
+
+TEST_P(Gen2Settings, BluetoothAloneHidesTheRateAndTheDebounceAndACableBringsThemBackClosed) {
+    const bool bBle = Page().Info().HasBle();
+    Page().SetLink(LinkKind::Cable, false);
+    if (bBle) Page().SetLink(LinkKind::Ble, true);
+    Page().UpdateLinkControls();
+    uikit::PumpUntilIdle(100);
+    EXPECT_EQ(Visible(L"check_prate"), !bBle) << "unchanged without the Bluetooth branch";
+    EXPECT_EQ(Visible(L"check_key_debounce"), !bBle);
+    EXPECT_EQ(Visible(L"hor_key_debounce"), !bBle);
+    EXPECT_FALSE(Visible(L"ver_prate"));
+    EXPECT_FALSE(Visible(L"ver_prate_hs"));
+
+    Page().SetLink(LinkKind::Cable, true);
+    uikit::PumpUntilIdle(100);
+    EXPECT_TRUE(Visible(L"check_prate"));
+    EXPECT_FALSE(ControlOf<CCheckBoxUI>(L"check_prate")->GetCheck());
+    EXPECT_TRUE(Visible(L"check_key_debounce"));
+    EXPECT_EQ(ControlOf<CCheckBoxUI>(L"check_key_debounce")->GetCheck(), !bBle) << "closed after Bluetooth alone";
+    EXPECT_FALSE(Visible(L"ver_prate"));
+    EXPECT_FALSE(Visible(L"ver_prate_hs"));
+}
+
 INSTANTIATE_TEST_SUITE_P(Models, Gen2Settings, ::testing::Values(11, 12));
 
 }  // namespace
