@@ -1,5 +1,6 @@
 #include "settings_page.h"
 
+#include "button_functions.h"
 #include "devices/device_timing.h"
 #include "dialogs/dpi_color_wnd.h"
 #include "gen1_storage.h"
@@ -228,6 +229,23 @@ void CSettingsPageT<R>::UpdateDebounceLabel() {
         iDebounce = m_pCurProfile->iDebounce;
     }
     if (m_ui.pDebounceLabel != nullptr) m_ui.pDebounceLabel->SetText(DebounceLabelText(iDebounce, DebounceFactor()).c_str());
+}
+
+template <class R>
+void CSettingsPageT<R>::UpdateKeyText(int iButton) {
+    if (iButton < 0 || iButton >= kButtonCount || m_ui.keys[static_cast<size_t>(iButton)] == nullptr) return;
+    typename Profile::KeyType entry{};
+    {
+        std::lock_guard guard(m_lock);
+        if (m_pCurProfile == nullptr) return;
+        entry = m_pCurProfile->stKeys[iButton];
+    }
+    // A macro that carries a colour is named as any macro.
+    if (entry.byFunction == kFunctionMacroColour) entry.byFunction = kFunctionMacro;
+    const KeyCaption caption = CaptionOf(entry, [](const wchar_t* pszId) { return LanguageText(pszId); });
+    CButtonUI* pButton = m_ui.keys[static_cast<size_t>(iButton)];
+    pButton->SetResourceText(caption.bTextId);
+    pButton->SetText(caption.strText.c_str());
 }
 
 template <class R>

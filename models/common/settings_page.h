@@ -56,8 +56,8 @@ protected:
     void UpdateDebounceLabel();
     // The stored debounce value times this is what the label shows in milliseconds.
     virtual int DebounceFactor() const { return 1; }
-    // The caption of button iButton (0..17): the button-function part's.
-    virtual void UpdateKeyText(int) {}
+    // Button iButton (0..17) shows the function the current profile gives it.
+    virtual void UpdateKeyText(int iButton);
     // The section check of the polling rate opens the panel the links allow.
     void ShowRatePanel(bool bOpen);
 
