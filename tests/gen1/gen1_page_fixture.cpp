@@ -2,28 +2,13 @@
 
 #include "device_timing.h"
 #include "model_table.h"
+#include "page_world_fixture.h"
 
 #include <algorithm>
 
 namespace gen1test {
 
-Gen1PageTest::Gen1PageTest() {
-    kit::ResetWorld();
-    FreshSettingsFile();
-    CMainWnd::s_pfnUiLanguage = [] { return LANGID(0x0409); };
-    DeviceTiming& t = Timing();
-    t.uReceiverPollMs = 1;
-    t.uReceiverArrivalMs = 30;
-    t.uPresenceTimeoutMs = 600000;  // no link times out during a test
-    // The protocol's pauses scaled down; the receiver's attempt pause stays long enough for an
-    // acknowledgement to come back within it.
-    t.uFramePauseMs = 2;
-    t.uCableMacroPieceMs = 1;
-    t.uWirelessTryPauseMs = 250;
-    t.uWirelessMacroPieceMs = 60;
-    t.uWireless4kMacroPieceMs = 1;
-    t.uCableArrivalMs = 20;
-}
+Gen1PageTest::Gen1PageTest() { pagetest::PrepareWorld(); }
 
 Gen1PageTest::~Gen1PageTest() {
     m_pWnd.reset();

@@ -5,7 +5,7 @@
 
 namespace pagetest {
 
-PageWorldTest::PageWorldTest(const std::wstring& strFolder) : m_data(strFolder) {
+void PrepareWorld() {
     kit::ResetWorld();
     FreshSettingsFile();
     CMainWnd::s_pfnUiLanguage = [] { return LANGID(0x0409); };
@@ -23,6 +23,8 @@ PageWorldTest::PageWorldTest(const std::wstring& strFolder) : m_data(strFolder) 
     t.uCableArrivalMs = 20;
     t.uBleSubscribeMs = 20;
 }
+
+PageWorldTest::PageWorldTest(const std::wstring& strFolder) : m_data(strFolder) { PrepareWorld(); }
 
 PageWorldTest::~PageWorldTest() { kit::ResetWorld(); }
 

@@ -18,6 +18,10 @@
 
 namespace pagetest {
 
+// A clean simulated world, fresh settings, English, and the device timings scaled down for tests
+// (no link times out; pauses short, the receiver's attempt pause long enough for an answer).
+void PrepareWorld();
+
 class PageWorldTest : public ::testing::Test {
 protected:
     // strFolder: the scratch data folder's name (one per test program: the apply and event tests
