@@ -22,14 +22,15 @@ struct LiveMouse {
     unsigned char byIdByte;
 };
 
-int PlugInterface(const std::string& path, unsigned short pid, unsigned short page, unsigned short usage) {
+int PlugInterface(const std::string& path, unsigned short pid, unsigned short page, unsigned short usage,
+                  unsigned short vid = 0x1D57, int iInterface = 1) {
     SimHidInterface desc{};
     desc.path = path.c_str();
-    desc.vendor_id = 0x1D57;
+    desc.vendor_id = vid;
     desc.product_id = pid;
     desc.usage_page = page;
     desc.usage = usage;
-    desc.interface_number = 1;
+    desc.interface_number = iInterface;
     desc.manufacturer = L"ORVEK";
     desc.product = L"Simulated";
     desc.serial = L"";
@@ -95,6 +96,14 @@ void ApplyScenarioOnce() {
                 std::snprintf(path, sizeof path, "\\\\?\\HID#VID_1D57&PID_%04X&MI_01#8&5f%06x&0&0000#%s", value,
                               iIndex++, kHidClass);
                 PlugInterface(path, static_cast<unsigned short>(value), 0xFF00, 0x0002);
+            } else if (kind == "bluetooth") {
+                // A paired Bluetooth mouse as the system shows it on HID (vendor 045E, no interface number).
+                char path[256];
+                std::snprintf(path, sizeof path,
+                              "\\\\?\\HID#{00001812-0000-1000-8000-00805f9b34fb}_Dev_VID&02045e_PID&%04x_REV&0001_"
+                              "d0c5f3a1b2c4&Col01#9&6a%06x&0&0000#%s",
+                              value, iIndex++, kHidClass);
+                PlugInterface(path, static_cast<unsigned short>(value), 0x0001, 0x0002, 0x045E, -1);
             }
         }
         if (!mice->empty()) CloseHandle(CreateThread(nullptr, 0, LiveMiceThread, mice, 0, nullptr));

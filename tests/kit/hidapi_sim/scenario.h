@@ -5,6 +5,8 @@
 //                          every 200 ms
 //   receiver4k:<id byte>   the same on a 4K receiver
 //   cable:<product id>     a cabled mouse (product id, hex)
+//   bluetooth:<product id> a paired Bluetooth mouse as the system lists it on HID (vendor 045E,
+//                          product id hex); its GATT side is not simulated here
 // e.g. SIMHID_DEVICES=receiver:36,cable:FA61
 #pragma once
 
