@@ -215,7 +215,9 @@ bool CPageBase::StartWorker() {
                           [this] { RunApply(); });
 }
 
-bool CPageBase::StartDriverLibrary() { return StartDriverLibraryFrom(GetExeFolder() + DriverLibraryName(m_iModel)); }
+std::wstring CPageBase::DriverLibraryPath() const { return GetExeFolder() + DriverLibraryName(m_iModel); }
+
+bool CPageBase::StartDriverLibrary() { return StartDriverLibraryFrom(DriverLibraryPath()); }
 
 bool CPageBase::StartDriverLibraryFrom(const std::wstring& strPath) {
     if (!m_driver.Load(strPath)) return false;

@@ -215,6 +215,8 @@ protected:
     bool StartDriverLibrary();
     // The same with the library at `strPath`.
     bool StartDriverLibraryFrom(const std::wstring& strPath);
+    // Where StartDriverLibrary looks: the program folder and the model's file name.
+    virtual std::wstring DriverLibraryPath() const;
     CDriverLibrary& Driver() { return m_driver; }
 
     // Routes: a notification of `type` from the control named prefix + suffix runs `handler`.

@@ -31,6 +31,7 @@ void Gen2PageTest::Start(int iModel, unsigned links, bool bAcknowledge) {
     m_pWnd = std::make_unique<MainWindow>(false, [this, iModel, strFolder](int n) -> std::unique_ptr<CPageBase> {
         if (n != iModel) return nullptr;
         auto pPage = std::make_unique<TestGen2Page>(n, strFolder);
+        pPage->UseDriverLibrary(m_strDriverLibrary);
         m_pPage = pPage.get();
         return pPage;
     });

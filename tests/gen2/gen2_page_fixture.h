@@ -37,6 +37,9 @@ public:
         std::lock_guard guard(m_pauseLock);
         m_pauses.clear();
     }
+    // Loads the driver library from this path instead of the program folder's (empty: as the
+    // program does).
+    void UseDriverLibrary(std::wstring strPath) { m_strDriverLibrary = std::move(strPath); }
     using CGen2Page::AckFlag;
     using CGen2Page::PostApply;
     using CGen2Page::m_bBLE;
@@ -53,10 +56,14 @@ protected:
         }
         return CGen2Page::SendPause(uMs);
     }
+    std::wstring DriverLibraryPath() const override {
+        return m_strDriverLibrary.empty() ? CGen2Page::DriverLibraryPath() : m_strDriverLibrary;
+    }
 
 private:
     std::mutex m_pauseLock;
     std::vector<unsigned> m_pauses;
+    std::wstring m_strDriverLibrary;
 };
 
 // The links a test plugs before the window opens.
@@ -112,6 +119,7 @@ protected:
     kit::Receiver m_receiver4k;
     unsigned m_links = kNoLink;
     bool m_bAwaitSubscription = true;  // Start waits until the Bluetooth mouse is subscribed to
+    std::wstring m_strDriverLibrary;   // the page's driver library, when not the program folder's
 
 private:
     int m_iModel = 11;
