@@ -10,6 +10,7 @@ constexpr MacroFrameShape kMacroFrame111 = {111, 8, 9};
 constexpr int kRatesHs = 7;  // the 4K receiver's own rates (MS_6)
 constexpr int kLightModes = 12;  // off and modes 1..11
 constexpr int kButton9 = 8;
+constexpr const wchar_t* kVerticalLightRows = L"ver_";  // MS_7's and MS_9's skins
 
 struct FactoryChoices {
     int32_t iRate = 3;
@@ -98,10 +99,10 @@ const Gen1Model kGen1Models[] = {
     // MS_7: MS_1's scale up to 12,000 DPI with its register table; MS_9: the same scale in plain
     // codes up to 19,000 DPI. Both start on light mode 7.
     BluetoothModel({.iNumber = 7, .eDpiCodec = DpiCodec::Table221, .iDpiValueMin = 1, .iDpiValueMax = 220,
-                    .macroFrame = kMacroFrame131},
+                    .macroFrame = kMacroFrame131, .pszLightRowPrefix = kVerticalLightRows},
                    7),
     BluetoothModel({.iNumber = 9, .eDpiCodec = DpiCodec::SplitLinear, .iDpiValueMin = 1, .iDpiValueMax = 290,
-                    .macroFrame = kMacroFrame131},
+                    .macroFrame = kMacroFrame131, .pszLightRowPrefix = kVerticalLightRows},
                    7),
 };
 

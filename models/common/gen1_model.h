@@ -64,6 +64,10 @@ struct Gen1Model {
     bool bChargingOnCableDropsWireless;
     // Event 0x60 (1..10) is the battery level.
     bool bSixtyIsBatteryLevel;
+    // The debounce label shows the stored value times this, in milliseconds.
+    int iDebounceFactor = 2;
+    // The skin's brightness and breathing-speed rows are "<prefix>brightness", "<prefix>breathspeed".
+    const wchar_t* pszLightRowPrefix = L"hor_";
 
     const ModelInfo& Info() const;
     const ProfileLayout& Layout() const;

@@ -12,7 +12,7 @@ const Gen1Model& DescriptionOf(int iModel) {
 }  // namespace
 
 CGen1Page::CGen1Page(int iModel, const std::wstring& strDataFolder)
-    : CProfilePageT<Gen1Records>(iModel, DescriptionOf(iModel), strDataFolder) {
+    : CSettingsPageT<Gen1Records>(iModel, DescriptionOf(iModel), strDataFolder) {
     m_sendPolicy.bPauseAfterEveryCall = m_model.bPauseAfterEveryFrame;
     m_applyPolicy.bRearms4kTimer = Info().Has4k() && m_model.bApplyRearms4kTimer;
 }
@@ -35,7 +35,7 @@ void CGen1Page::InitPage() {
 }
 
 void CGen1Page::Shutdown() {
-    CProfilePageT<Gen1Records>::Shutdown();
+    CSettingsPageT<Gen1Records>::Shutdown();
     // The worker has ended: what was changed since its last apply (the mouse asleep or away)
     // is kept for the next start.
     SaveProfiles();

@@ -2,28 +2,20 @@
 // one class for all of them, parameterised by the model's description (Gen1Model). What the
 // generations share it takes from its bases: the send routine and the apply worker (CApplyPage),
 // the cabled mouse and the battery display (CDevicePage), the profiles and the copy last sent
-// (CProfilePageT). Its own are the first generation's frames, its event table and battery steps,
-// and the sleeping mouse: a mouse not heard from since the set-up or since the cable left takes
-// no apply until a battery report shows it awake.
+// (CProfilePageT), the settings controls, their handlers and the profile operations
+// (CSettingsPageT). Its own are the first generation's frames, its event table and battery steps,
+// the controls that follow its links (rates a slow link does not take, the sections shown on the
+// links the model names), and the sleeping mouse: a mouse not heard from since the set-up or since
+// the cable left takes no apply until a battery report shows it awake.
 //
-// The settings controls are kept in gen1_page_ui.cpp (binding, refresh, display),
-// gen1_page_controls.cpp (the setting controls' handlers), gen1_page_profiles.cpp (profile
-// management) and gen1_page_keys.cpp (the button functions). How a change reaches the mouse:
-//   - at once (an apply request): DPI stage, stage on/off, DPI reset, colours, polling rate,
-//     sensor options, move mode, the apply buttons, and every profile operation but rename;
-//   - deferred (one page timer, restarted by every such change): the light mode after
-//     Timing().uLightApplyDelayMs, the brightness, breathing-speed, sleep and debounce sliders
-//     after Timing().uSliderApplyDelayMs;
-//   - with the next apply: a DPI slider moved or a DPI typed.
-// The page saves pro.data after every profile operation, and once more when it shuts down
-// after its worker, so nothing made while the mouse sleeps or is away is lost on exit.
+// The page saves pro.data after every profile operation, and once more when it shuts down after
+// its worker, so nothing made while the mouse sleeps or is away is lost on exit.
 #pragma once
 
 #include "gen1_model.h"
-#include "gen1_page_controls.h"
 #include "gen1_records.h"
 #include "gen1_storage.h"
-#include "profile_page.h"
+#include "settings_page.h"
 
 #include <atomic>
 #include <functional>
@@ -32,7 +24,7 @@
 #include <string>
 #include <vector>
 
-class CGen1Page : public CProfilePageT<Gen1Records> {
+class CGen1Page : public CSettingsPageT<Gen1Records> {
 public:
     // strDataFolder: the folder that holds the model's folder of data files (default: the
     // program's "Data" folder).
@@ -47,8 +39,6 @@ public:
     // Loads pro.data and macro.data; the current profile becomes the copy last sent and the next
     // apply sends everything. Posts no apply.
     void LoadData() override;
-    // Every control shows the current profile.
-    void RefreshControls() override;
     // With a link up on which the model shows them (LinkControlsOn), the controls that need the
     // mouse are shown; without one nothing is hidden. The rates the links allow are fitted first.
     void UpdateLinkControls() override;
@@ -61,44 +51,22 @@ public:
 
     bool Sleeping() const { return m_bSleeping.load() != 0; }  // any thread
 
-    // The control names the page looked up at set-up and its skin lacks (empty when the skin
-    // holds every control the page uses).
-    const std::vector<std::wstring>& MissingControls() const { return m_missingControls; }
-
     // ---- Button functions (gen1_page_keys.cpp, UI thread) ----
     // A menu item of this page was chosen: the button whose menu it was takes its function.
     void OnKeyMenuClick(DuiLib::CDuiString strName) override;
-    // The DPI stage value a typed text stands for: its leading digits read with saturation (a
-    // long run of digits is the largest DPI, never a wrapped number), clamped to the model's
-    // range; no digits is the smallest DPI.
-    static int32_t StageValueOfText(const Gen1Model& model, std::wstring_view strText);
 
 protected:
     // ---- Settings UI (gen1_page_ui.cpp) ----
-    virtual void InitControls();     // binds the page's controls (InitPage step 1)
-    virtual void FillProfileList();  // one row per profile, the current one selected
-    void HighlightDpiEdit(int iLevel) override;
-    void UpdateSleepLabel();
-    void UpdateDebounceLabel();
-    // The light rows the current light mode uses.
-    void ShowLightRows();
+    // Binds the page's controls from the model's description (InitPage step 1).
+    virtual void InitControls();
+    // "ms_N_label_prate" names the chosen rate, on the models that have the label.
+    void ShowRateLabel(int iRate) override;
 
     // ---- Button functions (gen1_page_keys.cpp) ----
     // A button-function button was clicked (iButton 0..17 for buttons 1..18).
     virtual void OnKeyButtonClick(int iButton);
     // The macro button was clicked.
     virtual void OnMacroButtonClick();
-    // Button iButton (0..17) shows the function the current profile gives it (RefreshControls
-    // calls it for every button).
-    virtual void UpdateKeyText(int iButton);
-
-    // ---- The current profile (UI thread) ----
-    // Runs `edit` on the current profile under the page's lock; false without one.
-    bool EditCurrent(const std::function<void(ProfileRecord&)>& edit);
-    std::optional<ProfileRecord> CurrentSnapshot() const;
-    // The apply requests of the setting controls.
-    void RequestApply() { PostApply(); }
-    void RequestDeferredApply(unsigned uDelayMs);
 
     // ---- The apply ----
     bool ApplyGateOpen() const override { return !Sleeping(); }
@@ -134,58 +102,10 @@ protected:
 
     std::atomic<int> m_bSleeping{1};
 
-    // The settings controls (UI thread), bound by InitControls.
-    Gen1PageControls m_ui;
-    std::vector<std::wstring> m_missingControls;
-
 private:
-    void BindControls();
-    void AddControlRoutes();
-    void FillLightCombo();
-    void ShowSectionBody(Gen1Section eSection);
-    void ShowStage(const ProfileRecord& p, int iStage);
-    void ShowRateLabel(int32_t iRate);
-
-    // Setting controls (gen1_page_controls.cpp).
+    // Routes the key buttons' and the macro button's clicks (gen1_page_keys.cpp).
+    void AddKeyRoutes();
     void OnKeyButtonClicked(DuiLib::TNotifyUI& msg, int iNumber);
     void OnMacroButtonClicked(DuiLib::TNotifyUI& msg);
-    void OnDpiSliderChanged(DuiLib::TNotifyUI& msg, int iNumber);
-    void OnDpiEditText(DuiLib::TNotifyUI& msg, int iNumber);
-    void OnDpiEditKillFocus(DuiLib::TNotifyUI& msg, int iNumber);
-    void OnDpiEditReturn(DuiLib::TNotifyUI& msg, int iNumber);
-    void OnDpiEditSetFocus(DuiLib::TNotifyUI& msg, int iNumber);
-    void CommitDpiEdit(int iStage);
-    void OnDpiStageSelected(DuiLib::TNotifyUI& msg, int iNumber);
-    void OnDpiStageChecked(DuiLib::TNotifyUI& msg, int iNumber);
-    void OnDpiColorClicked(DuiLib::TNotifyUI& msg, int iNumber);
-    void OnResetDpiClicked(DuiLib::TNotifyUI& msg);
-    void OnLightColorClicked(DuiLib::TNotifyUI& msg);
-    void OnRateSelected(DuiLib::TNotifyUI& msg, int iNumber);
-    void OnSensorOptionSelected(DuiLib::TNotifyUI& msg, Gen1SensorOption eOption, int iNumber);
-    void OnMoveModeClicked(DuiLib::TNotifyUI& msg);
-    void OnLightModeSelected(DuiLib::TNotifyUI& msg);
-    void OnSliderChanged(DuiLib::TNotifyUI& msg);
-    void OnMouseAttributeClicked(DuiLib::TNotifyUI& msg);
-    void OnApplyClicked(DuiLib::TNotifyUI& msg);
-    void OnSectionClicked(DuiLib::TNotifyUI& msg, Gen1Section eSection);
-    // The colour picker below `pButton` for the three stored bytes at pRgb (a copy is edited);
-    // on OK `store` writes them under the lock and the button shows the colour.
-    void PickColor(DuiLib::CButtonUI* pButton, const std::function<uint8_t*(ProfileRecord&)>& field);
-
-    // Profile management (gen1_page_profiles.cpp).
-    void OnProfileSelected(DuiLib::TNotifyUI& msg);
-    void OnAddProfileClicked(DuiLib::TNotifyUI& msg);
-    void OnDeleteProfileClicked(DuiLib::TNotifyUI& msg);
-    void OnRenameProfileClicked(DuiLib::TNotifyUI& msg);
-    void OnResetProfileClicked(DuiLib::TNotifyUI& msg);
-    void OnExportProfileClicked(DuiLib::TNotifyUI& msg);
-    void OnImportProfileClicked(DuiLib::TNotifyUI& msg);
-    std::optional<std::wstring> AskProfileName(const wchar_t* pszTitleId);
-    // Makes row iIndex the current profile: the list row selected without a notification, the
-    // controls refreshed, everything sent with the apply it requests, pro.data saved.
-    void SwitchToProfile(int iIndex);
-    void AddProfileRow(const wchar_t* pszName);
-
-    // Button functions (gen1_page_keys.cpp).
     std::wstring KeyMenuSkin() const;
 };

@@ -19,6 +19,15 @@ public:
 
 }  // namespace
 
+void CGen1Page::AddKeyRoutes() {
+    AddRoutes<CGen1Page>(DUI_MSGTYPE_CLICK, L"btn_key_%d", 1, kButtonCount, &CGen1Page::OnKeyButtonClicked);
+    AddRoute<CGen1Page>(DUI_MSGTYPE_CLICK, L"btn_macro", &CGen1Page::OnMacroButtonClicked);
+}
+
+void CGen1Page::OnKeyButtonClicked(TNotifyUI&, int iNumber) { OnKeyButtonClick(iNumber - 1); }
+
+void CGen1Page::OnMacroButtonClicked(TNotifyUI&) { OnMacroButtonClick(); }
+
 std::wstring CGen1Page::KeyMenuSkin() const {
     const std::wstring strModel = std::to_wstring(CPageBase::Model());
     return L"MS/MS_" + strModel + L"/ms_" + strModel + L"_menu.xml";
@@ -33,11 +42,6 @@ void CGen1Page::OnKeyMenuClick(CDuiString strName) {
     if (!ChooseKeyFunction(strName.GetData())) return;
     PostApply();
     UpdateKeyText(m_iMenuKey);
-}
-
-void CGen1Page::UpdateKeyText(int iButton) {
-    if (iButton < 0 || iButton >= kButtonCount) return;
-    ShowKeyCaption(iButton, m_ui.keys[static_cast<size_t>(iButton)]);
 }
 
 void CGen1Page::OnMacroButtonClick() {

@@ -27,7 +27,7 @@ int CGen1Page::FitRateToLinks() {
 void CGen1Page::ShowRatesForLinks() {
     const int iAllowed = FitRateToLinks();
     if (m_model.iRatesOnSlowLinks >= m_model.iRateCount) return;
-    for (int i = 0; i < m_model.iRateCount && i < kGen1RateOptionCount; ++i)
+    for (int i = 0; i < m_model.iRateCount && i < kRateOptionMax; ++i)
         if (m_ui.rates[i] != nullptr) m_ui.rates[i]->SetVisible(i < iAllowed);
     const int32_t iRate = CurrentProfileCopy().iRate;
     if (iRate >= 0 && iRate < iAllowed && m_ui.rates[iRate] != nullptr) m_ui.rates[iRate]->Selected(true, false);

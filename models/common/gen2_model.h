@@ -26,6 +26,8 @@ struct Gen2Model {
     ProfileDefaults defaults;
     // The first of the four macro blocks each button's macro owns; 0: the button has no slot.
     int32_t iMacroBlock[kButtonCount];
+    // The debounce label shows the stored value times this, in milliseconds.
+    int iDebounceFactor = 1;
 
     const ModelInfo& Info() const;
     const ProfileLayoutEx& Layout() const;

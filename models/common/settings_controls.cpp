@@ -73,9 +73,10 @@ SettingsControls BindSettingsControls(DuiLib::CPaintManagerUI& manager, const st
     }
 
     ui.pLightCombo = bind.Find<CComboUI>(name(L"combo_light"));
-    ui.pBrightnessRow = bind.Find(name(L"hor_brightness"));
+    const std::wstring strLightRows = strPrefix + (set.pszLightRowPrefix != nullptr ? set.pszLightRowPrefix : L"hor_");
+    ui.pBrightnessRow = bind.Find(strLightRows + L"brightness");
     ui.pBrightness = bind.Find<CSliderUI>(name(L"slider_brightness"));
-    ui.pBreathSpeedRow = bind.Find(name(L"hor_breathspeed"));
+    ui.pBreathSpeedRow = bind.Find(strLightRows + L"breathspeed");
     ui.pBreathSpeed = bind.Find<CSliderUI>(name(L"slider_breathspeed"));
     ui.pLightColorRow = bind.Find(name(L"hor_light_color"));
     ui.pLightColor = bind.Find<CButtonUI>(name(L"btn_light_color"));
@@ -106,6 +107,7 @@ SettingsControls BindSettingsControls(DuiLib::CPaintManagerUI& manager, const st
     bind.Find(name(L"wireless"));
     if (set.bWireless4k) bind.Find(name(L"wireless_4k"));
     if (set.bBle) bind.Find(name(L"BLE"));
+    if (set.bSleepingLabel) bind.Find(name(L"sleep_label"));
     bind.Find(name(L"apply_ring"));
     return ui;
 }

@@ -23,7 +23,7 @@ constexpr int kPageSectionCount = static_cast<int>(PageSection::Count);
 enum class SensorOption { LiftOff, Ripple, AngleSnap, MotionSync, Count };
 constexpr int kSensorOptionCount = static_cast<int>(SensorOption::Count);
 
-constexpr int kRateOptionMax = 4;    // "btn_prate_%d"
+constexpr int kRateOptionMax = 7;    // "btn_prate_%d" (up to seven in one row on some models)
 constexpr int kRateHsOptionMax = 7;  // "btn_prate_hs_%d"
 
 struct PageSectionControls {
@@ -88,10 +88,13 @@ struct SettingsControls {
 
 // What a model's page has beyond the controls every page has.
 struct SettingsControlSet {
-    int iRateCount = kRateOptionMax;  // "btn_prate_%d", 1..count
+    int iRateCount = 4;               // "btn_prate_%d", 1..count
     int iRateHsCount = 0;             // "btn_prate_hs_%d" and "ver_prate_hs" when not 0
     bool bWireless4k = false;         // the indicator "wireless_4k"
     bool bBle = false;                // the indicator "BLE"
+    bool bSleepingLabel = false;      // "sleep_label", shown while the mouse sleeps
+    // The brightness and breathing-speed rows are "<prefix>brightness" and "<prefix>breathspeed".
+    const wchar_t* pszLightRowPrefix = L"hor_";
 };
 
 // Binds every control of the set, in the page's table order; names not found are added to

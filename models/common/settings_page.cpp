@@ -1,6 +1,5 @@
 #include "settings_page.h"
 
-#include "button_functions.h"
 #include "devices/device_timing.h"
 #include "dialogs/dpi_color_wnd.h"
 #include "gen1_storage.h"
@@ -37,6 +36,24 @@ DWORD ScreenColor(uint32_t dwStored) {
     BYTE rgb[4];
     std::memcpy(rgb, &dwStored, sizeof rgb);
     return DpiColorFromRgb(rgb[0], rgb[1], rgb[2]);
+}
+
+// A fixed-height container as high as what it shows (the light section's rows come and go).
+void FitHeightToShownChildren(CControlUI* pControl) {
+    auto* pBox = ControlAs<CContainerUI>(pControl);
+    if (pBox == nullptr) return;
+    int iHeight = 0;
+    int iShown = 0;
+    for (int i = 0; i < pBox->GetCount(); ++i) {
+        CControlUI* pChild = pBox->GetItemAt(i);
+        if (pChild == nullptr || !pChild->IsVisible()) continue;
+        const RECT rcPadding = pChild->GetPadding();
+        iHeight += pChild->GetFixedHeight() + rcPadding.top + rcPadding.bottom;
+        ++iShown;
+    }
+    if (iShown > 1) iHeight += (iShown - 1) * pBox->GetChildPadding();
+    const RECT rcInset = pBox->GetInset();
+    pBox->SetFixedHeight(iHeight + rcInset.top + rcInset.bottom);
 }
 
 template <class Option, size_t N>
@@ -80,7 +97,19 @@ void CSettingsPageT<R>::BindSettings(const SettingsControlSet& set) {
     if (m_pPaintManager == nullptr) return;
     m_missingControls.clear();
     m_ui = BindSettingsControls(*m_pPaintManager, this->Prefix(), set, m_missingControls);
+    FillLightCombo();
     AddSettingsRoutes();
+}
+
+template <class R>
+void CSettingsPageT<R>::FillLightCombo() {
+    if (m_ui.pLightCombo == nullptr || m_ui.pLightCombo->GetCount() > 0) return;
+    for (int i = 0; i < m_model.iLightModeCount; ++i) {
+        auto* pItem = new CListLabelElementUI;
+        pItem->SetResourceText(true);
+        pItem->SetText(CDevicePage::NumberedSuffix(L"light_mode_%d_text", i).c_str());
+        m_ui.pLightCombo->Add(pItem);
+    }
 }
 
 template <class R>
@@ -172,6 +201,7 @@ void CSettingsPageT<R>::RefreshControls() {
     if (m_ui.pBreathSpeed != nullptr) m_ui.pBreathSpeed->SetValue(p.iBreathSpeed);
     if (m_ui.pLightColor != nullptr) m_ui.pLightColor->SetBkColor(ScreenColor(p.dwLightColor));
     SelectSilently(m_ui.rates, p.iRate);
+    ShowRateLabel(p.iRate);
     SelectSilently(m_ui.ratesHs, p.iRateHs);
     const int iSensorValues[kSensorOptionCount] = {p.iLiftOff, p.iRipple, p.iAngleSnap, p.iMotionSync};
     for (int o = 0; o < kSensorOptionCount; ++o) SelectSilently(m_ui.sensorOptions[o], iSensorValues[o]);
@@ -205,6 +235,7 @@ void CSettingsPageT<R>::ShowLightRows() {
     if (m_ui.pBrightnessRow != nullptr) m_ui.pBrightnessRow->SetVisible(rows.bBrightness);
     if (m_ui.pBreathSpeedRow != nullptr) m_ui.pBreathSpeedRow->SetVisible(rows.bBreathSpeed);
     if (m_ui.pLightColorRow != nullptr) m_ui.pLightColorRow->SetVisible(rows.bColor);
+    FitHeightToShownChildren(m_ui.Section(PageSection::Light).pBody);
 }
 
 template <class R>
@@ -228,32 +259,35 @@ void CSettingsPageT<R>::UpdateDebounceLabel() {
         if (m_pCurProfile == nullptr) return;
         iDebounce = m_pCurProfile->iDebounce;
     }
-    if (m_ui.pDebounceLabel != nullptr) m_ui.pDebounceLabel->SetText(DebounceLabelText(iDebounce, DebounceFactor()).c_str());
+    if (m_ui.pDebounceLabel != nullptr) m_ui.pDebounceLabel->SetText(DebounceLabelText(iDebounce, m_model.iDebounceFactor).c_str());
 }
 
 template <class R>
 void CSettingsPageT<R>::UpdateKeyText(int iButton) {
-    if (iButton < 0 || iButton >= kButtonCount || m_ui.keys[static_cast<size_t>(iButton)] == nullptr) return;
-    typename Profile::KeyType entry{};
-    {
-        std::lock_guard guard(m_lock);
-        if (m_pCurProfile == nullptr) return;
-        entry = m_pCurProfile->stKeys[iButton];
-    }
-    // A macro that carries a colour is named as any macro.
-    if (entry.byFunction == kFunctionMacroColour) entry.byFunction = kFunctionMacro;
-    const KeyCaption caption = CaptionOf(entry, [](const wchar_t* pszId) { return LanguageText(pszId); });
-    CButtonUI* pButton = m_ui.keys[static_cast<size_t>(iButton)];
-    pButton->SetResourceText(caption.bTextId);
-    pButton->SetText(caption.strText.c_str());
+    if (iButton < 0 || iButton >= kButtonCount) return;
+    this->ShowKeyCaption(iButton, m_ui.keys[static_cast<size_t>(iButton)]);
 }
 
 template <class R>
 void CSettingsPageT<R>::ShowRatePanel(bool bOpen) {
     const LinkSnapshot links = this->Links();
-    const RatePanel ePanel = bOpen ? RatePanelFor(links.bCable, links.bWireless, links.bWireless4k) : RatePanel::None;
+    // Without a panel of its own for the 4K receiver, the model takes its rates there as well.
+    const bool bHsPanel = m_ui.pRateHsBody != nullptr;
+    const RatePanel ePanel = bOpen ? RatePanelFor(links.bCable, links.bWireless || (links.bWireless4k && !bHsPanel),
+                                                  links.bWireless4k && bHsPanel)
+                                   : RatePanel::None;
     if (CControlUI* pBody = m_ui.Section(PageSection::Rate).pBody) pBody->SetVisible(ePanel == RatePanel::Rate);
     if (m_ui.pRateHsBody != nullptr) m_ui.pRateHsBody->SetVisible(ePanel == RatePanel::RateHighSpeed);
+}
+
+template <class R>
+void CSettingsPageT<R>::ShowSectionBody(PageSection eSection) {
+    const PageSectionControls& section = m_ui.Section(eSection);
+    if (section.pCheck == nullptr) return;
+    if (eSection == PageSection::Rate)
+        ShowRatePanel(section.pCheck->GetCheck());
+    else if (section.pBody != nullptr)
+        section.pBody->SetVisible(section.pCheck->GetCheck());
 }
 
 // ---- Setting controls ----
@@ -428,7 +462,9 @@ template <class R>
 void CSettingsPageT<R>::OnRate(TNotifyUI& msg, int iNumber) {
     auto* pOption = ControlAs<COptionUI>(msg.pSender);
     if (pOption == nullptr || !pOption->IsSelected()) return;
-    if (EditProfile([&](Profile& p) { p.iRate = iNumber - 1; })) this->PostApply();
+    if (!EditProfile([&](Profile& p) { p.iRate = iNumber - 1; })) return;
+    ShowRateLabel(iNumber - 1);
+    this->PostApply();
 }
 
 template <class R>
@@ -468,12 +504,7 @@ void CSettingsPageT<R>::OnSectionCheck(TNotifyUI& msg) {
         const PageSectionControls& section = m_ui.sections[static_cast<size_t>(s)];
         if (section.pCheck == nullptr || section.pCheck != msg.pSender) continue;
         const bool bOpen = section.pCheck->GetCheck();
-        const auto eSection = static_cast<PageSection>(s);
-        if (eSection == PageSection::Rate) {
-            ShowRatePanel(bOpen);
-        } else if (section.pBody != nullptr) {
-            section.pBody->SetVisible(bOpen);
-        }
+        ShowSectionBody(static_cast<PageSection>(s));
         // The sections at the foot of the settings column come into view as they open.
         if (bOpen && s >= static_cast<int>(PageSection::MouseAttribute)) this->SetPageTimer(TIMER_SETTINGS_SCROLL, 10);
         return;

@@ -54,17 +54,20 @@ protected:
     void ShowLightRows();
     void UpdateSleepLabel();
     void UpdateDebounceLabel();
-    // The stored debounce value times this is what the label shows in milliseconds.
-    virtual int DebounceFactor() const { return 1; }
     // Button iButton (0..17) shows the function the current profile gives it.
     virtual void UpdateKeyText(int iButton);
+    // The label that names the chosen rate follows rate option iRate (0-based); the refresh and
+    // the rate options call it. A page without such a label leaves it alone.
+    virtual void ShowRateLabel(int iRate) { (void)iRate; }
     // The section check of the polling rate opens the panel the links allow.
     void ShowRatePanel(bool bOpen);
+    // A section's body shows when its check is ticked (the polling rate's: ShowRatePanel).
+    void ShowSectionBody(PageSection eSection);
 
     // Edits the current profile under the page's lock; false without one.
     bool EditProfile(const std::function<void(Profile&)>& edit);
     // The current profile selects `iIndex` of the list (index, pointer, refresh, resend-all,
-    // apply); the list row is selected without a notification.
+    // apply, pro.data saved); the list row is selected without a notification.
     void SwitchProfile(int iIndex);
 
     SettingsControls m_ui;
@@ -82,6 +85,8 @@ protected:
 
 private:
     void AddSettingsRoutes();
+    // The light combo offers the model's light modes (item i: mode i) unless the skin lists them.
+    void FillLightCombo();
 
     // Setting controls.
     void OnDpiSlider(DuiLib::TNotifyUI& msg, int iNumber);

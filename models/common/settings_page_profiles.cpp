@@ -74,6 +74,8 @@ void CSettingsPageT<R>::SwitchProfile(int iIndex) {
     SelectProfileRow(iIndex);
     RefreshControls();
     this->RequestResendAll();
+    // Kept at once: the apply may wait for a mouse that sleeps or is away.
+    this->SaveProfiles();
     this->PostApply();
 }
 
@@ -167,6 +169,7 @@ void CSettingsPageT<R>::OnResetProfile(TNotifyUI&) {
     if (!EditProfile([&](Profile& p) { m_pStorage->SetDefaultProfile(p); })) return;
     RefreshControls();
     this->RequestResendAll();
+    this->SaveProfiles();
     this->PostApply();
 }
 
