@@ -64,6 +64,14 @@ struct Gen1Model {
     bool bChargingOnCableDropsWireless;
     // Event 0x60 (1..10) is the battery level.
     bool bSixtyIsBatteryLevel;
+    // The mouse takes an apply whenever a link is up (false: a mouse not heard from since the
+    // set-up or since the cable left sleeps, and its applies wait).
+    bool bNeverSleeps;
+    // Event 0x70 carries the light mode in its high nibble (0..11) over the cable, the 2.4 GHz
+    // receiver and Bluetooth LE; over the 4K receiver it is the mode itself (0..7).
+    bool bLightModeInHighNibble;
+    // A cabled mouse arriving takes over from the receivers: their links drop.
+    bool bCableArrivalDropsReceivers;
     // The debounce label shows the stored value times this, in milliseconds.
     int iDebounceFactor = 2;
     // The skin's brightness and breathing-speed rows are "<prefix>brightness", "<prefix>breathspeed".

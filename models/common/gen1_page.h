@@ -81,6 +81,12 @@ protected:
     void CableOpened() override;
     void CableClosed() override;
     void OnRateReported(int iRateCode);
+    // Models with a 4K rate of their own report option numbers (MS_6): the 4K receiver's in the
+    // high nibble (iRateHs), the other links' in the low one (iRate).
+    void OnRateNibbleReported(int iValue, bool b4k);
+    // Event 0x70 as the link carries it (the mode itself or in the high nibble); a mode out of range
+    // is ignored.
+    void OnLightModeEvent(int iValue, bool b4k);
     void OnBatteryReported(int iStatus, int iLevel, LinkKind eReceiver);
     // The shared dispatch's steps; this page reads its event words itself (OnEvent).
     void OnRateEvent(EventRoad eRoad, int iValue) override;

@@ -30,6 +30,11 @@ void CGen1Page::CableOpened() {
     // The runtime's link setter does the flag, the indicator, the link controls and the
     // announcement when the page comes online.
     SetLink(LinkKind::Cable, true);
+    if (m_model.bCableArrivalDropsReceivers) {
+        // The cable carries the mouse from now on.
+        SetLink(LinkKind::Wireless, false);
+        SetLink(LinkKind::Wireless4k, false);
+    }
     SetSleeping(false);
     ShowCharging(true);
 }
@@ -42,6 +47,7 @@ void CGen1Page::CableClosed() {
 }
 
 void CGen1Page::SetSleeping(bool bSleeping) {
+    if (m_model.bNeverSleeps) bSleeping = false;
     m_bSleeping = bSleeping ? 1 : 0;
     if (DuiLib::CControlUI* pLabel = FindPageControl(L"sleep_label")) pLabel->SetVisible(bSleeping);
     if (bSleeping && m_pWiredIcon != nullptr && WiredState() != 1) m_pWiredIcon->SetVisible(false);
@@ -60,13 +66,16 @@ void CGen1Page::OnEvent(int iEventWord, int iValue, LinkKind eReceiver) {
             if (InRange(iValue, 1, kDpiStageCount)) OnStageReported(iValue - 1);
             return;
         case kEventRate:
-            if (m_model.bExactRateEvents || InRange(iValue, 1, 8)) OnRateReported(iValue);
+            if (m_model.iRateHsCount > 0)
+                OnRateNibbleReported(iValue, eReceiver == LinkKind::Wireless4k);
+            else if (m_model.bExactRateEvents || InRange(iValue, 1, 8))
+                OnRateReported(iValue);
             return;
         case kEventBattery:
             OnBatteryReported(iValue & 0xFF, (iValue >> 8) & 0xFF, eReceiver);
             return;
         case kEventLightMode:
-            if (InRange(iValue, 0, 7)) OnLightModeReported(iValue);
+            OnLightModeEvent(iValue, eReceiver == LinkKind::Wireless4k);
             return;
         case kEventEighty:
             if (InRange(iValue, 1, 5)) SaveProfiles();
@@ -102,6 +111,31 @@ void CGen1Page::OnRateReported(int iRateCode) {
         pLabel->SetResourceText(true);
         pLabel->SetText(NumberedSuffix(L"prate_%d_text", iRate + 1).c_str());
     }
+}
+
+void CGen1Page::OnRateNibbleReported(int iValue, bool b4k) {
+    // Each link reports its own rate as the option number: the 4K receiver's in the high nibble,
+    // the others' in the low one. A number without an option changes nothing but is saved.
+    const int iOption = b4k ? (iValue >> 4) & 0x0F : iValue & 0x0F;
+    const int iCount = b4k ? m_model.iRateHsCount : m_model.iRateCount;
+    const bool bTaken = InRange(iOption, 1, iCount);
+    if (!TakeReported([&](ProfileRecord& p) {
+            if (bTaken) (b4k ? p.iRateHs : p.iRate) = iOption - 1;
+        }))
+        return;
+    if (!bTaken) return;
+    const wchar_t* pszPattern = b4k ? L"btn_prate_hs_%d" : L"btn_prate_%d";
+    if (auto* pOption = FindPageControl<DuiLib::COptionUI>(NumberedSuffix(pszPattern, iOption).c_str()))
+        pOption->Selected(true, false);
+}
+
+void CGen1Page::OnLightModeEvent(int iValue, bool b4k) {
+    // The Bluetooth models send the mode in the high nibble, except over the 4K receiver.
+    const bool bNibble = m_model.bLightModeInHighNibble && !b4k;
+    const int iMode = bNibble ? (iValue >> 4) & 0x0F : iValue;
+    const int iLast = bNibble ? m_model.iLightModeCount - 1 : 7;
+    if (!InRange(iMode, 0, iLast)) return;
+    OnLightModeReported(iMode);
 }
 
 void CGen1Page::OnLightModeReported(int iMode) {

@@ -1,10 +1,9 @@
-// The settings page of MS_6. It has no settings of its own yet: the page base and the
-// placeholder carry its part in routing, timers and links.
+// The settings page of MS_6: the first generation's page on MS_6's description.
 #pragma once
 
-#include "placeholder_page.h"
+#include "gen1_page.h"
 
-class CMS_6_Page : public CPlaceholderPage {
+class CMS_6_Page : public CGen1Page {
 public:
-    CMS_6_Page() : CPlaceholderPage(6) {}
+    CMS_6_Page() : CGen1Page(6) {}
 };

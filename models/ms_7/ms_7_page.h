@@ -1,10 +1,9 @@
-// The settings page of MS_7. It has no settings of its own yet: the page base and the
-// placeholder carry its part in routing, timers and links.
+// The settings page of MS_7: the first generation's page on MS_7's description.
 #pragma once
 
-#include "placeholder_page.h"
+#include "gen1_page.h"
 
-class CMS_7_Page : public CPlaceholderPage {
+class CMS_7_Page : public CGen1Page {
 public:
-    CMS_7_Page() : CPlaceholderPage(7) {}
+    CMS_7_Page() : CGen1Page(7) {}
 };

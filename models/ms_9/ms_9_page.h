@@ -1,10 +1,9 @@
-// The settings page of MS_9. It has no settings of its own yet: the page base and the
-// placeholder carry its part in routing, timers and links.
+// The settings page of MS_9: the first generation's page on MS_9's description.
 #pragma once
 
-#include "placeholder_page.h"
+#include "gen1_page.h"
 
-class CMS_9_Page : public CPlaceholderPage {
+class CMS_9_Page : public CGen1Page {
 public:
-    CMS_9_Page() : CPlaceholderPage(9) {}
+    CMS_9_Page() : CGen1Page(9) {}
 };

@@ -343,6 +343,82 @@ TEST_P(Gen1Events4k, TheCableArrivingTakesTheRateDownToWhatItCarries) {
     EXPECT_TRUE(Receiver4kWrites().empty());
 }
 
+// ---- MS_6: a rate of its own over the 4K receiver ----
+
+class Gen1Ms6Events : public Gen1PageTest {
+protected:
+    bool OptionSelected(const wchar_t* pszSuffix) {
+        auto* pOption = Page().FindPageControl<DuiLib::COptionUI>(pszSuffix);
+        return pOption != nullptr && pOption->IsSelected();
+    }
+};
+
+// Each link reports the option number of its own rate: the 4K receiver's in the high nibble,
+// the others' in the low one; a number without an option changes nothing.
+TEST_F(Gen1Ms6Events, RateAndLightEventsPerLink) {
+    Start(6, static_cast<Link>(static_cast<int>(Link::Receiver) | static_cast<int>(Link::Receiver4k)));
+    const struct {
+        Link eOver;
+        uint8_t byCode;
+        uint16_t wValue;
+        int32_t iRate, iRateHs, iLightMode;  // afterwards
+        const wchar_t* pszSelected;          // the option then selected, or nullptr
+    } rows[] = {
+        {Link::Receiver4k, 0x20, 0x31, 3, 2, 0, L"btn_prate_hs_3"},  // the low nibble is not the 4K's
+        {Link::Receiver4k, 0x20, 0x70, 3, 6, 0, L"btn_prate_hs_7"},
+        {Link::Receiver4k, 0x20, 0x30, 3, 2, 0, L"btn_prate_hs_3"},
+        {Link::Receiver4k, 0x20, 0x00, 3, 2, 0, nullptr},
+        {Link::Receiver4k, 0x20, 0x80, 3, 2, 0, nullptr},
+        {Link::Receiver, 0x20, 0x02, 1, 2, 0, L"btn_prate_2"},
+        {Link::Receiver, 0x20, 0x75, 1, 2, 0, nullptr},            // option 5 does not exist
+        {Link::Receiver, 0x20, 0x00, 1, 2, 0, nullptr},
+        {Link::Receiver, 0x70, 0xB0, 1, 2, 11, nullptr},           // the mode in the high nibble
+        {Link::Receiver, 0x70, 0xC0, 1, 2, 11, nullptr},           // no mode 12
+        {Link::Receiver4k, 0x70, 0x05, 1, 2, 5, nullptr},          // the 4K receiver sends the mode itself
+        {Link::Receiver4k, 0x70, 0x08, 1, 2, 5, nullptr},
+    };
+    int i = 0;
+    for (const auto& row : rows) {
+        ++i;
+        const unsigned uAppliesBefore = Page().AppliesRun();
+        MouseEvent(row.byCode, row.wValue, row.eOver);
+        // A stage event behind it on the same road: once it is in, the row has been handled.
+        const int iStage = (i + 1) % kDpiStageCount;  // never the stage before it
+        MouseEvent(0x10, static_cast<uint16_t>(iStage + 1), row.eOver);
+        PumpUntil([&] { return Page().CurrentProfileCopy().iCurDpi == iStage; });
+        const ProfileRecord p = Page().CurrentProfileCopy();
+        EXPECT_EQ(p.iRate, row.iRate) << "row " << i;
+        EXPECT_EQ(p.iRateHs, row.iRateHs) << "row " << i;
+        EXPECT_EQ(p.iLightMode, row.iLightMode) << "row " << i;
+        const ProfileRecord sent = Page().SentProfileCopy();
+        EXPECT_EQ(sent.iRate, p.iRate) << "the mouse's own change is not sent back, row " << i;
+        EXPECT_EQ(sent.iRateHs, p.iRateHs) << "row " << i;
+        if (row.pszSelected != nullptr) EXPECT_TRUE(OptionSelected(row.pszSelected)) << "row " << i;
+        EXPECT_EQ(Page().AppliesRun(), uAppliesBefore);
+    }
+    // The saved file holds what the events left.
+    const std::vector<uint8_t> file = ReadBytes(ProDataPath());
+    ASSERT_EQ(file.size(), 197980u);
+    EXPECT_EQ(file[164984 + 2360], 1);
+    EXPECT_EQ(file[164984 + 2364], 2);
+    EXPECT_EQ(file[164984 + 2384], 5);
+}
+
+// A cabled MS_6 arriving takes over from both receivers; the page stays online.
+TEST_F(Gen1Ms6Events, TheCableArrivingDropsBothReceivers) {
+    Start(6, static_cast<Link>(static_cast<int>(Link::Receiver) | static_cast<int>(Link::Receiver4k)));
+    ASSERT_TRUE(Page().LinkUp(LinkKind::Wireless));
+    ASSERT_TRUE(Page().LinkUp(LinkKind::Wireless4k));
+    m_cable = kit::PlugCableMouse(FindModel(6)->wCablePid);
+    m_bCable = true;
+    PumpUntil([&] { return Page().WiredState() == 1; });
+    EXPECT_FALSE(Page().LinkUp(LinkKind::Wireless));
+    EXPECT_FALSE(Page().LinkUp(LinkKind::Wireless4k));
+    EXPECT_FALSE(Page().LinkIndicator(LinkKind::Wireless4k)->IsVisible());
+    EXPECT_EQ(Page().Online(), 1);
+    EXPECT_FALSE(Page().Sleeping());
+}
+
 INSTANTIATE_TEST_SUITE_P(FourKModels, Gen1Events4k, ::testing::Values(3, 4),
                          [](const auto& info) { return "MS_" + std::to_string(info.param); });
 

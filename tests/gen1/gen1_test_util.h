@@ -10,7 +10,7 @@
 
 namespace gen1test {
 
-inline const int kGen1Models[] = {10, 1, 2, 3, 4, 5};
+inline const int kGen1Models[] = {10, 1, 2, 3, 4, 5, 6, 7, 9};
 
 inline const Gen1Model& ModelOf(int iNumber) { return *FindGen1Model(iNumber); }
 

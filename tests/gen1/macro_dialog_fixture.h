@@ -12,6 +12,9 @@
 #include "ms_3/ms_3_dialogs.h"
 #include "ms_4/ms_4_dialogs.h"
 #include "ms_5/ms_5_dialogs.h"
+#include "ms_6/ms_6_dialogs.h"
+#include "ms_7/ms_7_dialogs.h"
+#include "ms_9/ms_9_dialogs.h"
 
 #include "dialogs/file_dialog.h"
 #include "dialogs/msg_wnd.h"

@@ -372,6 +372,9 @@ TEST_F(MacroEditorTest, TheModelsEditorsWorkOnTheirOwnSkinsAndFolders) {
         if (iModel == 3) RunEditor<CMS_3_Macro>(scenario, &files);
         if (iModel == 4) RunEditor<CMS_4_Macro>(scenario, &files);
         if (iModel == 5) RunEditor<CMS_5_Macro>(scenario, &files);
+        if (iModel == 6) RunEditor<CMS_6_Macro>(scenario, &files);
+        if (iModel == 7) RunEditor<CMS_7_Macro>(scenario, &files);
+        if (iModel == 9) RunEditor<CMS_9_Macro>(scenario, &files);
         EXPECT_TRUE(m_missing.empty()) << "every control the editor looks up is in its skin";
         ASSERT_EQ(m_macros.size(), 1u);
         EXPECT_EQ(ReadBytes(files.MacroData()), MacroFileOf()) << "its own model's macro.data";

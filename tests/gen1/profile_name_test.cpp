@@ -125,6 +125,9 @@ TEST_F(ProfileNameTest, EachModelsDialogHasItsWindowClassAndSkin) {
         if (iModel == 3) Run<CMS_3_ProfileName>(L"profile_name_1_text", scenario);
         if (iModel == 4) Run<CMS_4_ProfileName>(L"profile_name_1_text", scenario);
         if (iModel == 5) Run<CMS_5_ProfileName>(L"profile_name_1_text", scenario);
+        if (iModel == 6) Run<CMS_6_ProfileName>(L"profile_name_1_text", scenario);
+        if (iModel == 7) Run<CMS_7_ProfileName>(L"profile_name_1_text", scenario);
+        if (iModel == 9) Run<CMS_9_ProfileName>(L"profile_name_1_text", scenario);
         EXPECT_EQ(strClass, L"MS_" + std::to_wstring(iModel) + L"_ProfileName");
         EXPECT_TRUE(m_missing.empty());
     }

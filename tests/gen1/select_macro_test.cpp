@@ -172,6 +172,9 @@ TEST_F(SelectMacroTest, EachModelsPickerHasItsWindowClassAndSkin) {
         if (iModel == 3) Run<CMS_3_SelectMacro>(choice, scenario);
         if (iModel == 4) Run<CMS_4_SelectMacro>(choice, scenario);
         if (iModel == 5) Run<CMS_5_SelectMacro>(choice, scenario);
+        if (iModel == 6) Run<CMS_6_SelectMacro>(choice, scenario);
+        if (iModel == 7) Run<CMS_7_SelectMacro>(choice, scenario);
+        if (iModel == 9) Run<CMS_9_SelectMacro>(choice, scenario);
         EXPECT_EQ(strClass, L"MS_" + std::to_wstring(iModel) + L"_SelectMacro");
         EXPECT_TRUE(m_missing.empty());
         EXPECT_EQ(choice.iMacroIndex, 1);
