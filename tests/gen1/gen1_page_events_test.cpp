@@ -393,7 +393,9 @@ TEST_F(Gen1Ms6Events, RateAndLightEventsPerLink) {
         const ProfileRecord sent = Page().SentProfileCopy();
         EXPECT_EQ(sent.iRate, p.iRate) << "the mouse's own change is not sent back, row " << i;
         EXPECT_EQ(sent.iRateHs, p.iRateHs) << "row " << i;
-        if (row.pszSelected != nullptr) EXPECT_TRUE(OptionSelected(row.pszSelected)) << "row " << i;
+        if (row.pszSelected != nullptr) {
+            EXPECT_TRUE(OptionSelected(row.pszSelected)) << "row " << i;
+        }
         EXPECT_EQ(Page().AppliesRun(), uAppliesBefore);
     }
     // The saved file holds what the events left.

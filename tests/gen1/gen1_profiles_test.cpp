@@ -210,7 +210,7 @@ TEST_P(Gen1Profiles, ARestartShowsAndKeepsWhatWasLeft) {
     EXPECT_TRUE(ControlOf<COptionUI>(L"option_dpi_step_4")->IsSelected());
     EXPECT_EQ(TextOf(L"edit_dpi_3"), L"1600");
     EXPECT_EQ(ControlOf<CComboUI>(L"combo_light")->GetCurSel(), 2);
-    EXPECT_TRUE(Visible(L"hor_breathspeed"));
+    EXPECT_TRUE(LightRowVisible(L"breathspeed"));
     EXPECT_EQ(OnDisk().second, 1);
 }
 

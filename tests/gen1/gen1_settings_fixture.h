@@ -41,6 +41,11 @@ protected:
         DuiLib::CControlUI* pControl = Control(pszSuffix);
         return pControl != nullptr && pControl->IsVisible();
     }
+    // The brightness or breathing-speed row ("brightness", "breathspeed") as the model's skin
+    // names it.
+    bool LightRowVisible(const wchar_t* pszRow) {
+        return Visible((std::wstring(Description().pszLightRowPrefix) + pszRow).c_str());
+    }
     std::wstring TextOf(const wchar_t* pszSuffix) {
         DuiLib::CControlUI* pControl = Control(pszSuffix);
         return pControl != nullptr ? pControl->GetText().str() : L"(none)";

@@ -24,9 +24,12 @@ struct ControlCase {
 
 TEST_P(Gen1Settings, EachControlWritesTheProfileAndAsksForItsApplyAsItShould) {
     Start(GetParam(), Link::Cable);
-    // MS_2, MS_3 and MS_4 send all four sensor options; MS_1 and MS_5 ripple and angle snap.
-    const bool bLift = GetParam() == 2 || GetParam() == 3 || GetParam() == 4;
-    const bool bRipple = GetParam() != 10;
+    // MS_2, MS_3, MS_4 and MS_6 send all four sensor options; MS_9 all but motion sync; MS_1,
+    // MS_5 and MS_7 ripple and angle snap; MS_10 none.
+    const int m = GetParam();
+    const bool bLift = m == 2 || m == 3 || m == 4 || m == 6 || m == 9;
+    const bool bSync = bLift && m != 9;
+    const bool bRipple = m != 10;
     const std::vector<ControlCase> cases = {
         {"stage option", [this] { ClickOn(L"option_dpi_step_3"); }, Request::Now,
          [](const ProfileRecord& p) { return p.iCurDpi == 2; }},
@@ -68,7 +71,7 @@ TEST_P(Gen1Settings, EachControlWritesTheProfileAndAsksForItsApplyAsItShould) {
     EXPECT_EQ(Visible(L"check_lift_of_distance"), bLift);
     EXPECT_EQ(Visible(L"check_ripple_control"), bRipple);
     EXPECT_EQ(Visible(L"check_angle_snap"), bRipple);
-    EXPECT_EQ(Visible(L"check_motion_sync"), bLift);
+    EXPECT_EQ(Visible(L"check_motion_sync"), bSync);
     if (bRipple) {
         ClickOn(L"option_ripple_control_2");
         ClickOn(L"option_angle_snap_2");
@@ -77,12 +80,15 @@ TEST_P(Gen1Settings, EachControlWritesTheProfileAndAsksForItsApplyAsItShould) {
         EXPECT_EQ(Page().CurrentProfileCopy().iAngleSnap, 1);
     }
     if (bLift) {
-        // Motion sync is switched away from the model's default (on for MS_3 and MS_4).
-        const int32_t iSync = 1 - Description().defaults.iMotionSync;
         ClickOn(L"option_lift_of_distance_2");
-        ClickOn(iSync == 1 ? L"option_motion_sync_2" : L"option_motion_sync_1");
-        EXPECT_EQ(TakeApplyRequests(), 2);
+        EXPECT_EQ(TakeApplyRequests(), 1);
         EXPECT_EQ(Page().CurrentProfileCopy().iLiftOff, 1);
+    }
+    if (bSync) {
+        // Motion sync is switched away from the model's default (on for MS_3, MS_4 and MS_6).
+        const int32_t iSync = 1 - Description().defaults.iMotionSync;
+        ClickOn(iSync == 1 ? L"option_motion_sync_2" : L"option_motion_sync_1");
+        EXPECT_EQ(TakeApplyRequests(), 1);
         EXPECT_EQ(Page().CurrentProfileCopy().iMotionSync, iSync);
     }
 }
@@ -103,8 +109,9 @@ TEST_P(Gen1Settings, WhatTheControlsChangedReachesTheMouseByteForByte) {
     ASSERT_EQ(Ids(writes), "0C 04 06");
     EXPECT_EQ(writes[1], BuildDpiReport(Description(), p));
     EXPECT_EQ(writes[2], BuildRateReport(Description(), p));
-    // 125 Hz: rate code 8, or 0x20 on the models with seven rates.
-    const uint8_t byCode = Description().iRateCount == 7 ? 0x20 : 0x08;
+    // 125 Hz: rate code 8, or 0x20 on the models with seven rates; MS_6 sends option numbers,
+    // the 4K receiver's own rate (its factory 8,000 Hz, option 7) in the high nibble.
+    const uint8_t byCode = Description().iRateHsCount > 0 ? 0x71 : Description().iRateCount == 7 ? 0x20 : 0x08;
     EXPECT_EQ(writes[2][3], byCode);
     EXPECT_EQ(writes[2][4], static_cast<uint8_t>(~byCode));
 }

@@ -565,7 +565,10 @@ TEST(Gen1Storage, BluetoothModelsKeepTheirOwnDefaults) {
         ASSERT_EQ(profiles.size(), 1u);
         const size_t r = files.HeaderSize();
         const std::vector<uint8_t> file = ReadBytes(files.ProData());
-        if (row.uRateHsAt != 0) EXPECT_EQ(IntAt(file, r + row.uRateHsAt), 6);
+        EXPECT_EQ(IntAt(file, r + 2352), 2);  // iLightOff
+        if (row.uRateHsAt != 0) {
+            EXPECT_EQ(IntAt(file, r + row.uRateHsAt), 6);
+        }
         EXPECT_EQ(IntAt(file, r + row.uLightModeAt), row.iLightMode);
 
         ProfileRecord& profile = *profiles[0];
@@ -577,7 +580,9 @@ TEST(Gen1Storage, BluetoothModelsKeepTheirOwnDefaults) {
         const std::vector<uint8_t> reset = ReadBytes(files.ProData());
         EXPECT_EQ(IntAt(reset, r + row.uLightModeAt), row.iLightMode);
         EXPECT_EQ(IntAt(reset, r + 2360), 3);
-        if (row.uRateHsAt != 0) EXPECT_EQ(IntAt(reset, r + row.uRateHsAt), 6);
+        if (row.uRateHsAt != 0) {
+            EXPECT_EQ(IntAt(reset, r + row.uRateHsAt), 6);
+        }
     }
 }
 
