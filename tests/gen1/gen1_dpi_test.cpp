@@ -28,6 +28,11 @@ TEST_P(Gen1DpiPerModel, ATypedDpiIsStoredInTheModelsUnitAndShownAsStored) {
         {1, L"75", 1, L"50"},          {1, L"10000", 200, L"10000"}, {1, L"10150", 201, L"10100"},
         {1, L"11999", 219, L"11900"},  {1, L"12001", 220, L"12000"},
         {2, L"99", 1, L"50"},          {2, L"26001", 520, L"26000"}, {2, L"7a5x0", 15, L"750"},
+        {3, L"1234", 24, L"1200"},     {3, L"26001", 520, L"26000"}, {3, L"", 1, L"50"},
+        {4, L"1234", 24, L"1200"},     {4, L"0", 1, L"50"},          {4, L"99999", 520, L"26000"},
+        {5, L"1234", 24, L"1200"},     {5, L"10050", 200, L"10000"}, {5, L"10099", 200, L"10000"},
+        {5, L"10150", 201, L"10100"},  {5, L"10199", 201, L"10100"}, {5, L"12001", 220, L"12000"},
+        {5, L"", 1, L"50"},
     };
     Start(GetParam(), Link::Cable);
     for (const TypedDpi& c : cases) {
@@ -44,6 +49,51 @@ TEST_P(Gen1DpiPerModel, ATypedDpiIsStoredInTheModelsUnitAndShownAsStored) {
         // current, which applied once.
         uikit::PumpUntilIdle(100);
         EXPECT_FALSE(KillApplyTimer());
+    }
+}
+
+// A DPI typed and left (the focus moving elsewhere) goes to the mouse with the DPI apply, in the
+// model's own code: MS_3 and MS_4 send the stage value - 1 as low and high byte; MS_5 its sensor
+// table's code, with the high-range flag above 10,000 DPI.
+TEST_F(Gen1Dpi, ATypedDpiGoesToTheMouseInTheModelsCode) {
+    const struct {
+        int iModel;
+        const wchar_t* pszTyped;
+        const char* pszCode;  // frame 0x04 bytes 11 and 19: stage 4's code and its high byte or flag
+    } rows[] = {
+        {3, L"1234", "17 00"}, {3, L"26001", "07 02"}, {4, L"", "00 00"},      {4, L"5000", "63 00"},
+        {5, L"99", "01 00"},   {5, L"10050", "EB 00"}, {5, L"10150", "76 01"}, {5, L"12001", "8D 01"},
+    };
+    int iStarted = 0;
+    for (const auto& row : rows) {
+        SCOPED_TRACE("MS_" + std::to_string(row.iModel) + " '" + WideToText(row.pszTyped) + "'");
+        if (row.iModel != iStarted) {
+            if (iStarted != 0) Stop();
+            Start(row.iModel, Link::Cable);
+            // Stage 4 current, so taking the focus of its edit asks for nothing more.
+            ClickOn(L"option_dpi_step_4");
+            TakeApplyRequests();
+            Apply();
+            iStarted = row.iModel;
+        }
+        ASSERT_TRUE(uikit::Click(Control(L"title")));
+        CControlUI* pEdit = Reveal(L"edit_dpi_4");
+        ASSERT_TRUE(uikit::Click(pEdit));
+        if (*row.pszTyped == L'\0') uikit::PressKey(Window().hwnd(), VK_BACK);
+        else ASSERT_TRUE(uikit::TypeText(pEdit, row.pszTyped));
+        ASSERT_TRUE(uikit::Click(Control(L"title")));  // the edit loses the focus
+        EXPECT_EQ(TakeApplyRequests(), 0) << "a typed DPI waits for an apply";
+        ClickOn(L"btn_apply_dpi");
+        EXPECT_EQ(TakeApplyRequests(), 1);
+        ClearWrites();
+        Apply();
+        const std::vector<kit::Bytes> writes = CableWrites();
+        ASSERT_EQ(Ids(writes), "0C 04");
+        const kit::Bytes& dpi = writes[1];
+        ASSERT_EQ(dpi.size(), 56u);
+        EXPECT_EQ(ToHex(kit::Bytes{dpi[11], dpi[19]}), row.pszCode);
+        EXPECT_EQ(dpi[24], 4) << "the current stage";
+        EXPECT_TRUE(ChecksumHolds(dpi, 50));
     }
 }
 

@@ -375,13 +375,7 @@ protected:
         });
         Started();
     }
-    void Give(KeyEntry& entry, int iMacro) {
-        CopyMacroInto(entry, *m_macros[static_cast<size_t>(iMacro)]);
-        entry.byFunction = kFunctionMacro;
-        entry.iMacroIndex = iMacro;
-        entry.iLoopMode = 1;
-        entry.iLoopCount = 5;
-    }
+    void Give(KeyEntry& entry, int iMacro) { PlayMacro(entry, m_macros, iMacro); }
     MacroList m_macros;
 };
 

@@ -2,6 +2,7 @@
 // by the test itself, and macro records built in place (storage_kit.h).
 #pragma once
 
+#include "button_functions.h"
 #include "gen1_storage.h"
 #include "gen1_test_util.h"
 #include "name_helpers.h"
@@ -29,6 +30,15 @@ struct ModelFiles : testkit::StorageFiles<Gen1Storage> {
 
 inline std::unique_ptr<MacroRecord> Macro(const std::wstring& strName, std::initializer_list<MacroAction> actions) {
     return testkit::MacroOf<MacroRecord>(strName, actions);
+}
+
+// A button entry that plays macros[iMacro] in loop mode 1, five times, with the macro's copy.
+inline void PlayMacro(KeyEntry& entry, const MacroList& macros, int iMacro) {
+    CopyMacroInto(entry, *macros[static_cast<size_t>(iMacro)]);
+    entry.byFunction = kFunctionMacro;
+    entry.iMacroIndex = iMacro;
+    entry.iLoopMode = 1;
+    entry.iLoopCount = 5;
 }
 
 }  // namespace gen1test
