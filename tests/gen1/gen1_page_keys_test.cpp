@@ -10,6 +10,7 @@
 #include "gen1_storage.h"
 #include "gen1_storage_fixture.h"
 #include "hook_api.h"
+#include "page_world_fixture.h"
 #include "report_frame.h"
 
 #include <algorithm>
@@ -21,29 +22,9 @@ namespace {
 
 using namespace DuiLib;
 
-// The menu windows open on this thread.
-std::vector<HWND> OpenMenus() {
-    std::vector<HWND> menus;
-    ::EnumThreadWindows(
-        ::GetCurrentThreadId(),
-        [](HWND hWnd, LPARAM lParam) -> BOOL {
-            wchar_t szClass[64] = {};
-            ::GetClassNameW(hWnd, szClass, 64);
-            if (wcscmp(szClass, L"DuiMenuWnd") == 0 && ::IsWindowVisible(hWnd))
-                reinterpret_cast<std::vector<HWND>*>(lParam)->push_back(hWnd);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&menus));
-    return menus;
-}
-
-std::string Slice(const kit::Bytes& bytes, size_t uFrom, size_t uCount) {
-    if (uFrom + uCount > bytes.size()) return "(short)";
-    return ToHex(bytes.data() + uFrom, uCount);
-}
-
-// Frame 0x08's three bytes of button n (1-based).
-std::string KeyBytes(const kit::Bytes& frame, int n) { return Slice(frame, 3 + 3 * static_cast<size_t>(n - 1), 3); }
+using pagetest::KeyBytes;
+using pagetest::Slice;
+using uikit::OpenMenuWindows;
 
 class Gen1Keys : public Gen1PageTest {
 protected:
@@ -82,10 +63,10 @@ protected:
 
     // Clicks key button n; the menu it opened, or nullptr.
     HWND OpenMenu(int n) {
-        for (HWND hMenu : OpenMenus()) ::DestroyWindow(hMenu);
+        for (HWND hMenu : OpenMenuWindows()) ::DestroyWindow(hMenu);
         if (!uikit::Click(KeyButton(n))) return nullptr;
         uikit::PumpUntilIdle();
-        const std::vector<HWND> menus = OpenMenus();
+        const std::vector<HWND> menus = OpenMenuWindows();
         return menus.size() == 1 ? menus[0] : nullptr;
     }
     // Button n's menu, then the item (its name without the page's prefix), and what the page
@@ -216,7 +197,7 @@ TEST_F(Gen1Keys, ButtonsThirteenToEighteenOpenNoMenu) {
     for (int n : {13, 18}) {
         ASSERT_TRUE(uikit::Click(KeyButton(n)));
         uikit::PumpUntilIdle();
-        EXPECT_TRUE(OpenMenus().empty()) << "button " << n;
+        EXPECT_TRUE(OpenMenuWindows().empty()) << "button " << n;
     }
 }
 
@@ -487,7 +468,7 @@ TEST_F(Gen1Keys, TheMenuTellsEveryFunctionInEveryLanguage) {
         EXPECT_EQ(rcMenu.bottom, std::max<LONG>(rcMain.top + rcButton.top + 25, rcMenu.bottom - rcMenu.top));
     }
     uikit::PressKey(hMenu, VK_ESCAPE);
-    EXPECT_TRUE(OpenMenus().empty());
+    EXPECT_TRUE(OpenMenuWindows().empty());
 }
 
 }  // namespace

@@ -86,4 +86,11 @@ bool ChecksumHolds(const kit::Bytes& frame, size_t uAt) {
     return frame[uAt] == (wSum >> 8) && frame[uAt + 1] == (wSum & 0xFF);
 }
 
+std::string Slice(const kit::Bytes& bytes, size_t uFrom, size_t uCount) {
+    if (uFrom + uCount > bytes.size()) return "(short)";
+    return testkit::ToHex(bytes.data() + uFrom, uCount);
+}
+
+std::string KeyBytes(const kit::Bytes& frame, int n) { return Slice(frame, 3 + 3 * static_cast<size_t>(n - 1), 3); }
+
 }  // namespace pagetest

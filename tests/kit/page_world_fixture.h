@@ -56,4 +56,9 @@ std::wstring ProgramName();
 // first at uAt.
 bool ChecksumHolds(const kit::Bytes& frame, size_t uAt);
 
+// uCount bytes of a report from uFrom on as hex text ("(short)" past its end).
+std::string Slice(const kit::Bytes& bytes, size_t uFrom, size_t uCount);
+// The three bytes (type, code 1, code 2) of button n (1-based) in a button frame 0x08.
+std::string KeyBytes(const kit::Bytes& frame, int n);
+
 }  // namespace pagetest

@@ -1,5 +1,6 @@
 #include "ui_driver.h"
 
+#include <cwchar>
 #include <string>
 #include <utility>
 
@@ -246,6 +247,21 @@ std::vector<std::string> TextsMissing(const std::set<std::wstring>& ids) {
         }
     }
     return missing;
+}
+
+std::vector<HWND> OpenMenuWindows() {
+    std::vector<HWND> menus;
+    ::EnumThreadWindows(
+        ::GetCurrentThreadId(),
+        [](HWND hWnd, LPARAM lParam) -> BOOL {
+            wchar_t szClass[64] = {};
+            ::GetClassNameW(hWnd, szClass, 64);
+            if (wcscmp(szClass, L"DuiMenuWnd") == 0 && ::IsWindowVisible(hWnd))
+                reinterpret_cast<std::vector<HWND>*>(lParam)->push_back(hWnd);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&menus));
+    return menus;
 }
 
 }  // namespace uikit

@@ -88,6 +88,9 @@ struct Capture {
 };
 Capture CaptureWindow(HWND hWnd);
 
+// The visible menu windows (DuiLib's button-function and tray menus) of this thread.
+std::vector<HWND> OpenMenuWindows();
+
 // Adds every language text id the window's controls show (their resource texts and tooltips),
 // hidden controls included.
 void CollectTextIds(HWND hWnd, std::set<std::wstring>& ids);
