@@ -59,7 +59,8 @@ void Gen2KeysTest::Answering(const std::function<void()>& act, const DialogAnswe
         const std::wstring strClass = wnd.GetWindowClassName();
         m_dialogs.push_back(strClass);
         if (strClass == L"MsgWnd") {
-            if (CControlUI* pText = uikit::FindControl(wnd.GetHWND(), L"warning")) m_messages.push_back(pText->GetText().GetData());
+            for (const wchar_t* pszPart : {L"warning_title", L"warning"})
+                if (CControlUI* pText = uikit::FindControl(wnd.GetHWND(), pszPart)) m_messages.push_back(pText->GetText().GetData());
             uikit::Click(wnd.GetHWND(), L"btn_ok");
         } else if (answer) {
             answer(wnd.GetHWND(), strClass);

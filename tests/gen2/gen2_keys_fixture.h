@@ -40,7 +40,7 @@ protected:
     // Clicks key button n; the menu it opened, or nullptr.
     HWND OpenMenu(int n);
     // Button n's menu, then a click on its item (the name without the page's prefix). Messages
-    // are answered with OK and their texts kept in m_messages; other dialogs are answered by
+    // are answered with OK, their titles and texts kept in m_messages; other dialogs are answered by
     // `answer`. m_dialogs: the window classes of the dialogs that came up.
     void Choose(int n, const std::wstring& strItem, const DialogAnswer& answer = {});
     // Button n's menu, then a menu command of this full item name reaching the main window as

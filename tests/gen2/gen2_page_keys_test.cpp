@@ -121,7 +121,7 @@ TEST_P(Gen2Keys, SomeButtonOfOneToSixteenKeepsTheLeftClick) {
         Choose(c.n, c.pszItem, [](HWND h, const std::wstring&) { uikit::Click(h, L"btn_cancel"); });
         if (c.bRefused) {
             EXPECT_EQ(m_dialogs, std::vector<std::wstring>{L"MsgWnd"});
-            EXPECT_EQ(m_messages, std::vector<std::wstring>{Text(L"one_click_text")});
+            EXPECT_EQ(m_messages, (std::vector<std::wstring>{Text(L"warning_title_text"), Text(L"one_click_text")}));
             const ProfileRecordEx after = Page().CurrentProfileCopy();
             EXPECT_EQ(std::memcmp(&after.stKeys, &before.stKeys, sizeof(before.stKeys)), 0) << "nothing changed";
             EXPECT_EQ(Caption(c.n), strCaption);
