@@ -5,6 +5,8 @@
 // the profile's own, so the next apply sends it.
 #include "gen1_page.h"
 
+#include <algorithm>
+
 bool CGen1Page::LinkControlsShown() const {
     if (WiredState() == 1) return true;
     switch (m_model.eLinkControls) {
@@ -29,6 +31,12 @@ void CGen1Page::ShowRatesForLinks() {
     if (m_model.iRatesOnSlowLinks >= m_model.iRateCount) return;
     for (int i = 0; i < m_model.iRateCount && i < kRateOptionMax; ++i)
         if (m_ui.rates[i] != nullptr) m_ui.rates[i]->SetVisible(i < iAllowed);
+    // The row of the rates the links leave out goes with them, so the section closes up.
+    const int iFirstLeftOut = std::min(m_model.iRatesOnSlowLinks, kRateOptionMax - 1);
+    if (iFirstLeftOut > 0 && m_ui.rates[iFirstLeftOut] != nullptr) {
+        if (DuiLib::CControlUI* pRow = m_ui.rates[iFirstLeftOut]->GetParent()) pRow->SetVisible(iAllowed > iFirstLeftOut);
+        FitHeightToShownChildren(m_ui.Section(PageSection::Rate).pBody);
+    }
     const int32_t iRate = CurrentProfileCopy().iRate;
     if (iRate >= 0 && iRate < iAllowed && m_ui.rates[iRate] != nullptr) m_ui.rates[iRate]->Selected(true, false);
 }

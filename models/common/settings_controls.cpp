@@ -1,5 +1,7 @@
 #include "settings_controls.h"
 
+#include "control_cast.h"
+
 #include <cwchar>
 
 namespace {
@@ -110,4 +112,21 @@ SettingsControls BindSettingsControls(DuiLib::CPaintManagerUI& manager, const st
     if (set.bSleepingLabel) bind.Find(name(L"sleep_label"));
     bind.Find(name(L"apply_ring"));
     return ui;
+}
+
+void FitHeightToShownChildren(DuiLib::CControlUI* pControl) {
+    auto* pBox = ControlAs<DuiLib::CContainerUI>(pControl);
+    if (pBox == nullptr) return;
+    int iHeight = 0;
+    int iShown = 0;
+    for (int i = 0; i < pBox->GetCount(); ++i) {
+        DuiLib::CControlUI* pChild = pBox->GetItemAt(i);
+        if (pChild == nullptr || !pChild->IsVisible()) continue;
+        const RECT rcPadding = pChild->GetPadding();
+        iHeight += pChild->GetFixedHeight() + rcPadding.top + rcPadding.bottom;
+        ++iShown;
+    }
+    if (iShown > 1) iHeight += (iShown - 1) * pBox->GetChildPadding();
+    const RECT rcInset = pBox->GetInset();
+    pBox->SetFixedHeight(iHeight + rcInset.top + rcInset.bottom);
 }

@@ -97,6 +97,10 @@ struct SettingsControlSet {
     const wchar_t* pszLightRowPrefix = L"hor_";
 };
 
+// Makes a fixed-height container as high as the children it shows (rows of a section that come
+// and go with the profile or the links).
+void FitHeightToShownChildren(DuiLib::CControlUI* pControl);
+
 // Binds every control of the set, in the page's table order; names not found are added to
 // `missing`. The link indicators and the apply indicator ("apply_ring", looked up by each apply)
 // are looked up too, so that `missing` covers every name the page uses.

@@ -38,24 +38,6 @@ DWORD ScreenColor(uint32_t dwStored) {
     return DpiColorFromRgb(rgb[0], rgb[1], rgb[2]);
 }
 
-// A fixed-height container as high as what it shows (the light section's rows come and go).
-void FitHeightToShownChildren(CControlUI* pControl) {
-    auto* pBox = ControlAs<CContainerUI>(pControl);
-    if (pBox == nullptr) return;
-    int iHeight = 0;
-    int iShown = 0;
-    for (int i = 0; i < pBox->GetCount(); ++i) {
-        CControlUI* pChild = pBox->GetItemAt(i);
-        if (pChild == nullptr || !pChild->IsVisible()) continue;
-        const RECT rcPadding = pChild->GetPadding();
-        iHeight += pChild->GetFixedHeight() + rcPadding.top + rcPadding.bottom;
-        ++iShown;
-    }
-    if (iShown > 1) iHeight += (iShown - 1) * pBox->GetChildPadding();
-    const RECT rcInset = pBox->GetInset();
-    pBox->SetFixedHeight(iHeight + rcInset.top + rcInset.bottom);
-}
-
 template <class Option, size_t N>
 void SelectSilently(const std::array<Option*, N>& options, int iIndex) {
     if (iIndex < 0 || iIndex >= static_cast<int>(N) || options[static_cast<size_t>(iIndex)] == nullptr) return;

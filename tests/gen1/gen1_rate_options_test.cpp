@@ -6,6 +6,8 @@
 
 #include "gen1_storage.h"
 
+#include <algorithm>
+
 namespace gen1test {
 namespace {
 
@@ -42,6 +44,15 @@ protected:
         storage.LoadProData(profiles, header);
         if (header.iCurProfile < 0 || static_cast<size_t>(header.iCurProfile) >= profiles.size()) return -1;
         return profiles[static_cast<size_t>(header.iCurProfile)]->iRate;
+    }
+
+    // The empty band between the lowest option shown and the end of the rate section.
+    int SpaceBelowRates() {
+        Reveal(L"ver_prate");
+        int iLowest = 0;
+        for (int k = 1; k <= Description().iRateCount; ++k)
+            if (Visible((L"btn_prate_" + std::to_wstring(k)).c_str())) iLowest = std::max<int>(iLowest, Option(k)->GetPos().bottom);
+        return Control(L"ver_prate")->GetPos().bottom - iLowest;
     }
 
     COptionUI* Option(int k) { return ControlOf<COptionUI>((L"btn_prate_" + std::to_wstring(k)).c_str()); }
@@ -146,6 +157,7 @@ TEST_F(Gen1RateOptions, Ms3ReachesItsFastestRatesOverThe4kReceiverOnceTheCableIs
     Apply();
     EXPECT_FALSE(Visible(L"btn_prate_7"));
     EXPECT_TRUE(Option(4)->IsSelected());
+    EXPECT_EQ(SpaceBelowRates(), 0) << "the row of the fast rates takes no room";
     kit::UnplugCableMouse(m_cable);
     PumpUntil([&] { return Page().WiredState() == 2; });
     // The mouse on the 4K receiver wakes the page with its next report.
@@ -154,6 +166,8 @@ TEST_F(Gen1RateOptions, Ms3ReachesItsFastestRatesOverThe4kReceiverOnceTheCableIs
     for (const wchar_t* pszSuffix : {L"check_prate", L"btn_prate_5", L"btn_prate_6", L"btn_prate_7"})
         EXPECT_TRUE(Visible(pszSuffix)) << WideToText(pszSuffix);
     EXPECT_TRUE(Option(4)->IsSelected()) << "the rate held over the cable";
+    EXPECT_EQ(SpaceBelowRates(), 0);
+    EXPECT_GT(Option(5)->GetPos().top, Option(1)->GetPos().bottom) << "a row of their own";
 
     ChooseRate(7, Link::Receiver4k, Rate4kReport("40 BF"));
     ChooseRate(5, Link::Receiver4k, Rate4kReport("02 FD"));
@@ -162,6 +176,7 @@ TEST_F(Gen1RateOptions, Ms3ReachesItsFastestRatesOverThe4kReceiverOnceTheCableIs
     m_cable = kit::PlugCableMouse(m_cable.productId);
     PumpUntil([&] { return Page().WiredState() == 1; });
     EXPECT_FALSE(Visible(L"btn_prate_5"));
+    EXPECT_EQ(SpaceBelowRates(), 0);
     EXPECT_EQ(Page().CurrentProfileCopy().iRate, 3);
     EXPECT_TRUE(Option(4)->IsSelected());
     EXPECT_EQ(TakeApplyMessages(), 0) << "the fall-back asks for nothing itself";
