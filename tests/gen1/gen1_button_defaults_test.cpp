@@ -7,6 +7,7 @@
 
 #include "gen1_storage.h"
 #include "gen1_storage_fixture.h"
+#include "page_world_fixture.h"
 
 #include <cstring>
 
@@ -15,13 +16,7 @@ namespace {
 
 using namespace DuiLib;
 
-std::string Slice(const kit::Bytes& bytes, size_t uFrom, size_t uCount) {
-    if (uFrom + uCount > bytes.size()) return "(short)";
-    return ToHex(bytes.data() + uFrom, uCount);
-}
-
-// Frame 0x08's three bytes of button n (1-based).
-std::string KeyBytes(const kit::Bytes& frame, int n) { return Slice(frame, 3 + 3 * static_cast<size_t>(n - 1), 3); }
+using pagetest::KeyBytes;
 
 struct ModelButtons {
     int iModel;
