@@ -69,16 +69,7 @@ protected:
         return ResyncButtonMacros(m_profiles, m_macros, pCurrent, m_defaults, &Gen2Records::IsMacroFunction);
     }
     KeyEntryEx& Entry(int iProfile, int k) { return m_profiles[static_cast<size_t>(iProfile)]->stKeys[k]; }
-    // A button that plays macro i as the picker's OK leaves it, with a colour for function 25.
-    void Give(KeyEntryEx& entry, int i, uint8_t byFunction) {
-        CopyMacroInto(entry, *m_macros[static_cast<size_t>(i)]);
-        entry.byFunction = byFunction;
-        entry.iMacroIndex = i;
-        entry.iLoopMode = 2;
-        entry.iLoopCount = 9;
-        const uint8_t colour[4] = {0x12, 0x34, 0x56, 0};
-        std::memcpy(entry.byColor, colour, 4);
-    }
+    void Give(KeyEntryEx& entry, int i, uint8_t byFunction) { GiveMacro(entry, m_macros, i, byFunction); }
 
     MacroListEx m_macros;
     ProfileListEx m_profiles;

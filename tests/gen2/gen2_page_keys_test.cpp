@@ -337,15 +337,7 @@ protected:
             Give(profiles[1]->stKeys[6], 1, kFunctionMacro);
         });
     }
-    void Give(KeyEntryEx& entry, int iMacro, uint8_t byFunction) {
-        CopyMacroInto(entry, *m_macros[static_cast<size_t>(iMacro)]);
-        entry.byFunction = byFunction;
-        entry.iMacroIndex = iMacro;
-        entry.iLoopMode = 0;
-        entry.iLoopCount = 5;
-        const uint8_t colour[4] = {0x12, 0x34, 0x56, 0};
-        std::memcpy(entry.byColor, colour, sizeof(colour));
-    }
+    void Give(KeyEntryEx& entry, int iMacro, uint8_t byFunction) { GiveMacro(entry, m_macros, iMacro, byFunction); }
     void DeleteMacro(HWND h, int i) {
         auto* pList = static_cast<CListUI*>(uikit::FindControl(h, (Prefix() + L"macro_list").c_str()));
         ASSERT_TRUE(pList != nullptr && uikit::Click(pList->GetItemAt(i)));
@@ -394,11 +386,13 @@ TEST_P(Gen2KeysResync, ADeletedMacroReturnsItsButtonsToTheirDefaultsInEveryProfi
     Choose(3, L"select_macro", [&](HWND h, const std::wstring&) {
         iShown = ChosenRow(h);
         EXPECT_TRUE(Ticked(h, L"check_left_macro"));
+        EXPECT_TRUE(OptionOn(h, L"repeat_3"));
         uikit::Click(h, L"btn_ok");
     });
     EXPECT_EQ(iShown, 1);
     EXPECT_EQ(std::wstring(NameOf(Button(3).szMacroName)), L"Gamma");
-    EXPECT_EQ(Button(3).iLoopCount, 5);
+    EXPECT_EQ(Button(3).iLoopMode, 2);
+    EXPECT_EQ(Button(3).iLoopCount, 9);
     EXPECT_EQ(ColourOf(Button(3)), "12 34 56 00");
 }
 

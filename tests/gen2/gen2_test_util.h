@@ -2,11 +2,13 @@
 // storage in a scratch folder (storage_kit.h), default profiles and macro actions built in place.
 #pragma once
 
+#include "button_functions.h"
 #include "file_kit.h"
 #include "gen2_model.h"
 #include "gen2_storage.h"
 #include "storage_kit.h"
 
+#include <cstring>
 #include <initializer_list>
 #include <memory>
 #include <string>
@@ -69,6 +71,18 @@ inline void CarryActions(KeyEntryEx& entry, uint8_t byFunction, const std::wstri
     CopyName(entry.szMacroName, strName);
     entry.wActionNum = static_cast<uint16_t>(iCount);
     for (int i = 0; i < iCount; ++i) entry.stActions[i] = pActions[i];
+}
+
+// A button that plays macro i of `macros` with function byFunction as the picker's OK leaves it:
+// the third play mode, nine plays, the colour 12 34 56.
+inline void GiveMacro(KeyEntryEx& entry, const MacroListEx& macros, int i, uint8_t byFunction) {
+    CopyMacroInto(entry, *macros[static_cast<size_t>(i)]);
+    entry.byFunction = byFunction;
+    entry.iMacroIndex = i;
+    entry.iLoopMode = 2;
+    entry.iLoopCount = 9;
+    const uint8_t colour[4] = {0x12, 0x34, 0x56, 0};
+    std::memcpy(entry.byColor, colour, sizeof(colour));
 }
 
 // The block-limit fixture: 46 short key actions, then three times one move with a long delay and
