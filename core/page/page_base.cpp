@@ -408,7 +408,8 @@ bool CPageBase::SubscribeBle() {
 }
 
 bool CPageBase::ProbeBleMouse() const {
-    if (!m_pInfo->HasBle()) return false;
+    // Without hidapi (its set-up failed) the mouse counts as absent.
+    if (!m_pInfo->HasBle() || hid_init() != 0) return false;
     hid_device_info* pList = hid_enumerate(kBluetoothVendorId, m_pInfo->wBlePid);
     const bool bPresent = pList != nullptr;
     hid_free_enumeration(pList);

@@ -152,7 +152,8 @@ public:
     // Bluetooth LE (null on models without it) and the subscription with the model's callback.
     CBleDevice* BleDevice() { return m_pBleDevice.get(); }
     bool SubscribeBle();
-    // Whether the model's Bluetooth mouse shows itself as a HID device (vendor 0x045E).
+    // Whether the model's Bluetooth mouse shows itself as a HID device (vendor 0x045E); false
+    // when hidapi cannot be set up.
     bool ProbeBleMouse() const;
 
     int ChargeValue() const { return m_iChargeValue; }

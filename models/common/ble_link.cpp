@@ -26,7 +26,14 @@ void CDevicePage::SetBleLink(bool bUp) {
     if (!Info().HasBle()) return;
     // The flag, the match strings, the indicator and, going down, the end of the subscription.
     SetLink(LinkKind::Ble, bUp);
+    const bool bTakesOver = Info().iGeneration >= 2;
+    if (bUp && !bTakesOver) {
+        // The first generation listens at once and leaves its other links as they are.
+        SubscribeBle();
+        return;
+    }
     if (bUp) {
+        // The second generation listens a moment later, and Bluetooth LE becomes its only link.
         SetPageTimer(TIMER_BLE_SUBSCRIBE, Timing().uBleSubscribeMs);
         SetReceiverLink(false, false);
         SetReceiverLink(true, false);
@@ -42,6 +49,7 @@ void CDevicePage::SetBleLink(bool bUp) {
         AnnounceLinks(true);
         return;
     }
+    // Down, on either generation also when the link was not up: the charging animation stops.
     KillPageTimer(TIMER_BLE_SUBSCRIBE);
     KillPageTimer(TIMER_CHARGING);
     AnnounceLinks(false);

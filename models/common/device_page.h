@@ -46,10 +46,11 @@ public:
     void HandleTimer(UINT_PTR uId) override;
 
     // ---- Bluetooth LE (models with a Bluetooth link; UI thread) ----
-    // Up: Bluetooth LE becomes the page's only link (the receivers drop, the cable no longer
-    // counts), the battery shows 100% and the notifications are subscribed to after
-    // Timing().uBleSubscribeMs. Down: the subscription ends and the page is offline unless
-    // another link is up.
+    // Up, first generation: the notifications are subscribed to at once; the other links stay.
+    // Up, second generation: Bluetooth LE becomes the page's only link (the receivers drop, the
+    // cable no longer counts), the battery shows 100% and the notifications are subscribed to
+    // after Timing().uBleSubscribeMs. Down (also when it was not up): the subscription ends, the
+    // charging animation stops and the page is offline unless another link is up.
     void SetBleLink(bool bUp);
     // A device-interface arrival or removal naming the model's Bluetooth mouse brings the link up
     // or down. The names are matched as Windows writes them ("VID&02045e", "PID&0037").

@@ -30,6 +30,8 @@ void CGen1Page::InitPage() {
         CableOpened();
     else
         SetSleeping(true);
+    // The Bluetooth link itself comes up with the data (LoadData).
+    m_bBlePaired = ProbeBleMouse();
     // Announced whatever the outcome, so the tabs reflect the page from the start.
     AnnounceLinks(true);
 }
@@ -44,6 +46,8 @@ void CGen1Page::Shutdown() {
 void CGen1Page::LoadData() {
     LoadProfiles();
     FillProfileList();
+    // Down when the mouse is not paired, which also ends the charging animation.
+    SetBleLink(m_bBlePaired);
     RefreshControls();
 }
 

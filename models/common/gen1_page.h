@@ -1,7 +1,7 @@
-// The settings page of the first-generation models (MS_10, MS_1, MS_2, MS_3, MS_4, MS_5 so far),
-// one class for all of them, parameterised by the model's description (Gen1Model). What the
-// generations share it takes from its bases: the send routine and the apply worker (CApplyPage),
-// the cabled mouse and the battery display (CDevicePage), the profiles and the copy last sent
+// The settings page of the first-generation models (MS_10 and MS_1 to MS_7 and MS_9), one class
+// for all of them, parameterised by the model's description (Gen1Model). What the generations
+// share it takes from its bases: the send routine and the apply worker (CApplyPage), the cabled
+// mouse, the battery display and the Bluetooth LE link (CDevicePage), the profiles and the copy last sent
 // (CProfilePageT), the settings controls, their handlers and the profile operations
 // (CSettingsPageT). Its own are the first generation's frames, its event table and battery steps,
 // the controls that follow its links (rates a slow link does not take, the sections shown on the
@@ -34,10 +34,11 @@ public:
 
     // ---- What the core calls (UI thread) ----
     // Binds the controls (settings UI), starts the worker, loads the driver library and opens
-    // the cabled mouse, then announces the page's links.
+    // the cabled mouse, looks for the paired Bluetooth mouse, then announces the page's links.
     void InitPage() override;
     // Loads pro.data and macro.data; the current profile becomes the copy last sent and the next
-    // apply sends everything. Posts no apply.
+    // apply sends everything; the Bluetooth link comes up when the mouse is paired (else goes
+    // down). Posts no apply.
     void LoadData() override;
     // With a link up on which the model shows them (LinkControlsOn), the controls that need the
     // mouse are shown; without one nothing is hidden. The rates the links allow are fitted first.
@@ -73,11 +74,14 @@ protected:
     std::vector<FrameBytes> FramesFor(const ProfileRecord& snapshot, const ChangeFlags& changes) override;
 
     // ---- Device events (UI thread) ----
-    // The cable's and the 2.4 GHz receiver's event words, and the 4K receiver's: the same but
-    // for the battery report, which keeps the 4K link alive instead.
+    // The cable's and the 2.4 GHz receiver's event words, the 4K receiver's (the same but for
+    // the battery report, which keeps the 4K link alive instead, and the rate and light mode as
+    // that receiver reports them) and Bluetooth LE's (the rate as the cable's, the battery
+    // without a link of its own).
     void OnDeviceEvent(int iEventWord, int iValue) override;
     void OnDeviceEvent4k(int iEventWord, int iValue) override;
-    void OnEvent(int iEventWord, int iValue, LinkKind eReceiver);
+    void OnDeviceEventBLE(int iEventWord, int iValue) override;
+    void OnEventWord(EventRoad eRoad, int iEventWord, int iValue);
     void CableOpened() override;
     void CableClosed() override;
     void OnRateReported(int iRateCode);
@@ -88,7 +92,7 @@ protected:
     // is ignored.
     void OnLightModeEvent(int iValue, bool b4k);
     void OnBatteryReported(int iStatus, int iLevel, LinkKind eReceiver);
-    // The shared dispatch's steps; this page reads its event words itself (OnEvent).
+    // The shared dispatch's steps (HandleEventWord).
     void OnRateEvent(EventRoad eRoad, int iValue) override;
     void OnBatteryEvent(EventRoad eRoad, int iValue) override;
     void OnLightEvent(EventRoad eRoad, int iValue) override;

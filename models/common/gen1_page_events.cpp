@@ -1,22 +1,15 @@
 // The first-generation page's device side: what it does when the cabled mouse opens or leaves,
-// and the event words the mouse sends over the cable or the 2.4 GHz receiver: its DPI stage,
-// polling rate, battery, acknowledgement and light mode.
+// and the event words the mouse sends over the cable or the 2.4 GHz receiver, the 4K receiver and
+// Bluetooth LE: its DPI stage, polling rate, battery, acknowledgement and light mode.
 #include "gen1_page.h"
 
 #include "device_timing.h"
 
 namespace {
 
-// Event codes (the high byte of an event word) and the values each accepts.
-enum EventCode : int {
-    kEventStage = 0x10,      // 1..8
-    kEventRate = 0x20,       // 1..8, the rate code
-    kEventBattery = 0x40,    // low byte status, high byte level
-    kEventAck = 0x50,        // recorded for the send routine where it is read
-    kEventSixty = 0x60,      // 1..10: the battery level on some models, nothing to show
-    kEventLightMode = 0x70,  // 0..7
-    kEventEighty = 0x80,     // 1..5: the mouse changed something; the profiles are saved
-};
+// Event 0x60 (1..10): the battery level on some models, nothing to show. The other codes are
+// read by the shared dispatch (HandleEventWord).
+constexpr int kEventSixty = 0x60;
 
 constexpr int kFullBatteryLevel = 100;
 
@@ -55,39 +48,46 @@ void CGen1Page::SetSleeping(bool bSleeping) {
 
 // ---- Event words ----
 
-void CGen1Page::OnDeviceEvent(int iEventWord, int iValue) { OnEvent(iEventWord, iValue, LinkKind::Wireless); }
+void CGen1Page::OnDeviceEvent(int iEventWord, int iValue) { OnEventWord(EventRoad::Receiver, iEventWord, iValue); }
 
-void CGen1Page::OnDeviceEvent4k(int iEventWord, int iValue) { OnEvent(iEventWord, iValue, LinkKind::Wireless4k); }
+void CGen1Page::OnDeviceEvent4k(int iEventWord, int iValue) { OnEventWord(EventRoad::Wireless4k, iEventWord, iValue); }
 
-void CGen1Page::OnEvent(int iEventWord, int iValue, LinkKind eReceiver) {
-    if ((iEventWord & 0xFF) != Info().byIdByte) return;
-    switch ((iEventWord >> 8) & 0xFF) {
-        case kEventStage:
-            if (InRange(iValue, 1, kDpiStageCount)) OnStageReported(iValue - 1);
-            return;
-        case kEventRate:
-            if (m_model.iRateHsCount > 0)
-                OnRateNibbleReported(iValue, eReceiver == LinkKind::Wireless4k);
-            else if (m_model.bExactRateEvents || InRange(iValue, 1, 8))
-                OnRateReported(iValue);
-            return;
-        case kEventBattery:
-            OnBatteryReported(iValue & 0xFF, (iValue >> 8) & 0xFF, eReceiver);
-            return;
-        case kEventLightMode:
-            OnLightModeEvent(iValue, eReceiver == LinkKind::Wireless4k);
-            return;
-        case kEventEighty:
-            if (InRange(iValue, 1, 5)) SaveProfiles();
-            return;
-        case kEventSixty:
-            if (m_model.bSixtyIsBatteryLevel && InRange(iValue, 1, 10)) m_iBatteryLevel = iValue;
-            return;
-        case kEventAck:  // already recorded where it was read (RecordAcknowledgement)
-        default:
-            return;
+void CGen1Page::OnDeviceEventBLE(int iEventWord, int iValue) { OnEventWord(EventRoad::Ble, iEventWord, iValue); }
+
+void CGen1Page::OnEventWord(EventRoad eRoad, int iEventWord, int iValue) {
+    // Event 0x60 is the battery level on some models; the rest as every page reads them.
+    const bool bOurs = (iEventWord & 0xFF) == Info().byIdByte;
+    if (bOurs && ((iEventWord >> 8) & 0xFF) == kEventSixty) {
+        if (m_model.bSixtyIsBatteryLevel && InRange(iValue, 1, 10)) m_iBatteryLevel = iValue;
+        return;
     }
+    HandleEventWord(eRoad, iEventWord, iValue);
 }
+
+void CGen1Page::OnRateEvent(EventRoad eRoad, int iValue) {
+    if (eRoad == EventRoad::Ble) {
+        // Over Bluetooth LE the mouse reports 1..8, read as the cable's report is.
+        if (!InRange(iValue, 1, 8)) return;
+        eRoad = EventRoad::Receiver;
+    }
+    if (m_model.iRateHsCount > 0)
+        OnRateNibbleReported(iValue, eRoad == EventRoad::Wireless4k);
+    else if (m_model.bExactRateEvents || InRange(iValue, 1, 8))
+        OnRateReported(iValue);
+}
+
+void CGen1Page::OnBatteryEvent(EventRoad eRoad, int iValue) {
+    const int iStatus = iValue & 0xFF;
+    const int iLevel = (iValue >> 8) & 0xFF;
+    if (eRoad == EventRoad::Ble) {
+        // Bluetooth LE has no presence timeout, and its reports change no link.
+        ReportBleBattery(iStatus, iLevel);
+        return;
+    }
+    OnBatteryReported(iStatus, iLevel, eRoad == EventRoad::Wireless4k ? LinkKind::Wireless4k : LinkKind::Wireless);
+}
+
+void CGen1Page::OnLightEvent(EventRoad eRoad, int iValue) { OnLightModeEvent(iValue, eRoad == EventRoad::Wireless4k); }
 
 void CGen1Page::OnRateReported(int iRateCode) {
     // The mouse reports the code frame 0x06 sends. A code no rate has: the models with exact
@@ -179,17 +179,4 @@ void CGen1Page::OnBatteryReported(int iStatus, int iLevel, LinkKind eReceiver) {
         ShowBattery(kFullBatteryLevel);
     else if (InRange(iLevel, 1, 100))
         ShowBattery(iLevel);
-}
-
-void CGen1Page::OnRateEvent(EventRoad, int iValue) {
-    if (m_model.bExactRateEvents || InRange(iValue, 1, 8)) OnRateReported(iValue);
-}
-
-void CGen1Page::OnBatteryEvent(EventRoad eRoad, int iValue) {
-    OnBatteryReported(iValue & 0xFF, (iValue >> 8) & 0xFF,
-                      eRoad == EventRoad::Wireless4k ? LinkKind::Wireless4k : LinkKind::Wireless);
-}
-
-void CGen1Page::OnLightEvent(EventRoad, int iValue) {
-    if (InRange(iValue, 0, 7)) OnLightModeReported(iValue);
 }

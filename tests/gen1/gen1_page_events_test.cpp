@@ -24,13 +24,7 @@ protected:
     }
     // MS_3, MS_4 and MS_5 read some events otherwise than MS_10, MS_1 and MS_2.
     bool LaterFamily() const { return Model() >= 3 && Model() <= 5; }
-    ProfileRecord OnDisk() {
-        Gen1Storage storage(Description(), m_data.Path() + L"\\", [](std::wstring_view id) { return std::wstring(id); });
-        ProfileList profiles;
-        ProDataHeader header;
-        storage.LoadProData(profiles, header);
-        return profiles.empty() ? ProfileRecord{} : *profiles[static_cast<size_t>(header.iCurProfile)];
-    }
+    ProfileRecord OnDisk() const { return SavedCurrentProfile(); }
 };
 
 TEST_P(Gen1Events, AStageEventSelectsTheStageAnnouncesItsDpiAndSaves) {

@@ -22,6 +22,12 @@ void Gen1PageTest::Start(int iModel, Link eLink, bool bAcknowledge) {
     m_bCable = Has(eLink, Link::Cable);
     m_bReceiver = Has(eLink, Link::Receiver);
     m_bReceiver4k = Has(eLink, Link::Receiver4k);
+    m_bBle = Has(eLink, Link::Ble);
+    if (m_bBle) {
+        // Paired: the system shows the mouse as a HID device and as a Bluetooth LE interface.
+        kit::PlugBluetoothMouse(FindModel(iModel)->wBlePid);
+        m_iBleMouse = m_ble.AddDevice(blekit::MouseDevice(BleProductMatch(iModel), L"d0c5f3a1b2c4"));
+    }
     if (m_bCable) m_cable = kit::PlugCableMouse(FindModel(iModel)->wCablePid);
     if (m_bReceiver) m_receiver = kit::PlugReceiver(kit::ReceiverKind::Wireless);
     if (m_bReceiver4k) m_receiver4k = kit::PlugReceiver(kit::ReceiverKind::Wireless4k);
@@ -61,6 +67,9 @@ void Gen1PageTest::OpenWindow() {
     if (m_bCable) {
         ASSERT_EQ(Page().WiredState(), 1) << "the cabled mouse opens at set-up";
     }
+    if (m_bBle) {
+        ASSERT_TRUE(Page().LinkUp(LinkKind::Ble)) << "the paired mouse's link comes up with the data";
+    }
     ClearWrites();
 }
 
@@ -68,9 +77,11 @@ void Gen1PageTest::Stop() {
     m_pWnd.reset();
     m_pPage = nullptr;
     kit::ResetWorld();
+    if (m_iBleMouse >= 0) m_ble.RemoveDevice(m_iBleMouse);
+    m_iBleMouse = -1;
     DeleteFileW(ProDataPath().c_str());
     DeleteFileW((m_data / (DataFolderName(m_iModel) + L"\\macro.data")).c_str());
-    m_bCable = m_bReceiver = m_bReceiver4k = false;
+    m_bCable = m_bReceiver = m_bReceiver4k = m_bBle = false;
 }
 
 void Gen1PageTest::Apply() {
@@ -94,14 +105,35 @@ bool Gen1PageTest::Poll(const std::function<bool()>& pred, unsigned uMs) {
 }
 
 void Gen1PageTest::MouseEvent(uint8_t byCode, uint16_t wValue, Link eOver) {
+    if (eOver == Link::Ble) {
+        Notify({IdByte(), byCode, static_cast<uint8_t>(wValue & 0xFF), static_cast<uint8_t>(wValue >> 8)});
+        return;
+    }
     const int iInterface = eOver == Link::Cable ? m_cable.id : eOver == Link::Receiver4k ? m_receiver4k.eventId : m_receiver.eventId;
     kit::QueueEvent(iInterface, IdByte(), byCode, wValue);
+}
+
+int Gen1PageTest::Notify(const blekit::Bytes& value) { return m_ble.Notify(m_iBleMouse, value); }
+
+void Gen1PageTest::Flush(Link eOver) {
+    const int iStage = Page().CurrentProfileCopy().iCurDpi == 7 ? 6 : 7;
+    MouseEvent(0x10, static_cast<uint16_t>(iStage + 1), eOver);
+    PumpUntil([&] { return Page().CurrentProfileCopy().iCurDpi == iStage; });
 }
 
 void Gen1PageTest::PumpUntil(const std::function<bool()>& pred, unsigned uMs) { ASSERT_TRUE(Poll(pred, uMs)); }
 
 std::wstring Gen1PageTest::ProDataPath() const {
     return m_data / (DataFolderName(m_iModel) + L"\\pro.data");
+}
+
+ProfileRecord Gen1PageTest::SavedCurrentProfile() const {
+    Gen1Storage storage(Description(), m_data.Path() + L"\\", [](std::wstring_view id) { return std::wstring(id); });
+    ProfileList profiles;
+    ProDataHeader header;
+    storage.LoadProData(profiles, header);
+    const size_t uCurrent = static_cast<size_t>(header.iCurProfile);
+    return uCurrent < profiles.size() ? *profiles[uCurrent] : ProfileRecord{};
 }
 
 namespace {
@@ -124,10 +156,21 @@ std::vector<kit::Bytes> Gen1PageTest::Receiver4kWrites() const {
     return m_bReceiver4k ? DataOf(kit::WritesTo(m_receiver4k.commandId)) : std::vector<kit::Bytes>{};
 }
 
-void Gen1PageTest::ClearWrites() { simhid_clear_writes(); }
+std::vector<kit::Bytes> Gen1PageTest::BleWrites() const {
+    std::vector<kit::Bytes> writes;
+    const std::vector<blekit::ValueWrite> all = m_ble.ValueWrites();
+    for (size_t i = m_uBleWritesSeen; i < all.size(); ++i) writes.push_back(all[i].data);
+    return writes;
+}
+
+void Gen1PageTest::ClearWrites() {
+    simhid_clear_writes();
+    m_uBleWritesSeen = m_ble.ValueWrites().size();
+}
 
 std::vector<kit::Bytes> Gen1PageTest::Frames(Link eOver) const {
     const size_t uMacroLength = Description().macroFrame.byLength;
+    if (eOver == Link::Ble) return BleWrites();  // one whole frame per write
     std::vector<kit::Bytes> frames;
     if (eOver == Link::Receiver4k) {
         for (const kit::Bytes& report : Receiver4kWrites()) {

@@ -1,14 +1,15 @@
 // The first-generation page on the simulated device world: the program's main window with the
 // real page of one model on a scratch data folder, a cabled mouse reached through the real driver
-// library, a 2.4 GHz receiver whose mouse acknowledges (or not) and/or a 4K receiver, in any
-// combination, the device timings scaled down, and the frames the mouse got read back from the
-// world.
+// library, a 2.4 GHz receiver whose mouse acknowledges (or not), a 4K receiver and a paired
+// Bluetooth LE mouse in the simulated GATT world, in any combination, the device timings scaled
+// down, and the frames the mouse got read back from the world.
 #pragma once
 
 #include "gen1_page.h"
 #include "gen1_test_util.h"
 #include "main_window_fixture.h"
 #include "scoped_timing.h"
+#include "sim_ble_world.h"
 #include "sim_devices.h"
 
 #include <gtest/gtest.h>
@@ -33,13 +34,14 @@ public:
     using CGen1Page::AckArrived;
     using CGen1Page::OpenAckWindow;
     using CGen1Page::PostApply;
+    using CGen1Page::m_bBLE;
     using CGen1Page::m_bOnline;
     using CGen1Page::m_bWireless;
     using CGen1Page::m_bWireless4k;
     using CGen1Page::m_iWiredState;
 };
 
-// The links a test plugs: any combination of the cable and the two receivers.
+// The links a test plugs: any combination of the cable, the two receivers and Bluetooth LE.
 enum class Link : int {
     None = 0,
     Cable = 1,
@@ -47,8 +49,10 @@ enum class Link : int {
     Both = 3,  // the cable and the 2.4 GHz receiver
     Receiver4k = 4,
     Cable4k = 5,
-    All = 7,
+    All = 7,  // the cable and both receivers
+    Ble = 8,
 };
+constexpr Link operator|(Link a, Link b) { return static_cast<Link>(static_cast<int>(a) | static_cast<int>(b)); }
 constexpr bool Has(Link eLinks, Link ePart) { return (static_cast<int>(eLinks) & static_cast<int>(ePart)) != 0; }
 const char* LinkName(Link eLinks);
 
@@ -62,7 +66,7 @@ protected:
 
     // Plugs the devices, then opens the window with the real page of `iModel`. On each receiver
     // the mouse is identified (and woken) by a battery report; with bAcknowledge it acknowledges
-    // every frame over the 2.4 GHz receiver.
+    // every frame over the 2.4 GHz receiver. The Bluetooth mouse is found paired at set-up.
     void Start(int iModel, Link eLink, bool bAcknowledge = true);
     // Ends the window and its page as the program does on exit and opens them again on the same
     // data folder and devices, as the next start of the program would.
@@ -75,8 +79,14 @@ protected:
     // Waits until the page's worker ran `uCount` applies in all.
     bool WaitForApplies(unsigned uCount, unsigned uMs = 20000);
     // An event report from the mouse over the link (Cable, Receiver or Receiver4k):
-    // {3, id byte, code, value low, value high}.
+    // {3, id byte, code, value low, value high}; over Ble the notification {id byte, code, value
+    // low, value high}.
     void MouseEvent(uint8_t byCode, uint16_t wValue, Link eOver = Link::Receiver);
+    // A Bluetooth notification of any bytes; returns the registrations it reached.
+    int Notify(const blekit::Bytes& value);
+    // Waits until every event sent over the link so far has been handled: a stage event goes
+    // behind them (the stage then changes), and the test waits for it.
+    void Flush(Link eOver);
     void PumpUntil(const std::function<bool()>& pred, unsigned uMs = 5000);
     // Pumps the window's messages until pred holds; false when uMs passed first.
     static bool Poll(const std::function<bool()>& pred, unsigned uMs);
@@ -87,6 +97,8 @@ protected:
     TestGen1Page& Page() { return *m_pPage; }
     MainWindow& Window() { return *m_pWnd; }
     std::wstring ProDataPath() const;
+    // The current profile as pro.data holds it now (an empty record without one).
+    ProfileRecord SavedCurrentProfile() const;
 
     // Reports written to the cabled mouse / the receiver's command interface since the last
     // ClearWrites, in order.
@@ -94,8 +106,10 @@ protected:
     std::vector<kit::Bytes> ReceiverWrites() const;
     // Output reports written to the 4K receiver's command interface.
     std::vector<kit::Bytes> Receiver4kWrites() const;
-    static void ClearWrites();
-    // Whole frames the mouse got over one link (Cable, Receiver or Receiver4k), in order: a macro
+    // Values written to the Bluetooth mouse's characteristic.
+    std::vector<kit::Bytes> BleWrites() const;
+    void ClearWrites();
+    // Whole frames the mouse got over one link (Cable, Receiver, Receiver4k or Ble), in order: a macro
     // frame's pieces joined again (the cable's and the receiver's pieces carry its bytes from 3
     // on; bytes 0 to 2 come back from the piece header and the model's frame length), the 4K
     // reports unwrapped, a receiver's repeats taken as one.
@@ -112,14 +126,18 @@ protected:
     kit::CableMouse m_cable;
     kit::Receiver m_receiver;
     kit::Receiver m_receiver4k;
+    blekit::SimBleWorld m_ble;
+    int m_iBleMouse = -1;
     bool m_bCable = false;
     bool m_bReceiver = false;
     bool m_bAcknowledge = true;
     // The window is shown (its page on screen, so a test can click it) when set before Start.
     bool m_bShowWindow = false;
     bool m_bReceiver4k = false;
+    bool m_bBle = false;
 
 private:
+    size_t m_uBleWritesSeen = 0;
     void OpenWindow();
 
     int m_iModel = 10;

@@ -5,12 +5,6 @@
 
 namespace gen2test {
 
-namespace {
-
-std::string Narrow(const std::wstring& strText) { return std::string(strText.begin(), strText.end()); }
-
-}  // namespace
-
 Gen2PageTest::Gen2PageTest() : PageWorldTest(L"gen2_scratch_page_" + pagetest::ProgramName()) {}
 
 Gen2PageTest::~Gen2PageTest() { m_pWnd.reset(); }
@@ -118,8 +112,7 @@ std::string Gen2PageTest::BleBroadcastName(const std::string& strVendor) const {
 }
 
 std::string Gen2PageTest::BleBroadcastNameFor(int iModel, const std::string& strVendor) const {
-    return "\\\\?\\BTHLEDevice#{00001812-0000-1000-8000-00805f9b34fb}_Dev_" + strVendor + "_" +
-           Narrow(BleProductMatch(iModel)) + "_REV&0001_d0c5f3a1b2c4#8&2c5e1f3a&0&0019#{6e3bb679-4372-40c8-9eaa-4509df260cd8}";
+    return pagetest::BleBroadcastName(iModel, strVendor);
 }
 
 }  // namespace gen2test

@@ -93,4 +93,11 @@ std::string Slice(const kit::Bytes& bytes, size_t uFrom, size_t uCount) {
 
 std::string KeyBytes(const kit::Bytes& frame, int n) { return Slice(frame, 3 + 3 * static_cast<size_t>(n - 1), 3); }
 
+std::string BleBroadcastName(int iModel, const std::string& strVendor) {
+    const std::wstring strProduct = BleProductMatch(iModel);
+    return "\\\\?\\BTHLEDevice#{00001812-0000-1000-8000-00805f9b34fb}_Dev_" + strVendor + "_" +
+           std::string(strProduct.begin(), strProduct.end()) +
+           "_REV&0001_d0c5f3a1b2c4#8&2c5e1f3a&0&0019#{6e3bb679-4372-40c8-9eaa-4509df260cd8}";
+}
+
 }  // namespace pagetest

@@ -52,6 +52,10 @@ protected:
 // The test program's file name without its folder ("gen1_page_test.exe").
 std::wstring ProgramName();
 
+// A Bluetooth LE interface name as Windows broadcasts it for model iModel's mouse, with the
+// vendor text as given ("VID&02045e" is how Windows writes it).
+std::string BleBroadcastName(int iModel, const std::string& strVendor = "VID&02045e");
+
 // A frame's checksum as the mouse checks it: the 16-bit sum of bytes 3 up to uAt - 1, high byte
 // first at uAt.
 bool ChecksumHolds(const kit::Bytes& frame, size_t uAt);
