@@ -20,6 +20,7 @@ struct DeviceTiming {
     // How long a page waits before it sends a setting a person may still be changing.
     unsigned uLightApplyDelayMs = 200;      // after the light mode was chosen
     unsigned uSliderApplyDelayMs = 2000;    // after a brightness, speed, sleep or debounce slider moved
+    unsigned uSoonSliderApplyDelayMs = 500; // after a sleep or light-off slider of the models that apply them soon
 };
 
 // The table in force. Tests may change it before they start what uses it.

@@ -59,9 +59,11 @@ constexpr Gen1Model SevenRateModel(int iNumber, uint8_t byButton9, LinkControlsO
 // MS_6, MS_7 and MS_9: four rates over the cable and the 2.4 GHz receiver, motion sync on and
 // button 9 off by default; every frame ends with its pause; no sleeping mouse; rate events take
 // exact codes; the light mode comes in the event's high nibble; a cable arriving or charging
-// takes over from the receivers. MS_6 also stops and re-arms the 4K presence timer.
+// takes over from the receivers; the polling-rate and debounce sections follow each link. MS_6
+// also stops and re-arms the 4K presence timer.
 constexpr Gen1Model BluetoothModel(Gen1Model m, int32_t iLightMode) {
     m.eLightCodec = LightCodec::PackedSleep;
+    m.eLinkControls = LinkControlsOn::EachLink;
     m.iRateCount = 4;
     m.rateCodes = kRateCodes4;
     m.iLightModeCount = kLightModes;
@@ -105,15 +107,19 @@ const Gen1Model kGen1Models[] = {
     // The Bluetooth models. MS_6: 50-DPI stages up to 26,000, four rates over the cable and the
     // 2.4 GHz receiver and seven of its own over the 4K receiver, the 111-byte macro frame.
     BluetoothModel({.iNumber = 6, .eDpiCodec = DpiCodec::Linear, .iDpiValueMin = 1, .iDpiValueMax = 520,
-                    .iRateHsCount = kRatesHs, .macroFrame = kMacroFrame111, .bNoRateLabel = true},
+                    .iRateHsCount = kRatesHs, .macroFrame = kMacroFrame111, .bNoRateLabel = true,
+                    .bNoLightSection = true},
                    0),
     // MS_7: MS_1's scale up to 12,000 DPI with its register table; MS_9: the same scale in plain
-    // codes up to 19,000 DPI. Both start on light mode 7.
+    // codes up to 19,000 DPI. Both start on light mode 7, and turn their lights off after a time
+    // of their own.
     BluetoothModel({.iNumber = 7, .eDpiCodec = DpiCodec::Table221, .iDpiValueMin = 1, .iDpiValueMax = 220,
-                    .macroFrame = kMacroFrame131, .pszLightRowPrefix = kVerticalLightRows},
+                    .macroFrame = kMacroFrame131, .pszLightRowPrefix = kVerticalLightRows, .bLightOff = true,
+                    .bSleepAppliesSoon = true},
                    7),
     BluetoothModel({.iNumber = 9, .eDpiCodec = DpiCodec::SplitLinear, .iDpiValueMin = 1, .iDpiValueMax = 290,
-                    .macroFrame = kMacroFrame131, .pszLightRowPrefix = kVerticalLightRows},
+                    .macroFrame = kMacroFrame131, .pszLightRowPrefix = kVerticalLightRows, .bLightOff = true,
+                    .bSleepAppliesSoon = true},
                    7),
 };
 

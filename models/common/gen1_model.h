@@ -30,6 +30,9 @@ enum class LinkControlsOn : uint8_t {
     CableOrReceiver,  // the cable or the 2.4 GHz receiver
     CableOnly,
     AnyLink,          // the cable or either receiver
+    // Light and battery on any link; the polling-rate and debounce sections closed over the
+    // cable or a receiver, gone over Bluetooth LE alone.
+    EachLink,
 };
 
 struct Gen1Model {
@@ -76,6 +79,13 @@ struct Gen1Model {
     int iDebounceFactor = 2;
     // The skin's brightness and breathing-speed rows are "<prefix>brightness", "<prefix>breathspeed".
     const wchar_t* pszLightRowPrefix = L"hor_";
+    // The mouse has no lights: the light section stays hidden.
+    bool bNoLightSection = false;
+    // The light-off slider and its label ("slider_light_off", "label_light_off", iLightOff).
+    bool bLightOff = false;
+    // The sleep and light-off sliders apply after Timing().uSoonSliderApplyDelayMs (false: with
+    // the other sliders).
+    bool bSleepAppliesSoon = false;
 
     const ModelInfo& Info() const;
     const ProfileLayout& Layout() const;

@@ -96,7 +96,6 @@ protected:
     void OnRateEvent(EventRoad eRoad, int iValue) override;
     void OnBatteryEvent(EventRoad eRoad, int iValue) override;
     void OnLightEvent(EventRoad eRoad, int iValue) override;
-    void OnLightModeReported(int iMode);
     void SetSleeping(bool bSleeping);
 
     // ---- Link-dependent settings (used by UpdateLinkControls) ----
@@ -109,6 +108,10 @@ protected:
     // The rate options the links allow are shown, the others hidden, and the current rate's
     // option selected without a notification (models whose rates differ between links only).
     void ShowRatesForLinks();
+    // The sections of the models whose rate and debounce sections follow each link
+    // (LinkControlsOn::EachLink): the light rows (or no light section at all), the battery on
+    // any link, then the page's shared rate and debounce sections by link.
+    void ShowSectionsOfEachLink();
 
     std::atomic<int> m_bSleeping{1};
 

@@ -138,13 +138,6 @@ void CGen1Page::OnLightModeEvent(int iValue, bool b4k) {
     OnLightModeReported(iMode);
 }
 
-void CGen1Page::OnLightModeReported(int iMode) {
-    if (!TakeReported([iMode](ProfileRecord& p) { p.iLightMode = iMode; })) return;
-    // The combo and the light rows follow silently: nothing goes back to the mouse.
-    if (m_ui.pLightCombo != nullptr) m_ui.pLightCombo->SelectItem(iMode, false, false);
-    ShowLightRows();
-}
-
 void CGen1Page::OnBatteryReported(int iStatus, int iLevel, LinkKind eReceiver) {
     // The report keeps alive the receiver link it came over; a cabled mouse's reports come as
     // the 2.4 GHz receiver's.

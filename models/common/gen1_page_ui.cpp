@@ -13,6 +13,7 @@ void CGen1Page::InitControls() {
                   .bWireless4k = Info().Has4k(),
                   .bBle = Info().HasBle(),
                   .bSleepingLabel = true,
+                  .bLightOff = m_model.bLightOff,
                   .pszLightRowPrefix = m_model.pszLightRowPrefix});
     AddKeyRoutes();
 }
@@ -25,6 +26,10 @@ void CGen1Page::ShowRateLabel(int iRate) {
 
 void CGen1Page::UpdateLinkControls() {
     ShowRatesForLinks();
+    if (m_model.eLinkControls == LinkControlsOn::EachLink) {
+        ShowSectionsOfEachLink();
+        return;
+    }
     if (!LinkControlsShown()) return;
     if (m_ui.pLightCombo != nullptr) m_ui.pLightCombo->SetVisible(true);
     for (PageSection eSection : {PageSection::Rate, PageSection::Power, PageSection::KeyDebounce}) {
@@ -32,4 +37,22 @@ void CGen1Page::UpdateLinkControls() {
         ShowSectionBody(eSection);
     }
     ShowLightRows();
+}
+
+void CGen1Page::ShowSectionsOfEachLink() {
+    const PageSectionControls& light = m_ui.Section(PageSection::Light);
+    const PageSectionControls& power = m_ui.Section(PageSection::Power);
+    if (m_model.bNoLightSection) {
+        for (CControlUI* pControl : {static_cast<CControlUI*>(light.pCheck), light.pBody})
+            if (pControl != nullptr) pControl->SetVisible(false);
+    } else {
+        ShowLightRows();
+    }
+    if (Links().Any()) {
+        // Lights and battery are there on every link.
+        if (m_ui.pLightCombo != nullptr) m_ui.pLightCombo->SetVisible(!m_model.bNoLightSection);
+        if (power.pCheck != nullptr) power.pCheck->SetVisible(true);
+        ShowSectionBody(PageSection::Power);
+    }
+    ShowLinkSections();
 }

@@ -28,6 +28,11 @@ struct Gen2Model {
     int32_t iMacroBlock[kButtonCount];
     // The debounce label shows the stored value times this, in milliseconds.
     int iDebounceFactor = 1;
+    // The light-off slider and its label ("slider_light_off", "label_light_off", iLightOff).
+    bool bLightOff = false;
+    // The sleep and light-off sliders apply after Timing().uSoonSliderApplyDelayMs (false: with
+    // the other sliders).
+    bool bSleepAppliesSoon = false;
 
     const ModelInfo& Info() const;
     const ProfileLayoutEx& Layout() const;

@@ -81,9 +81,7 @@ void CGen2Page::OnLightEvent(EventRoad eRoad, int iValue) {
     // in its high nibble; a mode without an item in the light combo is ignored.
     const bool b4k = eRoad == EventRoad::Wireless4k;
     const int iMode = b4k ? iValue : HighNibble(iValue);
-    if (!InRange(iMode, 0, m_model.iLightModeCount - 1) || (b4k && iMode > kLast4kLightMode)) return;
-    if (!TakeReported([iMode](ProfileRecordEx& p) { p.iLightMode = iMode; })) return;
+    if (b4k && iMode > kLast4kLightMode) return;
     // Every road shows the mode the mouse now has: the combo (silently) and its light rows.
-    if (auto* pCombo = FindPageControl<DuiLib::CComboUI>(L"combo_light")) pCombo->SelectItem(iMode, false, false);
-    ShowLightRows();
+    OnLightModeReported(iMode);
 }

@@ -91,6 +91,10 @@ SettingsControls BindSettingsControls(DuiLib::CPaintManagerUI& manager, const st
     ui.pMouseAttribute = bind.Find<CButtonUI>(name(L"btn_mouse_attribute"));
     ui.pSleep = bind.Find<CSliderUI>(name(L"slider_sleep_timer"));
     ui.pSleepLabel = bind.Find<CLabelUI>(name(L"label_sleep_timer"));
+    if (set.bLightOff) {
+        ui.pLightOff = bind.Find<CSliderUI>(name(L"slider_light_off"));
+        ui.pLightOffLabel = bind.Find<CLabelUI>(name(L"label_light_off"));
+    }
     ui.pMoveMode = bind.Find<CCheckBoxUI>(name(L"check_movemode"));
     ui.pApply = bind.Find<CButtonUI>(name(L"apply_btn"));
     ui.pApplyDpi = bind.Find<CButtonUI>(name(L"btn_apply_dpi"));

@@ -69,6 +69,8 @@ struct SettingsControls {
     DuiLib::CButtonUI* pMouseAttribute = nullptr;
     DuiLib::CSliderUI* pSleep = nullptr;
     DuiLib::CLabelUI* pSleepLabel = nullptr;
+    DuiLib::CSliderUI* pLightOff = nullptr;
+    DuiLib::CLabelUI* pLightOffLabel = nullptr;
     DuiLib::CCheckBoxUI* pMoveMode = nullptr;
     DuiLib::CButtonUI* pApply = nullptr;
     DuiLib::CButtonUI* pApplyDpi = nullptr;
@@ -93,6 +95,7 @@ struct SettingsControlSet {
     bool bWireless4k = false;         // the indicator "wireless_4k"
     bool bBle = false;                // the indicator "BLE"
     bool bSleepingLabel = false;      // "sleep_label", shown while the mouse sleeps
+    bool bLightOff = false;           // "slider_light_off" and "label_light_off"
     // The brightness and breathing-speed rows are "<prefix>brightness" and "<prefix>breathspeed".
     const wchar_t* pszLightRowPrefix = L"hor_";
 };

@@ -145,6 +145,7 @@ void CSettingsPageT<R>::AddSettingsRoutes() {
         {L"slider_brightness", &Page::OnDeferredSlider},
         {L"slider_breathspeed", &Page::OnDeferredSlider},
         {L"slider_sleep_timer", &Page::OnDeferredSlider},
+        {L"slider_light_off", &Page::OnDeferredSlider},
         {L"slider_key_debounce", &Page::OnDeferredSlider},
     });
     this->template AddRoutes<Page>(DUI_MSGTYPE_VALUECHANGED, L"slider_dpi_%d", 1, kDpiStageCount, &Page::OnDpiSlider);
@@ -187,6 +188,8 @@ void CSettingsPageT<R>::RefreshControls() {
     SelectSilently(m_ui.ratesHs, p.iRateHs);
     const int iSensorValues[kSensorOptionCount] = {p.iLiftOff, p.iRipple, p.iAngleSnap, p.iMotionSync};
     for (int o = 0; o < kSensorOptionCount; ++o) SelectSilently(m_ui.sensorOptions[o], iSensorValues[o]);
+    if (m_ui.pLightOff != nullptr) m_ui.pLightOff->SetValue(p.iLightOff);
+    UpdateLightOffLabel();
     if (m_ui.pSleep != nullptr) m_ui.pSleep->SetValue(p.iSleep);
     UpdateSleepLabel();
     if (m_ui.pDebounce != nullptr) m_ui.pDebounce->SetValue(p.iDebounce);
@@ -234,6 +237,19 @@ void CSettingsPageT<R>::UpdateSleepLabel() {
 }
 
 template <class R>
+void CSettingsPageT<R>::UpdateLightOffLabel() {
+    int iLightOff = 0;
+    {
+        std::lock_guard guard(m_lock);
+        if (m_pCurProfile == nullptr) return;
+        iLightOff = m_pCurProfile->iLightOff;
+    }
+    if (m_ui.pLightOffLabel == nullptr) return;
+    m_ui.pLightOffLabel->SetText(
+        LightOffLabelText(LanguageText(L"sleep_timer_1_text"), iLightOff, LanguageText(L"sleep_timer_2_text")).c_str());
+}
+
+template <class R>
 void CSettingsPageT<R>::UpdateDebounceLabel() {
     int iDebounce = 0;
     {
@@ -260,6 +276,44 @@ void CSettingsPageT<R>::ShowRatePanel(bool bOpen) {
                                    : RatePanel::None;
     if (CControlUI* pBody = m_ui.Section(PageSection::Rate).pBody) pBody->SetVisible(ePanel == RatePanel::Rate);
     if (m_ui.pRateHsBody != nullptr) m_ui.pRateHsBody->SetVisible(ePanel == RatePanel::RateHighSpeed);
+}
+
+template <class R>
+void CSettingsPageT<R>::ShowLinkSections() {
+    const LinkSnapshot links = this->Links();
+    PageSectionControls& rate = m_ui.Section(PageSection::Rate);
+    PageSectionControls& debounce = m_ui.Section(PageSection::KeyDebounce);
+    const auto show = [](CControlUI* pControl, bool bVisible) {
+        if (pControl != nullptr) pControl->SetVisible(bVisible);
+    };
+    const auto uncheck = [](CCheckBoxUI* pCheck) {
+        if (pCheck != nullptr) pCheck->SetCheck(false);
+    };
+    if (links.bCable || links.bWireless || links.bWireless4k) {
+        // The polling-rate section closed, ready to be opened for the link in use.
+        uncheck(rate.pCheck);
+        show(rate.pCheck, true);
+        show(rate.pBody, false);
+        show(m_ui.pRateHsBody, false);
+        show(debounce.pCheck, true);
+    } else if (this->Info().HasBle() && links.bBle) {
+        // Over Bluetooth LE alone the mouse takes neither the polling rate nor the debounce.
+        uncheck(rate.pCheck);
+        show(rate.pCheck, false);
+        show(rate.pBody, false);
+        show(m_ui.pRateHsBody, false);
+        uncheck(debounce.pCheck);
+        show(debounce.pCheck, false);
+        show(debounce.pBody, false);
+    }
+}
+
+template <class R>
+void CSettingsPageT<R>::OnLightModeReported(int iMode) {
+    if (iMode < 0 || iMode >= m_model.iLightModeCount) return;
+    if (!this->TakeReported([iMode](Profile& p) { p.iLightMode = iMode; })) return;
+    if (m_ui.pLightCombo != nullptr) m_ui.pLightCombo->SelectItem(iMode, false, false);
+    ShowLightRows();
 }
 
 template <class R>
@@ -432,12 +486,15 @@ void CSettingsPageT<R>::OnDeferredSlider(TNotifyUI& msg) {
         if (pSlider == m_ui.pBrightness) p.iBrightness = iValue;
         else if (pSlider == m_ui.pBreathSpeed) p.iBreathSpeed = iValue;
         else if (pSlider == m_ui.pSleep) p.iSleep = iValue;
+        else if (pSlider == m_ui.pLightOff) p.iLightOff = iValue;
         else if (pSlider == m_ui.pDebounce) p.iDebounce = iValue;
     });
     if (!bEdited) return;
     if (pSlider == m_ui.pSleep) UpdateSleepLabel();
+    if (pSlider == m_ui.pLightOff) UpdateLightOffLabel();
     if (pSlider == m_ui.pDebounce) UpdateDebounceLabel();
-    this->SetPageTimer(TIMER_APPLY, Timing().uSliderApplyDelayMs);
+    const bool bSoon = m_model.bSleepAppliesSoon && (pSlider == m_ui.pSleep || pSlider == m_ui.pLightOff);
+    this->SetPageTimer(TIMER_APPLY, bSoon ? Timing().uSoonSliderApplyDelayMs : Timing().uSliderApplyDelayMs);
 }
 
 template <class R>

@@ -53,6 +53,7 @@ protected:
     void HighlightDpiEdit(int iLevel) override;
     void ShowLightRows();
     void UpdateSleepLabel();
+    void UpdateLightOffLabel();
     void UpdateDebounceLabel();
     // Button iButton (0..17) shows the function the current profile gives it.
     virtual void UpdateKeyText(int iButton);
@@ -63,6 +64,13 @@ protected:
     void ShowRatePanel(bool bOpen);
     // A section's body shows when its check is ticked (the polling rate's: ShowRatePanel).
     void ShowSectionBody(PageSection eSection);
+    // The polling-rate and debounce sections by link: with the cable or a receiver up the rate
+    // section's check shows, unticked, its panels closed, and the debounce check shows; over
+    // Bluetooth LE alone neither section is offered. Without a link nothing changes.
+    void ShowLinkSections();
+    // A light mode the mouse reported: one without an item in the light combo is ignored; else
+    // the profile takes it as the mouse's own and the combo and light rows follow silently.
+    void OnLightModeReported(int iMode);
 
     // Edits the current profile under the page's lock; false without one.
     bool EditProfile(const std::function<void(Profile&)>& edit);

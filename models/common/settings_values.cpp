@@ -1,5 +1,6 @@
 #include "settings_values.h"
 
+#include <cwchar>
 
 LightRows LightRowsFor(int iLightMode) {
     if (iLightMode == 1) return {true, false, true};
@@ -17,6 +18,16 @@ RatePanel RatePanelFor(bool bCable, bool bWireless, bool bWireless4k) {
 std::wstring SleepLabelText(std::wstring_view strBefore, int iSleep, std::wstring_view strAfter) {
     std::wstring strText(strBefore);
     strText += std::to_wstring(iSleep);
+    strText += L' ';
+    strText += strAfter;
+    return strText;
+}
+
+std::wstring LightOffLabelText(std::wstring_view strBefore, int iLightOff, std::wstring_view strAfter) {
+    wchar_t szTime[32];
+    std::swprintf(szTime, 32, L"%.1f", iLightOff * 0.5);
+    std::wstring strText(strBefore);
+    strText += szTime;
     strText += L' ';
     strText += strAfter;
     return strText;

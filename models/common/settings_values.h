@@ -22,5 +22,8 @@ RatePanel RatePanelFor(bool bCable, bool bWireless, bool bWireless4k);
 // The sleep-timer caption: the language's text before the number, the number, a blank and the
 // text after it ("Sleep after " 10 " min").
 std::wstring SleepLabelText(std::wstring_view strBefore, int iSleep, std::wstring_view strAfter);
+// The light-off caption: the language's text before the time, the stored value in half minutes
+// with one decimal ("1.0" for 2), a blank and the text after it.
+std::wstring LightOffLabelText(std::wstring_view strBefore, int iLightOff, std::wstring_view strAfter);
 // The debounce caption: the stored value times the model's factor, in milliseconds ("5 MS").
 std::wstring DebounceLabelText(int iDebounce, int iFactor);
