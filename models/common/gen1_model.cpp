@@ -63,7 +63,6 @@ constexpr Gen1Model SevenRateModel(int iNumber, uint8_t byButton9, LinkControlsO
 // also stops and re-arms the 4K presence timer.
 constexpr Gen1Model BluetoothModel(Gen1Model m, int32_t iLightMode) {
     m.eLightCodec = LightCodec::PackedSleep;
-    m.eLinkControls = LinkControlsOn::EachLink;
     m.iRateCount = 4;
     m.rateCodes = kRateCodes4;
     m.iLightModeCount = kLightModes;
@@ -73,7 +72,7 @@ constexpr Gen1Model BluetoothModel(Gen1Model m, int32_t iLightMode) {
     m.defaults.iLightMode = iLightMode;
     m.defaults.byFunction[8] = 0;
     m.iRatesOnSlowLinks = m.iRateCount;
-    m.eLinkControls = LinkControlsOn::AnyLink;
+    m.eLinkControls = LinkControlsOn::EachLink;
     m.bApplyRearms4kTimer = m.iRateHsCount > 0;
     m.bPauseAfterEveryFrame = true;
     m.bExactRateEvents = true;

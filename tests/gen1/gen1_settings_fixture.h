@@ -21,6 +21,7 @@ protected:
         m_bShowWindow = true;
         Timing().uLightApplyDelayMs = kNeverMs;
         Timing().uSliderApplyDelayMs = kNeverMs;
+        Timing().uSoonSliderApplyDelayMs = kNeverMs;
     }
 
     void Start(int iModel, Link eLink, bool bAcknowledge = true) {
@@ -64,6 +65,12 @@ protected:
     }
     void ClickOn(const wchar_t* pszSuffix) {
         ASSERT_TRUE(uikit::Click(Reveal(pszSuffix))) << WideToText(pszSuffix) << " can be clicked";
+    }
+    // Clicks rate option iOption ("btn_prate_N"), first opening the polling-rate section where
+    // the page shows it closed (the models whose sections follow each link).
+    void ChooseRate(int iOption) {
+        if (!Visible(L"ver_prate")) ClickOn(L"check_prate");
+        ClickOn((L"btn_prate_" + std::to_wstring(iOption)).c_str());
     }
     // Presses the slider and lets go at fFraction of its length (0 the start, 1 the end).
     void DragSlider(const wchar_t* pszSuffix, double fFraction) {
