@@ -13,22 +13,19 @@ namespace {
 using DuiLib::CCheckBoxUI;
 using DuiLib::CResourceManager;
 
-// Bluetooth LE alone, on top of the links the fixture plugs.
-constexpr int kBleOnly = -1;
+constexpr int kBleOnly = static_cast<int>(Link::Ble);
 
 class Gen1EachLink : public Gen1SettingsTest {
 protected:
-    // Starts the model over `iLinks` (a Link, or kBleOnly: the Bluetooth link up as the page's
-    // Bluetooth component brings it up, and the controls following it).
+    // Starts the model over `iLinks`. Over Bluetooth LE alone no tab need come to the front: the
+    // controls' own visibility is what is checked.
     void StartOver(int iModel, int iLinks) {
-        if (iLinks != kBleOnly) {
+        if (iLinks == kBleOnly) {
+            Gen1PageTest::Start(iModel, Link::Ble);
+            ASSERT_TRUE(Page().LinkUp(LinkKind::Ble));
+        } else {
             Start(iModel, static_cast<Link>(iLinks));
-            return;
         }
-        // No tab to bring to the front yet: the controls' own visibility is what is checked.
-        Gen1PageTest::Start(iModel, Link::None);
-        ASSERT_TRUE(Page().SetLink(LinkKind::Ble, true));
-        Page().UpdateLinkControls();
     }
     bool Checked(const wchar_t* pszSuffix) { return ControlOf<CCheckBoxUI>(pszSuffix)->GetCheck(); }
     static std::wstring Text(const wchar_t* pszId) { return CResourceManager::GetInstance()->GetText(pszId).str(); }

@@ -35,7 +35,6 @@ public:
     using CGen1Page::OpenAckWindow;
     using CGen1Page::PostApply;
     using CGen1Page::m_bBLE;
-    using CGen1Page::SetLink;
     using CGen1Page::m_bOnline;
     using CGen1Page::m_bWireless;
     using CGen1Page::m_bWireless4k;
