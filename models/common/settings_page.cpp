@@ -224,40 +224,33 @@ void CSettingsPageT<R>::ShowLightRows() {
 }
 
 template <class R>
+std::optional<int32_t> CSettingsPageT<R>::CurrentValue(int32_t Profile::*pField) const {
+    std::lock_guard guard(m_lock);
+    if (m_pCurProfile == nullptr) return std::nullopt;
+    return m_pCurProfile->*pField;
+}
+
+template <class R>
 void CSettingsPageT<R>::UpdateSleepLabel() {
-    int iSleep = 0;
-    {
-        std::lock_guard guard(m_lock);
-        if (m_pCurProfile == nullptr) return;
-        iSleep = m_pCurProfile->iSleep;
-    }
-    if (m_ui.pSleepLabel == nullptr) return;
+    const std::optional<int32_t> iSleep = CurrentValue(&Profile::iSleep);
+    if (!iSleep || m_ui.pSleepLabel == nullptr) return;
     m_ui.pSleepLabel->SetText(
-        SleepLabelText(LanguageText(L"sleep_timer_3_text"), iSleep, LanguageText(L"sleep_timer_2_text")).c_str());
+        SleepLabelText(LanguageText(L"sleep_timer_3_text"), *iSleep, LanguageText(L"sleep_timer_2_text")).c_str());
 }
 
 template <class R>
 void CSettingsPageT<R>::UpdateLightOffLabel() {
-    int iLightOff = 0;
-    {
-        std::lock_guard guard(m_lock);
-        if (m_pCurProfile == nullptr) return;
-        iLightOff = m_pCurProfile->iLightOff;
-    }
-    if (m_ui.pLightOffLabel == nullptr) return;
+    const std::optional<int32_t> iLightOff = CurrentValue(&Profile::iLightOff);
+    if (!iLightOff || m_ui.pLightOffLabel == nullptr) return;
     m_ui.pLightOffLabel->SetText(
-        LightOffLabelText(LanguageText(L"sleep_timer_1_text"), iLightOff, LanguageText(L"sleep_timer_2_text")).c_str());
+        LightOffLabelText(LanguageText(L"sleep_timer_1_text"), *iLightOff, LanguageText(L"sleep_timer_2_text")).c_str());
 }
 
 template <class R>
 void CSettingsPageT<R>::UpdateDebounceLabel() {
-    int iDebounce = 0;
-    {
-        std::lock_guard guard(m_lock);
-        if (m_pCurProfile == nullptr) return;
-        iDebounce = m_pCurProfile->iDebounce;
-    }
-    if (m_ui.pDebounceLabel != nullptr) m_ui.pDebounceLabel->SetText(DebounceLabelText(iDebounce, m_model.iDebounceFactor).c_str());
+    const std::optional<int32_t> iDebounce = CurrentValue(&Profile::iDebounce);
+    if (!iDebounce || m_ui.pDebounceLabel == nullptr) return;
+    m_ui.pDebounceLabel->SetText(DebounceLabelText(*iDebounce, m_model.iDebounceFactor).c_str());
 }
 
 template <class R>

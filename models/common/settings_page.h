@@ -72,6 +72,8 @@ protected:
     // the profile takes it as the mouse's own and the combo and light rows follow silently.
     void OnLightModeReported(int iMode);
 
+    // A field of the current profile, read under the page's lock; nothing without one.
+    std::optional<int32_t> CurrentValue(int32_t Profile::*pField) const;
     // Edits the current profile under the page's lock; false without one.
     bool EditProfile(const std::function<void(Profile&)>& edit);
     // The current profile selects `iIndex` of the list (index, pointer, refresh, resend-all,
