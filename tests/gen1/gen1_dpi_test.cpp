@@ -33,6 +33,10 @@ TEST_P(Gen1DpiPerModel, ATypedDpiIsStoredInTheModelsUnitAndShownAsStored) {
         {5, L"1234", 24, L"1200"},     {5, L"10050", 200, L"10000"}, {5, L"10099", 200, L"10000"},
         {5, L"10150", 201, L"10100"},  {5, L"10199", 201, L"10100"}, {5, L"12001", 220, L"12000"},
         {5, L"", 1, L"50"},
+        {6, L"75", 1, L"50"},          {6, L"26001", 520, L"26000"},
+        {7, L"12001", 220, L"12000"},  {7, L"10150", 201, L"10100"}, {7, L"", 1, L"50"},
+        {9, L"19001", 290, L"19000"},  {9, L"10000", 200, L"10000"}, {9, L"10050", 200, L"10000"},
+        {9, L"10100", 201, L"10100"},  {9, L"10199", 201, L"10100"}, {9, L"99999", 290, L"19000"},
     };
     Start(GetParam(), Link::Cable);
     for (const TypedDpi& c : cases) {
@@ -53,16 +57,19 @@ TEST_P(Gen1DpiPerModel, ATypedDpiIsStoredInTheModelsUnitAndShownAsStored) {
 }
 
 // A DPI typed and left (the focus moving elsewhere) goes to the mouse with the DPI apply, in the
-// model's own code: MS_3 and MS_4 send the stage value - 1 as low and high byte; MS_5 its sensor
-// table's code, with the high-range flag above 10,000 DPI.
+// model's own code: MS_3, MS_4 and MS_6 send the stage value - 1 as low and high byte; MS_5 and
+// MS_7 their sensor table's code, with the high-range flag above 10,000 DPI; MS_9 the value - 1 up
+// to 10,000 DPI and the value - 101 with the flag above.
 TEST_F(Gen1Dpi, ATypedDpiGoesToTheMouseInTheModelsCode) {
     const struct {
         int iModel;
         const wchar_t* pszTyped;
         const char* pszCode;  // frame 0x04 bytes 11 and 19: stage 4's code and its high byte or flag
-    } rows[] = {
+    } rows[] = {  // each row changes the stage, since an apply sends only what changed
         {3, L"1234", "17 00"}, {3, L"26001", "07 02"}, {4, L"", "00 00"},      {4, L"5000", "63 00"},
         {5, L"99", "01 00"},   {5, L"10050", "EB 00"}, {5, L"10150", "76 01"}, {5, L"12001", "8D 01"},
+        {6, L"75", "00 00"},   {6, L"26001", "07 02"}, {7, L"10150", "76 01"}, {7, L"12001", "8D 01"},
+        {9, L"10000", "C7 00"}, {9, L"10100", "64 01"}, {9, L"10050", "C7 00"}, {9, L"19001", "BD 01"},
     };
     int iStarted = 0;
     for (const auto& row : rows) {
