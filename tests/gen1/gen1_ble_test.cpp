@@ -2,8 +2,9 @@
 // Bluetooth world, and MS_6 on each of its four links: the paired mouse found at set-up and
 // listened to at once, what an apply writes over each link, the notifications the mouse sends
 // (read on the UI thread, short ones ignored), the device changes that bring the link up and
-// down, the tab a Bluetooth mouse keeps, and a shut-down while the mouse keeps talking.
-#include "gen1_page_fixture.h"
+// down, the tab a Bluetooth mouse keeps, the rate of a profile chosen over Bluetooth alone reaching
+// the mouse once the cable arrives, and a shut-down while the mouse keeps talking.
+#include "gen1_settings_fixture.h"
 
 #include "device_change.h"
 #include "device_timing.h"
@@ -21,7 +22,6 @@ namespace {
 using DuiLib::CControlUI;
 
 constexpr int kBluetoothModels[] = {6, 7, 9};
-constexpr unsigned kNeverMs = 600000;
 
 class Gen1Ble : public Gen1PageTest {
 protected:
@@ -284,6 +284,61 @@ TEST_F(Gen1Ble, TheRateWaitsForALinkThatCarriesIt) {
     EXPECT_EQ(writes[1], BuildRateReport(Description(), Page().CurrentProfileCopy()));
     EXPECT_EQ(writes[1][3], 0x04) << "the second rate's code";
     EXPECT_TRUE(BleWrites().empty()) << "the cable carries it";
+}
+
+// A profile chosen in the list while Bluetooth LE is the only link goes to the mouse without its
+// rate; when the cable arrives, the next apply sends the rate that profile holds over the cable.
+class Gen1BleProfiles : public Gen1SettingsTest {
+protected:
+    Gen1BleProfiles() { Timing().uBleSubscribeMs = kNeverMs; }
+};
+
+TEST_F(Gen1BleProfiles, AProfileChosenOverBluetoothAloneGetsItsRateOnceTheCableArrives) {
+    for (int iModel : {7, 6}) {
+        SCOPED_TRACE("MS_" + std::to_string(iModel));
+        Start(iModel, Link::Ble);
+        // The first profile as a person left it over the cable some time before.
+        Page().Edit([](ProfileRecord& p) {
+            p.iRate = 1;
+            p.iRateHs = 2;
+        });
+        Apply();
+        const auto& factory = Description().defaults;
+        ASSERT_NE(factory.iRate, 1);
+        EXPECT_EQ(Page().SentProfileCopy().iRate, factory.iRate) << "Bluetooth LE carries no rate";
+
+        // A second profile (the factory settings), then back to the first by its row.
+        {
+            uikit::ModalAnswer name([](DuiLib::CWindowWnd& wnd) {
+                uikit::TypeText(uikit::FindControl(wnd.GetHWND(), L"edit_name"), L"Travel");
+                uikit::Click(wnd.GetHWND(), L"btn_ok");
+            });
+            const unsigned uApplies = Page().AppliesRun();
+            ClickOn(L"profile_add_btn");
+            ASSERT_TRUE(WaitForApplies(uApplies + 1));
+        }
+        ASSERT_EQ(Page().CurrentProfileCopy().iRate, factory.iRate);
+        ClearWrites();
+        const unsigned uApplies = Page().AppliesRun();
+        ASSERT_TRUE(uikit::Click(ControlOf<DuiLib::CListUI>(L"list_profile")->GetItemAt(0)));
+        ASSERT_TRUE(WaitForApplies(uApplies + 1));
+        const ProfileRecord first = Page().CurrentProfileCopy();
+        EXPECT_EQ(first.iRate, 1);
+        EXPECT_EQ(Ids(BleWrites()), "0C 04 05 08") << "sent whole but the rate";
+        EXPECT_EQ(Page().SentProfileCopy().iRate, factory.iRate) << "the mouse still has the rate it had";
+
+        m_cable = kit::PlugCableMouse(FindModel(iModel)->wCablePid);
+        m_bCable = true;
+        PumpUntil([&] { return Page().WiredState() == 1; });
+        ClearWrites();
+        Apply();
+        const std::vector<kit::Bytes> writes = CableWrites();
+        ASSERT_EQ(Ids(writes), "0C 06");
+        EXPECT_EQ(writes[1], BuildRateReport(Description(), first));
+        EXPECT_TRUE(BleWrites().empty()) << "the cable carries everything";
+        EXPECT_EQ(Page().SentProfileCopy().iRate, 1);
+        Stop();
+    }
 }
 
 // The program ends while the mouse keeps sending: no notification reaches the page after it
