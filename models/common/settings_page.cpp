@@ -274,6 +274,9 @@ void CSettingsPageT<R>::ShowRatePanel(bool bOpen) {
 template <class R>
 void CSettingsPageT<R>::ShowLinkSections() {
     const LinkSnapshot links = this->Links();
+    const int iLinks = (links.bCable ? 1 : 0) | (links.bWireless ? 2 : 0) | (links.bWireless4k ? 4 : 0) | (links.bBle ? 8 : 0);
+    if (iLinks == m_iLinksShown) return;
+    m_iLinksShown = iLinks;
     PageSectionControls& rate = m_ui.Section(PageSection::Rate);
     PageSectionControls& debounce = m_ui.Section(PageSection::KeyDebounce);
     const auto show = [](CControlUI* pControl, bool bVisible) {

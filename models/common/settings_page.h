@@ -66,7 +66,9 @@ protected:
     void ShowSectionBody(PageSection eSection);
     // The polling-rate and debounce sections by link: with the cable or a receiver up the rate
     // section's check shows, unticked, its panels closed, and the debounce check shows; over
-    // Bluetooth LE alone neither section is offered. Without a link nothing changes.
+    // Bluetooth LE alone neither section is offered. Without a link, or with the links shown
+    // last (a battery report keeping a receiver alive), nothing changes: a section the person
+    // opened stays open.
     void ShowLinkSections();
     // A light mode the mouse reported: one without an item in the light combo is ignored; else
     // the profile takes it as the mouse's own and the combo and light rows follow silently.
@@ -82,6 +84,7 @@ protected:
 
     SettingsControls m_ui;
     std::vector<std::wstring> m_missingControls;
+    int m_iLinksShown = -1;  // the links ShowLinkSections last showed, one bit each (none yet)
 
     using Base::m_Macros;
     using Base::m_Profiles;

@@ -107,6 +107,27 @@ TEST_F(Gen1EachLink, Ms6OpensTheRatePanelOfItsLinkAndTakesItsHighSpeedRates) {
     EXPECT_EQ(frames.back()[3], (2 << 4) | (p.iRate + 1));
 }
 
+// A rate section the person opened stays open while the mouse keeps reporting its battery over
+// the receiver (which keeps that link alive without changing the links).
+TEST_F(Gen1EachLink, AnOpenRateSectionStaysOpenWhileTheMouseReportsItsBattery) {
+    const struct {
+        int iModel;
+        Link eLink;
+        const wchar_t* pszPanel;
+    } rows[] = {{6, Link::Receiver4k, L"ver_prate_hs"}, {7, Link::Receiver, L"ver_prate"}, {9, Link::Receiver, L"ver_prate"}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE("MS_" + std::to_string(row.iModel) + " " + LinkName(row.eLink));
+        Start(row.iModel, row.eLink);
+        ClickOn(L"check_prate");
+        ASSERT_TRUE(Visible(row.pszPanel));
+        for (int i = 0; i < 3; ++i) MouseEvent(0x40, 0x5001, row.eLink);
+        Flush(row.eLink);
+        EXPECT_TRUE(Checked(L"check_prate"));
+        EXPECT_TRUE(Visible(row.pszPanel));
+        Stop();
+    }
+}
+
 // MS_7 and MS_9 show the light-off time in half minutes with one decimal, in the language's words.
 TEST_F(Gen1EachLink, LightOffSliderAndLabel) {
     for (int iModel : {7, 9}) {
