@@ -153,7 +153,7 @@ Run Measure(int iModel, BenchLink eLink, const std::wstring& strFolder) {
     return run;
 }
 
-const int kModels[] = {10, 1, 2, 3, 4, 5, 11, 12};
+const int kModels[] = {10, 1, 2, 3, 4, 5, 6, 7, 9, 11, 12};
 
 // The links a model's mouse can be reached by, in the order they are measured.
 std::vector<BenchLink> LinksOf(const ModelInfo& info) {
