@@ -274,9 +274,7 @@ TEST_F(Gen1Ble, TheRateWaitsForALinkThatCarriesIt) {
     Page().Edit([](ProfileRecord& p) { p.iRate = 1; });
     Apply();
     EXPECT_EQ(Ids(BleWrites()), "0C 04 05 08");
-    m_cable = kit::PlugCableMouse(FindModel(7)->wCablePid);
-    m_bCable = true;
-    PumpUntil([&] { return Page().WiredState() == 1; });
+    PlugCableAndSettle();
     ClearWrites();
     Apply();
     const std::vector<kit::Bytes> writes = CableWrites();
@@ -327,9 +325,7 @@ TEST_F(Gen1BleProfiles, AProfileChosenOverBluetoothAloneGetsItsRateOnceTheCableA
         EXPECT_EQ(Ids(BleWrites()), "0C 04 05 08") << "sent whole but the rate";
         EXPECT_EQ(Page().SentProfileCopy().iRate, factory.iRate) << "the mouse still has the rate it had";
 
-        m_cable = kit::PlugCableMouse(FindModel(iModel)->wCablePid);
-        m_bCable = true;
-        PumpUntil([&] { return Page().WiredState() == 1; });
+        PlugCableAndSettle();
         ClearWrites();
         Apply();
         const std::vector<kit::Bytes> writes = CableWrites();

@@ -325,9 +325,7 @@ TEST_P(Gen1Events4k, TheCableArrivingTakesTheRateDownToWhatItCarries) {
     Start(GetParam(), Link::Receiver4k);
     Apply();
     EXPECT_EQ(Page().CurrentProfileCopy().iRate, 6);
-    m_cable = kit::PlugCableMouse(FindModel(Model())->wCablePid);
-    m_bCable = true;
-    PumpUntil([&] { return Page().WiredState() == 1; });
+    PlugCableAndSettle();
     EXPECT_EQ(Page().CurrentProfileCopy().iRate, 3);
     EXPECT_EQ(Page().SentProfileCopy().iRate, 6) << "not sent yet";
     ClearWrites();
@@ -405,9 +403,7 @@ TEST_F(Gen1Ms6Events, TheCableArrivingDropsBothReceivers) {
     Start(6, static_cast<Link>(static_cast<int>(Link::Receiver) | static_cast<int>(Link::Receiver4k)));
     ASSERT_TRUE(Page().LinkUp(LinkKind::Wireless));
     ASSERT_TRUE(Page().LinkUp(LinkKind::Wireless4k));
-    m_cable = kit::PlugCableMouse(FindModel(6)->wCablePid);
-    m_bCable = true;
-    PumpUntil([&] { return Page().WiredState() == 1; });
+    PlugCableAndSettle();
     EXPECT_FALSE(Page().LinkUp(LinkKind::Wireless));
     EXPECT_FALSE(Page().LinkUp(LinkKind::Wireless4k));
     EXPECT_FALSE(Page().LinkIndicator(LinkKind::Wireless4k)->IsVisible());

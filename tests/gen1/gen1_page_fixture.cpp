@@ -156,6 +156,12 @@ std::vector<kit::Bytes> Gen1PageTest::Receiver4kWrites() const {
     return m_bReceiver4k ? DataOf(kit::WritesTo(m_receiver4k.commandId)) : std::vector<kit::Bytes>{};
 }
 
+void Gen1PageTest::PlugCableAndSettle() {
+    m_cable = kit::PlugCableMouse(FindModel(m_iModel)->wCablePid);
+    m_bCable = true;
+    PumpUntil([&] { return Page().WiredState() == 1; });
+}
+
 std::vector<kit::Bytes> Gen1PageTest::BleWrites() const {
     std::vector<kit::Bytes> writes;
     const std::vector<blekit::ValueWrite> all = m_ble.ValueWrites();

@@ -100,6 +100,9 @@ protected:
     // The current profile as pro.data holds it now (an empty record without one).
     ProfileRecord SavedCurrentProfile() const;
 
+    // The model's cabled mouse is plugged in; returns once the page has it open (after its settle).
+    void PlugCableAndSettle();
+
     // Reports written to the cabled mouse / the receiver's command interface since the last
     // ClearWrites, in order.
     std::vector<kit::Bytes> CableWrites() const;
