@@ -172,6 +172,46 @@ TEST_F(MacroRecordingTest, AHeldKeyIsOnePressAndOneRelease) {
     EXPECT_EQ(ActionsOf(*m_macros[0]), (std::vector<std::string>{Action(0x08, 1, 10), Action(0x08, 2, 10)}));
 }
 
+// MS_7 and MS_9 share one editor design but not their macros, while the last event a recording
+// took is one for the whole program: a recording in MS_9's editor drops a first event that
+// repeats the last one MS_7's editor took, and a macro imported there joins MS_9's list alone.
+TEST_F(MacroRecordingTest, TheLastEventIsTheProgramsButEachModelKeepsItsOwnMacros) {
+    gen1test::ModelFiles files7(7, L"recording_apart"), files9(9, L"recording_apart");
+    MacroList macros7, macros9;
+    macros7.push_back(Macro(L"Seven", {}));
+    macros9.push_back(Macro(L"Nine", {}));
+    RunEditorOver<CMS_7_Macro>(macros7, files7.storage, [&](HWND h) {
+        ASSERT_TRUE(uikit::Click(h, L"ms_7_record_delay_btn"));
+        StartRecordingOn(h, L"ms_7_");
+        Post(h, {{'Q', kDown, 0}, {'Q', kUp, 20}});
+        StopRecordingOn(h, L"ms_7_");
+        uikit::Click(h, L"btn_exit");
+    });
+    ASSERT_EQ(ActionsOf(*macros7[0]), (std::vector<std::string>{Action(0x14, 1, 20), Action(0x14, 2, 10)}));
+    const std::vector<uint8_t> file7 = ReadBytes(files7.MacroData());
+    ASSERT_EQ(file7, FileOfRecords(macros7));
+
+    const std::wstring strImported = files9.scratch / L"seven.macro";
+    ASSERT_TRUE(gen1test::WriteBytes(strImported, gen1test::BytesOf(*macros7[0])));
+    AnswerFileDialog(strImported);
+    RunEditorOver<CMS_9_Macro>(macros9, files9.storage, [&](HWND h) {
+        ASSERT_TRUE(uikit::Click(h, L"ms_9_record_delay_btn"));
+        StartRecordingOn(h, L"ms_9_");
+        Post(h, {{'Q', kUp, 0}, {'E', kDown, 30}, {'E', kUp, 40}});
+        StopRecordingOn(h, L"ms_9_");
+        ASSERT_TRUE(uikit::Click(h, L"ms_9_macro_import_btn"));
+        EXPECT_EQ(MacroRows(h, L"ms_9_"), (std::vector<std::wstring>{L"Nine", L"Seven"}));
+        uikit::Click(h, L"btn_exit");
+    });
+    EXPECT_EQ(ActionsOf(*macros9[0]), (std::vector<std::string>{Action(0x08, 1, 40), Action(0x08, 2, 10)}))
+        << "the repeated release is dropped, and the wait before the first event belongs to no action";
+    ASSERT_EQ(macros9.size(), 2u);
+    EXPECT_EQ(ActionsOf(*macros9[1]), ActionsOf(*macros7[0]));
+    EXPECT_EQ(ReadBytes(files9.MacroData()), FileOfRecords(macros9));
+    EXPECT_EQ(macros7.size(), 1u);
+    EXPECT_EQ(ReadBytes(files7.MacroData()), file7) << "MS_7's macro.data is untouched";
+}
+
 TEST_F(MacroRecordingTest, MouseButtonsAreRecordedOnlyAwayFromTheRecordButton) {
     m_macros.push_back(Macro(L"Mouse", {}));
     RunEditor([&](HWND h) {
