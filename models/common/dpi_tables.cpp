@@ -35,7 +35,8 @@ int DpiOfStageValue(DpiCodec eCodec, int32_t iValue) {
         case DpiCodec::Table51: return iValue * 100;
         case DpiCodec::Table221:
         case DpiCodec::SplitLinear: return iValue <= 200 ? iValue * 50 : (iValue - 100) * 100;
-        case DpiCodec::Linear: return iValue * 50;
+        case DpiCodec::Linear:
+        case DpiCodec::LinearPacked: return iValue * 50;
     }
     return 0;
 }
@@ -46,7 +47,8 @@ int32_t StageValueOfDpi(DpiCodec eCodec, int32_t iValueMin, int32_t iValueMax, i
         case DpiCodec::Table51: return iDpi / 100;
         case DpiCodec::Table221:
         case DpiCodec::SplitLinear: return iDpi <= 10000 ? iDpi / 50 : (iDpi - 10000) / 100 + 200;
-        case DpiCodec::Linear: return iDpi / 50;
+        case DpiCodec::Linear:
+        case DpiCodec::LinearPacked: return iDpi / 50;
     }
     return 0;
 }

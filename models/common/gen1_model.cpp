@@ -5,8 +5,6 @@ namespace {
 constexpr uint8_t kFactoryFunctions[kButtonCount] = {1, 2, 3, 6, 0, 24, 4, 5, 52, 0, 0, 0, 0, 0, 0, 0, 11, 12};
 constexpr std::array<uint8_t, 8> kRateCodes4 = {8, 4, 2, 1};
 constexpr std::array<uint8_t, 8> kRateCodes7 = {0x20, 0x10, 0x08, 0x04, 0x02, 0x01, 0x40};
-constexpr MacroFrameShape kMacroFrame131 = {131, 28, 29};
-constexpr MacroFrameShape kMacroFrame111 = {111, 8, 9};
 constexpr int kRatesHs = 7;  // the 4K receiver's own rates (MS_6)
 constexpr int kLightModes = 12;  // off and modes 1..11
 constexpr int kButton9 = 8;

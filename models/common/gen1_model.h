@@ -15,15 +15,6 @@
 #include <array>
 #include <cstdint>
 
-// Where frame 0x09 puts its pairs; the checksum takes the last two bytes.
-struct MacroFrameShape {
-    uint8_t byLength;
-    uint8_t byCountAt;      // number of pairs written
-    uint8_t byFirstPairAt;  // first (delay code, key code) pair
-    constexpr int ChecksumAt() const { return byLength - 2; }
-    constexpr int PairCapacity() const { return (ChecksumAt() - byFirstPairAt) / 2; }
-};
-
 using Gen1Defaults = ProfileDefaults;  // iRateHs is only stored by layout D
 
 enum class LinkControlsOn : uint8_t {

@@ -40,11 +40,9 @@ void CGen1Page::UpdateLinkControls() {
 }
 
 void CGen1Page::ShowSectionsOfEachLink() {
-    const PageSectionControls& light = m_ui.Section(PageSection::Light);
     const PageSectionControls& power = m_ui.Section(PageSection::Power);
     if (m_model.bNoLightSection) {
-        for (CControlUI* pControl : {static_cast<CControlUI*>(light.pCheck), light.pBody})
-            if (pControl != nullptr) pControl->SetVisible(false);
+        HideSection(PageSection::Light);
     } else {
         ShowLightRows();
     }

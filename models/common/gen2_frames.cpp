@@ -11,8 +11,6 @@ uint8_t Nibble(int32_t iValue) { return static_cast<uint8_t>(iValue & 0x0F); }
 
 constexpr uint8_t kLongDelayMark = 0x03;  // ends the pair that carries a long delay's hundreds
 constexpr int kShortDelayMaxMs = 127;
-constexpr size_t kFirstActionAt = 9;
-constexpr size_t kMacroChecksumAt = kMacroReportLength - 2;
 
 int ActionCount(const KeyEntryEx& entry) { return std::min<int>(entry.wActionNum, kMacroActionMaxEx); }
 
@@ -60,19 +58,25 @@ int BlockEnd(const MacroActionEx* pActions, int iCount, int iStart) {
 
 }  // namespace
 
-FrameBytes BuildDpiReport(const Gen2Model& model, const ProfileRecordEx& p) { return BuildDpiReport(model.eDpiCodec, p); }
+FrameBytes BuildDpiReport(const Gen2Model& model, const ProfileRecordEx& p) {
+    return BuildDpiReport(model.eDpiCodec, p, model.byDpiFrameTail);
+}
 
 FrameBytes BuildLightReport(const Gen2Model& model, const ProfileRecordEx& p) {
     return BuildLightReport(model.eLightCodec, p);
 }
 
-uint8_t RateCode(const ProfileRecordEx& p) {
+uint8_t RateCode(const Gen2Model& model, const ProfileRecordEx& p) {
+    if (model.eRateCodec == RateCodec::OneHot) {
+        constexpr uint8_t kCodes[] = {0x08, 0x04, 0x02};
+        return p.iRate >= 0 && p.iRate < 3 ? kCodes[p.iRate] : 0x01;
+    }
     return static_cast<uint8_t>((Nibble(p.iRateHs + 1) << 4) | Nibble(p.iRate + 1));
 }
 
-FrameBytes BuildRateReport(const Gen2Model&, const ProfileRecordEx& p) {
+FrameBytes BuildRateReport(const Gen2Model& model, const ProfileRecordEx& p) {
     FrameBytes frame = NewFrame(kRateReportId, kRateReportLength);
-    const uint8_t byCode = RateCode(p);
+    const uint8_t byCode = RateCode(model, p);
     frame[3] = byCode;
     frame[4] = static_cast<uint8_t>(~byCode);
     return frame;
@@ -90,8 +94,9 @@ FrameBytes BuildKeyReport(const Gen2Model& model, const ProfileRecordEx& p) {
     return BuildKeyReportWith(p, [&](const KeyEntryEx& entry, int k) { return KeyFunctionBytes(model, k, entry); });
 }
 
-MacroReportBlock BuildMacroReport(const KeyEntryEx& entry, int iBlock, int iStartAction, bool bMayContinue) {
-    FrameBytes frame = NewFrame(kMacroReportId, kMacroReportLength, Low(iBlock));
+MacroReportBlock BuildMacroReport(const MacroFrameShape& shape, const KeyEntryEx& entry, int iBlock, int iStartAction,
+                                  bool bMayContinue) {
+    FrameBytes frame = NewFrame(kMacroReportId, shape.byLength, Low(iBlock));
     const int iCount = ActionCount(entry);
     const int iStart = std::clamp(iStartAction, 0, iCount);
     if (iStart == 0) {
@@ -100,15 +105,16 @@ MacroReportBlock BuildMacroReport(const KeyEntryEx& entry, int iBlock, int iStar
         frame[7] = MacroLoopCountByte(entry.iLoopCount);
     }
     const int iEnd = BlockEnd(entry.stActions, iCount, iStart);
-    size_t uAt = kFirstActionAt;
+    const size_t uFirstAt = shape.byFirstPairAt;
+    size_t uAt = uFirstAt;
     for (int i = iStart; i < iEnd; ++i) uAt += static_cast<size_t>(EncodeAction(entry.stActions[i], frame.data() + uAt));
     const bool bContinues = iEnd < iCount && bMayContinue;
     if (bContinues) {
         frame[uAt++] = Low(iBlock + 1);
         frame[uAt++] = kMacroContinue;
     }
-    frame[8] = static_cast<uint8_t>((uAt - kFirstActionAt) / 2);  // every event is two bytes
-    PutChecksum(frame, kMacroChecksumAt);
+    frame[shape.byCountAt] = static_cast<uint8_t>((uAt - uFirstAt) / 2);  // every unit is two bytes
+    PutChecksum(frame, static_cast<size_t>(shape.ChecksumAt()));
     return {std::move(frame), iEnd, bContinues};
 }
 
@@ -118,7 +124,8 @@ std::vector<FrameBytes> BuildMacroChain(const Gen2Model& model, int k, const Key
     int iStart = 0;
     for (int b = 0; b < kMacroBlocksPerButton; ++b) {
         // The fourth block may not point on: the next number is another button's first block.
-        MacroReportBlock block = BuildMacroReport(entry, model.iMacroBlock[k] + b, iStart, b + 1 < kMacroBlocksPerButton);
+        MacroReportBlock block =
+            BuildMacroReport(model.macroFrame, entry, model.iMacroBlock[k] + b, iStart, b + 1 < kMacroBlocksPerButton);
         blocks.push_back(std::move(block.frame));
         if (!block.bContinues) break;
         iStart = block.iNextAction;

@@ -13,7 +13,7 @@
 #include <cstdint>
 #include <vector>
 
-constexpr size_t kMacroReportLength = 111;
+constexpr size_t kMacroReportLength = kMacroFrame111.byLength;  // the shape most models use
 constexpr int kMacroBlockBytes = 98;      // action bytes of one macro block, before the continuation pair
 constexpr int kMacroBlocksPerButton = 4;  // the block numbers each macro button owns
 constexpr int kMacroEventMax = 191;       // events a stored macro may take
@@ -26,24 +26,26 @@ FrameBytes BuildLightReport(const Gen2Model& model, const ProfileRecordEx& profi
 FrameBytes BuildRateReport(const Gen2Model& model, const ProfileRecordEx& profile);
 FrameBytes BuildKeyReport(const Gen2Model& model, const ProfileRecordEx& profile);
 
-// The polling-rate code: high nibble iRateHs + 1, low nibble iRate + 1.
-uint8_t RateCode(const ProfileRecordEx& profile);
+// The polling-rate code of byte 3 of frame 0x06, by the model's rate codec.
+uint8_t RateCode(const Gen2Model& model, const ProfileRecordEx& profile);
 
 // Functions 17 and 25: the button's macro, sent in macro blocks.
 bool IsMacroFunctionEx(uint8_t byFunction);
 // Type, code 1 and code 2 that frame 0x08 sends for button k (0..17).
 std::array<uint8_t, 3> KeyFunctionBytes(const Gen2Model& model, int k, const KeyEntryEx& entry);
 
-// One macro block (frame 0x09) of a button's macro: the actions from iStartAction on, with the
-// loop mode, colour and loop count when iStartAction is 0. When the next action does not fit,
-// the block ends with the continuation pair (iBlock + 1, FE) unless bMayContinue is false, and
-// iNextAction is where the next block starts.
+// One macro block (frame 0x09, in the given shape) of a button's macro: the actions from
+// iStartAction on, with the loop mode, colour and loop count when iStartAction is 0. When the
+// next action does not fit, the block ends with the continuation pair (iBlock + 1, FE) unless
+// bMayContinue is false, and iNextAction is where the next block starts. Every shape holds 98
+// bytes of actions and the pair.
 struct MacroReportBlock {
     FrameBytes frame;
     int iNextAction;
     bool bContinues;
 };
-MacroReportBlock BuildMacroReport(const KeyEntryEx& entry, int iBlock, int iStartAction, bool bMayContinue = true);
+MacroReportBlock BuildMacroReport(const MacroFrameShape& shape, const KeyEntryEx& entry, int iBlock, int iStartAction,
+                                  bool bMayContinue = true);
 
 // Every block of button k's macro, in sending order: at most four, numbered from the button's
 // m_iMacroBlock. A button without a macro slot (block 0) gets none. A macro that would need more

@@ -17,6 +17,8 @@ constexpr Buttons kFunctions12 = {1, 2, 3, 24, 7, 8, 4, 5, 0, 0, 0, 0, 0, 0, 0, 
 constexpr Buttons kFunctions13 = {1, 2, 3, 24, 5, 4, 6, 0, 0, 0, 0, 0, 0, 0, 0, 0, 11, 12};
 constexpr Blocks kBlocks11 = {1, 5, 9, 0, 0, 13, 17, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
 constexpr Blocks kBlocks12 = {1, 5, 9, 0, 13, 17, 21, 25, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+constexpr Buttons kFunctions18 = {1, 2, 3, 6, 5, 4, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 12, 11};
+constexpr Blocks kBlocks18 = {1, 5, 9, 0, 17, 21, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
 
 constexpr Gen2Model Row(int iNumber, const Buttons& functions, const Blocks& blocks) {
     Gen2Model m{iNumber, DpiCodec::Linear, 1, 520, LightCodec::PackedSleep, kRates, kRatesHs, kLoopModes,
@@ -35,11 +37,41 @@ constexpr Gen2Model Row(int iNumber, const Buttons& functions, const Blocks& blo
     return m;
 }
 
+// MS_18 and MS_19: cable, 2.4 GHz and Bluetooth LE, no lights, a debounce of 6 ms and byte 49
+// of frame 0x04 at 2.
+constexpr Gen2Model UnlitRow(int iNumber) {
+    Gen2Model m = Row(iNumber, kFunctions18, kBlocks18);
+    m.defaults.iDebounce = 6;
+    m.byDpiFrameTail = 2;
+    m.bNoLightSection = true;
+    return m;
+}
+
+// MS_18: stage codes 1..220 (50-DPI steps to 10,000, then 100-DPI steps to 12,000) sent through
+// the register table, one-hot rate codes and the 131-byte macro frame.
+constexpr Gen2Model Row18() {
+    Gen2Model m = UnlitRow(18);
+    m.eDpiCodec = DpiCodec::Table221;
+    m.iDpiValueMax = 220;
+    m.eRateCodec = RateCodec::OneHot;
+    m.macroFrame = kMacroFrame131;
+    return m;
+}
+
+// MS_19: 50..26,000 DPI in steps of 50, the sensor options two to a byte of frame 0x04.
+constexpr Gen2Model Row19() {
+    Gen2Model m = UnlitRow(19);
+    m.eDpiCodec = DpiCodec::LinearPacked;
+    return m;
+}
+
 const Gen2Model kGen2Models[] = {
     Row(8, kFunctions11, kBlocks11),
     Row(11, kFunctions11, kBlocks11),
     Row(12, kFunctions12, kBlocks12),
     Row(13, kFunctions13, kBlocks12),
+    Row18(),
+    Row19(),
 };
 
 }  // namespace

@@ -13,6 +13,12 @@
 
 #include <cstdint>
 
+// How frame 0x06 codes the polling rate.
+enum class RateCodec : uint8_t {
+    Nibbles,  // ((iRateHs + 1) << 4) | (iRate + 1)
+    OneHot,   // iRate 0, 1, 2 as 08, 04, 02; any other index as 01 (the fastest rate)
+};
+
 struct Gen2Model {
     int iNumber;
     DpiCodec eDpiCodec;
@@ -33,12 +39,21 @@ struct Gen2Model {
     // The sleep and light-off sliders apply after Timing().uSoonSliderApplyDelayMs (false: with
     // the other sliders).
     bool bSleepAppliesSoon = false;
+    // The shape of the macro frame 0x09 (its length and where its units go).
+    MacroFrameShape macroFrame = kMacroFrame111;
+    // Byte 49 of frame 0x04.
+    uint8_t byDpiFrameTail = kDpiFrameTailDefault;
+    RateCodec eRateCodec = RateCodec::Nibbles;
+    // The mouse has no lights: the light section stays hidden (frame 0x05 still carries the
+    // sleep timer, the light-off time and the debounce).
+    bool bNoLightSection = false;
 
     const ModelInfo& Info() const;
     const ProfileLayoutEx& Layout() const;
 };
 
-// The second-generation models described so far (MS_8, MS_11, MS_12, MS_13); nullptr for any other.
+// The second-generation models described so far (MS_8, MS_11, MS_12, MS_13, MS_18, MS_19);
+// nullptr for any other.
 const Gen2Model* FindGen2Model(int iNumber);
 
 // The DPI a stored stage value stands for, and the stored value of a typed DPI (clamped to the

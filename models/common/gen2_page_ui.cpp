@@ -1,5 +1,6 @@
 // The second-generation page's own settings controls: the set it binds (the 4K polling rates, and
-// the Bluetooth indicator where the model has the link) and the controls that follow the links.
+// the Bluetooth indicator where the model has the link) and the controls that follow the links
+// (the light section stays hidden on a model without lights).
 // Everything else of the settings UI is CSettingsPageT's.
 #include "gen2_page.h"
 
@@ -10,6 +11,7 @@ void CGen2Page::InitControls() {
 }
 
 void CGen2Page::UpdateLinkControls() {
+    if (m_model.bNoLightSection) HideSection(PageSection::Light);
     ShowLightRows();
     ShowLinkSections();
 }

@@ -48,7 +48,7 @@ void FillDefaultProfile(const ProfileDefaults& d, Profile& p) {
     p.iLightMode = d.iLightMode;
     p.iParam5 = 3;
     p.byParam6 = 1;
-    p.iDebounce = 3;
+    p.iDebounce = d.iDebounce;
     p.dwLightColor = kLightColorDefault;
     std::memset(p.stKeys, 0, sizeof p.stKeys);
     for (int i = 0; i < kButtonCount; ++i) {

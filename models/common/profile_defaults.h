@@ -15,6 +15,7 @@ struct ProfileDefaults {
     int32_t iMotionSync;
     int32_t iLightMode;
     uint8_t byFunction[kButtonCount];
+    int32_t iDebounce = 3;
 };
 
 // Writes the defaults into a record. szName, iMoveMode and the reserved words stay as they are;

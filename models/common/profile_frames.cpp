@@ -46,20 +46,34 @@ void PutStagesTable221(FrameBytes& frame, const Profile& p) {
     }
 }
 
-// MS_2 and the second generation: value - 1 as low and high byte, and all four sensor options.
-// A stage without DPI (0) sends zeros.
+// Stage codes value - 1 as low and high byte; a stage without DPI (0) sends zeros.
 template <class Profile>
-void PutStagesLinear(FrameBytes& frame, const Profile& p) {
-    frame[3] = Low(p.iLiftOff);
-    frame[4] = Low(p.iRipple);
-    frame[6] = Low(p.iAngleSnap);
-    frame[7] = Low(p.iMotionSync);
+void PutLinearCodes(FrameBytes& frame, const Profile& p) {
     for (int i = 0; i < kDpiStageCount; ++i) {
         if (p.iDpi[i] <= 0) continue;
         const int32_t iSent = p.iDpi[i] - 1;
         frame[8 + i] = Low(iSent);
         frame[16 + i] = Low(iSent >> 8);
     }
+}
+
+// MS_2 and the second generation: the linear stage codes and all four sensor options.
+template <class Profile>
+void PutStagesLinear(FrameBytes& frame, const Profile& p) {
+    frame[3] = Low(p.iLiftOff);
+    frame[4] = Low(p.iRipple);
+    frame[6] = Low(p.iAngleSnap);
+    frame[7] = Low(p.iMotionSync);
+    PutLinearCodes(frame, p);
+}
+
+// MS_19: the linear stage codes, the sensor options two to a byte: lift-off and ripple in byte
+// 3, angle snap and motion sync in byte 4 (each option keeps to its nibble), bytes 6 and 7 left 0.
+template <class Profile>
+void PutStagesLinearPacked(FrameBytes& frame, const Profile& p) {
+    frame[3] = static_cast<uint8_t>((Nibble(p.iLiftOff) << 4) | Nibble(p.iRipple));
+    frame[4] = static_cast<uint8_t>((Nibble(p.iAngleSnap) << 4) | Nibble(p.iMotionSync));
+    PutLinearCodes(frame, p);
 }
 
 // MS_9: MS_1's scale sent as plain codes, value - 1 up to 10,000 DPI and value - 101 with the range
@@ -89,7 +103,7 @@ FrameBytes BuildStartReport() {
 }
 
 template <class Profile>
-FrameBytes BuildDpiReport(DpiCodec eCodec, const Profile& p) {
+FrameBytes BuildDpiReport(DpiCodec eCodec, const Profile& p, uint8_t byTail) {
     FrameBytes frame = NewFrame(kDpiReportId, kDpiReportLength);
     uint8_t byEnableMask = 0;
     for (int i = 0; i < kDpiStageCount; ++i)
@@ -100,10 +114,11 @@ FrameBytes BuildDpiReport(DpiCodec eCodec, const Profile& p) {
         case DpiCodec::Table221: PutStagesTable221(frame, p); break;
         case DpiCodec::Linear: PutStagesLinear(frame, p); break;
         case DpiCodec::SplitLinear: PutStagesSplitLinear(frame, p); break;
+        case DpiCodec::LinearPacked: PutStagesLinearPacked(frame, p); break;
     }
     frame[24] = Low(p.iCurDpi + 1);
     for (int i = 0; i < kDpiStageCount; ++i) PutRgb(frame, 25 + 3 * static_cast<size_t>(i), p.dwDpiColor[i]);
-    frame[49] = 3;
+    frame[49] = byTail;
     PutChecksum(frame, 50);
     return frame;
 }
@@ -130,7 +145,7 @@ FrameBytes BuildLightReport(LightCodec eCodec, const Profile& p) {
     return frame;
 }
 
-template FrameBytes BuildDpiReport<ProfileRecord>(DpiCodec, const ProfileRecord&);
-template FrameBytes BuildDpiReport<ProfileRecordEx>(DpiCodec, const ProfileRecordEx&);
+template FrameBytes BuildDpiReport<ProfileRecord>(DpiCodec, const ProfileRecord&, uint8_t);
+template FrameBytes BuildDpiReport<ProfileRecordEx>(DpiCodec, const ProfileRecordEx&, uint8_t);
 template FrameBytes BuildLightReport<ProfileRecord>(LightCodec, const ProfileRecord&);
 template FrameBytes BuildLightReport<ProfileRecordEx>(LightCodec, const ProfileRecordEx&);

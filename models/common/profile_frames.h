@@ -26,6 +26,22 @@ constexpr size_t kLightReportLength = 15;
 constexpr size_t kRateReportLength = 9;
 constexpr size_t kKeyReportLength = 59;
 
+// Where a model's macro frame 0x09 puts its two-byte units (a key pair, or a move's or a long
+// delay's share); the checksum takes the last two bytes. Both generations' models use one of
+// the two shapes below.
+struct MacroFrameShape {
+    uint8_t byLength;
+    uint8_t byCountAt;      // number of units written
+    uint8_t byFirstPairAt;  // first unit
+    constexpr int ChecksumAt() const { return byLength - 2; }
+    constexpr int PairCapacity() const { return (ChecksumAt() - byFirstPairAt) / 2; }
+};
+constexpr MacroFrameShape kMacroFrame111 = {111, 8, 9};
+constexpr MacroFrameShape kMacroFrame131 = {131, 28, 29};
+
+// What byte 49 of frame 0x04 holds for most models; some send 2 there.
+constexpr uint8_t kDpiFrameTailDefault = 3;
+
 // How frame 0x05 carries the sleep timer and the light-off time.
 enum class LightCodec : uint8_t {
     PackedSleep,   // MS_10 and the second generation: sleep timer in the high halves of bytes 4
@@ -36,8 +52,9 @@ enum class LightCodec : uint8_t {
 FrameBytes BuildStartReport();
 // Profile is ProfileRecord or ProfileRecordEx: the fields these frames read lie in the head both
 // records share.
+// byTail: byte 49 of the frame.
 template <class Profile>
-FrameBytes BuildDpiReport(DpiCodec eCodec, const Profile& profile);
+FrameBytes BuildDpiReport(DpiCodec eCodec, const Profile& profile, uint8_t byTail = kDpiFrameTailDefault);
 template <class Profile>
 FrameBytes BuildLightReport(LightCodec eCodec, const Profile& profile);
 

@@ -313,6 +313,13 @@ void CSettingsPageT<R>::OnLightModeReported(int iMode) {
 }
 
 template <class R>
+void CSettingsPageT<R>::HideSection(PageSection eSection) {
+    const PageSectionControls& section = m_ui.Section(eSection);
+    for (CControlUI* pControl : {static_cast<CControlUI*>(section.pCheck), section.pBody})
+        if (pControl != nullptr) pControl->SetVisible(false);
+}
+
+template <class R>
 void CSettingsPageT<R>::ShowSectionBody(PageSection eSection) {
     const PageSectionControls& section = m_ui.Section(eSection);
     if (section.pCheck == nullptr) return;

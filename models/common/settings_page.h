@@ -64,6 +64,8 @@ protected:
     void ShowRatePanel(bool bOpen);
     // A section's body shows when its check is ticked (the polling rate's: ShowRatePanel).
     void ShowSectionBody(PageSection eSection);
+    // A section the mouse does not have: its check and its body are hidden.
+    void HideSection(PageSection eSection);
     // The polling-rate and debounce sections by link: with the cable or a receiver up the rate
     // section's check shows, unticked, its panels closed, and the debounce check shows; over
     // Bluetooth LE alone neither section is offered. Without a link, or with the links shown

@@ -66,7 +66,7 @@ TEST(Gen2MacroBlocks, ActionBytesAtEachDelay) {
                      {Move(-1, 2, row.wDelay), row.pszMove}};
         for (const auto& kind : kinds) {
             const KeyEntryEx entry = EntryOf({kind.action});
-            const MacroReportBlock block = BuildMacroReport(entry, 9, 0);
+            const MacroReportBlock block = BuildMacroReport(kMacroFrame111, entry, 9, 0);
             const size_t uBytes = (std::string(kind.pszBytes).size() + 1) / 3;
             EXPECT_EQ(ToHex(block.frame.data() + 9, uBytes), kind.pszBytes) << "delay " << row.wDelay;
             EXPECT_EQ(block.frame[8], uBytes / 2) << "delay " << row.wDelay;
@@ -85,13 +85,13 @@ TEST(Gen2MacroBlocks, FirstBlockCarriesLoopModeColourAndCount) {
     for (const auto& [iLoopCount, pszHeader] : {std::pair{0, "02 12 34 56 01 02"}, std::pair{7, "02 12 34 56 07 02"},
                                                 std::pair{255, "02 12 34 56 FF 02"}}) {
         entry.iLoopCount = iLoopCount;
-        const MacroReportBlock block = BuildMacroReport(entry, 13, 0);
+        const MacroReportBlock block = BuildMacroReport(kMacroFrame111, entry, 13, 0);
         ASSERT_EQ(block.frame.size(), kMacroReportLength);
         EXPECT_EQ(ToHex(block.frame.data(), 13), std::string("09 6F 0D ") + pszHeader + " 0B 04 8B 04");
         EXPECT_EQ((block.frame[109] << 8) | block.frame[110], FrameSum(block.frame, 109));
     }
     // A later block carries none of them.
-    const MacroReportBlock later = BuildMacroReport(entry, 14, 1);
+    const MacroReportBlock later = BuildMacroReport(kMacroFrame111, entry, 14, 1);
     EXPECT_EQ(ToHex(later.frame.data(), 11), "09 6F 0E 00 00 00 00 00 01 8B 04");
 }
 
@@ -133,12 +133,12 @@ TEST(Gen2MacroBlocks, AnActionNeverStraddlesTwoBlocks) {
     actions.push_back(Move(300, -300, 500));             // 8 bytes: 100 > 98
     actions.push_back(Key(0x05, kActionRelease, 10));
     const KeyEntryEx entry = EntryOf(actions);
-    const MacroReportBlock first = BuildMacroReport(entry, 1, 0);
+    const MacroReportBlock first = BuildMacroReport(kMacroFrame111, entry, 1, 0);
     EXPECT_TRUE(first.bContinues);
     EXPECT_EQ(first.iNextAction, 46);
     EXPECT_EQ(first.frame[8], 47);
     EXPECT_EQ(ToHex(first.frame.data() + 101, 8), "02 FE 00 00 00 00 00 00");
-    const MacroReportBlock second = BuildMacroReport(entry, 2, first.iNextAction);
+    const MacroReportBlock second = BuildMacroReport(kMacroFrame111, entry, 2, first.iNextAction);
     EXPECT_FALSE(second.bContinues);
     EXPECT_EQ(ToHex(second.frame.data() + 8, 11), "05 01 F6 01 2C FE D4 05 03 8B 05");
 }
