@@ -4,11 +4,13 @@
 # PAGE_<KEY>.
 include(${CMAKE_CURRENT_LIST_DIR}/page_looks.cmake)
 
-set(GEN2_PAGE_MODELS 8 11 12 13)
+set(GEN2_PAGE_MODELS 8 11 12 13 18 19)
 
 # DPI sliders: the stored stage values, one step of 50 DPI per position (50 to 26,000 DPI).
 set(PAGE_DPI_MIN 1)
 set(PAGE_DPI_MAX 520)
+# MS_18: stage codes 1..220 (50 to 12,000 DPI in two segments).
+set(PAGE_DPI_MAX_18 220)
 
 # The Bluetooth LE indicator, on the models that have the link.
 set(PAGE_BLE_ICON "")
@@ -17,3 +19,5 @@ set(ble_icon [[
     <Control name="ms_@N@_BLE" width="44" height="20" padding="0,5,0,0" bkimage="skins/link_ble.png" tooltip="link_ble_text" visible="false"/>]])
 set(PAGE_BLE_ICON_8 "${ble_icon}")
 set(PAGE_BLE_ICON_11 "${ble_icon}")
+set(PAGE_BLE_ICON_18 "${ble_icon}")
+set(PAGE_BLE_ICON_19 "${ble_icon}")

@@ -1,10 +1,9 @@
-// The settings page of MS_18. It has no settings of its own yet: the page base and the
-// placeholder carry its part in routing, timers and links.
+// The settings page of MS_18: the second generation's page on MS_18's description.
 #pragma once
 
-#include "placeholder_page.h"
+#include "gen2_page.h"
 
-class CMS_18_Page : public CPlaceholderPage {
+class CMS_18_Page : public CGen2Page {
 public:
-    CMS_18_Page() : CPlaceholderPage(18) {}
+    CMS_18_Page() : CGen2Page(18) {}
 };

@@ -1,10 +1,9 @@
-// The settings page of MS_19. It has no settings of its own yet: the page base and the
-// placeholder carry its part in routing, timers and links.
+// The settings page of MS_19: the second generation's page on MS_19's description.
 #pragma once
 
-#include "placeholder_page.h"
+#include "gen2_page.h"
 
-class CMS_19_Page : public CPlaceholderPage {
+class CMS_19_Page : public CGen2Page {
 public:
-    CMS_19_Page() : CPlaceholderPage(19) {}
+    CMS_19_Page() : CGen2Page(19) {}
 };

@@ -1,0 +1,128 @@
+// MS_18 and MS_19 worked as a person works them, with a cabled mouse: no light section, the
+// debounce label in whole milliseconds, DPI typed on each model's scale (MS_18's two segments up
+// to 12,000 DPI, MS_19's steps of 50 up to 26,000) and what the mouse then gets, MS_18's rate
+// codes and MS_19's sensor options two to a byte.
+#include "gen2_settings_fixture.h"
+
+#include "gen2_frames.h"
+#include "gen2_test_util.h"
+
+namespace gen2test {
+namespace {
+
+using namespace DuiLib;
+
+class Gen2Unlit : public Gen2SettingsTest, public ::testing::WithParamInterface<int> {
+protected:
+    void SetUp() override {
+        Start(GetParam());
+        ApplyOn(Page(), Hwnd());
+        ClearWrites();
+    }
+    // Clicks a control that asks for an apply and gives what the mouse got in it.
+    std::vector<kit::Bytes> SentAfterClicking(const std::wstring& strSuffix) {
+        const unsigned uBefore = Applies();
+        ClickOn(strSuffix);
+        EXPECT_TRUE(WaitForApplies(uBefore + 1)) << "an apply ran";
+        return CableWrites();
+    }
+    ProfileRecordEx Current() { return Page().CurrentProfileCopy(); }
+};
+
+TEST_P(Gen2Unlit, NoLightSectionAndTheDebounceInWholeMilliseconds) {
+    EXPECT_FALSE(Visible(L"check_light"));
+    EXPECT_FALSE(Visible(L"ver_light"));
+    Page().RefreshControls();  // as the language switch does
+    EXPECT_FALSE(Visible(L"check_light"));
+    EXPECT_FALSE(Visible(L"ver_light"));
+
+    EXPECT_EQ(TextOf(L"label_key_debounce"), L"6 MS");
+    ASSERT_TRUE(Visible(L"hor_key_debounce"));
+    const unsigned uBefore = Applies();
+    SlideTo(L"slider_key_debounce", 9);
+    EXPECT_EQ(TextOf(L"label_key_debounce"), L"9 MS");
+    EXPECT_TRUE(WaitForApplies(uBefore + 1)) << "after the slider's wait";
+    const std::vector<kit::Bytes> sent = CableWrites();
+    ASSERT_EQ(Ids(sent), "05");
+    EXPECT_EQ(testkit::ToHex(sent[0]), "05 0F 01 00 03 A8 00 00 FF 02 09 01 B5 00 00")
+        << "the light frame still carries sleep, light-off and debounce";
+}
+
+// What the edit of stage 2 shows after a commit, its slider, and the two bytes of stage 2 in the
+// DPI frame the apply button then sends.
+TEST_P(Gen2Unlit, TypedDpiKeepsToTheModelsScale) {
+    struct Case {
+        const wchar_t* pszTyped;
+        const wchar_t* pszShown;
+        int iSlider;
+        const char* pszCode;  // bytes 9 and 17
+    };
+    // Each value differs from the one before it, so that the apply has a stage to send.
+    const std::vector<Case> cases18 = {
+        {L"12345", L"12000", 220, "8D 01"}, {L"10150", L"10100", 201, "76 01"}, {L"10050", L"10000", 200, "EB 00"},
+        {L"49", L"50", 1, "01 00"},         {L"10000", L"10000", 200, "EB 00"}, {L"0", L"50", 1, "01 00"},
+        {L"12000", L"12000", 220, "8D 01"}, {L"75", L"50", 1, "01 00"},
+    };
+    const std::vector<Case> cases19 = {
+        {L"30000", L"26000", 520, "07 02"}, {L"12345", L"12300", 246, "F5 00"}, {L"40", L"50", 1, "00 00"},
+    };
+    bool bEnter = true;
+    for (const Case& c : GetParam() == 18 ? cases18 : cases19) {
+        SCOPED_TRACE(std::string(c.pszTyped, c.pszTyped + wcslen(c.pszTyped)));
+        bEnter = !bEnter;  // Enter and a click elsewhere commit alike
+        TypeInto(L"edit_dpi_2", c.pszTyped, bEnter);
+        EXPECT_EQ(TextOf(L"edit_dpi_2"), c.pszShown);
+        EXPECT_EQ(ControlOf<CSliderUI>(L"slider_dpi_2")->GetValue(), c.iSlider);
+        EXPECT_EQ(Current().iDpi[1], c.iSlider);
+        ClearWrites();
+        const std::vector<kit::Bytes> sent = SentAfterClicking(L"btn_apply_dpi");
+        ASSERT_EQ(Ids(sent), "04");
+        EXPECT_EQ(testkit::ToHex(sent[0].data() + 9, 1) + " " + testkit::ToHex(sent[0].data() + 17, 1), c.pszCode);
+    }
+}
+
+TEST_P(Gen2Unlit, ADpiSliderShowsItsStageOnTheModelsScale) {
+    const int iTop = GetParam() == 18 ? 220 : 520;
+    EXPECT_EQ(ControlOf<CSliderUI>(L"slider_dpi_4")->GetMaxValue(), iTop);
+    SlideTo(L"slider_dpi_4", iTop);
+    EXPECT_EQ(TextOf(L"edit_dpi_4"), GetParam() == 18 ? L"12000" : L"26000");
+    if (GetParam() == 18) {
+        SlideTo(L"slider_dpi_4", 201);
+        EXPECT_EQ(TextOf(L"label_dpi_4"), L"10100");
+        SlideTo(L"slider_dpi_4", 200);
+        EXPECT_EQ(TextOf(L"label_dpi_4"), L"10000");
+    }
+}
+
+TEST_P(Gen2Unlit, RateAndSensorOptionsInTheModelsFrames) {
+    Control(L"ver_prate")->SetVisible(true);
+    const struct {
+        int iModel;
+        const wchar_t* pszOption;
+        const char* pszBytes;  // bytes 3 and 4 of the frame sent
+    } rows[] = {
+        {18, L"btn_prate_1", "08 F7"},
+        {18, L"btn_prate_3", "02 FD"},
+        {18, L"btn_prate_4", "01 FE"},
+        {18, L"option_angle_snap_2", "01 01"},  // angle snap, then ripple (on by default)
+        {18, L"option_lift_of_distance_2", "01 01"},
+        {19, L"btn_prate_2", "72 8D"},  // the high-speed rate 7 stays in the high nibble
+        {19, L"option_lift_of_distance_2", "11 01"},
+        {19, L"option_angle_snap_2", "11 11"},
+        {19, L"option_motion_sync_1", "11 10"},
+        {19, L"option_ripple_control_1", "10 10"},
+    };
+    for (const auto& row : rows) {
+        if (row.iModel != GetParam()) continue;
+        SCOPED_TRACE(std::string(row.pszOption, row.pszOption + wcslen(row.pszOption)));
+        ClearWrites();
+        const std::vector<kit::Bytes> sent = SentAfterClicking(row.pszOption);
+        ASSERT_EQ(sent.size(), 1u);
+        EXPECT_EQ(testkit::ToHex(sent[0].data() + 3, 2), row.pszBytes);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Models, Gen2Unlit, ::testing::Values(18, 19), [](const auto& info) { return Name(info.param); });
+
+}  // namespace
+}  // namespace gen2test
