@@ -15,9 +15,6 @@
 
 namespace {
 
-// The Bluetooth mouse's interface names as Windows writes them: the vendor's letters in lower
-// case, the product's as the model table gives them. Matched as written.
-constexpr wchar_t kBleInterfaceVendor[] = L"VID&02045e";
 constexpr size_t kBleEventBytes = 4;
 
 }  // namespace
@@ -57,12 +54,7 @@ void CDevicePage::SetBleLink(bool bUp) {
 
 void CDevicePage::HandleDeviceChange(WPARAM wEvent, LPARAM lHeader) {
     if (!Info().HasBle()) return;
-    const std::wstring strName = InterfaceNameOf(lHeader);
-    if (strName.empty()) return;
-    const std::wstring strProduct = BleProductMatch(Model());
-    const bool bOurMouse = strName.find(kBleInterfaceVendor) != std::wstring::npos &&
-                           strName.find(strProduct) != std::wstring::npos;
-    if (!bOurMouse) return;
+    if (!IsBleInterfaceOf(Model(), InterfaceNameOf(lHeader))) return;
     if (wEvent == DBT_DEVICEARRIVAL && !LinkUp(LinkKind::Ble)) SetBleLink(true);
     if (wEvent == DBT_DEVICEREMOVECOMPLETE) SetBleLink(false);
 }

@@ -1,6 +1,7 @@
 #include "model_table.h"
 
 #include <cstdio>
+#include <cwctype>
 
 // number, subsystem, generation, cable product id, id byte, 4K index, Bluetooth product id,
 // profile record layout
@@ -76,4 +77,15 @@ std::wstring BleProductMatch(int n) {
     const ModelInfo* m = FindModel(n);
     if (m == nullptr || !m->HasBle()) return L"";
     return Format(L"PID&%04X", m->wBlePid);
+}
+
+bool IsBleInterfaceOf(int n, std::wstring_view strName) {
+    const std::wstring strProduct = BleProductMatch(n);
+    if (strProduct.empty() || strName.empty()) return false;
+    const bool bFoldsCase = n >= 14;
+    std::wstring strSeen(strName);
+    if (bFoldsCase)
+        for (wchar_t& c : strSeen) c = static_cast<wchar_t>(std::towupper(c));
+    const wchar_t* pszVendor = bFoldsCase ? L"VID&02045E" : L"VID&02045e";
+    return strSeen.find(pszVendor) != std::wstring::npos && strSeen.find(strProduct) != std::wstring::npos;
 }

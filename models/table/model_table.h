@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 constexpr int kModelCount = 24;
 constexpr int kFourKModelCount = 13;
@@ -76,3 +77,9 @@ std::wstring SkinFolder(int n);             // "MS/MS_10/"
 std::wstring PickerSkinFolder(int n);       // "MS/MS_10/"; models 14 to 24: "MS/ms_14/"
 std::wstring DataFolderName(int n);         // "ms_10"
 std::wstring BleProductMatch(int n);        // "PID&0037"; empty when the model has no Bluetooth link
+
+// Whether a device-interface name is model n's Bluetooth LE mouse: it holds the Bluetooth vendor
+// and the model's product string. MS_14 and the later models upper-case the name first and look
+// for "VID&02045E"; the earlier ones look for "VID&02045e" as Windows writes it, with regard to
+// case. False for a model without the link and for an empty name.
+bool IsBleInterfaceOf(int n, std::wstring_view strName);

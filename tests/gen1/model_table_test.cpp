@@ -69,6 +69,32 @@ TEST(ModelTable, NamesAndNumbersComeFromTheModelNumber) {
     EXPECT_EQ(PageWorkerStackSize(10), 0x1091u);
 }
 
+// A Bluetooth mouse's interface name as Windows broadcasts it: MS_6 to MS_11 take the vendor only
+// as Windows writes it; MS_14 and the later models take it in any case, the product too.
+TEST(ModelTable, BluetoothInterfaceNamesOfEachModel) {
+    const auto Name = [](const wchar_t* pszVendor, const wchar_t* pszProduct) {
+        return std::wstring(L"\\\\?\\BTHLEDevice#{00001812-0000-1000-8000-00805f9b34fb}_Dev_") + pszVendor + L"_" +
+               pszProduct + L"_REV&0001_d0c5f3a1b2c4#8&2c5e1f3a&0&0019#{6e3bb679-4372-40c8-9eaa-4509df260cd8}";
+    };
+    const struct {
+        int iModel;
+        std::wstring strName;
+        bool bOurs;
+    } rows[] = {
+        {11, Name(L"VID&02045e", L"PID&0037"), true},   {11, Name(L"VID&02045E", L"PID&0037"), false},
+        {11, Name(L"VID&02045e", L"pid&0037"), false},  {11, Name(L"VID&02045e", L"PID&0034"), false},
+        {6, Name(L"VID&02045e", L"PID&0032"), true},    {20, Name(L"VID&02045e", L"PID&002C"), true},
+        {20, Name(L"VID&02045E", L"PID&002C"), true},   {20, Name(L"vid&02045e", L"pid&002c"), true},
+        {20, Name(L"VID&02045e", L"PID&002E"), false},  {22, Name(L"VID&02045e", L"PID&002E"), true},
+        {23, Name(L"VID&02045E", L"PID&002D"), true},   {14, Name(L"vid&02045e", L"PID&003A"), true},
+        {18, Name(L"VID&02046E", L"PID&002A"), false},  {20, L"", false},
+        {12, Name(L"VID&02045e", L"PID&0038"), false},  {20, L"VID&02045E PID&002C", true},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(IsBleInterfaceOf(row.iModel, row.strName), row.bOurs)
+            << "MS_" << row.iModel << " " << std::string(row.strName.begin(), row.strName.end());
+}
+
 TEST(ModelTable, RecordLayoutsAndFileSizesFollowTheModel) {
     struct Row { int model; RecordLayout layout; int record; int header; int macro; };
     const Row rows[] = {
