@@ -4,7 +4,7 @@
 # PAGE_<KEY>.
 include(${CMAKE_CURRENT_LIST_DIR}/page_looks.cmake)
 
-set(GEN2_PAGE_MODELS 8 11 12 13 18 19)
+set(GEN2_PAGE_MODELS 8 11 12 13 14 16 18 19)
 
 # DPI sliders: the stored stage values, one step of 50 DPI per position (50 to 26,000 DPI).
 set(PAGE_DPI_MIN 1)
@@ -21,3 +21,18 @@ set(PAGE_BLE_ICON_8 "${ble_icon}")
 set(PAGE_BLE_ICON_11 "${ble_icon}")
 set(PAGE_BLE_ICON_18 "${ble_icon}")
 set(PAGE_BLE_ICON_19 "${ble_icon}")
+set(PAGE_BLE_ICON_14 "${ble_icon}")
+
+# The light rows: MS_14 and MS_16 stack them ("ver_brightness", "ver_breathspeed").
+set(PAGE_LIGHT_ROW hor)
+set(PAGE_LIGHT_ROW_14 ver)
+set(PAGE_LIGHT_ROW_16 ver)
+# MS_14 and MS_16 turn the lights off after a time of their own (half minutes), below the sleep
+# timer.
+set(PAGE_POWER_SETTING_HEIGHT 54)
+set(PAGE_LIGHT_OFF_ROW "")
+set(PAGE_LIGHT_OFF_ROW_14 [[        <Label name="ms_@N@_label_light_off" height="22" padding="0,6,0,0" resourcetext="false" textcolor="#FFC9CED6"/>
+        <Slider name="ms_@N@_slider_light_off" @SLIDER@ width="200" min="0" max="60"/>]])
+set(PAGE_LIGHT_OFF_ROW_16 "${PAGE_LIGHT_OFF_ROW_14}")
+set(PAGE_POWER_SETTING_HEIGHT_14 104)
+set(PAGE_POWER_SETTING_HEIGHT_16 104)

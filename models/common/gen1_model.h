@@ -72,10 +72,11 @@ struct Gen1Model {
     const wchar_t* pszLightRowPrefix = L"hor_";
     // The mouse has no lights: the light section stays hidden.
     bool bNoLightSection = false;
-    // The light-off slider and its label ("slider_light_off", "label_light_off", iLightOff).
+    // The light-off slider and its label ("slider_light_off", "label_light_off", iLightOff); it
+    // applies after Timing().uSoonSliderApplyDelayMs.
     bool bLightOff = false;
-    // The sleep and light-off sliders apply after Timing().uSoonSliderApplyDelayMs (false: with
-    // the other sliders).
+    // The sleep slider applies after Timing().uSoonSliderApplyDelayMs too (false: with the other
+    // sliders).
     bool bSleepAppliesSoon = false;
 
     const ModelInfo& Info() const;

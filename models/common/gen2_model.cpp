@@ -19,6 +19,9 @@ constexpr Blocks kBlocks11 = {1, 5, 9, 0, 0, 13, 17, 0, 0, 0, 0, 0, 0, 0, 0, 0, 
 constexpr Blocks kBlocks12 = {1, 5, 9, 0, 13, 17, 21, 25, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
 constexpr Buttons kFunctions18 = {1, 2, 3, 6, 5, 4, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 12, 11};
 constexpr Blocks kBlocks18 = {1, 5, 9, 0, 17, 21, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+constexpr Buttons kFunctions14 = {1, 2, 3, 6, 0, 24, 4, 5, 0, 0, 0, 0, 0, 0, 0, 0, 11, 12};
+constexpr Blocks kBlocks14 = {1, 5, 9, 13, 0, 0, 17, 21, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+constexpr Blocks kBlocks16 = {1, 5, 9, 0, 0, 17, 21, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
 
 constexpr Gen2Model Row(int iNumber, const Buttons& functions, const Blocks& blocks) {
     Gen2Model m{iNumber, DpiCodec::Linear, 1, 520, LightCodec::PackedSleep, kRates, kRatesHs, kLoopModes,
@@ -65,6 +68,19 @@ constexpr Gen2Model Row19() {
     return m;
 }
 
+// MS_14 and MS_16: the light goes off after a time of their own (half minutes, applied soon), the
+// debounce counts in steps of 2 ms, the light rows are stacked ("ver_") and the factory light mode
+// is 7. MS_16 has no lights to show.
+constexpr Gen2Model LightOffRow(int iNumber, const Blocks& blocks, bool bNoLightSection) {
+    Gen2Model m = Row(iNumber, kFunctions14, blocks);
+    m.defaults.iLightMode = 7;
+    m.iDebounceFactor = 2;
+    m.pszLightRowPrefix = L"ver_";
+    m.bNoLightSection = bNoLightSection;
+    m.bLightOff = true;
+    return m;
+}
+
 const Gen2Model kGen2Models[] = {
     Row(8, kFunctions11, kBlocks11),
     Row(11, kFunctions11, kBlocks11),
@@ -72,6 +88,8 @@ const Gen2Model kGen2Models[] = {
     Row(13, kFunctions13, kBlocks12),
     Row18(),
     Row19(),
+    LightOffRow(14, kBlocks14, false),
+    LightOffRow(16, kBlocks16, true),
 };
 
 }  // namespace

@@ -34,10 +34,13 @@ struct Gen2Model {
     int32_t iMacroBlock[kButtonCount];
     // The debounce label shows the stored value times this, in milliseconds.
     int iDebounceFactor = 1;
-    // The light-off slider and its label ("slider_light_off", "label_light_off", iLightOff).
+    // The skin's brightness and breathing-speed rows are "<prefix>brightness", "<prefix>breathspeed".
+    const wchar_t* pszLightRowPrefix = L"hor_";
+    // The light-off slider and its label ("slider_light_off", "label_light_off", iLightOff); it
+    // applies after Timing().uSoonSliderApplyDelayMs.
     bool bLightOff = false;
-    // The sleep and light-off sliders apply after Timing().uSoonSliderApplyDelayMs (false: with
-    // the other sliders).
+    // The sleep slider applies after Timing().uSoonSliderApplyDelayMs too (false: with the other
+    // sliders).
     bool bSleepAppliesSoon = false;
     // The shape of the macro frame 0x09 (its length and where its units go).
     MacroFrameShape macroFrame = kMacroFrame111;
@@ -52,8 +55,8 @@ struct Gen2Model {
     const ProfileLayoutEx& Layout() const;
 };
 
-// The second-generation models described so far (MS_8, MS_11, MS_12, MS_13, MS_18, MS_19);
-// nullptr for any other.
+// The second-generation models described so far (MS_8, MS_11, MS_12, MS_13, MS_14, MS_16, MS_18,
+// MS_19); nullptr for any other.
 const Gen2Model* FindGen2Model(int iNumber);
 
 // The DPI a stored stage value stands for, and the stored value of a typed DPI (clamped to the

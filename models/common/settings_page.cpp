@@ -496,7 +496,8 @@ void CSettingsPageT<R>::OnDeferredSlider(TNotifyUI& msg) {
     if (pSlider == m_ui.pSleep) UpdateSleepLabel();
     if (pSlider == m_ui.pLightOff) UpdateLightOffLabel();
     if (pSlider == m_ui.pDebounce) UpdateDebounceLabel();
-    const bool bSoon = m_model.bSleepAppliesSoon && (pSlider == m_ui.pSleep || pSlider == m_ui.pLightOff);
+    // The light-off time applies soon on every model that has it, the sleep timer on a few.
+    const bool bSoon = pSlider == m_ui.pLightOff || (m_model.bSleepAppliesSoon && pSlider == m_ui.pSleep);
     this->SetPageTimer(TIMER_APPLY, bSoon ? Timing().uSoonSliderApplyDelayMs : Timing().uSliderApplyDelayMs);
 }
 

@@ -9,8 +9,10 @@
 //   - at once (WM_PAGE_APPLY): DPI stage option, a focused DPI edit whose stage becomes current,
 //     DPI enable checks, colours, DPI reset, polling rates, sensor options, move mode, the apply
 //     buttons, and every profile switch, add, delete, import and reset (those send everything);
-//   - 200 ms after the last light-mode choice, 2000 ms after the last brightness, breathing-speed,
-//     sleep or debounce slider move (one deferred apply, restarted by every further change);
+//   - 200 ms after the last light-mode choice, 500 ms after the last light-off slider move (and
+//     sleep slider move on the models that say so), 2000 ms after the last brightness,
+//     breathing-speed, sleep or debounce slider move (one deferred apply, restarted by every
+//     further change);
 //   - with the next apply: DPI sliders and DPI edit commits.
 // Rename saves pro.data at once and sends nothing; export writes its own file only.
 //

@@ -1,10 +1,10 @@
-// The settings page of MS_14. It has no settings of its own yet: the page base and the
-// placeholder carry its part in routing, timers and links.
+// The settings page of MS_14: the second generation's page on MS_14's description (cable, both
+// receivers and Bluetooth LE; lights that go off after a time of their own).
 #pragma once
 
-#include "placeholder_page.h"
+#include "gen2_page.h"
 
-class CMS_14_Page : public CPlaceholderPage {
+class CMS_14_Page : public CGen2Page {
 public:
-    CMS_14_Page() : CPlaceholderPage(14) {}
+    CMS_14_Page() : CGen2Page(14) {}
 };

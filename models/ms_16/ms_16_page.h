@@ -1,10 +1,10 @@
-// The settings page of MS_16. It has no settings of its own yet: the page base and the
-// placeholder carry its part in routing, timers and links.
+// The settings page of MS_16: the second generation's page on MS_16's description (MS_14 without
+// lights and without Bluetooth LE: cable and both receivers).
 #pragma once
 
-#include "placeholder_page.h"
+#include "gen2_page.h"
 
-class CMS_16_Page : public CPlaceholderPage {
+class CMS_16_Page : public CGen2Page {
 public:
-    CMS_16_Page() : CPlaceholderPage(16) {}
+    CMS_16_Page() : CGen2Page(16) {}
 };

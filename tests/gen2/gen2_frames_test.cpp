@@ -26,7 +26,10 @@ TEST(Gen2Frames, TheDefaultProfilesFrames) {
         EXPECT_EQ(ToHex(BuildDpiReport(model, *pProfile)),
                   "04 38 01 00 01 3F 00 01 07 0F 17 1F 3F 63 00 00" + Repeat("00", 8) +
                       " 02 FF 00 00 00 FF 00 00 00 FF FF 00 FF FF FF 00 FF FF FF FF 40 00 FF FF FF 03 0F 66 00 00 00 00");
-        EXPECT_EQ(ToHex(BuildLightReport(model, *pProfile)), "05 0F 01 00 03 A8 00 00 FF 02 03 01 AF 00 00");
+        // MS_14 and MS_16 leave the factory in light mode 7 (breathing), the others with the light off.
+        const bool bBreathing = iModel == 14 || iModel == 16;
+        EXPECT_EQ(ToHex(BuildLightReport(model, *pProfile)), bBreathing ? "05 0F 01 70 03 A8 00 00 FF 02 03 02 1F 00 00"
+                                                                        : "05 0F 01 00 03 A8 00 00 FF 02 03 01 AF 00 00");
         EXPECT_EQ(ToHex(BuildRateReport(model, *pProfile)), "06 09 01 74 8B 00 00 00 00");
     }
 }
@@ -44,12 +47,17 @@ TEST(Gen2Frames, TheDefaultButtonsOfEachModel) {
                  Repeat("01 00 00", 8) + " 09 00 00 0A 00 00 00 74"},
         {13, "08 3B 01 02 00 00 03 00 00 04 00 00 28 00 00 05 00 00 06 00 00 0D 00 00" + Repeat("01 00 00", 9) +
                  " 09 00 00 0A 00 00 00 65"},
+        // Left, right, wheel, DPI cycle, off, function 24, forward, backward.
+        {14, "08 3B 01 02 00 00 03 00 00 04 00 00 0D 00 00 01 00 00 28 00 00 06 00 00 05 00 00" +
+                 Repeat("01 00 00", 8) + " 09 00 00 0A 00 00 00 65"},
+        {16, "08 3B 01 02 00 00 03 00 00 04 00 00 0D 00 00 01 00 00 28 00 00 06 00 00 05 00 00" +
+                 Repeat("01 00 00", 8) + " 09 00 00 0A 00 00 00 65"},
     };
     for (const auto& row : rows)
         EXPECT_EQ(ToHex(BuildKeyReport(ModelOf(row.iModel), *DefaultProfile(row.iModel))), row.strFrame) << Name(row.iModel);
 }
 
-// Button 2 owns blocks 5 to 8 on every model; button 4 has no macro slot on any of them.
+// Button 2 owns blocks 5 to 8 on every model; button 9 has no macro slot on any of them.
 TEST(Gen2Frames, ButtonBytesOfShortcutsMacrosAndIdsWithoutARow) {
     const struct {
         int k;
@@ -57,7 +65,7 @@ TEST(Gen2Frames, ButtonBytesOfShortcutsMacrosAndIdsWithoutARow) {
         const char* pszBytes;
     } rows[] = {
         {1, 17, "12 00 05"}, {1, 25, "3A 00 05"},  // the button's first macro block
-        {3, 17, "12 00 00"}, {3, 25, "3A 00 00"},  // no macro slot: the bytes stay, block 0
+        {8, 17, "12 00 00"}, {8, 25, "3A 00 00"},  // no macro slot: the bytes stay, block 0
         {0, 16, "11 05 1D"},                       // shortcut: modifiers and usage
         {2, 51, "00 00 00"}, {2, 15, "00 00 00"}, {2, 200, "00 00 00"},  // ids without a row
         {2, 81, "11 03 12"}, {2, 22, "10 00 03"}, {2, 52, "3C 00 00"},
@@ -74,6 +82,30 @@ TEST(Gen2Frames, ButtonBytesOfShortcutsMacrosAndIdsWithoutARow) {
                 << Name(iModel) << " button " << row.k + 1 << " function " << int(row.byFunction);
             EXPECT_EQ((frame[57] << 8) | frame[58], FrameSum(frame, 57));
         }
+    }
+}
+
+// The first macro block of each button (1 to 8; buttons 9 to 18 have none on any model), as frame
+// 0x08 names a macro button's macro to the mouse.
+TEST(Gen2Frames, EachModelsMacroBlocks) {
+    const struct {
+        int iModel;
+        const char* pszBlocks;
+    } rows[] = {
+        {11, "01 05 09 00 00 0D 11 00"}, {8, "01 05 09 00 00 0D 11 00"},  {12, "01 05 09 00 0D 11 15 19"},
+        {13, "01 05 09 00 0D 11 15 19"}, {14, "01 05 09 0D 00 00 11 15"}, {16, "01 05 09 00 00 11 15 00"},
+    };
+    for (const auto& row : rows) {
+        auto pProfile = DefaultProfile(row.iModel);
+        for (int k = 0; k < kButtonCount; ++k) pProfile->stKeys[k].byFunction = 17;
+        const FrameBytes frame = BuildKeyReport(ModelOf(row.iModel), *pProfile);
+        uint8_t byBlocks[8] = {};
+        for (int k = 0; k < kButtonCount; ++k) {
+            EXPECT_EQ(ToHex(frame.data() + 3 + 3 * k, 2), "12 00") << Name(row.iModel) << " button " << k + 1;
+            if (k < 8) byBlocks[k] = frame[5 + 3 * k];
+            else EXPECT_EQ(frame[5 + 3 * k], 0) << Name(row.iModel) << " button " << k + 1;
+        }
+        EXPECT_EQ(ToHex(byBlocks, 8), row.pszBlocks) << Name(row.iModel);
     }
 }
 

@@ -13,6 +13,7 @@
 #include "hook_api.h"
 
 #include <cstring>
+#include <map>
 #include <set>
 
 namespace gen2test {
@@ -284,8 +285,12 @@ TEST_P(Gen2KeyMacros, AColourMacroFromThePickerThenPlainAgain) {
 
 TEST_P(Gen2KeyMacros, AButtonWithoutAMacroSlotGetsNoMacro) {
     StartWithMacros();
-    const bool bEightSlots = GetParam() == 12 || GetParam() == 13;
-    const std::set<int> slotless = bEightSlots ? std::set<int>{4, 9, 10, 11, 12} : std::set<int>{4, 5, 8, 9, 10, 11, 12};
+    // The menu buttons without a macro block of their own, by model.
+    const std::map<int, std::set<int>> kSlotless = {
+        {11, {4, 5, 8, 9, 10, 11, 12}}, {8, {4, 5, 8, 9, 10, 11, 12}}, {12, {4, 9, 10, 11, 12}},
+        {13, {4, 9, 10, 11, 12}},       {14, {5, 6, 9, 10, 11, 12}},   {16, {4, 5, 8, 9, 10, 11, 12}},
+    };
+    const std::set<int>& slotless = kSlotless.at(GetParam());
     for (int n = 1; n <= kMenuButtonCount; ++n) {
         SCOPED_TRACE(n);
         const HWND hMenu = OpenMenu(n);

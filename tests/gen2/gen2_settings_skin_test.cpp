@@ -27,7 +27,7 @@ TEST_P(Gen2SkinTest, EveryControlThePageUsesIsInItsSkin) {
     EXPECT_EQ(pCombo->GetCount(), Description().iLightModeCount);
 }
 
-INSTANTIATE_TEST_SUITE_P(Models, Gen2SkinTest, ::testing::Values(11, 8, 12, 13));
+INSTANTIATE_TEST_SUITE_P(Models, Gen2SkinTest, ::testing::Values(11, 8, 12, 13, 14, 16));
 
 }  // namespace
 }  // namespace gen2test

@@ -43,7 +43,8 @@ TEST(Gen2Storage, FirstStartWritesTheModelsDefaultProfile) {
             int32_t iValue;
         } fields[] = {{2200, 420}, {2204, 3}, {2212, 6}, {2244, 8},  {2264, 100}, {2276, 8},  {2296, 100},
                       {2308, 1},   {2332, 0}, {2340, 8}, {2344, 6},  {2348, 10},  {2352, 2},  {2356, 1},
-                      {2360, 3},   {2364, 6}, {2368, 0}, {2372, 1},  {2376, 0},   {2380, 1},  {2384, 0},
+                      {2360, 3},   {2364, 6}, {2368, 0}, {2372, 1},  {2376, 0},   {2380, 1},
+                      {2384, iModel == 14 || iModel == 16 ? 7 : 0},  // iLightMode
                       {2388, 3},   {2396, 3}, {2400, 0x00FF0000}, {2404, 0x000000FF}, {2428, 0x000040FF},
                       {2464, 0x000080FF}};
         for (const auto& field : fields) EXPECT_EQ(IntAt(file, r + field.uOffset), field.iValue) << "offset " << field.uOffset;
@@ -61,17 +62,22 @@ TEST(Gen2Storage, FirstStartWritesTheModelsDefaultProfile) {
     }
 }
 
-// The buttons each model's factory profile gives (buttons counted from 1).
+// The buttons and light mode each model's factory profile gives (buttons counted from 1).
 TEST(Gen2Storage, EachModelsDefaultButtons) {
     const struct {
         int iModel;
-        uint8_t byButton4, byButton5, byButton7;
-    } rows[] = {{11, 52, 24, 5}, {8, 52, 24, 5}, {12, 24, 7, 4}, {13, 24, 5, 6}};
+        uint8_t byButton4, byButton5, byButton6, byButton7;
+        int32_t iLightMode;
+    } rows[] = {{11, 52, 24, 4, 5, 0}, {8, 52, 24, 4, 5, 0}, {12, 24, 7, 8, 4, 0},
+                {13, 24, 5, 4, 6, 0},  {14, 6, 0, 24, 4, 7}, {16, 6, 0, 24, 4, 7}};
     for (const auto& row : rows) {
         const auto pProfile = DefaultProfile(row.iModel);
         EXPECT_EQ(pProfile->stKeys[3].byFunction, row.byButton4) << Name(row.iModel);
         EXPECT_EQ(pProfile->stKeys[4].byFunction, row.byButton5) << Name(row.iModel);
+        EXPECT_EQ(pProfile->stKeys[5].byFunction, row.byButton6) << Name(row.iModel);
         EXPECT_EQ(pProfile->stKeys[6].byFunction, row.byButton7) << Name(row.iModel);
+        EXPECT_EQ(pProfile->iLightMode, row.iLightMode) << Name(row.iModel);
+        EXPECT_EQ(pProfile->iDebounce, 3) << Name(row.iModel);
         EXPECT_EQ(pProfile->stKeys[16].byFunction, 11);
         EXPECT_EQ(pProfile->stKeys[17].byFunction, 12);
     }

@@ -1,4 +1,4 @@
-// Helpers of the second-generation tests: the four models that share one implementation, their
+// Helpers of the second-generation tests: the models that share one implementation, their
 // storage in a scratch folder (storage_kit.h), default profiles and macro actions built in place.
 #pragma once
 
@@ -16,7 +16,7 @@
 
 namespace gen2test {
 
-inline const int kGen2Models[] = {11, 8, 12, 13};
+inline const int kGen2Models[] = {11, 8, 12, 13, 14, 16};
 
 inline const Gen2Model& ModelOf(int iNumber) { return *FindGen2Model(iNumber); }
 
