@@ -78,12 +78,11 @@ set(PAGE_RATE_HS_PANEL_6 [[      <VerticalLayout name="ms_@N@_ver_prate_hs" heig
       </VerticalLayout>]])
 # MS_7 and MS_9 turn the lights off after a time of their own (half minutes).
 set(PAGE_POWER_SETTING_HEIGHT 54)
-set(PAGE_POWER_SETTING_HEIGHT_7 104)
-set(PAGE_POWER_SETTING_HEIGHT_9 104)
+set(PAGE_POWER_SETTING_HEIGHT_7 ${POWER_SETTING_HEIGHT_WITH_LIGHT_OFF})
+set(PAGE_POWER_SETTING_HEIGHT_9 ${POWER_SETTING_HEIGHT_WITH_LIGHT_OFF})
 set(PAGE_LIGHT_OFF_ROW "")
-set(PAGE_LIGHT_OFF_ROW_7 [[        <Label name="ms_@N@_label_light_off" height="22" padding="0,6,0,0" resourcetext="false" textcolor="#FFC9CED6"/>
-        <Slider name="ms_@N@_slider_light_off" @SLIDER@ width="200" min="0" max="60"/>]])
-set(PAGE_LIGHT_OFF_ROW_9 "${PAGE_LIGHT_OFF_ROW_7}")
+set(PAGE_LIGHT_OFF_ROW_7 "${LIGHT_OFF_ROW}")
+set(PAGE_LIGHT_OFF_ROW_9 "${LIGHT_OFF_ROW}")
 foreach(n 3 4)
   set(PAGE_LIFT_OFF_${n} true)
   set(PAGE_RIPPLE_${n} true)

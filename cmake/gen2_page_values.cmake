@@ -19,20 +19,18 @@ set(ble_icon [[
     <Control name="ms_@N@_BLE" width="44" height="20" padding="0,5,0,0" bkimage="skins/link_ble.png" tooltip="link_ble_text" visible="false"/>]])
 set(PAGE_BLE_ICON_8 "${ble_icon}")
 set(PAGE_BLE_ICON_11 "${ble_icon}")
+set(PAGE_BLE_ICON_14 "${ble_icon}")
 set(PAGE_BLE_ICON_18 "${ble_icon}")
 set(PAGE_BLE_ICON_19 "${ble_icon}")
-set(PAGE_BLE_ICON_14 "${ble_icon}")
 
-# The light rows: MS_14 and MS_16 stack them ("ver_brightness", "ver_breathspeed").
+# The light rows: MS_14, MS_16, MS_18 and MS_19 stack them ("ver_brightness", "ver_breathspeed").
 set(PAGE_LIGHT_ROW hor)
-set(PAGE_LIGHT_ROW_14 ver)
-set(PAGE_LIGHT_ROW_16 ver)
-# MS_14 and MS_16 turn the lights off after a time of their own (half minutes), below the sleep
-# timer.
+# MS_14, MS_16, MS_18 and MS_19 turn the lights off after a time of their own (half minutes),
+# below the sleep timer.
 set(PAGE_POWER_SETTING_HEIGHT 54)
 set(PAGE_LIGHT_OFF_ROW "")
-set(PAGE_LIGHT_OFF_ROW_14 [[        <Label name="ms_@N@_label_light_off" height="22" padding="0,6,0,0" resourcetext="false" textcolor="#FFC9CED6"/>
-        <Slider name="ms_@N@_slider_light_off" @SLIDER@ width="200" min="0" max="60"/>]])
-set(PAGE_LIGHT_OFF_ROW_16 "${PAGE_LIGHT_OFF_ROW_14}")
-set(PAGE_POWER_SETTING_HEIGHT_14 104)
-set(PAGE_POWER_SETTING_HEIGHT_16 104)
+foreach(n 14 16 18 19)
+  set(PAGE_LIGHT_ROW_${n} ver)
+  set(PAGE_POWER_SETTING_HEIGHT_${n} ${POWER_SETTING_HEIGHT_WITH_LIGHT_OFF})
+  set(PAGE_LIGHT_OFF_ROW_${n} "${LIGHT_OFF_ROW}")
+endforeach()

@@ -11,3 +11,9 @@ set(PAGE_SLIDER [[height="26" thumbsize="14,14" thumbimage="skins/slider_thumb.p
 set(PAGE_LIST [[bkcolor="#FF16191D" vscrollbar="true" vscrollbarstyle="thumbcolor='#FF3A414B' width='8'" itemheight="22" itemtextpadding="12,0,8,0" itemtextcolor="#FFC9CED6" itemhotbkcolor="#FF23282F" itemhottextcolor="#FFFFFFFF" itemselectedbkcolor="#FF3A1D22" itemselectedtextcolor="#FFFFFFFF"]])
 set(PAGE_EDIT [[font="3" textcolor="#FFFFFFFF" nativebkcolor="#FF101316"]])
 set(PAGE_COMBO [[textpadding="12,0,30,0" bkcolor="#FF20252C" bordersize="1" bordercolor="#FF2F353E" focusbordercolor="#FFE0282E" borderround="6,6" textcolor="#FFE6E9ED" normalimage="file='skins/combo_arrow.png' dest='238,11,250,19'" dropbkcolor="#FF1B1F24" dropbordercolor="#FF2F353E" itemheight="26" itemtextpadding="12,0,0,0" itemtextcolor="#FFC9CED6" itemhotbkcolor="#FF2A3038" itemhottextcolor="#FFFFFFFF" itemselectedbkcolor="#FF33202A" itemselectedtextcolor="#FFFFFFFF"]])
+
+# The light-off row of the power settings (half minutes), on the models whose lights go off after
+# a time of their own; the power-settings panel is this much higher with it.
+set(LIGHT_OFF_ROW [[        <Label name="ms_@N@_label_light_off" height="22" padding="0,6,0,0" resourcetext="false" textcolor="#FFC9CED6"/>
+        <Slider name="ms_@N@_slider_light_off" @SLIDER@ width="200" min="0" max="60"/>]])
+set(POWER_SETTING_HEIGHT_WITH_LIGHT_OFF 104)

@@ -40,13 +40,15 @@ constexpr Gen2Model Row(int iNumber, const Buttons& functions, const Blocks& blo
     return m;
 }
 
-// MS_18 and MS_19: cable, 2.4 GHz and Bluetooth LE, no lights, a debounce of 6 ms and byte 49
-// of frame 0x04 at 2.
+// MS_18 and MS_19: cable, 2.4 GHz and Bluetooth LE, no lights (but a light-off time, and the
+// light rows named as MS_14's), a debounce of 6 ms and byte 49 of frame 0x04 at 2.
 constexpr Gen2Model UnlitRow(int iNumber) {
     Gen2Model m = Row(iNumber, kFunctions18, kBlocks18);
     m.defaults.iDebounce = 6;
     m.byDpiFrameTail = 2;
     m.bNoLightSection = true;
+    m.bLightOff = true;
+    m.pszLightRowPrefix = L"ver_";
     return m;
 }
 

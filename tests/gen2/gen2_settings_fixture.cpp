@@ -28,6 +28,7 @@ Gen2SettingsTest::Gen2SettingsTest() : PageWorldTest(L"settings_" + pagetest::Pr
     // The deferred applies scaled down like the protocol's pauses, long enough apart to tell.
     Timing().uLightApplyDelayMs = 40;
     Timing().uSliderApplyDelayMs = 400;
+    Timing().uSoonSliderApplyDelayMs = 200;
 }
 
 Gen2SettingsTest::~Gen2SettingsTest() { m_pWnd.reset(); }

@@ -25,9 +25,12 @@ TEST_P(Gen2SkinTest, EveryControlThePageUsesIsInItsSkin) {
     auto* pCombo = Page().FindPageControl<DuiLib::CComboUI>(L"combo_light");
     ASSERT_NE(pCombo, nullptr);
     EXPECT_EQ(pCombo->GetCount(), Description().iLightModeCount);
+    // The light-off row on the models that have it.
+    EXPECT_EQ(Page().FindPageControl(L"slider_light_off") != nullptr, Description().bLightOff);
+    EXPECT_EQ(Page().FindPageControl(L"label_light_off") != nullptr, Description().bLightOff);
 }
 
-INSTANTIATE_TEST_SUITE_P(Models, Gen2SkinTest, ::testing::Values(11, 8, 12, 13, 14, 16));
+INSTANTIATE_TEST_SUITE_P(Models, Gen2SkinTest, ::testing::Values(11, 8, 12, 13, 14, 16, 18, 19));
 
 }  // namespace
 }  // namespace gen2test

@@ -7,6 +7,8 @@
 #include "gen2_frames.h"
 #include "gen2_test_util.h"
 
+#include "device_timing.h"
+
 namespace gen2test {
 namespace {
 
@@ -46,6 +48,32 @@ TEST_P(Gen2Unlit, NoLightSectionAndTheDebounceInWholeMilliseconds) {
     ASSERT_EQ(Ids(sent), "05");
     EXPECT_EQ(testkit::ToHex(sent[0]), "05 0F 01 00 03 A8 00 00 FF 02 09 01 B5 00 00")
         << "the light frame still carries sleep, light-off and debounce";
+}
+
+// The light-off time (half minutes) goes to the mouse soon after its slider's last move; the
+// sleep timer waits as long as the other sliders.
+TEST_P(Gen2Unlit, TheLightOffSliderAppliesSoonAndTheSleepSliderLater) {
+    constexpr unsigned kNeverMs = 600000;
+    ASSERT_TRUE(Visible(L"slider_light_off"));
+    EXPECT_NE(TextOf(L"label_light_off").find(L"1.0"), std::wstring::npos) << "the factory 2 half minutes";
+    Timing().uSliderApplyDelayMs = kNeverMs;
+    Timing().uSoonSliderApplyDelayMs = 1;
+    const unsigned uBefore = Applies();
+    SlideTo(L"slider_light_off", 3);
+    SlideTo(L"slider_light_off", 5);
+    EXPECT_NE(TextOf(L"label_light_off").find(L"2.5"), std::wstring::npos);
+    ASSERT_TRUE(WaitForApplies(uBefore + 1));
+    EXPECT_TRUE(NoApplyFor(200)) << "one apply for both moves";
+    std::vector<kit::Bytes> sent = CableWrites();
+    ASSERT_EQ(Ids(sent), "05");
+    EXPECT_EQ(testkit::ToHex(sent[0].data() + 9, 2), "05 06") << "light-off 5, debounce 6";
+    EXPECT_EQ(Current().iLightOff, 5);
+
+    ClearWrites();
+    SlideTo(L"slider_sleep_timer", 12);
+    EXPECT_EQ(Current().iSleep, 12);
+    EXPECT_TRUE(NoApplyFor(300)) << "the sleep timer waits with the other sliders";
+    EXPECT_TRUE(CableWrites().empty());
 }
 
 // What the edit of stage 2 shows after a commit, its slider, and the two bytes of stage 2 in the
