@@ -3,6 +3,7 @@
 // its three pieces, MS_19's sensor options two to a byte, the DPI shown and typed on both scales,
 // and their first pro.data on disk.
 #include "gen2_frames.h"
+#include "gen2_sanitize.h"
 #include "gen2_test_util.h"
 
 #include <gtest/gtest.h>
@@ -210,6 +211,32 @@ TEST(Gen2UnlitFrames, A131ByteBlockInThreePiecesOverCableAndReceiver) {
         // The third: frame bytes 123 to 130, then zeros; 0C in its byte 1 over the receiver.
         EXPECT_EQ(ToHex(c2.data(), 4), eLink == ChunkLink::Cable ? "09 40 15 02" : "09 0C 15 02");
         EXPECT_EQ(ToHex(c2.data() + 4, 60), ToHex(frame.data() + 123, 8) + Repeat("00", 52));
+    }
+}
+
+// A profile from a file (loaded or imported) is brought into each model's range before any frame
+// is built from it: no stage past the register table, no rate past the four codes.
+TEST(Gen2UnlitFrames, AProfileFromAFileKeepsToTheModelsRange) {
+    const struct {
+        int iModel;
+        int32_t iDpi, iRate;
+        int32_t iDpiAfter, iRateAfter;
+        const char* pszStage8;  // bytes 15 and 23 of the DPI frame
+    } rows[] = {
+        {18, 300, 7, 220, 3, "8D 01"},
+        {18, -5, -1, 1, 0, "01 00"},
+        {19, 600, 9, 520, 3, "07 02"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(Name(row.iModel));
+        auto pProfile = DefaultProfile(row.iModel);
+        pProfile->iDpi[7] = row.iDpi;
+        pProfile->iRate = row.iRate;
+        EXPECT_TRUE(SanitizeProfile(ModelOf(row.iModel), *pProfile));
+        EXPECT_EQ(pProfile->iDpi[7], row.iDpiAfter);
+        EXPECT_EQ(pProfile->iRate, row.iRateAfter);
+        const FrameBytes frame = BuildDpiReport(ModelOf(row.iModel), *pProfile);
+        EXPECT_EQ(ToHex(frame.data() + 15, 1) + " " + ToHex(frame.data() + 23, 1), row.pszStage8);
     }
 }
 
