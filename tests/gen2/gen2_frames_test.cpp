@@ -135,6 +135,7 @@ TEST(Gen2Frames, LightFrameKeepsEachValueInItsNibble) {
         {1, 10, 6, 8, "10 03 A8"},     {9, 0x35, 2, 5, "90 37 55"},  {2, 10, 6, 5, "20 03 A8"},  // brightness in 1, 9 only
         {1, 0x1A5, 20, 0x1F, "10 A5 5F"},  // sleep cut to 8 bits, 9 - 20 and 31 to their nibbles
         {1, 255, 9, 15, "10 F0 FF"},   {1, -1, 0, 0, "10 F9 F0"},
+        {1, 0x25, 3, 7, "10 26 57"},   {2, 0x25, 3, 7, "20 26 58"},  // sleep's halves around speed and brightness
     };
     for (int iModel : kGen2Models) {
         for (const auto& row : rows) {

@@ -115,4 +115,14 @@ std::string Gen2PageTest::BleBroadcastNameFor(int iModel, const std::string& str
     return pagetest::BleBroadcastName(iModel, strVendor);
 }
 
+DuiLib::CControlUI* Gen2PageTest::Control(const wchar_t* pszSuffix) {
+    return uikit::FindControl(Window().hwnd(), (ControlPrefix(Model()) + pszSuffix).c_str());
+}
+
+bool Gen2PageTest::Visible(const wchar_t* pszSuffix) {
+    DuiLib::CControlUI* pControl = Control(pszSuffix);
+    EXPECT_NE(pControl, nullptr) << "no control";
+    return pControl != nullptr && pControl->IsVisible();
+}
+
 }  // namespace gen2test

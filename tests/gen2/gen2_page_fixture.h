@@ -100,6 +100,10 @@ protected:
     // The profiles as pro.data holds them now.
     std::unique_ptr<ProfileRecordEx> SavedCurrentProfile() const;
 
+    // The page's control with this suffix ("wired" on MS_14: "ms_14_wired"), and whether it shows.
+    DuiLib::CControlUI* Control(const wchar_t* pszSuffix);
+    bool Visible(const wchar_t* pszSuffix);
+
     // Reports each link carried since the last ClearWrites, in order.
     std::vector<kit::Bytes> CableWrites() const;
     std::vector<kit::Bytes> ReceiverWrites() const;
