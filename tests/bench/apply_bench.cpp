@@ -3,9 +3,9 @@
 // mouse with the real pauses: every first-generation page model (MS_10, MS_1 to MS_5), MS_11,
 // MS_12, MS_14, MS_16, MS_18 and MS_19 over the cable and an acknowledging 2.4 GHz receiver, over
 // the 4K receiver where the model has one and over Bluetooth LE (MS_11, MS_14, MS_18, MS_19) in
-// the simulated GATT world. Printed per run: the
-// frames the mouse got, the wall time of the apply, the sum of the pauses the protocol asks for
-// those frames, and their ratio (1.00 is the protocol's pace).
+// the simulated GATT world. Printed per run: the frames the mouse got, the wall time of the apply,
+// the sum of the pauses the protocol asks for those frames, and their ratio (1.00 is the
+// protocol's pace).
 //   apply_bench.exe [rounds]      run by scripts/bench; not a test
 #include "device_timing.h"
 #include "gen1_page.h"

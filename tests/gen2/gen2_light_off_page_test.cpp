@@ -107,15 +107,6 @@ std::vector<std::tuple<int, unsigned>> Cases() {
     return cases;
 }
 
-std::string LinkName(unsigned links) {
-    switch (links) {
-        case kCable: return "Cable";
-        case kReceiver: return "Receiver";
-        case k4k: return "FourK";
-        default: return "Ble";
-    }
-}
-
 INSTANTIATE_TEST_SUITE_P(ModelsAndLinks, Gen2LightOffLinks, ::testing::ValuesIn(Cases()), [](const auto& info) {
     return Name(std::get<0>(info.param)) + "_" + LinkName(std::get<1>(info.param));
 });

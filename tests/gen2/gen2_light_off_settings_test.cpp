@@ -18,11 +18,7 @@ constexpr unsigned kNeverMs = 600000;
 
 class Gen2LightOff : public Gen2SettingsTest, public ::testing::WithParamInterface<int> {
 protected:
-    void SetUp() override {
-        Start(GetParam());
-        ApplyOn(Page(), Hwnd());
-        ClearWrites();
-    }
+    void SetUp() override { StartSent(GetParam()); }
     ProfileRecordEx Current() { return Page().CurrentProfileCopy(); }
 };
 

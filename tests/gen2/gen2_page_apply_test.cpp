@@ -172,16 +172,6 @@ std::vector<std::tuple<int, unsigned>> FirstApplyCases() {
     return cases;
 }
 
-std::string LinkName(unsigned links) {
-    switch (links) {
-        case kCable: return "Cable";
-        case kReceiver: return "Receiver";
-        case k4k: return "FourK";
-        case kBle: return "Ble";
-        default: return "Links" + std::to_string(links);
-    }
-}
-
 INSTANTIATE_TEST_SUITE_P(ModelsAndLinks, Gen2FirstApply, ::testing::ValuesIn(FirstApplyCases()),
                          [](const auto& info) {
                              return Name(std::get<0>(info.param)) + "_" + LinkName(std::get<1>(info.param));

@@ -68,6 +68,16 @@ private:
 
 // The links a test plugs before the window opens.
 enum LinkSet : unsigned { kNoLink = 0, kCable = 1, kReceiver = 2, k4k = 4, kBle = 8 };
+// A test's name for a set of links ("Cable", "FourK", ...).
+inline std::string LinkName(unsigned links) {
+    switch (links) {
+        case kCable: return "Cable";
+        case kReceiver: return "Receiver";
+        case k4k: return "FourK";
+        case kBle: return "Ble";
+        default: return "Links" + std::to_string(links);
+    }
+}
 // The road an event of the mouse takes in a test.
 enum class Road { Cable, Receiver, Wireless4k, Ble };
 

@@ -40,6 +40,12 @@ void Gen2SettingsTest::Start(int iModel, bool bCable) {
     OpenWindow();
 }
 
+void Gen2SettingsTest::StartSent(int iModel) {
+    Start(iModel);
+    ApplyOn(Page(), Hwnd());
+    ClearWrites();
+}
+
 void Gen2SettingsTest::OpenWindow() {
     const std::wstring strFolder = m_data.Path() + L"\\";
     const int iModel = m_iModel;

@@ -36,6 +36,8 @@ protected:
 
     // Plugs the cabled mouse (bCable), then opens the window with the real page of `iModel`.
     void Start(int iModel, bool bCable = true);
+    // Start, then the first apply (everything sent), with the writes cleared after it.
+    void StartSent(int iModel);
     // Closes the window and opens it again on the same data folder (a restart).
     void Restart();
 
