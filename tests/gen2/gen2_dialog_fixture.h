@@ -9,6 +9,8 @@
 #include "ms_11/ms_11_dialogs.h"
 #include "ms_12/ms_12_dialogs.h"
 #include "ms_13/ms_13_dialogs.h"
+#include "ms_14/ms_14_dialogs.h"
+#include "ms_16/ms_16_dialogs.h"
 #include "ms_8/ms_8_dialogs.h"
 
 #include <cstdint>

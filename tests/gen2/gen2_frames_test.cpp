@@ -106,6 +106,15 @@ TEST(Gen2Frames, EachModelsMacroBlocks) {
             else EXPECT_EQ(frame[5 + 3 * k], 0) << Name(row.iModel) << " button " << k + 1;
         }
         EXPECT_EQ(ToHex(byBlocks, 8), row.pszBlocks) << Name(row.iModel);
+        // A button without a block of its own sends no macro: from block 0 on it would overwrite
+        // the macro of the button that owns block 1.
+        KeyEntryEx entry{};
+        entry.byFunction = 17;
+        entry.wActionNum = 1;
+        entry.stActions[0] = Key(0x04, kActionPress, 10);
+        for (int k = 0; k < 8; ++k)
+            if (byBlocks[k] == 0)
+                EXPECT_TRUE(BuildMacroChain(ModelOf(row.iModel), k, entry).empty()) << Name(row.iModel) << " button " << k + 1;
     }
 }
 

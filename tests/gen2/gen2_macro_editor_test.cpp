@@ -32,6 +32,8 @@ TEST_F(Gen2MacroEditorTest, EachModelsEditorIsItsOwnWindowWithEveryControlOfItsS
         {8, [&](const auto& s) { return RunEditor<CMS_8_Macro>(s); }},
         {12, [&](const auto& s) { return RunEditor<CMS_12_Macro>(s); }},
         {13, [&](const auto& s) { return RunEditor<CMS_13_Macro>(s); }},
+        {14, [&](const auto& s) { return RunEditor<CMS_14_Macro>(s); }},
+        {16, [&](const auto& s) { return RunEditor<CMS_16_Macro>(s); }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.iModel);

@@ -154,6 +154,8 @@ TEST_F(Gen2SelectMacroTest, EachModelsPickerHasItsWindowClassAndSkin) {
         {8, [&](PickerChoice& c, const auto& s) { return RunPicker<CMS_8_SelectMacro>(c, s); }},
         {12, [&](PickerChoice& c, const auto& s) { return RunPicker<CMS_12_SelectMacro>(c, s); }},
         {13, [&](PickerChoice& c, const auto& s) { return RunPicker<CMS_13_SelectMacro>(c, s); }},
+        {14, [&](PickerChoice& c, const auto& s) { return RunPicker<CMS_14_SelectMacro>(c, s); }},
+        {16, [&](PickerChoice& c, const auto& s) { return RunPicker<CMS_16_SelectMacro>(c, s); }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.iModel);
