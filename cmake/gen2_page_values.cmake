@@ -4,13 +4,15 @@
 # PAGE_<KEY>.
 include(${CMAKE_CURRENT_LIST_DIR}/page_looks.cmake)
 
-set(GEN2_PAGE_MODELS 8 11 12 13 14 16 18 19)
+set(GEN2_PAGE_MODELS 8 11 12 13 14 16 18 19 20 22 23)
 
 # DPI sliders: the stored stage values, one step of 50 DPI per position (50 to 26,000 DPI).
 set(PAGE_DPI_MIN 1)
 set(PAGE_DPI_MAX 520)
-# MS_18: stage codes 1..220 (50 to 12,000 DPI in two segments).
-set(PAGE_DPI_MAX_18 220)
+# MS_18, MS_20, MS_22 and MS_23: stage codes 1..220 (50 to 12,000 DPI in two segments).
+foreach(n 18 20 22 23)
+  set(PAGE_DPI_MAX_${n} 220)
+endforeach()
 
 # The Bluetooth LE indicator, on the models that have the link.
 set(PAGE_BLE_ICON "")
@@ -20,16 +22,17 @@ set(ble_icon [[
 set(PAGE_BLE_ICON_8 "${ble_icon}")
 set(PAGE_BLE_ICON_11 "${ble_icon}")
 set(PAGE_BLE_ICON_14 "${ble_icon}")
-set(PAGE_BLE_ICON_18 "${ble_icon}")
-set(PAGE_BLE_ICON_19 "${ble_icon}")
+foreach(n 18 19 20 22 23)
+  set(PAGE_BLE_ICON_${n} "${ble_icon}")
+endforeach()
 
-# The light rows: MS_14, MS_16, MS_18 and MS_19 stack them ("ver_brightness", "ver_breathspeed").
+# The light rows: MS_14 and the later models stack them ("ver_brightness", "ver_breathspeed").
 set(PAGE_LIGHT_ROW hor)
-# MS_14, MS_16, MS_18 and MS_19 turn the lights off after a time of their own (half minutes),
-# below the sleep timer.
+# MS_14, MS_16, MS_18 to MS_20, MS_22 and MS_23 turn the lights off after a time of their own
+# (half minutes), below the sleep timer.
 set(PAGE_POWER_SETTING_HEIGHT 54)
 set(PAGE_LIGHT_OFF_ROW "")
-foreach(n 14 16 18 19)
+foreach(n 14 16 18 19 20 22 23)
   set(PAGE_LIGHT_ROW_${n} ver)
   set(PAGE_POWER_SETTING_HEIGHT_${n} ${POWER_SETTING_HEIGHT_WITH_LIGHT_OFF})
   set(PAGE_LIGHT_OFF_ROW_${n} "${LIGHT_OFF_ROW}")

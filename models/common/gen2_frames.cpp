@@ -66,12 +66,21 @@ FrameBytes BuildLightReport(const Gen2Model& model, const ProfileRecordEx& p) {
     return BuildLightReport(model.eLightCodec, p);
 }
 
+namespace {
+constexpr uint8_t kOneHotCodes[] = {0x08, 0x04, 0x02};  // the three slower rates; the fastest is 01
+constexpr int kOneHotFastest = 3;
+}  // namespace
+
 uint8_t RateCode(const Gen2Model& model, const ProfileRecordEx& p) {
-    if (model.eRateCodec == RateCodec::OneHot) {
-        constexpr uint8_t kCodes[] = {0x08, 0x04, 0x02};
-        return p.iRate >= 0 && p.iRate < 3 ? kCodes[p.iRate] : 0x01;
-    }
+    if (model.eRateCodec == RateCodec::OneHot)
+        return p.iRate >= 0 && p.iRate < kOneHotFastest ? kOneHotCodes[p.iRate] : 0x01;
     return static_cast<uint8_t>((Nibble(p.iRateHs + 1) << 4) | Nibble(p.iRate + 1));
+}
+
+int RateIndexOfOneHotCode(int iCode) {
+    for (int i = 0; i < kOneHotFastest; ++i)
+        if (kOneHotCodes[i] == iCode) return i;
+    return kOneHotFastest;
 }
 
 FrameBytes BuildRateReport(const Gen2Model& model, const ProfileRecordEx& p) {

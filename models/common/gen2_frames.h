@@ -28,6 +28,9 @@ FrameBytes BuildKeyReport(const Gen2Model& model, const ProfileRecordEx& profile
 
 // The polling-rate code of byte 3 of frame 0x06, by the model's rate codec.
 uint8_t RateCode(const Gen2Model& model, const ProfileRecordEx& profile);
+// The rate index a one-hot code stands for: 08, 04 and 02 the three slower rates, any other value
+// the fastest (index 3), as frame 0x06 sends an index past the three.
+int RateIndexOfOneHotCode(int iCode);
 
 // Functions 17 and 25: the button's macro, sent in macro blocks.
 bool IsMacroFunctionEx(uint8_t byFunction);

@@ -22,6 +22,8 @@ constexpr Blocks kBlocks18 = {1, 5, 9, 0, 17, 21, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 
 constexpr Buttons kFunctions14 = {1, 2, 3, 6, 0, 24, 4, 5, 0, 0, 0, 0, 0, 0, 0, 0, 11, 12};
 constexpr Blocks kBlocks14 = {1, 5, 9, 13, 0, 0, 17, 21, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
 constexpr Blocks kBlocks16 = {1, 5, 9, 0, 0, 17, 21, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+constexpr Buttons kFunctions20 = {1, 2, 3, 6, 5, 4, 24, 0, 0, 0, 0, 0, 0, 0, 0, 0, 12, 11};
+constexpr Blocks kBlocks20 = {1, 5, 9, 13, 17, 21, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
 
 constexpr Gen2Model Row(int iNumber, const Buttons& functions, const Blocks& blocks) {
     Gen2Model m{iNumber, DpiCodec::Linear, 1, 520, LightCodec::PackedSleep, kRates, kRatesHs, kLoopModes,
@@ -40,10 +42,10 @@ constexpr Gen2Model Row(int iNumber, const Buttons& functions, const Blocks& blo
     return m;
 }
 
-// MS_18 and MS_19: cable, 2.4 GHz and Bluetooth LE, no lights (but a light-off time, and the
-// light rows named as MS_14's), a debounce of 6 ms and byte 49 of frame 0x04 at 2.
-constexpr Gen2Model UnlitRow(int iNumber) {
-    Gen2Model m = Row(iNumber, kFunctions18, kBlocks18);
+// MS_18 to MS_23 but MS_21: cable, 2.4 GHz and Bluetooth LE, no lights (but a light-off time,
+// and the light rows named as MS_14's), a debounce of 6 ms and byte 49 of frame 0x04 at 2.
+constexpr Gen2Model UnlitRow(int iNumber, const Buttons& functions = kFunctions18, const Blocks& blocks = kBlocks18) {
+    Gen2Model m = Row(iNumber, functions, blocks);
     m.defaults.iDebounce = 6;
     m.byDpiFrameTail = 2;
     m.bNoLightSection = true;
@@ -54,8 +56,8 @@ constexpr Gen2Model UnlitRow(int iNumber) {
 
 // MS_18: stage codes 1..220 (50-DPI steps to 10,000, then 100-DPI steps to 12,000) sent through
 // the register table, one-hot rate codes and the 131-byte macro frame.
-constexpr Gen2Model Row18() {
-    Gen2Model m = UnlitRow(18);
+constexpr Gen2Model Row18(int iNumber = 18, const Buttons& functions = kFunctions18, const Blocks& blocks = kBlocks18) {
+    Gen2Model m = UnlitRow(iNumber, functions, blocks);
     m.eDpiCodec = DpiCodec::Table221;
     m.iDpiValueMax = 220;
     m.eRateCodec = RateCodec::OneHot;
@@ -83,6 +85,14 @@ constexpr Gen2Model LightOffRow(int iNumber, const Blocks& blocks, bool bNoLight
     return m;
 }
 
+// MS_20, MS_22 and MS_23: MS_18's protocol, with buttons 1 to 6 each owning four macro blocks and
+// button 7 on function 24; the rate the mouse reports is read as its one-hot code.
+constexpr Gen2Model Row20(int iNumber) {
+    Gen2Model m = Row18(iNumber, kFunctions20, kBlocks20);
+    m.eRateEventCodec = RateCodec::OneHot;
+    return m;
+}
+
 const Gen2Model kGen2Models[] = {
     Row(8, kFunctions11, kBlocks11),
     Row(11, kFunctions11, kBlocks11),
@@ -92,6 +102,9 @@ const Gen2Model kGen2Models[] = {
     Row19(),
     LightOffRow(14, kBlocks14, false),
     LightOffRow(16, kBlocks16, true),
+    Row20(20),
+    Row20(22),
+    Row20(23),
 };
 
 }  // namespace

@@ -47,6 +47,10 @@ struct Gen2Model {
     // Byte 49 of frame 0x04.
     uint8_t byDpiFrameTail = kDpiFrameTailDefault;
     RateCodec eRateCodec = RateCodec::Nibbles;
+    // How the mouse reports its polling rate (event 0x20) over the cable, the 2.4 GHz receiver and
+    // Bluetooth LE: Nibbles, the low nibble is the index + 1; OneHot, the code frame 0x06 sends
+    // (RateIndexOfCode), over Bluetooth LE only the values 1 to 8.
+    RateCodec eRateEventCodec = RateCodec::Nibbles;
     // The mouse has no lights: the light section stays hidden (frame 0x05 still carries the
     // sleep timer, the light-off time and the debounce).
     bool bNoLightSection = false;
@@ -56,7 +60,7 @@ struct Gen2Model {
 };
 
 // The second-generation models described so far (MS_8, MS_11, MS_12, MS_13, MS_14, MS_16, MS_18,
-// MS_19); nullptr for any other.
+// MS_19, MS_20, MS_22, MS_23); nullptr for any other.
 const Gen2Model* FindGen2Model(int iNumber);
 
 // The DPI a stored stage value stands for, and the stored value of a typed DPI (clamped to the

@@ -4,6 +4,8 @@
 // into the current profile and the copy last sent, so the next apply does not send it back.
 #include "gen2_page.h"
 
+#include "gen2_frames.h"
+
 namespace {
 
 bool InRange(int iValue, int iLow, int iHigh) { return iValue >= iLow && iValue <= iHigh; }
@@ -52,7 +54,12 @@ void CGen2Page::OnRateEvent(EventRoad eRoad, int iValue) {
             SelectNumberedOption(L"btn_prate_hs_%d", iRateHs + 1);
         return;
     }
-    const int iRate = LowNibble(iValue) - 1;
+    int iRate = LowNibble(iValue) - 1;
+    if (m_model.eRateEventCodec == RateCodec::OneHot) {
+        // The mouse reports the code frame 0x06 sends; over Bluetooth LE only 1 to 8 come.
+        if (eRoad == EventRoad::Ble && !InRange(iValue, 1, 8)) return;
+        iRate = RateIndexOfOneHotCode(iValue);
+    }
     if (!InRange(iRate, 0, m_model.iRateCount - 1)) return;
     if (!TakeReported([iRate](ProfileRecordEx& p) { p.iRate = iRate; })) return;
     // Over Bluetooth LE alone the page offers no polling rate to show it in.

@@ -1,10 +1,9 @@
-// The settings page of MS_20. It has no settings of its own yet: the page base and the
-// placeholder carry its part in routing, timers and links.
+// The settings page of MS_20: the second generation's page on MS_20's description.
 #pragma once
 
-#include "placeholder_page.h"
+#include "gen2_page.h"
 
-class CMS_20_Page : public CPlaceholderPage {
+class CMS_20_Page : public CGen2Page {
 public:
-    CMS_20_Page() : CPlaceholderPage(20) {}
+    CMS_20_Page() : CGen2Page(20) {}
 };

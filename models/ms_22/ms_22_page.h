@@ -1,10 +1,9 @@
-// The settings page of MS_22. It has no settings of its own yet: the page base and the
-// placeholder carry its part in routing, timers and links.
+// The settings page of MS_22: the second generation's page on MS_22's description.
 #pragma once
 
-#include "placeholder_page.h"
+#include "gen2_page.h"
 
-class CMS_22_Page : public CPlaceholderPage {
+class CMS_22_Page : public CGen2Page {
 public:
-    CMS_22_Page() : CPlaceholderPage(22) {}
+    CMS_22_Page() : CGen2Page(22) {}
 };

@@ -1,10 +1,9 @@
-// The settings page of MS_23. It has no settings of its own yet: the page base and the
-// placeholder carry its part in routing, timers and links.
+// The settings page of MS_23: the second generation's page on MS_23's description.
 #pragma once
 
-#include "placeholder_page.h"
+#include "gen2_page.h"
 
-class CMS_23_Page : public CPlaceholderPage {
+class CMS_23_Page : public CGen2Page {
 public:
-    CMS_23_Page() : CPlaceholderPage(23) {}
+    CMS_23_Page() : CGen2Page(23) {}
 };

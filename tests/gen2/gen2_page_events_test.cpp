@@ -19,19 +19,6 @@ using DuiLib::CControlUI;
 
 class Gen2Events : public Gen2PageTest {
 protected:
-    int EventWord(int iCode) const { return iCode * 256 + IdByte(); }
-    // An event handed to the page as the core hands it over, on this (the UI) thread.
-    void Deliver(Road eRoad, int iCode, int iValue) {
-        switch (eRoad) {
-            case Road::Cable: Page().DeliverDevMonitor(static_cast<DWORD>(EventWord(iCode)) << 16 | static_cast<DWORD>(iValue)); return;
-            case Road::Receiver: Page().DeliverDeviceEvent(EventWord(iCode), iValue); return;
-            case Road::Wireless4k: Page().DeliverDeviceEvent4k(EventWord(iCode), iValue); return;
-            case Road::Ble:
-                Page().DeliverGattValue({IdByte(), static_cast<uint8_t>(iCode), static_cast<uint8_t>(iValue & 0xFF),
-                                         static_cast<uint8_t>((iValue >> 8) & 0xFF)});
-                return;
-        }
-    }
     CControlUI* Control(const wchar_t* pszSuffix) {
         return uikit::FindControl(Window().hwnd(), (ControlPrefix(Model()) + pszSuffix).c_str());
     }

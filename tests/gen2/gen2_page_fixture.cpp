@@ -61,6 +61,18 @@ void Gen2PageTest::MouseEvent(uint8_t byCode, uint16_t wValue, Road eRoad) {
     }
 }
 
+void Gen2PageTest::Deliver(Road eRoad, int iCode, int iValue) {
+    switch (eRoad) {
+        case Road::Cable: Page().DeliverDevMonitor(static_cast<DWORD>(EventWord(iCode)) << 16 | static_cast<DWORD>(iValue)); return;
+        case Road::Receiver: Page().DeliverDeviceEvent(EventWord(iCode), iValue); return;
+        case Road::Wireless4k: Page().DeliverDeviceEvent4k(EventWord(iCode), iValue); return;
+        case Road::Ble:
+            Page().DeliverGattValue({IdByte(), static_cast<uint8_t>(iCode), static_cast<uint8_t>(iValue & 0xFF),
+                                     static_cast<uint8_t>((iValue >> 8) & 0xFF)});
+            return;
+    }
+}
+
 int Gen2PageTest::Notify(const blekit::Bytes& value) { return m_ble.Notify(m_iBleMouse, value); }
 
 void Gen2PageTest::Flush(Road eRoad) {

@@ -95,6 +95,10 @@ protected:
     // An event of the mouse: {3, id byte, code, value low, value high} on the cable or a
     // receiver, {id byte, code, value low, value high} as a Bluetooth notification.
     void MouseEvent(uint8_t byCode, uint16_t wValue, Road eRoad);
+    // An event of the mouse handed to the page as the core hands it over, on this (the UI)
+    // thread: the event word (code x 256 + id byte) and the value.
+    int EventWord(int iCode) const { return iCode * 256 + IdByte(); }
+    void Deliver(Road eRoad, int iCode, int iValue);
     // A Bluetooth notification of any bytes; returns the registrations it reached.
     int Notify(const blekit::Bytes& value);
     // Waits until every event sent over the road so far has been handled: a stage event goes

@@ -1,7 +1,7 @@
-// MS_18 and MS_19 worked as a person works them, with a cabled mouse: no light section, the
-// debounce label in whole milliseconds, DPI typed on each model's scale (MS_18's two segments up
-// to 12,000 DPI, MS_19's steps of 50 up to 26,000) and what the mouse then gets, MS_18's rate
-// codes and MS_19's sensor options two to a byte.
+// MS_18 and MS_19 (MS_20, MS_22 and MS_23 as MS_18) worked as a person works them, with a cabled
+// mouse: no light section, the debounce label in whole milliseconds, DPI typed on each model's
+// scale (MS_18's two segments up to 12,000 DPI, MS_19's steps of 50 up to 26,000) and what the
+// mouse then gets, MS_18's rate codes and MS_19's sensor options two to a byte.
 #include "gen2_settings_fixture.h"
 
 #include "gen2_frames.h"
@@ -29,6 +29,8 @@ protected:
         return CableWrites();
     }
     ProfileRecordEx Current() { return Page().CurrentProfileCopy(); }
+    // MS_18's stage codes, rates and sensor options, which MS_20, MS_22 and MS_23 share.
+    bool LikeMs18() const { return Description().eDpiCodec == DpiCodec::Table221; }
 };
 
 TEST_P(Gen2Unlit, NoLightSectionAndTheDebounceInWholeMilliseconds) {
@@ -95,7 +97,7 @@ TEST_P(Gen2Unlit, TypedDpiKeepsToTheModelsScale) {
         {L"30000", L"26000", 520, "07 02"}, {L"12345", L"12300", 246, "F5 00"}, {L"40", L"50", 1, "00 00"},
     };
     bool bEnter = true;
-    for (const Case& c : GetParam() == 18 ? cases18 : cases19) {
+    for (const Case& c : LikeMs18() ? cases18 : cases19) {
         SCOPED_TRACE(std::string(c.pszTyped, c.pszTyped + wcslen(c.pszTyped)));
         bEnter = !bEnter;  // Enter and a click elsewhere commit alike
         TypeInto(L"edit_dpi_2", c.pszTyped, bEnter);
@@ -110,11 +112,11 @@ TEST_P(Gen2Unlit, TypedDpiKeepsToTheModelsScale) {
 }
 
 TEST_P(Gen2Unlit, ADpiSliderShowsItsStageOnTheModelsScale) {
-    const int iTop = GetParam() == 18 ? 220 : 520;
+    const int iTop = LikeMs18() ? 220 : 520;
     EXPECT_EQ(ControlOf<CSliderUI>(L"slider_dpi_4")->GetMaxValue(), iTop);
     SlideTo(L"slider_dpi_4", iTop);
-    EXPECT_EQ(TextOf(L"edit_dpi_4"), GetParam() == 18 ? L"12000" : L"26000");
-    if (GetParam() == 18) {
+    EXPECT_EQ(TextOf(L"edit_dpi_4"), LikeMs18() ? L"12000" : L"26000");
+    if (LikeMs18()) {
         SlideTo(L"slider_dpi_4", 201);
         EXPECT_EQ(TextOf(L"label_dpi_4"), L"10100");
         SlideTo(L"slider_dpi_4", 200);
@@ -141,7 +143,7 @@ TEST_P(Gen2Unlit, RateAndSensorOptionsInTheModelsFrames) {
         {19, L"option_ripple_control_1", "10 10"},
     };
     for (const auto& row : rows) {
-        if (row.iModel != GetParam()) continue;
+        if (row.iModel != (LikeMs18() ? 18 : GetParam())) continue;
         SCOPED_TRACE(std::string(row.pszOption, row.pszOption + wcslen(row.pszOption)));
         ClearWrites();
         const std::vector<kit::Bytes> sent = SentAfterClicking(row.pszOption);
@@ -150,7 +152,7 @@ TEST_P(Gen2Unlit, RateAndSensorOptionsInTheModelsFrames) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Models, Gen2Unlit, ::testing::Values(18, 19), [](const auto& info) { return Name(info.param); });
+INSTANTIATE_TEST_SUITE_P(Models, Gen2Unlit, ::testing::Values(18, 19, 20, 22, 23), [](const auto& info) { return Name(info.param); });
 
 }  // namespace
 }  // namespace gen2test
