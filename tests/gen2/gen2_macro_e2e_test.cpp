@@ -114,23 +114,29 @@ TEST_P(Gen2MacroEndToEnd, ARecordedMacroWithAMoveReachesTheMouseAsAColourMacro) 
     const std::wstring strName(NameOf(macros[0]->szName));
     EXPECT_EQ(Caption(3), Text(L"assign_left_macro_text") + L"-" + strName);
 
+    // Block 9 in the model's frame: the counted mode, white, three plays, ten events; a key or
+    // button event is a pair (the delay's remainder of 100 with the press or release flag, the
+    // code) followed by the delay's hundreds and 03; the move takes its delay, 246, X and Y high
+    // byte first.
+    const MacroFrameShape& shape = Description().macroFrame;
+    FrameBytes block(shape.byLength, 0);
+    const FrameBytes header = FromHex("09 00 09 00 FF FF FF 03");
+    std::copy(header.begin(), header.end(), block.begin());
+    block[1] = shape.byLength;
+    block[shape.byCountAt] = 0x0A;
+    const FrameBytes events = FromHex("33 06 01 03 B3 06 01 03 33 F2 01 03 81 F2 0A F6 FE D4 00 19");
+    std::copy(events.begin(), events.end(), block.begin() + shape.byFirstPairAt);
+    PutChecksum(block, static_cast<size_t>(shape.ChecksumAt()));
+    // The cable takes the pieces the frame needs (two of 111 bytes, three of 131), the receiver three.
+    const size_t uPieces = links == kCable ? static_cast<size_t>(MacroChunkCount(block)) : 3;
+
     const std::vector<kit::Bytes> sent = AppliedWrites();
-    const size_t uPieces = links == kCable ? 2 : 3;
     ASSERT_EQ(sent.size(), 1 + uPieces) << Ids(sent);
     EXPECT_EQ(Slice(sent[0], 0, 3), "08 3B 01") << "the key frame";
     EXPECT_EQ(KeyBytes(sent[0], 3), "3A 00 09") << "a colour macro, named by its first block";
     EXPECT_TRUE(OthersKept(sent[0], {3}));
     EXPECT_TRUE(pagetest::ChecksumHolds(sent[0], sent[0].size() - 2));
 
-    // Block 9: the counted mode, white, three plays, ten events; a key or button event is a pair
-    // (the delay's remainder of 100 with the press or release flag, the code) followed by the
-    // delay's hundreds and 03; the move takes its delay, 246, X and Y high byte first.
-    const char* const kBlock =
-        "09 6F 09 00 FF FF FF 03 0A "
-        "33 06 01 03 B3 06 01 03 33 F2 01 03 81 F2 0A F6 FE D4 00 19";
-    FrameBytes block = FromHex(kBlock);
-    block.resize(kMacroReportLength, 0);
-    PutChecksum(block, kMacroReportLength - 2);
     for (size_t p = 0; p < uPieces; ++p) {
         const MacroChunk piece =
             BuildMacroChunk(block, static_cast<int>(p), links == kCable ? ChunkLink::Cable : ChunkLink::Receiver);
@@ -150,7 +156,8 @@ TEST_P(Gen2MacroEndToEnd, ARecordedMacroWithAMoveReachesTheMouseAsAColourMacro) 
 }
 
 INSTANTIATE_TEST_SUITE_P(Links, Gen2MacroEndToEnd,
-                         ::testing::Values(std::tuple{11, unsigned{kCable}}, std::tuple{12, unsigned{kReceiver}}),
+                         ::testing::Values(std::tuple{11, unsigned{kCable}}, std::tuple{12, unsigned{kReceiver}},
+                                           std::tuple{18, unsigned{kCable}}, std::tuple{19, unsigned{kReceiver}}),
                          [](const auto& info) {
                              return Name(std::get<0>(info.param)) + (std::get<1>(info.param) == kCable ? "_Cable" : "_Receiver");
                          });
