@@ -11,8 +11,6 @@
 namespace gen2test {
 namespace {
 
-using DuiLib::CControlUI;
-
 // Button 1 plays a macro of 50 key actions: one block of 49 and a second with the last.
 void GiveButton1FiftyKeys(ProfileRecordEx& profile) {
     KeyEntryEx& entry = profile.stKeys[0];
@@ -26,14 +24,6 @@ class Gen2UnlitLinks : public Gen2PageTest, public ::testing::WithParamInterface
 protected:
     void SetUp() override { Start(std::get<0>(GetParam()), std::get<1>(GetParam())); }
     unsigned Links() const { return std::get<1>(GetParam()); }
-    CControlUI* Control(const wchar_t* pszSuffix) {
-        return uikit::FindControl(Window().hwnd(), (ControlPrefix(Model()) + pszSuffix).c_str());
-    }
-    bool Visible(const wchar_t* pszSuffix) {
-        CControlUI* pControl = Control(pszSuffix);
-        EXPECT_NE(pControl, nullptr) << "no control";
-        return pControl != nullptr && pControl->IsVisible();
-    }
     std::vector<kit::Bytes> Writes() {
         switch (Links()) {
             case kCable: return CableWrites();
@@ -143,8 +133,6 @@ TEST_P(Gen2UnlitLinks, TheMousesStageAndRateChanges) {
         EXPECT_TRUE(pOption->IsSelected());
     }
 }
-
-std::string LinkName(unsigned links) { return links == kCable ? "Cable" : links == kReceiver ? "Receiver" : "Ble"; }
 
 INSTANTIATE_TEST_SUITE_P(ModelsAndLinks, Gen2UnlitLinks,
                          ::testing::Combine(::testing::Values(18, 19),

@@ -16,11 +16,7 @@ using namespace DuiLib;
 
 class Gen2Unlit : public Gen2SettingsTest, public ::testing::WithParamInterface<int> {
 protected:
-    void SetUp() override {
-        Start(GetParam());
-        ApplyOn(Page(), Hwnd());
-        ClearWrites();
-    }
+    void SetUp() override { StartSent(GetParam()); }
     // Clicks a control that asks for an apply and gives what the mouse got in it.
     std::vector<kit::Bytes> SentAfterClicking(const std::wstring& strSuffix) {
         const unsigned uBefore = Applies();
