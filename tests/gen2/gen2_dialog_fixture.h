@@ -11,6 +11,8 @@
 #include "ms_13/ms_13_dialogs.h"
 #include "ms_14/ms_14_dialogs.h"
 #include "ms_16/ms_16_dialogs.h"
+#include "ms_18/ms_18_dialogs.h"
+#include "ms_19/ms_19_dialogs.h"
 #include "ms_8/ms_8_dialogs.h"
 
 #include <cstdint>

@@ -34,6 +34,8 @@ TEST_F(Gen2MacroEditorTest, EachModelsEditorIsItsOwnWindowWithEveryControlOfItsS
         {13, [&](const auto& s) { return RunEditor<CMS_13_Macro>(s); }},
         {14, [&](const auto& s) { return RunEditor<CMS_14_Macro>(s); }},
         {16, [&](const auto& s) { return RunEditor<CMS_16_Macro>(s); }},
+        {18, [&](const auto& s) { return RunEditor<CMS_18_Macro>(s); }},
+        {19, [&](const auto& s) { return RunEditor<CMS_19_Macro>(s); }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.iModel);

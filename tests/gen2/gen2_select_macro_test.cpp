@@ -156,6 +156,8 @@ TEST_F(Gen2SelectMacroTest, EachModelsPickerHasItsWindowClassAndSkin) {
         {13, [&](PickerChoice& c, const auto& s) { return RunPicker<CMS_13_SelectMacro>(c, s); }},
         {14, [&](PickerChoice& c, const auto& s) { return RunPicker<CMS_14_SelectMacro>(c, s); }},
         {16, [&](PickerChoice& c, const auto& s) { return RunPicker<CMS_16_SelectMacro>(c, s); }},
+        {18, [&](PickerChoice& c, const auto& s) { return RunPicker<CMS_18_SelectMacro>(c, s); }},
+        {19, [&](PickerChoice& c, const auto& s) { return RunPicker<CMS_19_SelectMacro>(c, s); }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.iModel);
