@@ -47,6 +47,7 @@ TEST_P(Gen2LightOff, TheLightOffSliderCountsHalfMinutesAndAppliesSoonTheSleepSli
     EXPECT_EQ(testkit::ToHex(CableWrites().back().data() + 9, 2), "05 03") << "light-off, then the debounce";
 
     // The sleep slider is one of the long waits; the apply button sends it.
+    SettleApplies();
     ClearWrites();
     const unsigned uAfterLightOff = Applies();
     SlideTo(L"slider_sleep_timer", 0x25);

@@ -148,4 +148,9 @@ bool Gen2SettingsTest::NoApplyFor(unsigned uMs) {
     return Applies() == uBefore;
 }
 
+void Gen2SettingsTest::SettleApplies() {
+    for (int i = 0; i < 100 && !NoApplyFor(300); ++i) {
+    }
+}
+
 }  // namespace gen2test

@@ -72,6 +72,9 @@ protected:
     unsigned Applies() { return Page().AppliesRun(); }
     // Pumps for a while and says whether no further apply ran (nothing pending).
     bool NoApplyFor(unsigned uMs);
+    // Pumps until no apply has run for a while: every apply asked for so far has been made (a
+    // slider with a short wait asks for one per move).
+    void SettleApplies();
 
     kit::CableMouse m_cable;
 
