@@ -4,7 +4,7 @@
 # PAGE_<KEY>.
 include(${CMAKE_CURRENT_LIST_DIR}/page_looks.cmake)
 
-set(GEN2_PAGE_MODELS 8 11 12 13 14 16 18 19 20 22 23)
+set(GEN2_PAGE_MODELS 8 11 12 13 14 15 16 17 18 19 20 21 22 23 24)
 
 # DPI sliders: the stored stage values, one step of 50 DPI per position (50 to 26,000 DPI).
 set(PAGE_DPI_MIN 1)
@@ -36,4 +36,32 @@ foreach(n 14 16 18 19 20 22 23)
   set(PAGE_LIGHT_ROW_${n} ver)
   set(PAGE_POWER_SETTING_HEIGHT_${n} ${POWER_SETTING_HEIGHT_WITH_LIGHT_OFF})
   set(PAGE_LIGHT_OFF_ROW_${n} "${LIGHT_OFF_ROW}")
+endforeach()
+
+# The Bluetooth LE indicator of the sensor models that have the link.
+set(PAGE_BLE_ICON_21 "${ble_icon}")
+set(PAGE_BLE_ICON_24 "${ble_icon}")
+
+# The sensor mode, shown with the polling rates over the receivers; it governs the 4K receiver's
+# fastest rates.
+set(PAGE_SENSOR_MODE "")
+set(sensor_mode_panel [[
+
+      <VerticalLayout name="ms_@N@_ver_sensor_mode" height="52" childpadding="4" visible="false">
+        <Label text="sensor_mode_caption_text" height="20" font="3" textcolor="#FF8A939E"/>
+        <HorizontalLayout height="26">
+          <Option @OPTION@ name="ms_@N@_option_sensor_mode_1" group="ms_@N@_sensor_mode" width="66" text="sensor_mode_1_text"/>
+          <Option @OPTION@ name="ms_@N@_option_sensor_mode_2" group="ms_@N@_sensor_mode" width="66" text="sensor_mode_2_text"/>
+          <Option @OPTION@ name="ms_@N@_option_sensor_mode_3" group="ms_@N@_sensor_mode" width="66" text="sensor_mode_3_text"/>
+          <Option @OPTION@ name="ms_@N@_option_sensor_mode_4" group="ms_@N@_sensor_mode" width="70" text="sensor_mode_4_text"/>
+        </HorizontalLayout>
+      </VerticalLayout>]])
+
+# The sensor models MS_15, MS_17, MS_21 and MS_24: no light section of their own (its controls
+# stay bound, hidden, in stacked rows), the light-off time, the sensor mode.
+foreach(n 15 17 21 24)
+  set(PAGE_LIGHT_ROW_${n} ver)
+  set(PAGE_POWER_SETTING_HEIGHT_${n} ${POWER_SETTING_HEIGHT_WITH_LIGHT_OFF})
+  set(PAGE_LIGHT_OFF_ROW_${n} "${LIGHT_OFF_ROW}")
+  set(PAGE_SENSOR_MODE_${n} "${sensor_mode_panel}")
 endforeach()

@@ -88,6 +88,7 @@ void CDevicePage::ShowCharging(bool bRestart) {
 void CDevicePage::StopCharging() { KillPageTimer(TIMER_CHARGING); }
 
 void CDevicePage::ShowBattery(int iLevel) {
+    iLevel = ShownLevel(iLevel);
     m_iBatteryLevel = iLevel;
     if (auto* pBar = FindPageControl<DuiLib::CProgressUI>(L"progress_power")) pBar->SetValue(iLevel);
     wchar_t szLevel[16];

@@ -36,7 +36,7 @@ public:
     // The pending arrival first, then the runtime's (worker, driver library).
     void Shutdown() override;
 
-    // The battery controls show `iLevel` ("57%"). UI thread.
+    // The battery controls show `iLevel` ("57%"), as the model displays it (ShownLevel). UI thread.
     void ShowBattery(int iLevel);
     int BatteryLevel() const { return m_iBatteryLevel; }  // the level shown, -1 before the first
     int BatteryStatusValue() const { return m_iBatteryStatus; }  // the last reported status, -1 none
@@ -78,6 +78,8 @@ protected:
     void OnGattValue(const std::vector<uint8_t>& value) override;
     virtual void OnDeviceEventBLE(int iEventWord, int iValue);
 
+    // The level the display shows for a reported one (as reported unless the model says otherwise).
+    virtual int ShownLevel(int iLevel) const { return iLevel; }
     // A numbered control's name without the prefix ("option_dpi_step_%d", 3).
     static std::wstring NumberedSuffix(const wchar_t* pszPattern, int i);
     // "ms_N_label_power": a text id (bTextId) or literal text.

@@ -36,7 +36,8 @@ int DpiOfStageValue(DpiCodec eCodec, int32_t iValue) {
         case DpiCodec::Table221:
         case DpiCodec::SplitLinear: return iValue <= 200 ? iValue * 50 : (iValue - 100) * 100;
         case DpiCodec::Linear:
-        case DpiCodec::LinearPacked: return iValue * 50;
+        case DpiCodec::LinearPacked:
+        case DpiCodec::LinearPackedMode: return iValue * 50;
     }
     return 0;
 }
@@ -48,7 +49,8 @@ int32_t StageValueOfDpi(DpiCodec eCodec, int32_t iValueMin, int32_t iValueMax, i
         case DpiCodec::Table221:
         case DpiCodec::SplitLinear: return iDpi <= 10000 ? iDpi / 50 : (iDpi - 10000) / 100 + 200;
         case DpiCodec::Linear:
-        case DpiCodec::LinearPacked: return iDpi / 50;
+        case DpiCodec::LinearPacked:
+        case DpiCodec::LinearPackedMode: return iDpi / 50;
     }
     return 0;
 }

@@ -22,6 +22,7 @@ enum class DpiCodec : uint8_t {
     SplitLinear,  // MS_9: MS_1's scale; value - 1 up to 10,000 DPI, above it value - 101 with the
                   // range flag (the DPI is (code + 1) x 50, or x 100 with the flag)
     LinearPacked,  // MS_19: Linear's stages; the four sensor options two to a byte (bytes 3, 4)
+    LinearPackedMode,  // MS_15, MS_17, MS_21, MS_24: LinearPacked with the sensor mode in byte 6
 };
 
 // The DPI a stored stage value stands for, and the stored value of a typed DPI (clamped to the

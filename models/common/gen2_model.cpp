@@ -1,5 +1,6 @@
 #include "gen2_model.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -24,6 +25,13 @@ constexpr Blocks kBlocks14 = {1, 5, 9, 13, 0, 0, 17, 21, 0, 0, 0, 0, 0, 0, 0, 0,
 constexpr Blocks kBlocks16 = {1, 5, 9, 0, 0, 17, 21, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
 constexpr Buttons kFunctions20 = {1, 2, 3, 6, 5, 4, 24, 0, 0, 0, 0, 0, 0, 0, 0, 0, 12, 11};
 constexpr Blocks kBlocks20 = {1, 5, 9, 13, 17, 21, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+constexpr Buttons kFunctions15 = {1, 2, 3, 6, 24, 4, 5, 52, 0, 0, 0, 0, 0, 0, 0, 0, 11, 12};
+constexpr Buttons kFunctions24 = {1, 2, 3, 6, 5, 4, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 11, 12};
+constexpr Blocks kBlocks21 = {1, 5, 9, 0, 0, 0, 13, 17, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+constexpr Blocks kBlocks24 = {1, 5, 9, 13, 17, 21, 25, 29, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+
+constexpr int kSensorModes = 4;
+constexpr int kRatesHsBelowTopSensorMode = 4;
 
 constexpr Gen2Model Row(int iNumber, const Buttons& functions, const Blocks& blocks) {
     Gen2Model m{iNumber, DpiCodec::Linear, 1, 520, LightCodec::PackedSleep, kRates, kRatesHs, kLoopModes,
@@ -93,6 +101,28 @@ constexpr Gen2Model Row20(int iNumber) {
     return m;
 }
 
+// MS_15, MS_17, MS_21 and MS_24: the sensor mode with the high-speed rates it governs (sent in
+// frame 0x04 beside the sensor options two to a byte), no light section (the light values are
+// still kept and sent), the stacked light rows and the light-off time, their own defaults,
+// battery report code and byte 49 of frame 0x04.
+constexpr Gen2Model SensorRow(int iNumber, const Buttons& functions, const Blocks& blocks, int32_t iLightMode,
+                              int32_t iDebounce, int iBatteryEventCode, uint8_t byDpiTail, BatteryDisplay eBattery) {
+    Gen2Model m = Row(iNumber, functions, blocks);
+    m.eDpiCodec = DpiCodec::LinearPackedMode;
+    m.defaults.iLightMode = iLightMode;
+    m.defaults.iDebounce = iDebounce;
+    m.defaults.iSensorMode = kSensorModes - 1;
+    m.bLightOff = true;
+    m.pszLightRowPrefix = L"ver_";
+    m.bNoLightSection = true;
+    m.iBatteryEventCode = iBatteryEventCode;
+    m.eBatteryDisplay = eBattery;
+    m.iSensorModeCount = kSensorModes;
+    m.iRateHsSensorCap = kRatesHsBelowTopSensorMode;
+    m.byDpiFrameTail = byDpiTail;
+    return m;
+}
+
 const Gen2Model kGen2Models[] = {
     Row(8, kFunctions11, kBlocks11),
     Row(11, kFunctions11, kBlocks11),
@@ -105,6 +135,10 @@ const Gen2Model kGen2Models[] = {
     Row20(20),
     Row20(22),
     Row20(23),
+    SensorRow(15, kFunctions15, kBlocks16, 7, 3, 0x40, 3, BatteryDisplay::Raised),
+    SensorRow(17, kFunctions15, kBlocks16, 7, 3, 0x40, 3, BatteryDisplay::AsReported),
+    SensorRow(21, kFunctions14, kBlocks21, 0, 6, 0x41, 2, BatteryDisplay::AsReported),
+    SensorRow(24, kFunctions24, kBlocks24, 0, 6, 0x41, 2, BatteryDisplay::AsReported),
 };
 
 }  // namespace
@@ -117,6 +151,16 @@ const Gen2Model* FindGen2Model(int iNumber) {
     for (const Gen2Model& m : kGen2Models)
         if (m.iNumber == iNumber) return &m;
     return nullptr;
+}
+
+int ShownBatteryLevel(const Gen2Model& model, int iLevel) {
+    if (model.eBatteryDisplay != BatteryDisplay::Raised) return iLevel;
+    int iRaise = 0;
+    if (iLevel >= 70) iRaise = 30;
+    else if (iLevel >= 60) iRaise = 20;
+    else if (iLevel >= 50) iRaise = 10;
+    else if (iLevel >= 31) iRaise = 5;
+    return std::min(iLevel + iRaise, 100);
 }
 
 int DpiOfValue(const Gen2Model& model, int32_t iValue) { return DpiOfStageValue(model.eDpiCodec, iValue); }

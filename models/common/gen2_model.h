@@ -19,6 +19,12 @@ enum class RateCodec : uint8_t {
     OneHot,   // iRate 0, 1, 2 as 08, 04, 02; any other index as 01 (the fastest rate)
 };
 
+// How the battery display shows a level the mouse reports.
+enum class BatteryDisplay : uint8_t {
+    AsReported,
+    Raised,  // MS_15: 70 and up +30, 60..69 +20, 50..59 +10, 31..49 +5, at most 100
+};
+
 struct Gen2Model {
     int iNumber;
     DpiCodec eDpiCodec;
@@ -54,14 +60,26 @@ struct Gen2Model {
     // The mouse has no lights: the light section stays hidden (frame 0x05 still carries the
     // sleep timer, the light-off time and the debounce).
     bool bNoLightSection = false;
+    // The event code of the mouse's battery reports (0x40; MS_21 and MS_24: 0x41).
+    int iBatteryEventCode = 0x40;
+    BatteryDisplay eBatteryDisplay = BatteryDisplay::AsReported;
+
+    // The sensor models (MS_15, MS_17, MS_21, MS_24): the sensor-mode options
+    // ("option_sensor_mode_%d", modes 0..count-1, shown with the polling rates away from the
+    // cable); 0: none. Below its highest mode the 4K receiver offers only the first
+    // iRateHsSensorCap high-speed rates. Frame 0x04 carries the mode (DpiCodec::LinearPackedMode).
+    int iSensorModeCount = 0;
+    int iRateHsSensorCap = 0;
 
     const ModelInfo& Info() const;
     const ProfileLayoutEx& Layout() const;
 };
 
-// The second-generation models described so far (MS_8, MS_11, MS_12, MS_13, MS_14, MS_16, MS_18,
-// MS_19, MS_20, MS_22, MS_23); nullptr for any other.
+// The second-generation models described so far (MS_8, MS_11 to MS_24); nullptr for any other.
 const Gen2Model* FindGen2Model(int iNumber);
+
+// The level the battery display shows for a reported level (0..100).
+int ShownBatteryLevel(const Gen2Model& model, int iLevel);
 
 // The DPI a stored stage value stands for, and the stored value of a typed DPI (clamped to the
 // model's range first; divisions truncate).

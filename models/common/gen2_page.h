@@ -1,4 +1,5 @@
-// The settings page of the second-generation models (MS_11, MS_8, MS_12, MS_13), one class for
+// The settings page of the second-generation models (MS_11, MS_8, MS_12, MS_13 and the sensor
+// models MS_15, MS_17, MS_21, MS_24), one class for
 // all of them, parameterised by the model's description (Gen2Model). What the generations share
 // it takes from its bases: the send routine and the apply worker (CApplyPage), the cabled mouse
 // and the battery display (CDevicePage), the profiles and the copy last sent (CProfilePageT),
@@ -59,6 +60,8 @@ protected:
 
     // ---- Settings UI hooks (gen2_page_ui.cpp) ----
     virtual void InitControls();  // binds the page's controls (InitPage step 1)
+    // The battery level as the model displays it.
+    int ShownLevel(int iLevel) const override;
 
     // ---- The apply ----
     std::vector<FrameBytes> FramesFor(const ProfileRecordEx& snapshot, const ChangeFlags& changes) override;

@@ -1,6 +1,7 @@
 // The second-generation page's own settings controls: the set it binds (the 4K polling rates, the
-// Bluetooth indicator and the light-off slider where the model has them) and the controls that
-// follow the links (the light section stays hidden on a mouse without lights).
+// Bluetooth indicator where the model has the link, the light-off slider and the sensor modes where
+// the model has them) and the controls that follow the links (the light section stays hidden on a
+// model without one).
 // Everything else of the settings UI is CSettingsPageT's.
 #include "gen2_page.h"
 
@@ -12,7 +13,9 @@ void CGen2Page::InitControls() {
                   .bWireless4k = Info().Has4k(),
                   .bBle = Info().HasBle(),
                   .bLightOff = m_model.bLightOff,
-                  .pszLightRowPrefix = m_model.pszLightRowPrefix});
+                  .pszLightRowPrefix = m_model.pszLightRowPrefix,
+                  .iSensorModeCount = m_model.iSensorModeCount,
+                  .iRateHsSensorCap = m_model.iRateHsSensorCap});
 }
 
 void CGen2Page::UpdateLinkControls() {
@@ -21,3 +24,5 @@ void CGen2Page::UpdateLinkControls() {
     ShowLightRows();
     ShowLinkSections();
 }
+
+int CGen2Page::ShownLevel(int iLevel) const { return ShownBatteryLevel(m_model, iLevel); }

@@ -4,7 +4,8 @@
 
 bool SanitizeProfile(const Gen2Model& model, ProfileRecordEx& profile) {
     const RecordLimits limits{model.iRateCount,   model.iRateHsCount, model.iLightModeCount,
-                              model.iDpiValueMin, model.iDpiValueMax, model.iLoopModeCount - 1};
+                              model.iDpiValueMin, model.iDpiValueMax, model.iLoopModeCount - 1,
+                              model.iSensorModeCount};
     return SanitizeProfileT(limits, profile);
 }
 

@@ -49,6 +49,7 @@ void FillDefaultProfile(const ProfileDefaults& d, Profile& p) {
     p.iParam5 = 3;
     p.byParam6 = 1;
     p.iDebounce = d.iDebounce;
+    p.iSensorMode = d.iSensorMode;
     p.dwLightColor = kLightColorDefault;
     std::memset(p.stKeys, 0, sizeof p.stKeys);
     for (int i = 0; i < kButtonCount; ++i) {

@@ -16,6 +16,7 @@ struct ProfileDefaults {
     int32_t iLightMode;
     uint8_t byFunction[kButtonCount];
     int32_t iDebounce = 3;
+    int32_t iSensorMode = 0;  // written only where the model's file layout stores it
 };
 
 // Writes the defaults into a record. szName, iMoveMode and the reserved words stay as they are;

@@ -115,6 +115,10 @@ FrameBytes BuildDpiReport(DpiCodec eCodec, const Profile& p, uint8_t byTail) {
         case DpiCodec::Linear: PutStagesLinear(frame, p); break;
         case DpiCodec::SplitLinear: PutStagesSplitLinear(frame, p); break;
         case DpiCodec::LinearPacked: PutStagesLinearPacked(frame, p); break;
+        case DpiCodec::LinearPackedMode:
+            PutStagesLinearPacked(frame, p);
+            frame[6] = Low(p.iSensorMode);
+            break;
     }
     frame[24] = Low(p.iCurDpi + 1);
     for (int i = 0; i < kDpiStageCount; ++i) PutRgb(frame, 25 + 3 * static_cast<size_t>(i), p.dwDpiColor[i]);

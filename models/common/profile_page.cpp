@@ -134,20 +134,32 @@ enum EventCode : int {
     kEventSaved = 0x80,
 };
 
+// The code of a model's battery reports: its description's where it gives one.
+template <class Model>
+int BatteryEventCodeOf(const Model& model) {
+    if constexpr (requires { model.iBatteryEventCode; })
+        return model.iBatteryEventCode;
+    else
+        return kEventBattery;
+}
+
 }  // namespace
 
 template <class R>
 void CProfilePageT<R>::HandleEventWord(EventRoad eRoad, int iEventWord, int iValue) {
     if ((iEventWord & 0xFF) != Info().byIdByte) return;
-    switch ((iEventWord >> 8) & 0xFF) {
+    const int iCode = (iEventWord >> 8) & 0xFF;
+    // A model reports its battery under its own code; the other battery code means nothing there.
+    if (iCode == BatteryEventCodeOf(m_model)) {
+        OnBatteryEvent(eRoad, iValue);
+        return;
+    }
+    switch (iCode) {
         case kEventStage:
             if (iValue >= 1 && iValue <= kDpiStageCount) OnStageReported(iValue - 1);
             return;
         case kEventRate:
             OnRateEvent(eRoad, iValue);
-            return;
-        case kEventBattery:
-            OnBatteryEvent(eRoad, iValue);
             return;
         case kEventLightMode:
             OnLightEvent(eRoad, iValue);

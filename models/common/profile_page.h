@@ -67,7 +67,8 @@ protected:
     // An event word of the mouse (its low byte the model's id byte, its high byte the event
     // code) with its value, by any road: the stage (0x10, 1..8) and 0x80 (1..5: the profiles
     // saved) are handled here; the acknowledgement (0x50) was recorded where it was read; 0x60
-    // shows nothing; the rate (0x20), battery (0x40) and light mode (0x70) go to the generation.
+    // shows nothing; the rate (0x20), battery (0x40, or the model's own code) and light mode (0x70)
+    // go to the generation.
     // Another id byte, another code or a value out of range is ignored.
     void HandleEventWord(EventRoad eRoad, int iEventWord, int iValue);
     virtual void OnRateEvent(EventRoad eRoad, int iValue) = 0;

@@ -19,6 +19,7 @@ struct RecordLimits {
     int32_t iDpiValueMin;  // iDpi, iDpi2: 0 (no DPI) or min..max
     int32_t iDpiValueMax;
     int32_t iLoopModeMax;  // iLoopMode 0..max
+    int iSensorModeCount = 0;  // iSensorMode 0..count-1 (the sensor models)
 };
 
 constexpr int32_t kLoopCountMax = 255;  // the macro picker's loop count; 0 is sent as 1
@@ -68,6 +69,7 @@ bool SanitizeProfileT(const RecordLimits& limits, Profile& p) {
     if (limits.iRateCount > 0) bChanged |= Clamp(p.iRate, 0, limits.iRateCount - 1);
     if (limits.iRateHsCount > 0) bChanged |= Clamp(p.iRateHs, 0, limits.iRateHsCount - 1);
     if (limits.iLightModeCount > 0) bChanged |= Clamp(p.iLightMode, 0, limits.iLightModeCount - 1);
+    if (limits.iSensorModeCount > 0) bChanged |= Clamp(p.iSensorMode, 0, limits.iSensorModeCount - 1);
     for (int32_t* pOption : {&p.iLiftOff, &p.iRipple, &p.iAngleSnap, &p.iMotionSync})
         bChanged |= Clamp(*pOption, 0, 1);
     for (int i = 0; i < kDpiStageCount; ++i) {

@@ -106,6 +106,11 @@ SettingsControls BindSettingsControls(DuiLib::CPaintManagerUI& manager, const st
     for (int o = 0; o < kSensorOptionCount; ++o)
         for (int j = 0; j < 2; ++j)
             ui.sensorOptions[o][j] = bind.Find<COptionUI>(Numbered(strPrefix, kSensorPatterns[o], j + 1));
+    if (set.iSensorModeCount > 0) {
+        ui.pSensorModeBody = bind.Find(name(L"ver_sensor_mode"));
+        for (int i = 0; i < set.iSensorModeCount && i < kSensorModeMax; ++i)
+            ui.sensorModes[i] = bind.Find<COptionUI>(Numbered(strPrefix, L"option_sensor_mode_%d", i + 1));
+    }
     ui.pDebounce = bind.Find<CSliderUI>(name(L"slider_key_debounce"));
     ui.pDebounceLabel = bind.Find<CLabelUI>(name(L"label_key_debounce"));
 

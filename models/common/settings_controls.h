@@ -25,6 +25,7 @@ constexpr int kSensorOptionCount = static_cast<int>(SensorOption::Count);
 
 constexpr int kRateOptionMax = 7;    // "btn_prate_%d" (up to seven in one row on some models)
 constexpr int kRateHsOptionMax = 7;  // "btn_prate_hs_%d"
+constexpr int kSensorModeMax = 4;    // "option_sensor_mode_%d"
 
 struct PageSectionControls {
     DuiLib::CCheckBoxUI* pCheck = nullptr;
@@ -81,6 +82,8 @@ struct SettingsControls {
     DuiLib::CLabelUI* pLowPower = nullptr;
 
     std::array<std::array<DuiLib::COptionUI*, 2>, kSensorOptionCount> sensorOptions{};
+    std::array<DuiLib::COptionUI*, kSensorModeMax> sensorModes{};
+    DuiLib::CControlUI* pSensorModeBody = nullptr;  // "ver_sensor_mode", opened with the rates
     DuiLib::CSliderUI* pDebounce = nullptr;
     DuiLib::CLabelUI* pDebounceLabel = nullptr;
 
@@ -98,6 +101,10 @@ struct SettingsControlSet {
     bool bLightOff = false;           // "slider_light_off" and "label_light_off"
     // The brightness and breathing-speed rows are "<prefix>brightness" and "<prefix>breathspeed".
     const wchar_t* pszLightRowPrefix = L"hor_";
+    // The sensor modes ("option_sensor_mode_%d" in "ver_sensor_mode"), 0: none; below the highest
+    // the 4K receiver offers only the first iRateHsSensorCap high-speed rates.
+    int iSensorModeCount = 0;
+    int iRateHsSensorCap = 0;
 };
 
 // Makes a fixed-height container as high as the children it shows (rows of a section that come

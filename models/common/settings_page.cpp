@@ -9,6 +9,7 @@
 
 #include <shellapi.h>
 
+#include <algorithm>
 #include <cstring>
 
 using namespace DuiLib;
@@ -78,6 +79,7 @@ template <class R>
 void CSettingsPageT<R>::BindSettings(const SettingsControlSet& set) {
     if (m_pPaintManager == nullptr) return;
     m_missingControls.clear();
+    m_set = set;
     m_ui = BindSettingsControls(*m_pPaintManager, this->Prefix(), set, m_missingControls);
     FillLightCombo();
     AddSettingsRoutes();
@@ -120,6 +122,8 @@ void CSettingsPageT<R>::AddSettingsRoutes() {
         for (int j = 1; j <= 2; ++j)
             this->template AddRoute<Page>(DUI_MSGTYPE_SELECTCHANGED, CDevicePage::NumberedSuffix(pszPattern, j).c_str(),
                                           &Page::OnSensorOption);
+    this->template AddRoutes<Page>(DUI_MSGTYPE_SELECTCHANGED, L"option_sensor_mode_%d", 1, kSensorModeMax,
+                                   &Page::OnSensorMode);
     this->template AddRoutes<Page>(DUI_MSGTYPE_ITEMSELECT, {
         {L"combo_light", &Page::OnLightMode},
         {L"list_profile", &Page::OnProfileSelected},
@@ -188,6 +192,7 @@ void CSettingsPageT<R>::RefreshControls() {
     SelectSilently(m_ui.ratesHs, p.iRateHs);
     const int iSensorValues[kSensorOptionCount] = {p.iLiftOff, p.iRipple, p.iAngleSnap, p.iMotionSync};
     for (int o = 0; o < kSensorOptionCount; ++o) SelectSilently(m_ui.sensorOptions[o], iSensorValues[o]);
+    SelectSilently(m_ui.sensorModes, p.iSensorMode);
     if (m_ui.pLightOff != nullptr) m_ui.pLightOff->SetValue(p.iLightOff);
     UpdateLightOffLabel();
     if (m_ui.pSleep != nullptr) m_ui.pSleep->SetValue(p.iSleep);
@@ -196,6 +201,8 @@ void CSettingsPageT<R>::RefreshControls() {
     UpdateDebounceLabel();
     // Never sent, but a switch must show the new profile's state.
     if (m_ui.pMoveMode != nullptr) m_ui.pMoveMode->SetCheck(p.iMoveMode != 0);
+    // A high-speed rate the sensor mode holds back goes with the next apply.
+    UpdateHsRateOptions();
     for (int k = 0; k < kButtonCount; ++k) UpdateKeyText(k);
 }
 
@@ -269,6 +276,34 @@ void CSettingsPageT<R>::ShowRatePanel(bool bOpen) {
                                    : RatePanel::None;
     if (CControlUI* pBody = m_ui.Section(PageSection::Rate).pBody) pBody->SetVisible(ePanel == RatePanel::Rate);
     if (m_ui.pRateHsBody != nullptr) m_ui.pRateHsBody->SetVisible(ePanel == RatePanel::RateHighSpeed);
+    // The sensor mode matters to the receivers only: over the cable it is not offered.
+    if (m_ui.pSensorModeBody != nullptr) m_ui.pSensorModeBody->SetVisible(bOpen && !links.bCable);
+}
+
+template <class R>
+bool CSettingsPageT<R>::UpdateHsRateOptions() {
+    if (m_set.iSensorModeCount <= 0 || !this->Links().bWireless4k) return false;
+    const int iCap = std::clamp(m_set.iRateHsSensorCap, 1, kRateHsOptionMax);
+    bool bAll = true;
+    bool bChanged = false;
+    int iRateHs = -1;
+    EditProfile([&](Profile& p) {
+        bAll = p.iSensorMode >= m_set.iSensorModeCount - 1;
+        if (bAll || p.iRateHs < iCap - 1) return;
+        bChanged = p.iRateHs != iCap - 1;
+        p.iRateHs = iCap - 1;
+        iRateHs = p.iRateHs;
+    });
+    for (int i = 0; i < kRateHsOptionMax; ++i) {
+        COptionUI* pOption = m_ui.ratesHs[static_cast<size_t>(i)];
+        if (pOption == nullptr) continue;
+        if (bAll)
+            pOption->SetEnabled(true);
+        else if (i >= iCap)
+            pOption->SetEnabled(false);
+    }
+    if (iRateHs >= 0) SelectSilently(m_ui.ratesHs, iRateHs);
+    return bChanged;
 }
 
 template <class R>
@@ -291,13 +326,17 @@ void CSettingsPageT<R>::ShowLinkSections() {
         show(rate.pCheck, true);
         show(rate.pBody, false);
         show(m_ui.pRateHsBody, false);
+        show(m_ui.pSensorModeBody, false);
         show(debounce.pCheck, true);
+        // The 4K receiver's rates come under the sensor mode's hold as its link comes up.
+        if (links.bWireless4k && UpdateHsRateOptions()) this->PostApply();
     } else if (this->Info().HasBle() && links.bBle) {
         // Over Bluetooth LE alone the mouse takes neither the polling rate nor the debounce.
         uncheck(rate.pCheck);
         show(rate.pCheck, false);
         show(rate.pBody, false);
         show(m_ui.pRateHsBody, false);
+        show(m_ui.pSensorModeBody, false);
         uncheck(debounce.pCheck);
         show(debounce.pCheck, false);
         show(debounce.pBody, false);
@@ -531,6 +570,15 @@ void CSettingsPageT<R>::OnSensorOption(TNotifyUI& msg) {
         if (bEdited) this->PostApply();
         return;
     }
+}
+
+template <class R>
+void CSettingsPageT<R>::OnSensorMode(TNotifyUI& msg, int iNumber) {
+    auto* pOption = ControlAs<COptionUI>(msg.pSender);
+    if (pOption == nullptr || !pOption->IsSelected() || iNumber > m_set.iSensorModeCount) return;
+    if (!EditProfile([&](Profile& p) { p.iSensorMode = iNumber - 1; })) return;
+    UpdateHsRateOptions();
+    this->PostApply();
 }
 
 template <class R>

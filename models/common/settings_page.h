@@ -7,7 +7,7 @@
 //
 // When a change goes to the mouse:
 //   - at once (WM_PAGE_APPLY): DPI stage option, a focused DPI edit whose stage becomes current,
-//     DPI enable checks, colours, DPI reset, polling rates, sensor options, move mode, the apply
+//     DPI enable checks, colours, DPI reset, polling rates, sensor options and modes, move mode, the apply
 //     buttons, and every profile switch, add, delete, import and reset (those send everything);
 //   - 200 ms after the last light-mode choice, 500 ms after the last light-off slider move (and
 //     sleep slider move on the models that say so), 2000 ms after the last brightness,
@@ -62,8 +62,15 @@ protected:
     // The label that names the chosen rate follows rate option iRate (0-based); the refresh and
     // the rate options call it. A page without such a label leaves it alone.
     virtual void ShowRateLabel(int iRate) { (void)iRate; }
-    // The section check of the polling rate opens the panel the links allow.
+    // The section check of the polling rate opens the panel the links allow, and the sensor
+    // modes with it away from the cable.
     void ShowRatePanel(bool bOpen);
+    // The sensor mode's hold on the 4K receiver's high-speed rates (models with sensor modes,
+    // while the 4K link is up): the highest mode offers them all; below it only the first
+    // iRateHsSensorCap, a faster chosen rate coming down to the fastest of those (its option
+    // selected silently). True when the current profile's high-speed rate changed; nothing is
+    // posted.
+    bool UpdateHsRateOptions();
     // A section's body shows when its check is ticked (the polling rate's: ShowRatePanel).
     void ShowSectionBody(PageSection eSection);
     // A section the mouse does not have: its check and its body are hidden.
@@ -87,6 +94,7 @@ protected:
     void SwitchProfile(int iIndex);
 
     SettingsControls m_ui;
+    SettingsControlSet m_set;  // what the page bound beyond the common controls
     std::vector<std::wstring> m_missingControls;
     int m_iLinksShown = -1;  // the links ShowLinkSections last showed, one bit each (none yet)
 
@@ -121,6 +129,7 @@ private:
     void OnRate(DuiLib::TNotifyUI& msg, int iNumber);
     void OnRateHs(DuiLib::TNotifyUI& msg, int iNumber);
     void OnSensorOption(DuiLib::TNotifyUI& msg);
+    void OnSensorMode(DuiLib::TNotifyUI& msg, int iNumber);
     void OnDeferredSlider(DuiLib::TNotifyUI& msg);
     void OnMoveMode(DuiLib::TNotifyUI& msg);
     void OnSectionCheck(DuiLib::TNotifyUI& msg);

@@ -1,10 +1,9 @@
-// The settings page of MS_15. It has no settings of its own yet: the page base and the
-// placeholder carry its part in routing, timers and links.
+// The settings page of MS_15: the second generation's page on MS_15's description (a sensor model).
 #pragma once
 
-#include "placeholder_page.h"
+#include "gen2_page.h"
 
-class CMS_15_Page : public CPlaceholderPage {
+class CMS_15_Page : public CGen2Page {
 public:
-    CMS_15_Page() : CPlaceholderPage(15) {}
+    CMS_15_Page() : CGen2Page(15) {}
 };

@@ -1,10 +1,9 @@
-// The settings page of MS_17. It has no settings of its own yet: the page base and the
-// placeholder carry its part in routing, timers and links.
+// The settings page of MS_17: the second generation's page on MS_17's description (a sensor model).
 #pragma once
 
-#include "placeholder_page.h"
+#include "gen2_page.h"
 
-class CMS_17_Page : public CPlaceholderPage {
+class CMS_17_Page : public CGen2Page {
 public:
-    CMS_17_Page() : CPlaceholderPage(17) {}
+    CMS_17_Page() : CGen2Page(17) {}
 };

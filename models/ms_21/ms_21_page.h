@@ -1,10 +1,9 @@
-// The settings page of MS_21. It has no settings of its own yet: the page base and the
-// placeholder carry its part in routing, timers and links.
+// The settings page of MS_21: the second generation's page on MS_21's description (a sensor model).
 #pragma once
 
-#include "placeholder_page.h"
+#include "gen2_page.h"
 
-class CMS_21_Page : public CPlaceholderPage {
+class CMS_21_Page : public CGen2Page {
 public:
-    CMS_21_Page() : CPlaceholderPage(21) {}
+    CMS_21_Page() : CGen2Page(21) {}
 };

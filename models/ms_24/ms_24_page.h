@@ -1,10 +1,9 @@
-// The settings page of MS_24. It has no settings of its own yet: the page base and the
-// placeholder carry its part in routing, timers and links.
+// The settings page of MS_24: the second generation's page on MS_24's description (a sensor model).
 #pragma once
 
-#include "placeholder_page.h"
+#include "gen2_page.h"
 
-class CMS_24_Page : public CPlaceholderPage {
+class CMS_24_Page : public CGen2Page {
 public:
-    CMS_24_Page() : CPlaceholderPage(24) {}
+    CMS_24_Page() : CGen2Page(24) {}
 };

@@ -164,6 +164,7 @@ std::vector<std::tuple<int, unsigned>> FirstApplyCases() {
     std::vector<std::tuple<int, unsigned>> cases;
     std::vector<int> models(std::begin(kGen2Models), std::end(kGen2Models));
     models.insert(models.end(), {18, 19});  // without the 4K receiver
+    models.insert(models.end(), std::begin(kSensorModels), std::end(kSensorModels));
     for (int iModel : models) {
         for (unsigned links : {unsigned{kCable}, unsigned{kReceiver}}) cases.emplace_back(iModel, links);
         if (ModelOf(iModel).Info().Has4k()) cases.emplace_back(iModel, unsigned{k4k});

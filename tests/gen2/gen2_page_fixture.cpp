@@ -22,7 +22,7 @@ void Gen2PageTest::Start(int iModel, unsigned links, bool bAcknowledge) {
         m_iBleMouse = m_ble.AddDevice(blekit::MouseDevice(BleProductMatch(iModel), L"d0c5f3a1b2c4"));
     }
     const std::wstring strFolder = m_data.Path() + L"\\";
-    m_pWnd = std::make_unique<MainWindow>(false, [this, iModel, strFolder](int n) -> std::unique_ptr<CPageBase> {
+    m_pWnd = std::make_unique<MainWindow>(m_bShowWindow, [this, iModel, strFolder](int n) -> std::unique_ptr<CPageBase> {
         if (n != iModel) return nullptr;
         auto pPage = std::make_unique<TestGen2Page>(n, strFolder);
         pPage->UseDriverLibrary(m_strDriverLibrary);
@@ -41,6 +41,13 @@ void Gen2PageTest::Start(int iModel, unsigned links, bool bAcknowledge) {
     }
     if (links & kCable) {
         ASSERT_EQ(Page().WiredState(), 1) << "the cabled mouse opens at set-up";
+    }
+    if (m_bShowWindow) {
+        // The page's tab in front, as a person would have it.
+        if (auto* pTab = ControlAs<DuiLib::COptionUI>(
+                uikit::FindControl(m_pWnd->hwnd(), (L"option_device_" + std::to_wstring(iModel)).c_str())))
+            uikit::Click(pTab);
+        uikit::PumpUntilIdle(200);
     }
     if (links & kBle) {
         ASSERT_TRUE(Page().LinkUp(LinkKind::Ble)) << "the paired mouse's link comes up with the data";

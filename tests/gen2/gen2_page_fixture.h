@@ -137,6 +137,7 @@ protected:
     kit::Receiver m_receiver4k;
     unsigned m_links = kNoLink;
     bool m_bAwaitSubscription = true;  // Start waits until the Bluetooth mouse is subscribed to
+    bool m_bShowWindow = false;        // Start shows the window with the page's tab in front
     std::wstring m_strDriverLibrary;   // the page's driver library, when not the program folder's
 
 private:

@@ -30,7 +30,7 @@ TEST_P(Gen2SkinTest, EveryControlThePageUsesIsInItsSkin) {
     EXPECT_EQ(Page().FindPageControl(L"label_light_off") != nullptr, Description().bLightOff);
 }
 
-INSTANTIATE_TEST_SUITE_P(Models, Gen2SkinTest, ::testing::Values(11, 8, 12, 13, 14, 16, 18, 19, 20, 22, 23));
+INSTANTIATE_TEST_SUITE_P(Models, Gen2SkinTest, ::testing::Values(11, 8, 12, 13, 14, 16, 18, 19, 20, 22, 23, 15, 17, 21, 24));
 
 }  // namespace
 }  // namespace gen2test

@@ -17,6 +17,8 @@
 namespace gen2test {
 
 inline const int kGen2Models[] = {11, 8, 12, 13, 14, 16};
+// The sensor models: the same page and records with the sensor mode (and their own frame 0x04).
+inline const int kSensorModels[] = {15, 17, 21, 24};
 
 inline const Gen2Model& ModelOf(int iNumber) { return *FindGen2Model(iNumber); }
 

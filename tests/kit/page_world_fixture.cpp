@@ -1,7 +1,9 @@
 #include "page_world_fixture.h"
 
 #include "device_timing.h"
+#include "control_cast.h"
 #include "model_table.h"
+#include "ui_driver.h"
 
 namespace pagetest {
 
@@ -101,3 +103,17 @@ std::string BleBroadcastName(int iModel, const std::string& strVendor) {
 }
 
 }  // namespace pagetest
+
+bool pagetest::ClickInSettings(HWND hWnd, int iModel, const std::wstring& strSuffix) {
+    const std::wstring strPrefix = ControlPrefix(iModel);
+    DuiLib::CControlUI* pControl = uikit::FindControl(hWnd, (strPrefix + strSuffix).c_str());
+    auto* pColumn = ControlAs<DuiLib::CContainerUI>(uikit::FindControl(hWnd, (strPrefix + L"ver_setting").c_str()));
+    if (pControl == nullptr) return false;
+    DuiLib::CControlUI* pChild = pControl;
+    while (pColumn != nullptr && pChild != nullptr && pChild->GetParent() != pColumn) pChild = pChild->GetParent();
+    if (pColumn != nullptr && pChild != nullptr) pColumn->EnsureVisible(pChild);
+    if (DuiLib::CPaintManagerUI* pManager = uikit::ManagerOf(hWnd)) pManager->UpdateLayout();
+    const bool bClicked = uikit::Click(pControl);
+    uikit::PumpUntilIdle(200);
+    return bClicked;
+}

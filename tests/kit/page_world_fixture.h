@@ -56,6 +56,10 @@ std::wstring ProgramName();
 // vendor text as given ("VID&02045e" is how Windows writes it).
 std::string BleBroadcastName(int iModel, const std::string& strVendor = "VID&02045e");
 
+// Clicks a control of a page's scrolling settings column ("ms_N_ver_setting"), scrolled into view
+// first as a person would; false when it could not be clicked.
+bool ClickInSettings(HWND hWnd, int iModel, const std::wstring& strSuffix);
+
 // A frame's checksum as the mouse checks it: the 16-bit sum of bytes 3 up to uAt - 1, high byte
 // first at uAt.
 bool ChecksumHolds(const kit::Bytes& frame, size_t uAt);
