@@ -322,7 +322,7 @@ TEST_P(Gen2WithoutBluetooth, NeitherTakesThePairedMouseNorReactsToItsInterface) 
     EXPECT_NE(Page().CurrentProfileCopy().iCurDpi, 3);
 }
 
-INSTANTIATE_TEST_SUITE_P(Models, Gen2WithoutBluetooth, ::testing::Values(12, 13));
+INSTANTIATE_TEST_SUITE_P(Models, Gen2WithoutBluetooth, ::testing::Values(12, 13, 16));
 
 // ---- Timers ----
 

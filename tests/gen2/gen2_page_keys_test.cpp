@@ -321,7 +321,7 @@ TEST_P(Gen2KeyMacros, AButtonWithoutAMacroSlotGetsNoMacro) {
     EXPECT_EQ(KeyFrameOf(CableWrites()), kit::Bytes{});
 }
 
-INSTANTIATE_TEST_SUITE_P(Models, Gen2Keys, ::testing::Values(11, 12), [](const auto& info) { return Name(info.param); });
+INSTANTIATE_TEST_SUITE_P(Models, Gen2Keys, ::testing::Values(11, 12, 14), [](const auto& info) { return Name(info.param); });
 // The macros on every model of the generation: their macro slots and pickers are the models' own.
 INSTANTIATE_TEST_SUITE_P(Models, Gen2KeyMacros, ::testing::ValuesIn(kGen2Models), [](const auto& info) { return Name(info.param); });
 
@@ -437,7 +437,7 @@ TEST_P(Gen2KeysResync, ARenamedMacroIsNoLongerPlayed) {
     EXPECT_TRUE(OthersKept(sent[0], {3}));
 }
 
-INSTANTIATE_TEST_SUITE_P(Models, Gen2KeysResync, ::testing::Values(11, 12), [](const auto& info) { return Name(info.param); });
+INSTANTIATE_TEST_SUITE_P(Models, Gen2KeysResync, ::testing::Values(11, 12, 14, 16), [](const auto& info) { return Name(info.param); });
 
 }  // namespace
 }  // namespace gen2test

@@ -351,7 +351,7 @@ TEST_P(Gen2Profiles, ARestartKeepsEverything) {
     EXPECT_TRUE(ControlOf<CCheckBoxUI>(L"check_movemode")->GetCheck());
 }
 
-INSTANTIATE_TEST_SUITE_P(Models, Gen2Profiles, ::testing::Values(11, 12));
+INSTANTIATE_TEST_SUITE_P(Models, Gen2Profiles, ::testing::Values(11, 12, 14));
 
 }  // namespace
 }  // namespace gen2test
