@@ -1,20 +1,20 @@
 // A page that records what the core calls on it, for tests that put it in place of a model's
-// page (through the main window's page factories). It behaves as the model's placeholder page
-// does and keeps a log of the calls, oldest first ("OnDevMonitor 0x10360002"). It also opens the
-// runtime's protected parts to tests: the link flags, the worker, the acknowledgement window,
+// page (through the main window's page factories). It does what the page base does and keeps a
+// log of the calls, oldest first ("OnDevMonitor 0x10360002"). It also opens the runtime's
+// protected parts to tests: the link flags, the worker, the acknowledgement window,
 // routes and modal dialogs.
 #pragma once
 
 #include "page_factories.h"
-#include "placeholder_page.h"
+#include "page_base.h"
 
 #include <functional>
 #include <string>
 #include <vector>
 
-class CSpyPage : public CPlaceholderPage {
+class CSpyPage : public CPageBase {
 public:
-    explicit CSpyPage(int iModel) : CPlaceholderPage(iModel) {}
+    explicit CSpyPage(int iModel) : CPageBase(iModel) {}
 
     void InitPage() override { Log(L"InitPage"); }
     void LoadData() override { Log(L"LoadData"); }
@@ -25,7 +25,7 @@ public:
     void HandleTimer(UINT_PTR uId) override { Log(L"HandleTimer " + Hex(static_cast<DWORD>(uId))); }
     void OnWireless4kTimeout() override {
         Log(L"OnWireless4kTimeout");
-        CPlaceholderPage::OnWireless4kTimeout();
+        CPageBase::OnWireless4kTimeout();
     }
     void OnClick(DuiLib::TNotifyUI& msg) override;
     // Handlers for routes a test adds: they log "Routed <sender>" and "Routed <sender> <n>".

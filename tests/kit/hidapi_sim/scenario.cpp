@@ -55,7 +55,8 @@ PluggedReceiver PlugReceiver(bool b4k, int iIndex) {
 }
 
 // A mouse behind a receiver that a person could watch: it acknowledges every frame written to
-// its receiver and reports its battery (on battery power, 80 %) every 200 ms.
+// its receiver and reports its battery (on battery power, 80 %) every 200 ms, under both codes
+// the mice use for it (0x40, and 0x41 on the later Bluetooth models); a page reads its own.
 void StartLiveMouse(const PluggedReceiver& receiver, unsigned char byIdByte, std::vector<LiveMouse>& mice) {
     const unsigned char ack[5] = {3, byIdByte, 0x50, 0, 0};
     World::Get().SetAck(receiver.iCommandId, receiver.iEventId, ack, 5, 0, -1);
@@ -66,8 +67,10 @@ DWORD WINAPI LiveMiceThread(LPVOID pParam) {
     const auto* mice = static_cast<std::vector<LiveMouse>*>(pParam);
     for (;;) {
         for (const LiveMouse& m : *mice) {
-            const unsigned char report[5] = {3, m.byIdByte, 0x40, 1, 80};
-            World::Get().QueueInput(m.iEventId, report, 5);
+            for (const unsigned char byCode : {0x40, 0x41}) {
+                const unsigned char report[5] = {3, m.byIdByte, byCode, 1, 80};
+                World::Get().QueueInput(m.iEventId, report, 5);
+            }
         }
         Sleep(200);
     }
