@@ -88,7 +88,8 @@ TEST_P(Gen2WithoutDriverLibraryOverLink, ThePageComesUpAndTheOtherLinkCarriesThe
     EXPECT_TRUE(Page().MissingControls().empty());
     CControlUI* pTab = uikit::FindControl(Window().hwnd(), (L"option_device_" + std::to_wstring(road.iModel)).c_str());
     ASSERT_NE(pTab, nullptr);
-    EXPECT_TRUE(pTab->IsVisible());
+    // The tab follows the page's announcement of its link, which the window takes in its own time.
+    EXPECT_TRUE(uikit::PumpUntil([&] { return pTab->IsVisible(); }));
     EXPECT_TRUE(Page().LinkIndicator(road.eKind)->IsVisible());
     EXPECT_EQ(Page().Online(), 1);
     ASSERT_NE(Control(L"edit_dpi_1"), nullptr);
