@@ -11,12 +11,6 @@ using namespace gen2test;
 
 namespace {
 
-std::string Repeat(const char* pszBytes, int iTimes) {
-    std::string str;
-    for (int i = 0; i < iTimes; ++i) str += std::string(" ") + pszBytes;
-    return str;
-}
-
 TEST(Gen2Frames, TheDefaultProfilesFrames) {
     for (int iModel : kGen2Models) {
         SCOPED_TRACE(Name(iModel));

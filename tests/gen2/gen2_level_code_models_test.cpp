@@ -16,12 +16,6 @@ namespace {
 
 const int kLevelCodeModels[] = {20, 22, 23};
 
-std::string Repeat(const char* pszBytes, int iTimes) {
-    std::string str;
-    for (int i = 0; i < iTimes; ++i) str += std::string(" ") + pszBytes;
-    return str;
-}
-
 TEST(Gen2LevelCodeModels, TheFactoryProfilesFrames) {
     for (int iModel : kLevelCodeModels) {
         SCOPED_TRACE(Name(iModel));

@@ -19,12 +19,6 @@ constexpr size_t kRecord = 101544;
 constexpr size_t kEntry = 4128;
 constexpr size_t kKeys = 2472;
 
-std::string Repeat(const char* pszBytes, int iTimes) {
-    std::string str;
-    for (int i = 0; i < iTimes; ++i) str += std::string(" ") + pszBytes;
-    return str;
-}
-
 // ---- Frames ----
 
 TEST(Gen2SensorFrames, TheDefaultProfilesDpiFrameCarriesTheSensorModeAndTheModelsTrailer) {

@@ -104,4 +104,12 @@ inline std::vector<MacroActionEx> FiveBlockActions() {
     return actions;
 }
 
+// Bytes written as hex text repeated, each time after a space: Repeat("01 00 00", 2) is
+// " 01 00 00 01 00 00".
+inline std::string Repeat(const char* pszBytes, int iTimes) {
+    std::string str;
+    for (int i = 0; i < iTimes; ++i) str += std::string(" ") + pszBytes;
+    return str;
+}
+
 }  // namespace gen2test

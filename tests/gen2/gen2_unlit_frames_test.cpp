@@ -17,12 +17,6 @@ namespace {
 
 constexpr int kUnlitModels[] = {18, 19};
 
-std::string Repeat(const char* pszBytes, int iTimes) {
-    std::string str;
-    for (int i = 0; i < iTimes; ++i) str += std::string(" ") + pszBytes;
-    return str;
-}
-
 const std::string kDefaultColours =
     "FF 00 00 00 FF 00 00 00 FF FF 00 FF FF FF 00 FF FF FF FF 40 00 FF FF FF";
 
