@@ -13,10 +13,12 @@ void CMainWnd::AssignReceiver(ReceiverKind kind, int iModel, const HidDevicePtr&
                               const HidDevicePtr& hOSDDevice) {
     CPageBase* page = Page(iModel);
     if (page == nullptr) return;
+    // The page sends through the command interface; the event interface stays the manager's.
+    (void)hOSDDevice;
     if (kind == ReceiverKind::Wireless)
-        page->SetWirelessHandles(hDevice, hOSDDevice);
+        page->SetWirelessHandle(hDevice);
     else
-        page->SetWireless4kHandles(hDevice, hOSDDevice);
+        page->SetWireless4kHandle(hDevice);
     // The tab buttons change only through the tab refresh, asked for while the model's tab is
     // not shown yet.
     if (!Connected(iModel)) ::PostMessageW(m_hWnd, WM_DEVICELISTCHANGED, 0, 0);
@@ -45,7 +47,13 @@ void CMainWnd::DispatchReport(ReceiverKind kind, int iModel, const uint8_t* pRep
 void CMainWnd::ReceiverRemoved(ReceiverKind kind, int iModel) {
     CPageBase* page = Page(iModel);
     if (page == nullptr) return;
-    page->SetReceiverLink(kind == ReceiverKind::Wireless4k, false);
+    const bool b4k = kind == ReceiverKind::Wireless4k;
+    page->SetReceiverLink(b4k, false);
+    // The receiver's handles close with its link (once no send holds them).
+    if (b4k)
+        page->SetWireless4kHandle(nullptr);
+    else
+        page->SetWirelessHandle(nullptr);
 }
 
 void CMainWnd::RecordAcknowledgement(ReceiverKind, int iModel, int iEventWord, int iValue) {

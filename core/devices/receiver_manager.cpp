@@ -228,7 +228,15 @@ void CReceiverManager::OnRemoved(ReceiverKind kind, std::wstring name) {
         if (kind == ReceiverKind::Wireless) Trace(L"OSDHandle = %p ID = %p\n", osd.hOSDDevice.get(), osd.hOSDDevice.get());
         if (!EqualNoCase(osd.szPath, name)) continue;
         std::lock_guard<std::mutex> guard(m_lock);
+        // The command record paired with it lets go of its copy too.
+        for (ReceiverRecord& device : state.device)
+            if (device.hOSDDevice == osd.hOSDDevice) device.hOSDDevice.reset();
         osd = {};  // its polling thread now finds no handle and reads nothing
+    }
+    for (ReceiverRecord& device : state.device) {
+        if (device.szPath.empty() || !EqualNoCase(device.szPath, name)) continue;
+        std::lock_guard<std::mutex> guard(m_lock);
+        device = {};
     }
     for (size_t m = 0; m < state.byModel.size(); ++m) {
         ReceiverRecord& record = state.byModel[m];

@@ -57,13 +57,15 @@ CPageBase::CPageBase(int iModel)
     if (m_pInfo->HasBle()) m_pBleDevice = std::make_unique<CBleDevice>();
 }
 
-CPageBase::~CPageBase() { CPageBase::Shutdown(); }
+CPageBase::~CPageBase() {
+    // Only what is left of the runtime: the worker is joined by its own destructor.
+    m_gatt.Close();
+}
 
 void CPageBase::Attach(const PageContext& context) {
     m_hMainWnd = context.hMainWnd;
     m_pPaintManager = context.pPaintManager;
     m_pHookTable = context.pHookTable;
-    m_pDeviceBlock = context.pReceivers;
     m_pWiredIcon = FindPageControl(L"wired");
     m_pWirelessIcon = FindPageControl(L"wireless");
     m_pWireless4kIcon = FindPageControl(L"wireless_4k");
@@ -85,14 +87,18 @@ void CPageBase::OnDeviceEvent(int, int) {}
 void CPageBase::OnDeviceEvent4k(int, int) {}
 void CPageBase::OnGattValue(const std::vector<uint8_t>&) {}
 
-void CPageBase::Shutdown() {
-    // The worker first: it is the one that sends through the library and the receivers.
-    m_worker.Stop();
-    m_gatt.Close();
-    if (m_pBleDevice) m_pBleDevice->Unsubscribe();
-    m_driver.Unload();
+void CPageBase::Shutdown(DWORD dwWorkerWaitMs) {
+    if (m_bShutDown) return;
     m_bShutDown = true;
     m_heldEvents.clear();
+    StopOwnWork();
+    // The worker next: it is the one that sends through the library and the receivers.
+    const bool bJoined = m_worker.Stop(dwWorkerWaitMs);
+    m_gatt.Close();
+    if (m_pBleDevice) m_pBleDevice->Unsubscribe();
+    // A worker held inside the library's call keeps the library.
+    if (bJoined) m_driver.Unload();
+    SaveAtShutdown();
 }
 
 // ---- Device events ----
@@ -211,8 +217,24 @@ bool CPageBase::Route(TNotifyUI& msg) {
 // ---- Worker and driver library ----
 
 bool CPageBase::StartWorker() {
-    return m_worker.Start(PageWorkerStackSize(m_iModel), PageMsgBase(m_iModel) + WM_PAGE_RUNAPPLY_OFFSET,
-                          [this] { RunApply(); });
+    return m_worker.Start(PageWorkerStackSize(m_iModel),
+                          {{PageMsgBase(m_iModel) + WM_PAGE_RUNAPPLY_OFFSET, [this] { RunApply(); }},
+                           {PageMsgBase(m_iModel) + WM_PAGE_RUNSAVE_OFFSET, [this] {
+                                m_bSaveRequested = false;
+                                RunRequestedSave();
+                                ++m_uSavesDone;
+                            }}});
+}
+
+bool CPageBase::RequestSave() {
+    const DWORD dwWorker = m_worker.ThreadId();
+    if (dwWorker == 0 || m_worker.Stopping()) return false;
+    if (m_bSaveRequested.exchange(true)) return true;  // one already waits for the worker
+    ++m_uSavesAsked;
+    if (::PostThreadMessageW(dwWorker, PageMsgBase(m_iModel) + WM_PAGE_RUNSAVE_OFFSET, 0, 0)) return true;
+    --m_uSavesAsked;
+    m_bSaveRequested = false;
+    return false;
 }
 
 std::wstring CPageBase::DriverLibraryPath() const { return GetExeFolder() + DriverLibraryName(m_iModel); }
@@ -379,16 +401,14 @@ bool CPageBase::SetLink(LinkKind kind, bool bUp) {
     return true;
 }
 
-void CPageBase::SetWirelessHandles(const HidDevicePtr& hDevice, const HidDevicePtr& hOSD) {
+void CPageBase::SetWirelessHandle(const HidDevicePtr& hDevice) {
     std::lock_guard guard(m_lock);
     m_hWirelessDevice = hDevice;
-    m_hWirelessOSD = hOSD;
 }
 
-void CPageBase::SetWireless4kHandles(const HidDevicePtr& hDevice, const HidDevicePtr& hOSD) {
+void CPageBase::SetWireless4kHandle(const HidDevicePtr& hDevice) {
     std::lock_guard guard(m_lock);
     m_hWireless4kDevice = hDevice;
-    m_hWireless4kOSD = hOSD;
 }
 
 HidDevicePtr CPageBase::WirelessDevice() const {

@@ -71,7 +71,9 @@ struct LinkSnapshot {
 class CPageBase : public DuiLib::CNotifyPump {
 public:
     explicit CPageBase(int iModel);
-    // Shuts the page down if the core has not: no thread, callback or library outlives it.
+    // The page's work has ended by now: its owner shuts it down first, and a generation's page
+    // does so in its own destructor, before any of its parts is destroyed (a worker stopped here
+    // would find them gone). The per-model classes above it add no data of their own.
     ~CPageBase() override;
     CPageBase(const CPageBase&) = delete;
     CPageBase& operator=(const CPageBase&) = delete;
@@ -111,11 +113,19 @@ public:
     // done. Not virtual: every page treats it the same, and no handler sets it again later.
     void RecordAcknowledgement(int iEventWord, int iValue);
 
-    // Ends the page's background work while the window's controls still exist: the worker
-    // (a send loop stops at once), the Bluetooth notification route and registrations, the
-    // driver library. Device events are dropped afterwards. Safe to call again. A page that
-    // overrides it ends its own work first, then calls this one.
-    virtual void Shutdown();
+    // Ends the page's background work while the window's controls still exist, then saves what
+    // the page holds: the page's own pending work (StopOwnWork), the worker (a send loop stops at
+    // once; it is waited for up to dwWorkerWaitMs), the Bluetooth notification route and
+    // registrations, the driver library, and last the final save (SaveAtShutdown). Device events
+    // are dropped afterwards. Safe to call again: it then does nothing.
+    // A worker still inside a device call after the wait is left behind (Wedged): the driver
+    // library it is in stays loaded, and the page must not be destroyed before the process ends.
+    void Shutdown(DWORD dwWorkerWaitMs = INFINITE);
+    // The first step of Shutdown alone: the worker's send loop stops at once, nothing waits. The
+    // main window signals every page this way before it waits for any.
+    void RequestStop() { m_worker.RequestStop(); }
+    bool IsShutDown() const { return m_bShutDown; }
+    bool Wedged() const { return m_worker.Abandoned(); }
 
     // The shared page timers, kind 0 to 5 of the page's range, as the core runs them for the
     // pages that leave them to it (a page's HandleTimer may run them too).
@@ -144,8 +154,9 @@ public:
     bool SetLink(LinkKind kind, bool bUp);
     bool SetReceiverLink(bool b4k, bool bUp) { return SetLink(b4k ? LinkKind::Wireless4k : LinkKind::Wireless, bUp); }
     DuiLib::CControlUI* LinkIndicator(LinkKind kind) const;
-    void SetWirelessHandles(const HidDevicePtr& hDevice, const HidDevicePtr& hOSD);
-    void SetWireless4kHandles(const HidDevicePtr& hDevice, const HidDevicePtr& hOSD);
+    // The receiver's command interface the page sends through (null: the receiver is gone).
+    void SetWirelessHandle(const HidDevicePtr& hDevice);
+    void SetWireless4kHandle(const HidDevicePtr& hDevice);
     HidDevicePtr WirelessDevice() const;
     HidDevicePtr Wireless4kDevice() const;
 
@@ -192,11 +203,25 @@ protected:
     virtual void OnGattValue(const std::vector<uint8_t>& value);
     // One apply, on the worker thread, per WM_PAGE_RUNAPPLY the router forwards.
     virtual void RunApply() {}
+    // A save a device event asked for (RequestSave), on the worker thread.
+    virtual void RunRequestedSave() {}
+    // Shutdown's steps of a page: its own work that may touch the library or the worker, ended
+    // first; and what it saves once the worker has stopped.
+    virtual void StopOwnWork() {}
+    virtual void SaveAtShutdown() {}
 
     // ---- What a page uses ----
 
-    // Starts the worker with the model's stack size; apply requests then reach RunApply.
+    // Starts the worker with the model's stack size; apply requests then reach RunApply, save
+    // requests RunRequestedSave.
     bool StartWorker();
+    // Any thread: RunRequestedSave runs on the worker soon, once however often this is asked
+    // before it runs. False (nothing asked) without a worker.
+    bool RequestSave();
+public:
+    // Every save asked for with RequestSave has been made (any thread; diagnostics and tests).
+    bool SavesSettled() const { return m_uSavesDone.load() == m_uSavesAsked.load(); }
+protected:
     // Waits; false at once when the page shuts down (the send loop then stops).
     bool Pause(unsigned uMs) const { return m_worker.Pause(uMs); }
     bool Stopping() const { return m_worker.Stopping(); }
@@ -284,7 +309,6 @@ protected:
     HWND m_hMainWnd = nullptr;
     DuiLib::CPaintManagerUI* m_pPaintManager = nullptr;
     const HookTable* m_pHookTable = nullptr;
-    CReceiverManager* m_pDeviceBlock = nullptr;
 
     mutable std::mutex m_lock;  // guards the link flags with the handles, and the page's profiles
     std::atomic<int> m_bOnline{0};
@@ -297,8 +321,8 @@ protected:
     DuiLib::CControlUI* m_pWirelessIcon = nullptr;
     DuiLib::CControlUI* m_pWireless4kIcon = nullptr;
     DuiLib::CControlUI* m_pBLEIcon = nullptr;
-    HidDevicePtr m_hWirelessDevice, m_hWirelessOSD;
-    HidDevicePtr m_hWireless4kDevice, m_hWireless4kOSD;
+    HidDevicePtr m_hWirelessDevice;
+    HidDevicePtr m_hWireless4kDevice;
 
 private:
     class ModalHold {
@@ -332,5 +356,8 @@ private:
     std::deque<std::function<void()>> m_heldEvents;
     bool m_bReplayPosted = false;
     bool m_bShutDown = false;
+    std::atomic<bool> m_bSaveRequested{false};
+    std::atomic<unsigned> m_uSavesAsked{0};  // saves posted to the worker
+    std::atomic<unsigned> m_uSavesDone{0};   // and made there
     std::shared_ptr<CPageBase*> m_pAlive;  // posted work holds a weak reference
 };

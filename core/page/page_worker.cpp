@@ -4,23 +4,23 @@
 
 struct CPageWorker::StartBlock {
     CPageWorker* pWorker;
-    UINT uRunApplyMsg;
-    std::function<void()> apply;
+    std::vector<Job> jobs;
     HANDLE hReady;
 };
 
 CPageWorker::CPageWorker() : m_hStop(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {}
 
 CPageWorker::~CPageWorker() {
+    // Whoever left a thread behind keeps its page alive; here the thread is always joined.
     Stop();
     if (m_hStop != nullptr) CloseHandle(m_hStop);
 }
 
-bool CPageWorker::Start(unsigned uStackSize, UINT uRunApplyMsg, std::function<void()> apply) {
+bool CPageWorker::Start(unsigned uStackSize, std::vector<Job> jobs) {
     if (m_hThread != nullptr || m_hStop == nullptr || Stopping()) return false;
     HANDLE hReady = CreateEventW(nullptr, TRUE, FALSE, nullptr);
     if (hReady == nullptr) return false;
-    auto* pBlock = new StartBlock{this, uRunApplyMsg, std::move(apply), hReady};
+    auto* pBlock = new StartBlock{this, std::move(jobs), hReady};
     DWORD dwThreadId = 0;
     m_hThread = CreateThread(nullptr, uStackSize, &CPageWorker::ThreadProc, pBlock, 0, &dwThreadId);
     if (m_hThread == nullptr) {
@@ -42,21 +42,32 @@ DWORD WINAPI CPageWorker::ThreadProc(LPVOID pParam) {
     PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE);  // makes the thread's queue
     SetEvent(pBlock->hReady);
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-        if (msg.hwnd == nullptr && msg.message == pBlock->uRunApplyMsg && !pBlock->pWorker->Stopping())
-            pBlock->apply();
+        if (msg.hwnd != nullptr || pBlock->pWorker->Stopping()) continue;
+        for (const Job& job : pBlock->jobs)
+            if (msg.message == job.uMsg) job.run();
     }
     return 0;
 }
 
-void CPageWorker::Stop() {
+void CPageWorker::RequestStop() {
     if (m_hStop != nullptr) SetEvent(m_hStop);
-    if (m_hThread == nullptr || IsWorkerThread()) return;
+}
+
+bool CPageWorker::Stop(DWORD dwWaitMs) {
+    RequestStop();
+    if (m_hThread == nullptr) return true;
+    if (IsWorkerThread()) return false;
     // The loop may not have its queue message yet if it is inside a run; WM_QUIT waits for it.
     PostThreadMessageW(m_dwThreadId.load(), WM_QUIT, 0, 0);
-    WaitForSingleObject(m_hThread, INFINITE);
+    if (WaitForSingleObject(m_hThread, dwWaitMs) != WAIT_OBJECT_0) {
+        m_bAbandoned = true;
+        return false;
+    }
     CloseHandle(m_hThread);
     m_hThread = nullptr;
     m_dwThreadId = 0;
+    m_bAbandoned = false;
+    return true;
 }
 
 bool CPageWorker::Pause(unsigned uMs) const {

@@ -1,39 +1,54 @@
 // A page's worker thread: a message loop of its own on which the page applies its settings to
-// the mouse, so the window stays responsive through the seconds a full apply takes.
+// the mouse (and writes the saves a device event asked for), so the window stays responsive
+// through the seconds a full apply takes and never waits on the disk.
 //
-// Start returns only once the thread's message queue exists, so an apply request posted right
-// after it is never lost. Stop signals the stop event, ends the loop and joins the thread; every
-// Pause (and every acknowledgement wait given StopEvent) returns at once from then on, so a send
-// loop over a silent receiver never holds up the shut-down.
+// Start returns only once the thread's message queue exists, so a request posted right after it
+// is never lost. RequestStop signals the stop event: every Pause (and every acknowledgement wait
+// given StopEvent) returns at once from then on, so a send loop over a silent receiver ends at
+// once. Stop also ends the loop and joins the thread, for at most the time given: a thread held
+// inside a device call that does not return is left behind (Abandoned), and whoever owns the page
+// must then keep it alive until the process ends.
 #pragma once
 
 #include <windows.h>
 
 #include <atomic>
 #include <functional>
+#include <vector>
 
 class CPageWorker {
 public:
+    // A thread message the worker answers, and what it runs for it.
+    struct Job {
+        UINT uMsg;
+        std::function<void()> run;
+    };
+
     CPageWorker();
     ~CPageWorker();
     CPageWorker(const CPageWorker&) = delete;
     CPageWorker& operator=(const CPageWorker&) = delete;
 
-    // Starts the thread with the given stack size. Every thread message uRunApplyMsg reaches
-    // `apply` on the thread, one run per message; other messages are dropped. False when the
-    // thread could not be started (or was started before).
-    bool Start(unsigned uStackSize, UINT uRunApplyMsg, std::function<void()> apply);
-    // Signals the stop, ends the loop once the current run returns, and waits for the thread.
-    // Safe to call more than once, and before Start. On the worker itself it only signals.
-    void Stop();
+    // Starts the thread with the given stack size. Every thread message of a job runs the job on
+    // the thread, one run per message; other messages are dropped. False when the thread could
+    // not be started (or was started before).
+    bool Start(unsigned uStackSize, std::vector<Job> jobs);
+    // Signals the stop without waiting. Safe from any thread, any number of times.
+    void RequestStop();
+    // Signals the stop, ends the loop once the current run returns, and waits up to dwWaitMs for
+    // the thread. True when no thread is left; false when it is still inside a run (Abandoned).
+    // On the worker itself it only signals.
+    bool Stop(DWORD dwWaitMs = INFINITE);
+    // The thread did not end within a Stop's wait: it still runs, and what it uses must outlive it.
+    bool Abandoned() const { return m_bAbandoned; }
 
     // Waits `uMs` milliseconds; false at once (or as soon as it comes) when the worker stops.
     bool Pause(unsigned uMs) const;
     bool Stopping() const;
-    // Signalled once Stop was called (manual reset): for waits that must end with the worker.
+    // Signalled once the stop was requested (manual reset): for waits that must end with the worker.
     HANDLE StopEvent() const { return m_hStop; }
 
-    // The thread the router posts apply requests to; 0 before Start and after Stop.
+    // The thread requests are posted to; 0 before Start and after Stop.
     DWORD ThreadId() const { return m_dwThreadId.load(); }
     bool IsWorkerThread() const { return GetCurrentThreadId() == m_dwThreadId.load(); }
 
@@ -44,4 +59,5 @@ private:
     HANDLE m_hStop = nullptr;
     HANDLE m_hThread = nullptr;
     std::atomic<DWORD> m_dwThreadId{0};
+    bool m_bAbandoned = false;
 };

@@ -6,7 +6,9 @@
 
 #include <hidapi.h>
 
+#include <functional>
 #include <string>
+#include <string_view>
 
 ApplyPolicy ApplyPolicyOf(const ModelInfo& info) {
     const bool bFirst = info.iGeneration == 1;
@@ -28,14 +30,63 @@ bool CApplyPage::ResendAllPending() const {
 
 SendResult CApplyPage::SendReport(const FrameBytes& frame) { return SendFrame(*this, m_sendPolicy, frame); }
 
+namespace {
+
+size_t HashOf(const std::vector<uint8_t>& bytes) {
+    return std::hash<std::string_view>{}(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+}
+
+}  // namespace
+
+std::vector<uint8_t> CApplyPage::TakeBytesLocked(uint64_t& uStamp) {
+    uStamp = ++m_uSaveStamp;
+    return ProfileBytesLocked();
+}
+
+bool CApplyPage::WriteTaken(uint64_t uStamp, const std::vector<uint8_t>& bytes, bool bOnlyIfChanged) {
+    if (bytes.empty()) return false;
+    std::lock_guard write(m_writeLock);
+    // Bytes taken later are on disk already: these are older.
+    if (uStamp < m_uWrittenStamp) return true;
+    const size_t uHash = HashOf(bytes);
+    if (bOnlyIfChanged && m_writtenHash == uHash) return true;
+    if (!WriteProfileBytes(bytes)) {
+        TracePageLine(*this, L"pro.data could not be written");
+        return false;
+    }
+    m_uWrittenStamp = uStamp;
+    m_writtenHash = uHash;
+    return true;
+}
+
 bool CApplyPage::SaveProfiles() {
-    bool bSaved = false;
+    uint64_t uStamp = 0;
+    std::vector<uint8_t> bytes;
     {
         std::lock_guard guard(m_lock);
-        bSaved = SaveProfilesLocked();
+        bytes = TakeBytesLocked(uStamp);
     }
-    if (!bSaved) TracePageLine(*this, L"pro.data could not be written");
-    return bSaved;
+    return WriteTaken(uStamp, bytes, false);
+}
+
+void CApplyPage::SaveProfilesSoon() {
+    if (!RequestSave()) SaveProfiles();
+}
+
+void CApplyPage::RememberLoadedBytes(const std::vector<uint8_t>& bytes) {
+    std::lock_guard write(m_writeLock);
+    m_writtenHash = HashOf(bytes);
+}
+
+void CApplyPage::SaveAtShutdown() {
+    uint64_t uStamp = 0;
+    std::vector<uint8_t> bytes;
+    {
+        std::lock_guard guard(m_lock);
+        bytes = TakeBytesLocked(uStamp);
+    }
+    // Nothing changed since the file was loaded or last written: it is left as it is.
+    WriteTaken(uStamp, bytes, true);
 }
 
 bool CApplyPage::CableSetFeature(const uint8_t* pData, int iLength) { return Driver().SetFeature(pData, iLength); }
@@ -97,15 +148,16 @@ void CApplyPage::ApplySettings() {
         if (result.eStatus == SendStatus::Stopped) break;
     }
 
-    bool bSaved = false;
+    uint64_t uStamp = 0;
+    std::vector<uint8_t> bytes;
     {
         std::lock_guard guard(m_lock);
         RecordApplied(bRateSkipped && m_applyPolicy.bUnsentRateWaits);
         // What did not reach the mouse goes again, with everything else, next time.
         if (!bAllDelivered) m_bResendAll = 1;
-        bSaved = SaveProfilesLocked();
+        bytes = TakeBytesLocked(uStamp);
     }
-    if (!bSaved) TracePageLine(*this, L"pro.data could not be written");
+    WriteTaken(uStamp, bytes, false);
     if (!bAllDelivered) TracePageLine(*this, L"a frame did not reach the mouse; the next apply sends everything");
     if (Stopping()) return;
     ArmPresenceTimers();

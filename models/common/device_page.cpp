@@ -18,13 +18,10 @@ unsigned PresenceTimerOf(LinkKind eLink) {
 
 }  // namespace
 
-CDevicePage::~CDevicePage() { CDevicePage::Shutdown(); }
-
-void CDevicePage::Shutdown() {
+void CDevicePage::StopOwnWork() {
     // Nothing may open the cabled mouse once the library is going.
     m_cableArrival.Cancel();
     m_bArrivalPending = false;
-    CApplyPage::Shutdown();
 }
 
 void CDevicePage::OnDevMonitor(DWORD dwWord) {

@@ -31,10 +31,6 @@ enum class BatteryStatus : int { Unknown = -1, Full = 2, Charging = 3 };  // any
 class CDevicePage : public CApplyPage {
 public:
     explicit CDevicePage(int iModel) : CApplyPage(iModel) {}
-    ~CDevicePage() override;
-
-    // The pending arrival first, then the runtime's (worker, driver library).
-    void Shutdown() override;
 
     // The battery controls show `iLevel` ("57%"), as the model displays it (ShownLevel). UI thread.
     void ShowBattery(int iLevel);
@@ -57,6 +53,8 @@ public:
     void HandleDeviceChange(WPARAM wEvent, LPARAM lHeader) override;
 
 protected:
+    // A pending cable arrival is cancelled before the library goes (Shutdown's first step).
+    void StopOwnWork() override;
     // Arrival, removal, and event words handed to OnDeviceEvent (UI thread).
     void OnDevMonitor(DWORD dwWord) override;
     // The cabled mouse is open (at set-up or after an arrival) / has left.

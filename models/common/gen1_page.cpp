@@ -36,13 +36,6 @@ void CGen1Page::InitPage() {
     AnnounceLinks(true);
 }
 
-void CGen1Page::Shutdown() {
-    CSettingsPageT<Gen1Records>::Shutdown();
-    // The worker has ended: what was changed since its last apply (the mouse asleep or away)
-    // is kept for the next start.
-    SaveProfiles();
-}
-
 void CGen1Page::LoadData() {
     LoadProfiles();
     FillProfileList();

@@ -8,8 +8,6 @@
 // links the model names), and the sleeping mouse: a mouse not heard from since the set-up or since
 // the cable left takes no apply until a battery report shows it awake.
 //
-// The page saves pro.data after every profile operation, and once more when it shuts down after
-// its worker, so nothing made while the mouse sleeps or is away is lost on exit.
 #pragma once
 
 #include "gen1_model.h"
@@ -29,6 +27,8 @@ public:
     // strDataFolder: the folder that holds the model's folder of data files (default: the
     // program's "Data" folder).
     explicit CGen1Page(int iModel, const std::wstring& strDataFolder = {});
+    // Ends the page's work before any of its parts goes.
+    ~CGen1Page() override { Shutdown(); }
 
     const Gen1Model& Description() const { return m_model; }
 
@@ -43,8 +43,6 @@ public:
     // With a link up on which the model shows them (LinkControlsOn), the controls that need the
     // mouse are shown; without one nothing is hidden. The rates the links allow are fitted first.
     void UpdateLinkControls() override;
-    // The worker first, then the profiles are saved once more.
-    void Shutdown() override;
 
     // The page's timers, for the models whose main window hands them over: the shared timer
     // routine of the page runtime.

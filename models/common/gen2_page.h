@@ -28,6 +28,8 @@ public:
     // strDataFolder: the folder that holds the model's folder of data files (default: the
     // program's "Data" folder).
     explicit CGen2Page(int iModel, const std::wstring& strDataFolder = {});
+    // Ends the page's work before any of its parts goes.
+    ~CGen2Page() override { Shutdown(); }
 
     const Gen2Model& Description() const { return m_model; }
 

@@ -49,21 +49,30 @@ typename R::Profile CProfilePageT<R>::SentProfileCopy() const {
 
 template <class R>
 bool CProfilePageT<R>::LoadProfiles() {
-    PageDataLoad load{};
+    RecordList<Profile> profiles;
+    RecordList<Macro> macros;
+    ProDataHeader header;
+    const PageDataLoad load = m_pStorage->LoadPageData(profiles, header, macros);
     bool bCurrent = false;
+    std::vector<uint8_t> loaded;
     {
         std::lock_guard guard(m_lock);
         m_bResendAll = 1;
-        m_Profiles.clear();
-        m_Macros.clear();
-        load = m_pStorage->LoadPageData(m_Profiles, m_stProDataHeader, m_Macros);
+        // What the page held before (nothing at start) is freed after the lock is let go.
+        m_Profiles.swap(profiles);
+        m_Macros.swap(macros);
+        m_stProDataHeader = header;
         // The storage leaves at least one profile and an index inside the list; the page never
         // points past it whatever happens.
         const size_t uCurrent = static_cast<size_t>(m_stProDataHeader.iCurProfile);
         m_pCurProfile = uCurrent < m_Profiles.size() ? m_Profiles[uCurrent].get() : nullptr;
         if (m_pCurProfile != nullptr) *m_pSentProfile = *m_pCurProfile;
         bCurrent = m_pCurProfile != nullptr;
+        // A file read whole (or just made) holds these bytes: the final save leaves it alone
+        // unless something changes.
+        if (load.eProfiles == LoadResult::Loaded || load.eProfiles == LoadResult::Created) loaded = ProfileBytesLocked();
     }
+    if (!loaded.empty()) this->RememberLoadedBytes(loaded);
     for (LoadResult eResult : {load.eProfiles, load.eMacros})
         if (const wchar_t* pszTrace = LoadTrace(eResult)) TracePageLine(*this, pszTrace);
     return bCurrent;
@@ -90,8 +99,13 @@ void CProfilePageT<R>::RecordApplied(bool bKeepSentRate) {
 }
 
 template <class R>
-bool CProfilePageT<R>::SaveProfilesLocked() {
-    return !m_Profiles.empty() && m_pStorage->SaveProData(m_Profiles, m_stProDataHeader);
+std::vector<uint8_t> CProfilePageT<R>::ProfileBytesLocked() const {
+    return m_pStorage->SerializeProData(m_Profiles, m_stProDataHeader);
+}
+
+template <class R>
+bool CProfilePageT<R>::WriteProfileBytes(const std::vector<uint8_t>& bytes) {
+    return m_pStorage->WriteProDataBytes(bytes);
 }
 
 template <class R>
@@ -102,7 +116,7 @@ bool CProfilePageT<R>::TakeReported(const std::function<void(Profile&)>& take) {
         take(*m_pCurProfile);
         take(*m_pSentProfile);
     }
-    SaveProfiles();
+    this->SaveProfilesSoon();
     return true;
 }
 
@@ -120,7 +134,7 @@ void CProfilePageT<R>::OnStageReported(int iStage) {
     SelectNumberedOption(L"option_dpi_step_%d", iStage + 1);
     HighlightDpiEdit(iStage);
     if (m_hMainWnd != nullptr) ::PostMessageW(m_hMainWnd, WM_SHOWDPI, static_cast<WPARAM>(Info().Slot()), iStoredDpi);
-    SaveProfiles();
+    this->SaveProfilesSoon();
 }
 
 namespace {
@@ -165,7 +179,7 @@ void CProfilePageT<R>::HandleEventWord(EventRoad eRoad, int iEventWord, int iVal
             OnLightEvent(eRoad, iValue);
             return;
         case kEventSaved:
-            if (iValue >= 1 && iValue <= 5) SaveProfiles();
+            if (iValue >= 1 && iValue <= 5) this->SaveProfilesSoon();
             return;
         default:  // 0x50 recorded where it was read (RecordAcknowledgement), 0x60 shows nothing
             return;

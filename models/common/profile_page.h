@@ -7,14 +7,16 @@
 //     (DiffProfile, or every group for a full send); the generation builds the frames of the
 //     groups that changed (FramesFor).
 //   - RecordApplied: the snapshot becomes the copy last sent (the rate fields may stay those last
-//     sent, when the link did not carry the rate frame); SaveProfilesLocked writes pro.data.
+//     sent, when the link did not carry the rate frame); ProfileBytesLocked gives pro.data's
+//     bytes, WriteProfileBytes writes them without the lock.
 //   - A setting the mouse changed itself (TakeReported) is written into the current profile and,
-//     that field alone, into the copy last sent, then saved: pending edits stay pending.
+//     that field alone, into the copy last sent, then saved by the worker: pending edits stay
+//     pending.
 //   - The DPI stage the mouse reports (OnStageReported), the same in both generations.
 //   - The event words of the page's mouse (HandleEventWord): what every generation and road
 //     reads alike here, the rate, battery and light mode as the generation reads them.
-// Threads: m_lock guards the lists, the header, the current profile, the copy last sent and every
-// save of them.
+// Threads: m_lock guards the lists, the header, the current profile and the copy last sent; it is
+// never held while a file is read or written.
 #pragma once
 
 #include "device_page.h"
@@ -44,7 +46,8 @@ public:
     Profile SentProfileCopy() const;
 
 protected:
-    // Reads both files under the lock (UI thread, once); false when no profile could be chosen.
+    // Reads both files, then takes what they hold under the lock (UI thread, once); false when no
+    // profile could be chosen.
     bool LoadProfiles();
 
     // The frames of the groups `changes` names, built from `snapshot`, in sending order, without
@@ -52,10 +55,12 @@ protected:
     virtual std::vector<FrameBytes> FramesFor(const Profile& snapshot, const ChangeFlags& changes) = 0;
     std::vector<FrameBytes> PlanApply(bool bResendAll) override;
     void RecordApplied(bool bKeepSentRate) override;
-    bool SaveProfilesLocked() override;
+    std::vector<uint8_t> ProfileBytesLocked() const override;
+    bool WriteProfileBytes(const std::vector<uint8_t>& bytes) override;
 
     // The mouse changed a setting: `take` writes it into a profile; it is applied to the current
-    // profile and to the copy last sent, then the profiles are saved. False without a profile.
+    // profile and to the copy last sent, then the profiles are saved by the worker. False without
+    // a profile.
     bool TakeReported(const std::function<void(Profile&)>& take);
     // The mouse switched to DPI stage iStage (0..7): the stage's option is selected without a
     // notification, its edit highlighted, WM_SHOWDPI posted (the model's slot, the stage's DPI

@@ -56,6 +56,8 @@ int ModelNumberFrom4kIndex(int iFourKIndex);
 constexpr unsigned PageMsgBase(int n) { return 0x600u + 16u * static_cast<unsigned>(n - 1); }
 constexpr unsigned PageTimerBase(int n) { return 0x200u + 16u * static_cast<unsigned>(n - 1); }
 constexpr unsigned WM_PAGE_RUNAPPLY_OFFSET = 0;
+// A thread message of the page's worker only: write the save a device event asked for.
+constexpr unsigned WM_PAGE_RUNSAVE_OFFSET = 1;
 constexpr unsigned WM_PAGE_DEVDATA_OFFSET = 3;
 constexpr unsigned WM_PAGE_DEVLINK_OFFSET = 4;
 constexpr unsigned WM_PAGE_APPLY_OFFSET = 5;

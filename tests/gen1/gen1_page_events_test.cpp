@@ -72,10 +72,10 @@ TEST_P(Gen1Events, ARateEventTakesTheRateOfItsCode) {
     // A code no rate has is still saved where it is read at all.
     DeleteFileW(ProDataPath().c_str());
     Deliver(0x20, 3);
-    EXPECT_EQ(FileExists(ProDataPath()), true);
+    EXPECT_EQ(ProDataExists(), true);
     DeleteFileW(ProDataPath().c_str());
     Deliver(0x20, 0x80);
-    EXPECT_EQ(FileExists(ProDataPath()), LaterFamily()) << "outside 1..8: read only by MS_3, MS_4 and MS_5";
+    EXPECT_EQ(ProDataExists(), LaterFamily()) << "outside 1..8: read only by MS_3, MS_4 and MS_5";
 }
 
 TEST_P(Gen1Events, LightModeAndTheSaveOnlyEvent) {
@@ -90,13 +90,13 @@ TEST_P(Gen1Events, LightModeAndTheSaveOnlyEvent) {
     const int iLevelBefore = Page().BatteryLevel();
     Deliver(0x80, 6);
     Deliver(0x60, 3);
-    EXPECT_FALSE(FileExists(ProDataPath())) << "0x80 beyond 5 and 0x60 save nothing";
+    EXPECT_FALSE(ProDataExists()) << "0x80 beyond 5 and 0x60 save nothing";
     // MS_3, MS_4 and MS_5 take 0x60 (1..10) as the battery level.
     EXPECT_EQ(Page().BatteryLevel(), LaterFamily() ? 3 : iLevelBefore);
     Deliver(0x60, 11);
     EXPECT_EQ(Page().BatteryLevel(), LaterFamily() ? 3 : iLevelBefore);
     Deliver(0x80, 1);
-    EXPECT_TRUE(FileExists(ProDataPath()));
+    EXPECT_TRUE(ProDataExists());
 }
 
 TEST_P(Gen1Events, AnEventMarksOnlyItsOwnFieldAsSentSoPendingEditsStillGoOut) {

@@ -128,12 +128,18 @@ std::wstring Gen1PageTest::ProDataPath() const {
 }
 
 ProfileRecord Gen1PageTest::SavedCurrentProfile() const {
+    if (m_pPage != nullptr) EXPECT_TRUE(Poll([this] { return m_pPage->SavesSettled(); }, 5000));
     Gen1Storage storage(Description(), m_data.Path() + L"\\", [](std::wstring_view id) { return std::wstring(id); });
     ProfileList profiles;
     ProDataHeader header;
     storage.LoadProData(profiles, header);
     const size_t uCurrent = static_cast<size_t>(header.iCurProfile);
     return uCurrent < profiles.size() ? *profiles[uCurrent] : ProfileRecord{};
+}
+
+bool Gen1PageTest::ProDataExists() const {
+    if (m_pPage != nullptr) EXPECT_TRUE(Poll([this] { return m_pPage->SavesSettled(); }, 5000));
+    return FileExists(ProDataPath());
 }
 
 namespace {

@@ -97,8 +97,11 @@ protected:
     TestGen1Page& Page() { return *m_pPage; }
     MainWindow& Window() { return *m_pWnd; }
     std::wstring ProDataPath() const;
-    // The current profile as pro.data holds it now (an empty record without one).
+    // The current profile as pro.data holds it once the saves the page's events asked for are
+    // made (an empty record without one).
     ProfileRecord SavedCurrentProfile() const;
+    // Whether pro.data is there once those saves are made.
+    bool ProDataExists() const;
 
     // The model's cabled mouse is plugged in; returns once the page has it open (after its settle).
     void PlugCableAndSettle();

@@ -57,6 +57,11 @@ void Gen2PageTest::Start(int iModel, unsigned links, bool bAcknowledge) {
     Page().ClearPauses();
 }
 
+void Gen2PageTest::CloseWindow() {
+    m_pPage = nullptr;
+    m_pWnd.reset();
+}
+
 void Gen2PageTest::MouseEvent(uint8_t byCode, uint16_t wValue, Road eRoad) {
     switch (eRoad) {
         case Road::Cable: kit::QueueEvent(m_cable.id, IdByte(), byCode, wValue); return;
@@ -91,6 +96,7 @@ void Gen2PageTest::Flush(Road eRoad) {
 std::wstring Gen2PageTest::ProDataPath() const { return m_data / (DataFolderName(m_iModel) + L"\\pro.data"); }
 
 std::unique_ptr<ProfileRecordEx> Gen2PageTest::SavedCurrentProfile() const {
+    if (m_pPage != nullptr) EXPECT_TRUE(Poll([this] { return m_pPage->SavesSettled(); }, 5000));
     Gen2Storage storage(Description(), m_data.Path() + L"\\", [](std::wstring_view id) { return std::wstring(id); });
     ProfileListEx profiles;
     auto pHeader = Zeroed<ProDataHeader>();

@@ -91,6 +91,8 @@ protected:
     // bAcknowledge); the Bluetooth mouse is found paired at set-up and subscribed to.
     void Start(int iModel, unsigned links, bool bAcknowledge = true);
     void Apply() { ApplyOn(Page(), Window().hwnd()); }
+    // Lets the window object go (its window ends too, if it has not), as the process's end does.
+    void CloseWindow();
     bool WaitForApplies(unsigned uCount, unsigned uMs = 20000) { return PageWorldTest::WaitForApplies(Page(), uCount, uMs); }
     // An event of the mouse: {3, id byte, code, value low, value high} on the cable or a
     // receiver, {id byte, code, value low, value high} as a Bluetooth notification.
@@ -111,7 +113,8 @@ protected:
     TestGen2Page& Page() { return *m_pPage; }
     MainWindow& Window() { return *m_pWnd; }
     std::wstring ProDataPath() const;
-    // The profiles as pro.data holds them now.
+    // The current profile as pro.data holds it once the saves the page's events asked for are
+    // made.
     std::unique_ptr<ProfileRecordEx> SavedCurrentProfile() const;
 
     // The page's control with this suffix ("wired" on MS_14: "ms_14_wired"), and whether it shows.

@@ -15,6 +15,7 @@
 class CSpyPage : public CPageBase {
 public:
     explicit CSpyPage(int iModel) : CPageBase(iModel) {}
+    ~CSpyPage() override { Shutdown(); }
 
     void InitPage() override { Log(L"InitPage"); }
     void LoadData() override { Log(L"LoadData"); }

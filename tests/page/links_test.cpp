@@ -127,8 +127,8 @@ TEST(PageLinks, ASnapshotIsOnePictureOfLinksAndHandles) {
     CSpyPage& page = wnd.Page(11);
     const HidDevicePtr hSlow = OpenHidPath(slow.commandPath.c_str());
     const HidDevicePtr hFast = OpenHidPath(fast.commandPath.c_str());
-    page.SetWirelessHandles(hSlow, nullptr);
-    page.SetWireless4kHandles(hFast, nullptr);
+    page.SetWirelessHandle(hSlow);
+    page.SetWireless4kHandle(hFast);
 
     LinkSnapshot links = page.Links();
     EXPECT_FALSE(links.Any());
