@@ -13,6 +13,10 @@ constexpr UINT WM_SHOWINSTANCE = 0x501;
 constexpr UINT WM_LANGUAGE = 0x50D;
 constexpr UINT WM_STARTUP = 0x50E;
 constexpr UINT WM_FEEDBACK = 0x50F;
+// The main window's own: an exit waits for a page's dialog to close (tray "Exit" while one is
+// open), and a storage problem waits to be shown.
+constexpr UINT WM_EXITREQUEST = WM_APP + 1;
+constexpr UINT WM_STORAGEALERT = WM_APP + 2;
 
 constexpr UINT_PTR TIMER_WIRELESS_ARRIVAL = 54;
 constexpr UINT_PTR TIMER_WIRELESS4K_ARRIVAL = 55;

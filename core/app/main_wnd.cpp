@@ -26,7 +26,15 @@ CMainWnd::~CMainWnd() {
     for (int n = 1; n <= kModelCount; ++n) RemoveVirtualWnd(VirtualWindowName(n).c_str());
     // Nothing may reach a page once the pages start to go.
     ShutdownBackgroundWork();
-    for (int n = kModelCount; n >= 1; --n) m_pages[static_cast<size_t>(n - 1)].reset();
+    SetStorageProblemSink({});
+    for (int n = kModelCount; n >= 1; --n) {
+        std::unique_ptr<CPageBase>& page = m_pages[static_cast<size_t>(n - 1)];
+        // A worker still inside a device call uses its page until the process ends with it.
+        if (page && page->Wedged())
+            (void)page.release();
+        else
+            page.reset();
+    }
 }
 
 void CMainWnd::InitPages() {
@@ -47,6 +55,8 @@ void CMainWnd::LoadHookDll() {
 
 void CMainWnd::InitWindow() {
     SetLanguageTextSource(&ProgramText);
+    // A data file that cannot be read at start or written later is told, once.
+    SetStorageProblemSink([this](StorageProblem eProblem) { OnStorageProblem(eProblem); });
     InitPages();
     ::SendMessageW(m_hWnd, WM_SETICON, ICON_BIG,
                  reinterpret_cast<LPARAM>(LoadIconW(CPaintManagerUI::GetInstance(), MAKEINTRESOURCEW(107))));
@@ -133,7 +143,8 @@ void CMainWnd::OnMenuClick(const std::wstring& strName) {
         return;
     }
     if (_wcsicmp(strName.c_str(), L"exit") == 0) {
-        ::DestroyWindow(m_hWnd);
+        m_iExitTries = 0;
+        RequestExit();
         return;
     }
     for (int n = 1; n <= kModelCount; ++n) {
@@ -189,17 +200,6 @@ void CMainWnd::ShowFromTray(bool bAlwaysSelect) {
     }
     if (::IsIconic(m_hWnd)) ::SendMessageW(m_hWnd, WM_SYSCOMMAND, SC_RESTORE, 0);
     ::SetForegroundWindow(m_hWnd);
-}
-
-void CMainWnd::ShutdownBackgroundWork() {
-    if (m_bShuttingDown) return;
-    m_bShuttingDown = true;
-    if (m_hWnd != nullptr) {
-        ::KillTimer(m_hWnd, TIMER_WIRELESS_ARRIVAL);
-        ::KillTimer(m_hWnd, TIMER_WIRELESS4K_ARRIVAL);
-    }
-    m_Receivers.Shutdown();
-    for (int n = 1; n <= kModelCount; ++n) Page(n)->Shutdown();
 }
 
 LRESULT CMainWnd::OnDestroy(UINT uMsg, WPARAM wParam, LPARAM lParam, BOOL& bHandled) {

@@ -10,10 +10,12 @@
 #include "page_factories.h"
 #include "receiver_manager.h"
 #include "settings_file.h"
+#include "storage_problems.h"
 #include "ui/ui.h"
 #include "util/usb_notification.h"
 
 #include <array>
+#include <atomic>
 #include <memory>
 
 class CMainWnd : public DuiLib::WindowImplBase, private IReceiverHost {
@@ -31,6 +33,8 @@ public:
     void Notify(DuiLib::TNotifyUI& msg) override;
     void OnClick(DuiLib::TNotifyUI& msg) override;
     void OnSelectChanged(DuiLib::TNotifyUI& msg);
+    // A close request (the system menu, Alt+F4) ends the program as the tray's "Exit" does.
+    LRESULT OnClose(UINT uMsg, WPARAM wParam, LPARAM lParam, BOOL& bHandled) override;
     LRESULT OnDestroy(UINT uMsg, WPARAM wParam, LPARAM lParam, BOOL& bHandled) override;
     LRESULT HandleCustomMessage(UINT uMsg, WPARAM wParam, LPARAM lParam, BOOL& bHandled) override;
     // Esc does nothing here: the main window ends only by the tray menu or a close request.
@@ -54,6 +58,15 @@ public:
     void ShowAbout();
     DuiLib::CMenuWnd* TrayMenu() { return m_pTrayMenu.get(); }
     DuiLib::CTrayIcon& TrayIcon() { return m_TrayIcon; }
+
+    // Ends the program as the tray's "Exit" does: a dialog still open is closed first (as
+    // Cancel) and its page finishes what it was doing; then the shut-down steps, a storage
+    // problem not yet told, and the window's end.
+    void RequestExit();
+    // The end of the Windows session (WM_ENDSESSION with TRUE): the shut-down steps, at once.
+    void EndSession();
+    // UI thread: shows each storage problem reported and not shown yet, once per run.
+    void ShowStorageAlerts();
 
     // Page of model n (1..24), nullptr outside the range.
     CPageBase* Page(int n) {
@@ -85,7 +98,13 @@ private:
     void InitSettings();
     void LoadHookDll();
     bool RoutePageMessage(UINT uMsg, WPARAM wParam, LPARAM lParam);
+    // The shut-down steps, once: no receiver, worker, Bluetooth registration or driver library
+    // runs afterwards (but a worker held inside a device call), and every page has saved.
     void ShutdownBackgroundWork();
+    // Asks the dialogs open over the window to close, innermost first; true when one was open.
+    bool CloseOpenDialogs();
+    // Any thread: a storage problem for the person to see.
+    void OnStorageProblem(StorageProblem eProblem);
 
     DuiLib::CControlUI* m_pMinBtn = nullptr;
     DuiLib::CControlUI* m_pExitBtn = nullptr;
@@ -109,4 +128,8 @@ private:
     DeviceNotification m_UsbNotification;
     bool m_bShuttingDown = false;
     int m_iTabRefreshes = 0;
+    int m_iExitTries = 0;
+    // Storage problems reported (any thread) and shown (UI thread), by StorageProblem.
+    std::array<std::atomic<bool>, 2> m_bStorageProblem{};
+    std::array<bool, 2> m_bStorageProblemShown{};
 };

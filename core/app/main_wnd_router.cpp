@@ -84,6 +84,18 @@ LRESULT CMainWnd::HandleCustomMessage(UINT uMsg, WPARAM wParam, LPARAM lParam, B
         case WM_DEVICELISTCHANGED:
             UpdateDeviceOptions();
             return 0;
+        case WM_EXITREQUEST:
+            RequestExit();
+            return 0;
+        case WM_STORAGEALERT:
+            // Not over the window's end: the exit shows what is left itself.
+            if (!m_bShuttingDown) ShowStorageAlerts();
+            return 0;
+        case WM_QUERYENDSESSION:
+            return TRUE;
+        case WM_ENDSESSION:
+            if (wParam != FALSE) EndSession();
+            return 0;
         case WM_LANGUAGE:
             OnLanguageChanged(static_cast<int>(wParam));
             return 0;

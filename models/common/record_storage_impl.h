@@ -9,6 +9,7 @@
 #include "record_file.h"
 #include "record_sanitize.h"
 #include "record_storage.h"
+#include "storage_problems.h"
 
 #include <cstring>
 #include <memory>
@@ -127,8 +128,11 @@ bool RecordStorage<R>::WriteProDataBytes(const std::vector<uint8_t>& bytes) {
     const size_t uRecordSize = static_cast<size_t>(RecordSize());
     if (bytes.size() <= uHeaderSize || (bytes.size() - uHeaderSize) % uRecordSize != 0) return false;
     const FileLock lock(ProDataPath());
-    if (m_bProDataReadOnly || !EnsureFolder(ModelFolder())) return false;
-    return WriteFileAtomically(ProDataPath(), bytes);
+    // A file that could not be read is never written over; the person was told at the start.
+    if (m_bProDataReadOnly) return false;
+    if (EnsureFolder(ModelFolder()) && WriteFileAtomically(ProDataPath(), bytes)) return true;
+    ReportStorageProblem(StorageProblem::SaveFailed);
+    return false;
 }
 
 template <class R>
@@ -208,8 +212,10 @@ template <class R>
 bool RecordStorage<R>::WriteMacroDataBytes(const std::vector<uint8_t>& bytes) {
     if (bytes.size() % sizeof(Macro) != 0) return false;
     const FileLock lock(MacroDataPath());
-    if (m_bMacroDataReadOnly || !EnsureFolder(ModelFolder())) return false;
-    return WriteFileAtomically(MacroDataPath(), bytes);
+    if (m_bMacroDataReadOnly) return false;
+    if (EnsureFolder(ModelFolder()) && WriteFileAtomically(MacroDataPath(), bytes)) return true;
+    ReportStorageProblem(StorageProblem::SaveFailed);
+    return false;
 }
 
 template <class R>
@@ -243,6 +249,9 @@ LoadResult RecordStorage<R>::LoadMacroData(Macros& macros) {
 template <class R>
 PageDataLoad RecordStorage<R>::LoadPageData(Profiles& profiles, ProDataHeader& header, Macros& macros) {
     PageDataLoad load{LoadProData(profiles, header), LoadMacroData(macros)};
+    // A file left as it was runs this session on what could be read, and keeps nothing of it.
+    if (load.eProfiles == LoadResult::Unreadable || load.eMacros == LoadResult::Unreadable)
+        ReportStorageProblem(StorageProblem::LoadFailed);
     for (std::unique_ptr<Profile>& pProfile : profiles) ClampMacroIndexesT(*pProfile, macros.size());
     return load;
 }

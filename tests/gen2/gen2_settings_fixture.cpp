@@ -107,40 +107,14 @@ void Gen2SettingsTest::ClickOn(const std::wstring& strSuffix) {
 }
 
 void Gen2SettingsTest::SlideTo(const std::wstring& strSuffix, int iValue) {
-    auto* pSlider = ControlOf<DuiLib::CSliderUI>(strSuffix);
-    ASSERT_NE(pSlider, nullptr);
-    ClickOn(strSuffix);  // takes the focus (and moves the thumb where it was pressed)
-    const bool bFromTop = iValue - pSlider->GetMinValue() > pSlider->GetMaxValue() - iValue;
-    uikit::PressKey(Hwnd(), bFromTop ? VK_END : VK_HOME);
-    for (int i = pSlider->GetValue(); i != iValue; i += bFromTop ? -1 : 1) uikit::PressKey(Hwnd(), bFromTop ? VK_LEFT : VK_RIGHT);
-    ASSERT_EQ(pSlider->GetValue(), iValue);
+    ASSERT_TRUE(pagetest::SlideInSettings(Hwnd(), m_iModel, strSuffix, iValue));
 }
 
 void Gen2SettingsTest::TypeInto(const std::wstring& strSuffix, const std::wstring& strText, bool bEnter) {
-    auto* pEdit = ControlOf<DuiLib::CRichEditUI>(strSuffix);
-    ASSERT_NE(pEdit, nullptr);
-    // Taking the focus selects the whole text: what is typed replaces it.
-    if (pEdit->IsFocused()) ClickOn(L"list_profile");
-    ClickOn(strSuffix);
-    for (int i = 0; i < 8; ++i) uikit::PressKey(::GetFocus(), VK_DELETE);
-    ASSERT_TRUE(uikit::TypeText(pEdit, strText));
-    if (bEnter) {
-        uikit::PressKey(Hwnd(), VK_RETURN);
-    } else {
-        ClickOn(L"list_profile");  // the edit loses the focus
-    }
-    uikit::PumpUntilIdle(200);
+    ASSERT_TRUE(pagetest::TypeInSettings(Hwnd(), m_iModel, strSuffix, strText, bEnter));
 }
 
-void Gen2SettingsTest::ChooseLightMode(int iMode) {
-    auto* pCombo = ControlOf<DuiLib::CComboUI>(L"combo_light");
-    ASSERT_NE(pCombo, nullptr);
-    // Closed and focused, the arrow keys choose at once, each raising its own selection.
-    pCombo->SetFocus();
-    while (pCombo->GetCurSel() < iMode) uikit::PressKey(Hwnd(), VK_DOWN);
-    while (pCombo->GetCurSel() > iMode) uikit::PressKey(Hwnd(), VK_UP);
-    uikit::PumpUntilIdle(200);
-}
+void Gen2SettingsTest::ChooseLightMode(int iMode) { ASSERT_TRUE(pagetest::ChooseLightModeByKeys(Hwnd(), m_iModel, iMode)); }
 
 bool Gen2SettingsTest::NoApplyFor(unsigned uMs) {
     const unsigned uBefore = Applies();

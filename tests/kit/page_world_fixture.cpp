@@ -81,6 +81,58 @@ std::wstring ProgramName() {
     return strPath.substr(strPath.find_last_of(L"\\/") + 1);
 }
 
+namespace {
+
+std::string Narrow(const std::wstring& str) { return std::string(str.begin(), str.end()); }
+
+DuiLib::CControlUI* PageControl(HWND hWnd, int iModel, const std::wstring& strSuffix) {
+    return uikit::FindControl(hWnd, (ControlPrefix(iModel) + strSuffix).c_str());
+}
+
+}  // namespace
+
+::testing::AssertionResult SlideInSettings(HWND hWnd, int iModel, const std::wstring& strSuffix, int iValue) {
+    auto* pSlider = ControlAs<DuiLib::CSliderUI>(PageControl(hWnd, iModel, strSuffix));
+    if (pSlider == nullptr) return ::testing::AssertionFailure() << "no slider " << Narrow(strSuffix);
+    // The click takes the focus (and moves the thumb where it was pressed).
+    if (!ClickInSettings(hWnd, iModel, strSuffix)) return ::testing::AssertionFailure() << "cannot click " << Narrow(strSuffix);
+    const bool bFromTop = iValue - pSlider->GetMinValue() > pSlider->GetMaxValue() - iValue;
+    uikit::PressKey(hWnd, bFromTop ? VK_END : VK_HOME);
+    for (int i = pSlider->GetValue(); i != iValue; i += bFromTop ? -1 : 1) uikit::PressKey(hWnd, bFromTop ? VK_LEFT : VK_RIGHT);
+    if (pSlider->GetValue() != iValue)
+        return ::testing::AssertionFailure() << Narrow(strSuffix) << " stands at " << pSlider->GetValue();
+    return ::testing::AssertionSuccess();
+}
+
+::testing::AssertionResult TypeInSettings(HWND hWnd, int iModel, const std::wstring& strSuffix,
+                                          const std::wstring& strText, bool bEnter) {
+    auto* pEdit = ControlAs<DuiLib::CRichEditUI>(PageControl(hWnd, iModel, strSuffix));
+    if (pEdit == nullptr) return ::testing::AssertionFailure() << "no edit " << Narrow(strSuffix);
+    // Taking the focus selects the whole text: what is typed replaces it.
+    if (pEdit->IsFocused()) ClickInSettings(hWnd, iModel, L"list_profile");
+    if (!ClickInSettings(hWnd, iModel, strSuffix)) return ::testing::AssertionFailure() << "cannot click " << Narrow(strSuffix);
+    for (int i = 0; i < 8; ++i) uikit::PressKey(::GetFocus(), VK_DELETE);
+    if (!uikit::TypeText(pEdit, strText)) return ::testing::AssertionFailure() << "cannot type into " << Narrow(strSuffix);
+    if (bEnter)
+        uikit::PressKey(hWnd, VK_RETURN);
+    else
+        ClickInSettings(hWnd, iModel, L"list_profile");  // the edit loses the focus
+    uikit::PumpUntilIdle(200);
+    return ::testing::AssertionSuccess();
+}
+
+::testing::AssertionResult ChooseLightModeByKeys(HWND hWnd, int iModel, int iMode) {
+    auto* pCombo = ControlAs<DuiLib::CComboUI>(PageControl(hWnd, iModel, L"combo_light"));
+    if (pCombo == nullptr) return ::testing::AssertionFailure() << "no light combo";
+    // Closed and focused, the arrow keys choose at once, each raising its own selection.
+    pCombo->SetFocus();
+    while (pCombo->GetCurSel() < iMode) uikit::PressKey(hWnd, VK_DOWN);
+    while (pCombo->GetCurSel() > iMode) uikit::PressKey(hWnd, VK_UP);
+    uikit::PumpUntilIdle(200);
+    if (pCombo->GetCurSel() != iMode) return ::testing::AssertionFailure() << "the light combo shows " << pCombo->GetCurSel();
+    return ::testing::AssertionSuccess();
+}
+
 bool ChecksumHolds(const kit::Bytes& frame, size_t uAt) {
     if (uAt < 3 || uAt + 1 >= frame.size()) return false;
     uint16_t wSum = 0;

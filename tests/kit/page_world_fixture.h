@@ -60,6 +60,15 @@ std::string BleBroadcastName(int iModel, const std::string& strVendor = "VID&020
 // first as a person would; false when it could not be clicked.
 bool ClickInSettings(HWND hWnd, int iModel, const std::wstring& strSuffix);
 
+// As a person does it on a page's settings column: a slider moved to a value with the keys
+// after a click on it, text typed over an edit's own and ended with Enter or a click elsewhere,
+// a light mode chosen with the arrow keys in the closed, focused combo. False (with the failing
+// step reported) when a control could not be found or reached.
+::testing::AssertionResult SlideInSettings(HWND hWnd, int iModel, const std::wstring& strSuffix, int iValue);
+::testing::AssertionResult TypeInSettings(HWND hWnd, int iModel, const std::wstring& strSuffix,
+                                          const std::wstring& strText, bool bEnter);
+::testing::AssertionResult ChooseLightModeByKeys(HWND hWnd, int iModel, int iMode);
+
 // A frame's checksum as the mouse checks it: the 16-bit sum of bytes 3 up to uAt - 1, high byte
 // first at uAt.
 bool ChecksumHolds(const kit::Bytes& frame, size_t uAt);

@@ -170,6 +170,12 @@ HRESULT WINAPI SimSetCharacteristicValue(HANDLE hDevice, BTH_LE_GATT_CHARACTERIS
     if (pSim == nullptr) return kNotFound;
     if (!pSim->bWritable) return E_ACCESSDENIED;
     if (std::optional<Fault> fault = s.TakeFault(Call::SetCharacteristicValue, iDevice)) return fault->hr;
+    if (s.bHoldValueWrites) {
+        ++s.iHeldValueWrites;
+        s.cvChanged.notify_all();
+        s.cvChanged.wait(call.lock, [&] { return !s.bHoldValueWrites || s.bStop; });
+        --s.iHeldValueWrites;
+    }
     const UCHAR* pData = reinterpret_cast<const UCHAR*>(pValue) + offsetof(BTH_LE_GATT_CHARACTERISTIC_VALUE, Data);
     s.valueWrites.push_back({iDevice, pSim->wHandle, Bytes(pData, pData + pValue->DataSize), context, flags});
     return S_OK;

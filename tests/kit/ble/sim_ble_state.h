@@ -53,6 +53,8 @@ struct SimBleWorld::State {
     std::map<uintptr_t, int> deviceHandles;  // open device handle to device id
     std::map<uintptr_t, EventRegistration> registrations;
     std::set<ULONG64> reliableWrites;
+    bool bHoldValueWrites = false;
+    int iHeldValueWrites = 0;
     std::vector<ValueWrite> valueWrites;
     std::vector<DescriptorWrite> descriptorWrites;
     std::array<int, static_cast<size_t>(Call::Count)> calls{};

@@ -169,6 +169,17 @@ void SimBleWorld::AddFault(const Fault& fault) {
     if (fault.iTimes != 0) m_pState->faults.push_back(fault);
 }
 
+void SimBleWorld::HoldValueWrites(bool bHold) {
+    std::lock_guard lock(m_pState->lock);
+    m_pState->bHoldValueWrites = bHold;
+    m_pState->cvChanged.notify_all();
+}
+
+int SimBleWorld::HeldValueWrites() const {
+    std::lock_guard lock(m_pState->lock);
+    return m_pState->iHeldValueWrites;
+}
+
 std::vector<ValueWrite> SimBleWorld::ValueWrites() const {
     std::lock_guard lock(m_pState->lock);
     return m_pState->valueWrites;

@@ -138,6 +138,10 @@ public:
     void SetConnected(int iDevice, bool bConnected);
 
     void AddFault(const Fault& fault);
+    // While held, a characteristic value written waits inside the call (a slow or stuck link)
+    // until the hold is lifted; lift it before the world goes.
+    void HoldValueWrites(bool bHold);
+    int HeldValueWrites() const;
 
     std::vector<ValueWrite> ValueWrites() const;
     std::vector<DescriptorWrite> DescriptorWrites() const;

@@ -224,6 +224,10 @@ SIMHID_API int simhid_set_ack(int written_id, int event_id, const unsigned char*
                               int times) {
     return World::Get().SetAck(written_id, event_id, report, length, skip, times) ? 1 : 0;
 }
+SIMHID_API int simhid_hold_writes(int interface_id, int hold) {
+    return World::Get().HoldWrites(interface_id, hold != 0) ? 1 : 0;
+}
+SIMHID_API int simhid_held_writes(int interface_id) { return World::Get().HeldWrites(interface_id); }
 SIMHID_API int simhid_set_feature_response(int interface_id, const unsigned char* data, int length) {
     return World::Get().SetFeatureResponse(interface_id, data, length) ? 1 : 0;
 }

@@ -31,6 +31,7 @@ void World::Reset() {
     // cleanly instead of reaching a reused id.
     for (auto& [id, iface] : m_interfaces) {
         iface.plugged = false;
+        iface.holdWrites = false;
         iface.input.clear();
     }
     std::erase_if(m_interfaces, [](const auto& kv) { return kv.second.openHandles == 0; });
@@ -189,8 +190,17 @@ int World::Read(int id, unsigned char* data, size_t length, int timeoutMs) {
 }
 
 int World::Write(int id, int kind, const unsigned char* data, size_t length) {
-    std::lock_guard<std::mutex> guard(m_lock);
+    std::unique_lock<std::mutex> guard(m_lock);
     Interface* p = Find(id);
+    if (p != nullptr && p->holdWrites) {
+        ++p->heldWrites;
+        m_changed.notify_all();
+        m_changed.wait(guard, [&] {
+            p = Find(id);
+            return p == nullptr || !p->holdWrites;
+        });
+        if (p != nullptr) --p->heldWrites;
+    }
     if (p == nullptr || !p->plugged || (p->faults & SIMHID_FAULT_WRITE) != 0 || data == nullptr || length == 0)
         return -1;
     if (p->writesBeforeFault == 0) return -1;
@@ -238,6 +248,21 @@ bool World::FailWritesFrom(int id, int nth) {
     if (p == nullptr) return false;
     p->writesBeforeFault = nth > 0 ? nth - 1 : -1;
     return true;
+}
+
+bool World::HoldWrites(int id, bool hold) {
+    std::lock_guard<std::mutex> guard(m_lock);
+    Interface* p = Find(id);
+    if (p == nullptr) return false;
+    p->holdWrites = hold;
+    m_changed.notify_all();
+    return true;
+}
+
+int World::HeldWrites(int id) {
+    std::lock_guard<std::mutex> guard(m_lock);
+    Interface* p = Find(id);
+    return p != nullptr ? p->heldWrites : 0;
 }
 
 bool World::RefuseNthWrite(int id, int nth) {

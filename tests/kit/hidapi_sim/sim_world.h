@@ -30,6 +30,8 @@ struct Interface {
     int writesBeforeFault = -1;  // writes that still succeed before every later one fails; -1 none
     int writesUntilRefusal = 0;  // > 0: the write that brings it to 0 is refused
     int openHandles = 0;
+    bool holdWrites = false;  // a write waits inside the call until the hold is lifted
+    int heldWrites = 0;       // writes waiting so
     std::deque<Bytes> input;
     Bytes featureResponse;
 };
@@ -84,6 +86,10 @@ public:
     bool FailWritesFrom(int id, int nth);
     bool RefuseNthWrite(int id, int nth);
     bool SetAck(int writtenId, int eventId, const unsigned char* report, int length, int skip, int times);
+    // While held, a feature or output report written to the interface waits inside the call
+    // (as a wedged device's write does) until the hold is lifted or the world reset.
+    bool HoldWrites(int id, bool hold);
+    int HeldWrites(int id);
 
     int WriteCount();
     int GetWrite(int index, SimHidWrite* info, unsigned char* data, int capacity);

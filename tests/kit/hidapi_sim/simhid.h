@@ -90,6 +90,12 @@ SIMHID_API int simhid_wait_writes(int count, unsigned timeout_ms);
 SIMHID_API int simhid_set_ack(int written_id, int event_id, const unsigned char* report, int length,
                               int skip, int times);
 
+// While `hold` is non-zero, every feature or output report written to the interface waits inside
+// the call, as a wedged device's write does, until the hold is lifted (or the world is reset).
+SIMHID_API int simhid_hold_writes(int interface_id, int hold);
+// Writes waiting inside the call on the interface right now.
+SIMHID_API int simhid_held_writes(int interface_id);
+
 // What hid_get_feature_report returns for the interface (the id byte is the caller's).
 SIMHID_API int simhid_set_feature_response(int interface_id, const unsigned char* data, int length);
 
