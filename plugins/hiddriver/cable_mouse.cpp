@@ -1,10 +1,10 @@
 #include "cable_mouse.h"
 
 #include "driver_api.h"
+#include "hidapi_lock.h"
 #include "util/usb_notification.h"
 
 #include <dbt.h>
-#include <hidapi.h>
 
 #include <cstddef>
 #include <cwchar>
@@ -31,7 +31,7 @@ HMODULE ThisModule() {
 // hidapi once per library, on the first caller's thread. Every later hidapi call is skipped
 // when it failed, so none of them initialises hidapi lazily on another thread.
 bool HidReady() {
-    static const bool bReady = hid_init() == 0;
+    static const bool bReady = LockedHidInit() == 0;
     return bReady;
 }
 
@@ -52,14 +52,15 @@ void CableMouse::Select(int iVid, int iPid) {
 std::string CableMouse::FindConfigPath() const {
     std::string path;
     if (!HidReady()) return path;
-    hid_device_info* pList = hid_enumerate(static_cast<unsigned short>(m_iVid), static_cast<unsigned short>(m_iPid));
+    hid_device_info* pList =
+        LockedHidEnumerate(static_cast<unsigned short>(m_iVid), static_cast<unsigned short>(m_iPid));
     for (hid_device_info* p = pList; p != nullptr; p = p->next) {
         if (p->usage_page == kMouseConfigUsagePage && p->usage == kMouseConfigUsage && p->path != nullptr) {
             path = p->path;
             break;
         }
     }
-    hid_free_enumeration(pList);
+    LockedHidFreeEnumeration(pList);
     return path;
 }
 
@@ -80,7 +81,7 @@ bool CableMouse::OpenFeature() {
     if (m_iVid == 0 && m_iPid == 0) return false;
     const std::string path = FindConfigPath();
     if (path.empty()) return false;
-    m_pFeature = hid_open_path(path.c_str());
+    m_pFeature = LockedHidOpenPath(path.c_str());
     return m_pFeature != nullptr;
 }
 
@@ -205,7 +206,7 @@ void CableMouse::MonitorLoop() {
     SetEvent(m_hReady);
 
     bool bPresent = !initialPath.empty();
-    hid_device* pEvents = bPresent ? hid_open_path(initialPath.c_str()) : nullptr;
+    hid_device* pEvents = bPresent ? LockedHidOpenPath(initialPath.c_str()) : nullptr;
 
     while (WaitForSingleObject(m_hStop, 0) == WAIT_TIMEOUT) {
         if (pEvents != nullptr) {
@@ -224,7 +225,7 @@ void CableMouse::MonitorLoop() {
                     bPresent = false;
                     PostMessageW(m_hwnd, m_uLinkMsg, 0, 0);
                 } else {
-                    pEvents = hid_open_path(path.c_str());
+                    pEvents = LockedHidOpenPath(path.c_str());
                 }
             }
         } else {
@@ -250,7 +251,7 @@ void CableMouse::MonitorLoop() {
                 const std::string path = lookup();
                 if (!path.empty()) {
                     bPresent = true;
-                    pEvents = hid_open_path(path.c_str());
+                    pEvents = LockedHidOpenPath(path.c_str());
                     PostMessageW(m_hwnd, m_uLinkMsg, 1, 0);
                 }
             }

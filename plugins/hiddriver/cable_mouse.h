@@ -49,7 +49,9 @@ private:
     bool NamesSelectedMouse(const std::wstring& strName) const;
     std::string FindConfigPath() const;  // enumerates; caller holds m_lock
 
-    std::mutex m_lock;  // guards the ids and the feature handle
+    // Guards the ids and the feature handle. Held around hidapi calls, so it is always taken
+    // before the process-wide hidapi lock (hidapi_lock.h), never while that one is held.
+    std::mutex m_lock;
     int m_iVid = 0;
     int m_iPid = 0;
     hid_device_* m_pFeature = nullptr;
