@@ -6,6 +6,7 @@
 
 #include <dbt.h>
 
+#include <algorithm>
 #include <cstddef>
 #include <cwchar>
 #include <cwctype>
@@ -16,6 +17,11 @@ namespace {
 // While the mouse is there, a read waits this long for an event report before the thread looks
 // at its messages (notifications, the stop) again.
 constexpr int kReadTimeoutMs = 50;
+// A mouse that stays listed while its interface cannot be read or opened is looked at again after
+// these waits: at once the first time (the failed read most often means it has just gone), then
+// from the shortest, doubling, up to the longest.
+constexpr DWORD kShortestRetryMs = 50;
+constexpr DWORD kLongestRetryMs = 1000;
 constexpr unsigned char kEventReportId = 3;
 // GUID_DEVINTERFACE_HID: the notifications of HID interfaces are the ones the mouse comes with.
 constexpr GUID kHidInterfaceClass = {0x4D1E55B2, 0xF16F, 0x11CF, {0x88, 0xCB, 0x00, 0x11, 0x11, 0x00, 0x00, 0x30}};
@@ -39,6 +45,21 @@ std::wstring Upper(std::wstring s) {
     for (wchar_t& c : s) c = static_cast<wchar_t>(std::towupper(c));
     return s;
 }
+
+// The waits between looks at a mouse whose interface keeps failing; a report read from it starts
+// them over.
+class RetryWaits {
+public:
+    DWORD Next() {
+        const DWORD dwWait = m_dwNext;
+        m_dwNext = dwWait == 0 ? kShortestRetryMs : std::min(dwWait * 2, kLongestRetryMs);
+        return dwWait;
+    }
+    void Reset() { m_dwNext = 0; }
+
+private:
+    DWORD m_dwNext = 0;
+};
 
 }  // namespace
 
@@ -207,30 +228,42 @@ void CableMouse::MonitorLoop() {
 
     bool bPresent = !initialPath.empty();
     hid_device* pEvents = bPresent ? LockedHidOpenPath(initialPath.c_str()) : nullptr;
+    // While the mouse is listed but its interface is not open (a read or an opening failed), the
+    // time it is looked at again.
+    RetryWaits retryWaits;
+    ULONGLONG ullRetryAt = bPresent && pEvents == nullptr ? GetTickCount64() + retryWaits.Next() : 0;
 
     while (WaitForSingleObject(m_hStop, 0) == WAIT_TIMEOUT) {
         if (pEvents != nullptr) {
             unsigned char report[65] = {};
             const int n = hid_read_timeout(pEvents, report, sizeof report, kReadTimeoutMs);
+            if (n > 0) retryWaits.Reset();
             if (n >= 5 && report[0] == kEventReportId) {
                 const WPARAM wWord = static_cast<WPARAM>(report[2]) * 256 + report[1];
                 const LPARAM lValue = static_cast<LPARAM>(report[4]) * 256 + report[3];
                 PostMessageW(m_hwnd, m_uDataMsg, wWord, lValue);
             } else if (n < 0) {
-                // The read fails once the mouse is gone; make sure before announcing it.
                 hid_close(pEvents);
                 pEvents = nullptr;
+                ullRetryAt = GetTickCount64() + retryWaits.Next();
+            }
+        } else {
+            const ULONGLONG ullNow = GetTickCount64();
+            if (bPresent && ullNow >= ullRetryAt) {
+                // The read fails once the mouse is gone; make sure before announcing it.
                 const std::string path = lookup();
                 if (path.empty()) {
                     bPresent = false;
                     PostMessageW(m_hwnd, m_uLinkMsg, 0, 0);
                 } else {
                     pEvents = LockedHidOpenPath(path.c_str());
+                    if (pEvents == nullptr) ullRetryAt = GetTickCount64() + retryWaits.Next();
                 }
+            } else {
+                // Nothing to read: sleep until a notification, the stop or the next look comes.
+                const DWORD dwWait = bPresent ? static_cast<DWORD>(ullRetryAt - ullNow) : INFINITE;
+                MsgWaitForMultipleObjects(1, &m_hStop, FALSE, dwWait, QS_ALLINPUT);
             }
-        } else {
-            // Nothing to read: sleep until a notification or the stop comes.
-            MsgWaitForMultipleObjects(1, &m_hStop, FALSE, INFINITE, QS_ALLINPUT);
         }
 
         MSG msg;
@@ -252,8 +285,13 @@ void CableMouse::MonitorLoop() {
                 if (!path.empty()) {
                     bPresent = true;
                     pEvents = LockedHidOpenPath(path.c_str());
+                    if (pEvents == nullptr) ullRetryAt = GetTickCount64() + retryWaits.Next();
                     PostMessageW(m_hwnd, m_uLinkMsg, 1, 0);
                 }
+            } else if (pEvents == nullptr) {
+                // Announced again while it could not be read: worth a look at once.
+                retryWaits.Reset();
+                ullRetryAt = 0;
             }
         }
     }
