@@ -80,7 +80,7 @@ void CMainWnd::InitWindow() {
     LoadHookDll();
     for (int n = 1; n <= kModelCount; ++n) Page(n)->LoadData();
     m_UsbNotification = RegisterUsbNotification(m_hWnd);
-    if (hid_init() == 0) {
+    if (LockedHidInit() == 0) {
         m_Receivers.OpenWirelessReceivers();
         m_Receivers.OpenWireless4kReceivers();
     }

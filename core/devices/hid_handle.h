@@ -3,7 +3,7 @@
 // holder lets go, so a handle of an earlier opening is neither leaked nor closed under a send.
 #pragma once
 
-#include <hidapi.h>
+#include "hidapi_lock.h"
 
 #include <memory>
 
@@ -16,7 +16,7 @@ struct HidDeviceCloser {
 using HidDevicePtr = std::shared_ptr<hid_device>;
 
 inline HidDevicePtr OpenHidPath(const char* path) {
-    hid_device* p = hid_open_path(path);
+    hid_device* p = LockedHidOpenPath(path);
     if (p == nullptr) return nullptr;
     return HidDevicePtr(p, HidDeviceCloser{});
 }

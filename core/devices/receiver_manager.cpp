@@ -99,7 +99,7 @@ void CReceiverManager::Open(ReceiverKind kind) {
         state.iOSDCount = 0;
     }
 
-    hid_device_info* pList = hid_enumerate(kMouseVendorId, spec.wProductId);
+    hid_device_info* pList = LockedHidEnumerate(kMouseVendorId, spec.wProductId);
     for (hid_device_info* p = pList; p != nullptr; p = p->next) {
         const bool bCommand = p->usage_page == spec.wCommandUsagePage && p->usage == spec.wCommandUsage;
         const bool bEvent = p->usage_page == kEventUsagePage && p->usage == kEventUsage;
@@ -118,7 +118,7 @@ void CReceiverManager::Open(ReceiverKind kind) {
         (bCommand ? state.device : state.osd)[static_cast<size_t>(iCount)] = std::move(record);
         ++iCount;
     }
-    hid_free_enumeration(pList);
+    LockedHidFreeEnumeration(pList);
 
     const int iThreads = std::min(state.iOSDCount, spec.iMaxThreads);
     for (int i = 0; i < iThreads; ++i) {

@@ -3,11 +3,10 @@
 #include "dialogs/msg_wnd.h"
 #include "dialogs/file_dialog.h"
 #include "dialogs/rich_edit_filter.h"
+#include "hidapi_lock.h"
 #include "page_messages.h"
 #include "receiver_manager.h"
 #include "util/folders.h"
-
-#include <hidapi.h>
 
 #include <cwchar>
 
@@ -429,9 +428,9 @@ bool CPageBase::SubscribeBle() {
 
 bool CPageBase::ProbeBleMouse() const {
     // Without hidapi (its set-up failed) the mouse counts as absent.
-    if (!m_pInfo->HasBle() || hid_init() != 0) return false;
-    hid_device_info* pList = hid_enumerate(kBluetoothVendorId, m_pInfo->wBlePid);
+    if (!m_pInfo->HasBle() || LockedHidInit() != 0) return false;
+    hid_device_info* pList = LockedHidEnumerate(kBluetoothVendorId, m_pInfo->wBlePid);
     const bool bPresent = pList != nullptr;
-    hid_free_enumeration(pList);
+    LockedHidFreeEnumeration(pList);
     return bPresent;
 }

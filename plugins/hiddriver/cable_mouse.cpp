@@ -1,11 +1,12 @@
 #include "cable_mouse.h"
 
 #include "driver_api.h"
+#include "hidapi_lock.h"
 #include "util/usb_notification.h"
 
 #include <dbt.h>
-#include <hidapi.h>
 
+#include <algorithm>
 #include <cstddef>
 #include <cwchar>
 #include <cwctype>
@@ -16,6 +17,11 @@ namespace {
 // While the mouse is there, a read waits this long for an event report before the thread looks
 // at its messages (notifications, the stop) again.
 constexpr int kReadTimeoutMs = 50;
+// A mouse that stays listed while its interface cannot be read or opened is looked at again after
+// these waits: at once the first time (the failed read most often means it has just gone), then
+// from the shortest, doubling, up to the longest.
+constexpr DWORD kShortestRetryMs = 50;
+constexpr DWORD kLongestRetryMs = 1000;
 constexpr unsigned char kEventReportId = 3;
 // GUID_DEVINTERFACE_HID: the notifications of HID interfaces are the ones the mouse comes with.
 constexpr GUID kHidInterfaceClass = {0x4D1E55B2, 0xF16F, 0x11CF, {0x88, 0xCB, 0x00, 0x11, 0x11, 0x00, 0x00, 0x30}};
@@ -31,7 +37,7 @@ HMODULE ThisModule() {
 // hidapi once per library, on the first caller's thread. Every later hidapi call is skipped
 // when it failed, so none of them initialises hidapi lazily on another thread.
 bool HidReady() {
-    static const bool bReady = hid_init() == 0;
+    static const bool bReady = LockedHidInit() == 0;
     return bReady;
 }
 
@@ -39,6 +45,21 @@ std::wstring Upper(std::wstring s) {
     for (wchar_t& c : s) c = static_cast<wchar_t>(std::towupper(c));
     return s;
 }
+
+// The waits between looks at a mouse whose interface keeps failing; a report read from it starts
+// them over.
+class RetryWaits {
+public:
+    DWORD Next() {
+        const DWORD dwWait = m_dwNext;
+        m_dwNext = dwWait == 0 ? kShortestRetryMs : std::min(dwWait * 2, kLongestRetryMs);
+        return dwWait;
+    }
+    void Reset() { m_dwNext = 0; }
+
+private:
+    DWORD m_dwNext = 0;
+};
 
 }  // namespace
 
@@ -52,14 +73,15 @@ void CableMouse::Select(int iVid, int iPid) {
 std::string CableMouse::FindConfigPath() const {
     std::string path;
     if (!HidReady()) return path;
-    hid_device_info* pList = hid_enumerate(static_cast<unsigned short>(m_iVid), static_cast<unsigned short>(m_iPid));
+    hid_device_info* pList =
+        LockedHidEnumerate(static_cast<unsigned short>(m_iVid), static_cast<unsigned short>(m_iPid));
     for (hid_device_info* p = pList; p != nullptr; p = p->next) {
         if (p->usage_page == kMouseConfigUsagePage && p->usage == kMouseConfigUsage && p->path != nullptr) {
             path = p->path;
             break;
         }
     }
-    hid_free_enumeration(pList);
+    LockedHidFreeEnumeration(pList);
     return path;
 }
 
@@ -80,7 +102,7 @@ bool CableMouse::OpenFeature() {
     if (m_iVid == 0 && m_iPid == 0) return false;
     const std::string path = FindConfigPath();
     if (path.empty()) return false;
-    m_pFeature = hid_open_path(path.c_str());
+    m_pFeature = LockedHidOpenPath(path.c_str());
     return m_pFeature != nullptr;
 }
 
@@ -205,31 +227,43 @@ void CableMouse::MonitorLoop() {
     SetEvent(m_hReady);
 
     bool bPresent = !initialPath.empty();
-    hid_device* pEvents = bPresent ? hid_open_path(initialPath.c_str()) : nullptr;
+    hid_device* pEvents = bPresent ? LockedHidOpenPath(initialPath.c_str()) : nullptr;
+    // While the mouse is listed but its interface is not open (a read or an opening failed), the
+    // time it is looked at again.
+    RetryWaits retryWaits;
+    ULONGLONG ullRetryAt = bPresent && pEvents == nullptr ? GetTickCount64() + retryWaits.Next() : 0;
 
     while (WaitForSingleObject(m_hStop, 0) == WAIT_TIMEOUT) {
         if (pEvents != nullptr) {
             unsigned char report[65] = {};
             const int n = hid_read_timeout(pEvents, report, sizeof report, kReadTimeoutMs);
+            if (n > 0) retryWaits.Reset();
             if (n >= 5 && report[0] == kEventReportId) {
                 const WPARAM wWord = static_cast<WPARAM>(report[2]) * 256 + report[1];
                 const LPARAM lValue = static_cast<LPARAM>(report[4]) * 256 + report[3];
                 PostMessageW(m_hwnd, m_uDataMsg, wWord, lValue);
             } else if (n < 0) {
-                // The read fails once the mouse is gone; make sure before announcing it.
                 hid_close(pEvents);
                 pEvents = nullptr;
+                ullRetryAt = GetTickCount64() + retryWaits.Next();
+            }
+        } else {
+            const ULONGLONG ullNow = GetTickCount64();
+            if (bPresent && ullNow >= ullRetryAt) {
+                // The read fails once the mouse is gone; make sure before announcing it.
                 const std::string path = lookup();
                 if (path.empty()) {
                     bPresent = false;
                     PostMessageW(m_hwnd, m_uLinkMsg, 0, 0);
                 } else {
-                    pEvents = hid_open_path(path.c_str());
+                    pEvents = LockedHidOpenPath(path.c_str());
+                    if (pEvents == nullptr) ullRetryAt = GetTickCount64() + retryWaits.Next();
                 }
+            } else {
+                // Nothing to read: sleep until a notification, the stop or the next look comes.
+                const DWORD dwWait = bPresent ? static_cast<DWORD>(ullRetryAt - ullNow) : INFINITE;
+                MsgWaitForMultipleObjects(1, &m_hStop, FALSE, dwWait, QS_ALLINPUT);
             }
-        } else {
-            // Nothing to read: sleep until a notification or the stop comes.
-            MsgWaitForMultipleObjects(1, &m_hStop, FALSE, INFINITE, QS_ALLINPUT);
         }
 
         MSG msg;
@@ -250,9 +284,14 @@ void CableMouse::MonitorLoop() {
                 const std::string path = lookup();
                 if (!path.empty()) {
                     bPresent = true;
-                    pEvents = hid_open_path(path.c_str());
+                    pEvents = LockedHidOpenPath(path.c_str());
+                    if (pEvents == nullptr) ullRetryAt = GetTickCount64() + retryWaits.Next();
                     PostMessageW(m_hwnd, m_uLinkMsg, 1, 0);
                 }
+            } else if (pEvents == nullptr) {
+                // Announced again while it could not be read: worth a look at once.
+                retryWaits.Reset();
+                ullRetryAt = 0;
             }
         }
     }

@@ -4,8 +4,9 @@
 // The monitor learns of arrivals and removals from the system's device-interface notifications
 // (a message-only window of its own thread, registered for HID interfaces) and looks for the
 // mouse only then: while the mouse is away the thread sleeps in its message loop. While the
-// mouse is there it reads its event reports; a failed read makes it look once whether the mouse
-// is still there.
+// mouse is there it reads its event reports; a failed read makes it look at once whether the
+// mouse is still there. While it stays listed but cannot be read or opened, it is looked at again
+// after growing waits (up to a second), which a stop or an announcement of the mouse cuts short.
 //
 // hidapi is initialised once, on the thread that first calls into the library (the page's set-up
 // on the UI thread), never lazily from the monitor thread; when that fails the library finds no
@@ -49,7 +50,9 @@ private:
     bool NamesSelectedMouse(const std::wstring& strName) const;
     std::string FindConfigPath() const;  // enumerates; caller holds m_lock
 
-    std::mutex m_lock;  // guards the ids and the feature handle
+    // Guards the ids and the feature handle. Held around hidapi calls, so it is always taken
+    // before the process-wide hidapi lock (hidapi_lock.h), never while that one is held.
+    std::mutex m_lock;
     int m_iVid = 0;
     int m_iPid = 0;
     hid_device_* m_pFeature = nullptr;

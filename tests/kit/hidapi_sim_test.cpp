@@ -62,6 +62,42 @@ TEST_F(SimHid, InitResultIsChosenByTheTest) {
     EXPECT_EQ(simhid_init_calls(), 2);
 }
 
+// hidapi's unguarded calls (set-up, enumeration, opening) note a call that begins while another
+// thread is inside one of them; calls one after the other, a call within another and hidapi's
+// other calls are no overlap. A reset forgets the count and the pause.
+TEST_F(SimHid, CountsUnguardedCallsThatBeginWhileAnotherThreadIsInsideOne) {
+    const kit::CableMouse m = kit::PlugCableMouse(0xFA61);
+    simhid_set_unsafe_call_pause(100);
+    EXPECT_EQ(hid_init(), 0);
+    EXPECT_EQ(Enumerate(0x1D57, 0).size(), 1u);
+    hid_device* byIds = hid_open(0x1D57, 0xFA61, nullptr);  // enumerates and opens within itself
+    ASSERT_NE(byIds, nullptr);
+    std::thread reader([&] {
+        unsigned char buf[8];
+        hid_read_timeout(byIds, buf, sizeof buf, 150);
+    });
+    hid_device* dev = hid_open_path(m.path.c_str());
+    reader.join();
+    EXPECT_EQ(simhid_overlapping_calls(), 0);
+
+    HANDLE hGo = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    std::vector<std::thread> callers;
+    for (int i = 0; i < 2; ++i)
+        callers.emplace_back([&] {
+            WaitForSingleObject(hGo, INFINITE);
+            Enumerate(0x1D57, 0xFA61);
+        });
+    SetEvent(hGo);
+    for (std::thread& t : callers) t.join();
+    CloseHandle(hGo);
+    EXPECT_GE(simhid_overlapping_calls(), 1);
+
+    hid_close(dev);
+    hid_close(byIds);
+    kit::ResetWorld();
+    EXPECT_EQ(simhid_overlapping_calls(), 0);
+}
+
 TEST_F(SimHid, ReadsQueuedReportsInOrderBlockingAndNonBlocking) {
     const kit::Receiver r = kit::PlugReceiver(kit::ReceiverKind::Wireless);
     hid_device* dev = hid_open_path(r.eventPath.c_str());

@@ -195,6 +195,54 @@ TEST_F(HidDriver, CloseWhileTheMonitorRunsStopsIt) {
     driver.table.pfnCloseDevMonitor();  // a second close is harmless
 }
 
+// A mouse that stays listed while its interface cannot be read (or reopened) is looked at again
+// after growing waits, not in a loop; once it can be read again its events flow, and a stop
+// during a wait ends the monitor.
+TEST_F(HidDriver, AMouseThatStaysListedButCannotBeReadIsRetriedAfterGrowingWaits) {
+    struct Case {
+        const char* name;
+        unsigned faults;
+    };
+    const Case cases[] = {
+        {"reads fail", SIMHID_FAULT_READ},
+        {"reads and reopening fail", SIMHID_FAULT_READ | SIMHID_FAULT_OPEN},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        kit::ResetWorld();
+        sink.clear();
+        const kit::CableMouse mouse = kit::PlugCableMouse(kProductId);
+        driver.table.pfnSetVIDPID(0x1D57, kProductId);
+        ASSERT_TRUE(driver.table.pfnOpenDevMonitor(sink.hwnd(), kDataMsg, kLinkMsg));
+        kit::QueueEvent(mouse.id, 0x36, 0x10, 1);
+        ASSERT_TRUE(sink.PumpUntil([&] { return sink.Count(kDataMsg) == 1; }));
+
+        const int iBefore = kit::EnumerationCount();
+        simhid_set_faults(mouse.id, c.faults);
+        sink.PumpFor(1000);
+        const int iLooks = kit::EnumerationCount() - iBefore;
+        EXPECT_GE(iLooks, 1) << "the failed read makes the library look for the mouse";
+        EXPECT_LE(iLooks, 20) << "a second of failing reads, looked at in a loop";
+        EXPECT_FALSE(LinkMessage(0)) << "the mouse is still listed: not removed";
+
+        simhid_set_faults(mouse.id, 0);
+        kit::QueueEvent(mouse.id, 0x36, 0x10, 4);
+        ASSERT_TRUE(sink.PumpUntil([&] { return sink.Count(kDataMsg) == 2; }));
+        EXPECT_EQ(sink.messages().back().wParam, 0x1036u);
+        EXPECT_EQ(sink.messages().back().lParam, 4);
+        EXPECT_EQ(simhid_open_handles(mouse.id), 1) << "one read handle, the failed ones closed";
+
+        // Failing again, then stopped while waiting to look again.
+        simhid_set_faults(mouse.id, c.faults);
+        sink.PumpFor(300);
+        driver.table.pfnCloseDevMonitor();
+        EXPECT_EQ(simhid_open_handles(mouse.id), 0);
+        const int iAtStop = kit::EnumerationCount();
+        sink.PumpFor(200);
+        EXPECT_EQ(kit::EnumerationCount(), iAtStop) << "nothing looks for the mouse after the stop";
+    }
+}
+
 TEST(HidDriverUnload, FreeingTheLibraryWithTheMonitorRunningIsSafe) {
     kit::ResetWorld();
     MessageSink sink;

@@ -1,6 +1,7 @@
 // The hidapi API over the simulated world. Semantics follow hidapi 0.15 on Windows where the
 // program and the driver libraries rely on them: enumerate works before hid_init, reads return
 // 0 when nothing arrived and -1 once the device is gone, writes return the bytes written or -1.
+#include "call_overlap.h"
 #include "scenario.h"
 #include "sim_world.h"
 
@@ -65,18 +66,32 @@ int CopyString(const std::wstring& s, wchar_t* out, size_t maxlen) {
 
 constexpr hid_api_version kVersion = {0, 15, 0};
 
+hid_device* OpenPath(const char* path) {
+    if (path == nullptr) return nullptr;
+    const int id = World::Get().Open(path);
+    if (id == 0) return nullptr;
+    auto* dev = new hid_device_;
+    dev->id = id;
+    return dev;
+}
+
 }  // namespace
 
 extern "C" {
 
 HID_API_EXPORT int HID_API_CALL hid_init(void) {
+    simhid::UnsafeCallScope scope;
     simhid::ApplyScenarioOnce();
     return World::Get().Init();
 }
 
-HID_API_EXPORT int HID_API_CALL hid_exit(void) { return 0; }
+HID_API_EXPORT int HID_API_CALL hid_exit(void) {
+    simhid::UnsafeCallScope scope;
+    return 0;
+}
 
 HID_API_EXPORT hid_device_info* HID_API_CALL hid_enumerate(unsigned short vendor_id, unsigned short product_id) {
+    simhid::UnsafeCallScope scope;
     simhid::ApplyScenarioOnce();
     hid_device_info* head = nullptr;
     hid_device_info** tail = &head;
@@ -89,22 +104,22 @@ HID_API_EXPORT hid_device_info* HID_API_CALL hid_enumerate(unsigned short vendor
     return head;
 }
 
-HID_API_EXPORT void HID_API_CALL hid_free_enumeration(hid_device_info* devs) { FreeInfo(devs); }
+HID_API_EXPORT void HID_API_CALL hid_free_enumeration(hid_device_info* devs) {
+    simhid::UnsafeCallScope scope;
+    FreeInfo(devs);
+}
 
 HID_API_EXPORT hid_device* HID_API_CALL hid_open_path(const char* path) {
-    if (path == nullptr) return nullptr;
-    const int id = World::Get().Open(path);
-    if (id == 0) return nullptr;
-    auto* dev = new hid_device_;
-    dev->id = id;
-    return dev;
+    simhid::UnsafeCallScope scope;
+    return OpenPath(path);
 }
 
 HID_API_EXPORT hid_device* HID_API_CALL hid_open(unsigned short vendor_id, unsigned short product_id,
                                                  const wchar_t* serial_number) {
+    simhid::UnsafeCallScope scope;
     for (const simhid::Interface& iface : World::Get().Enumerate(vendor_id, product_id)) {
         if (serial_number != nullptr && iface.serial != serial_number) continue;
-        return hid_open_path(iface.path.c_str());
+        return OpenPath(iface.path.c_str());
     }
     return nullptr;
 }
@@ -191,10 +206,15 @@ HID_API_EXPORT const char* HID_API_CALL hid_version_str(void) { return "0.15.0";
 
 // Control exports for tests.
 
-SIMHID_API void simhid_reset(void) { World::Get().Reset(); }
+SIMHID_API void simhid_reset(void) {
+    World::Get().Reset();
+    simhid::ResetCallOverlap();
+}
 SIMHID_API void simhid_set_init_result(int result) { World::Get().SetInitResult(result); }
 SIMHID_API int simhid_init_calls(void) { return World::Get().InitCalls(); }
 SIMHID_API int simhid_enumerate_calls(void) { return World::Get().EnumerateCalls(); }
+SIMHID_API int simhid_overlapping_calls(void) { return simhid::OverlappingCalls(); }
+SIMHID_API void simhid_set_unsafe_call_pause(unsigned milliseconds) { simhid::SetUnsafeCallPause(milliseconds); }
 SIMHID_API int simhid_plug(const SimHidInterface* iface) { return iface == nullptr ? 0 : World::Get().Plug(*iface); }
 SIMHID_API int simhid_unplug(int interface_id) { return World::Get().Unplug(interface_id) ? 1 : 0; }
 SIMHID_API int simhid_is_plugged(int interface_id) { return World::Get().IsPlugged(interface_id) ? 1 : 0; }

@@ -47,13 +47,21 @@ typedef struct SimHidWrite {
     unsigned long long sequence;
 } SimHidWrite;
 
-// Empties the world: every interface, log, fault and rule; hid_init succeeds again.
+// Empties the world: every interface, log, fault and rule, the overlap count and the pause;
+// hid_init succeeds again.
 SIMHID_API void simhid_reset(void);
 // Result hid_init gives from now on (0 success, -1 failure, as under Wine).
 SIMHID_API void simhid_set_init_result(int result);
 SIMHID_API int simhid_init_calls(void);
 // hid_enumerate calls since the last reset.
 SIMHID_API int simhid_enumerate_calls(void);
+
+// hidapi's hid_init, hid_exit, hid_enumerate, hid_free_enumeration, hid_open and hid_open_path
+// share state without a lock: callers must take turns. How many of those calls began while
+// another thread was inside one of them, since the last reset.
+SIMHID_API int simhid_overlapping_calls(void);
+// A pause inside each of those calls (0: none), so callers that do not take turns overlap.
+SIMHID_API void simhid_set_unsafe_call_pause(unsigned milliseconds);
 
 // Plugs an interface; returns its id (> 0), or 0 when the path is already present.
 SIMHID_API int simhid_plug(const SimHidInterface* iface);
