@@ -3,7 +3,7 @@
 #pragma once
 
 struct DeviceTiming {
-    unsigned uReceiverPollMs = 10;        // a polling thread's pause between two reads
+    unsigned uReceiverReadTimeoutMs = 100; // a polling thread's read waits at most this long, so it sees a stop soon
     unsigned uReceiverArrivalMs = 1000;   // re-open a receiver kind after its last interface arrived
     unsigned uPresenceTimeoutMs = 6000;   // a receiver link drops without a report for this long
 

@@ -123,7 +123,6 @@ void CReceiverManager::Open(ReceiverKind kind) {
     const int iThreads = std::min(state.iOSDCount, spec.iMaxThreads);
     for (int i = 0; i < iThreads; ++i) {
         PollThread& thread = state.threads[static_cast<size_t>(i)];
-        hid_set_nonblocking(state.osd[static_cast<size_t>(i)].hOSDDevice.get(), 1);
         auto* start = new ThreadStart{this, kind, i};
         thread.hThread = CreateThread(nullptr, spec.dwStackBase + static_cast<DWORD>(i), &CReceiverManager::PollThreadProc,
                                       start, 0, &thread.dwThreadId);
@@ -145,24 +144,26 @@ void CReceiverManager::PollLoop(ReceiverKind kind, int iSlot, PollThread& thread
         std::lock_guard<std::mutex> guard(m_lock);
         uGeneration = State(kind).uGeneration;
     }
-    for (;;) {
-        Sleep(Timing().uReceiverPollMs);
-        if (m_bStopPolling || thread.bStop) return;
-        Poll(kind, iSlot, uGeneration);
-    }
+    // Each read waits for the interface's next report; its time limit only lets the thread see a
+    // stop soon. A receiver whose interface has gone, or no longer reads, ends its thread: the
+    // next opening of its kind starts new ones.
+    while (!m_bStopPolling && !thread.bStop)
+        if (!Poll(kind, iSlot, uGeneration)) return;
 }
 
-void CReceiverManager::Poll(ReceiverKind kind, int iSlot, unsigned uGeneration) {
+bool CReceiverManager::Poll(ReceiverKind kind, int iSlot, unsigned uGeneration) {
     KindState& state = State(kind);
     HidDevicePtr hOSD;
     {
         std::lock_guard<std::mutex> guard(m_lock);
         hOSD = state.osd[static_cast<size_t>(iSlot)].hOSDDevice;
     }
-    if (!hOSD) return;
+    if (!hOSD) return false;
     auto report = std::make_shared<std::array<uint8_t, kReceiverReportSize>>();
     report->fill(0);
-    if (hid_read(hOSD.get(), report->data(), report->size()) <= 0) return;
+    const int iRead = hid_read_timeout(hOSD.get(), report->data(), report->size(),
+                                       static_cast<int>(Timing().uReceiverReadTimeoutMs));
+    if (iRead <= 0) return iRead == 0;
 
     const int iEntry = state.iModel[static_cast<size_t>(iSlot)];
     const uint8_t* r = report->data();
@@ -173,6 +174,7 @@ void CReceiverManager::Poll(ReceiverKind kind, int iSlot, unsigned uGeneration) 
     m_host.PostToUiThread([this, alive, kind, iSlot, uGeneration, report] {
         if (alive.lock()) HandleReport(kind, iSlot, uGeneration, report->data());
     });
+    return true;
 }
 
 void CReceiverManager::HandleReport(ReceiverKind kind, int iSlot, unsigned uGeneration, const uint8_t* pReport) {

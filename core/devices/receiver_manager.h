@@ -111,7 +111,8 @@ private:
 
     static DWORD WINAPI PollThreadProc(LPVOID pParam);
     void PollLoop(ReceiverKind kind, int iSlot, PollThread& thread);
-    void Poll(ReceiverKind kind, int iSlot, unsigned uGeneration);
+    // One read and what follows from it; false when the interface is gone or fails to read.
+    bool Poll(ReceiverKind kind, int iSlot, unsigned uGeneration);
     void HandleReport(ReceiverKind kind, int iSlot, unsigned uGeneration, const uint8_t* pReport);
     void Assign(ReceiverKind kind, int iEntry, const ReceiverRecord& record);
     void StopThreads(KindState& state);

@@ -22,6 +22,17 @@ std::wstring FilterOf(const FileDialogRequest& request) {
     return strFilter;
 }
 
+using FileDialogFn = BOOL(WINAPI*)(OPENFILENAMEW*);
+
+// The common dialogs' library is loaded the first time a file dialog opens, not at start: most
+// runs never show one. It stays loaded for the rest of the run.
+FileDialogFn DialogFunction(bool bSave) {
+    static const HMODULE hLibrary = ::LoadLibraryW(L"comdlg32.dll");
+    if (hLibrary == nullptr) return nullptr;
+    return reinterpret_cast<FileDialogFn>(
+        reinterpret_cast<void*>(::GetProcAddress(hLibrary, bSave ? "GetSaveFileNameW" : "GetOpenFileNameW")));
+}
+
 }  // namespace
 
 FileDialogHandler SetFileDialogHandler(FileDialogHandler handler) {
@@ -43,13 +54,10 @@ std::wstring AskFilePath(HWND hOwner, const FileDialogRequest& request) {
     ofn.nMaxFile = static_cast<DWORD>(buffer.size());
     ofn.lpstrInitialDir = request.strInitialFolder.empty() ? nullptr : request.strInitialFolder.c_str();
     ofn.lpstrDefExt = request.strDefaultExtension.empty() ? nullptr : request.strDefaultExtension.c_str();
-    BOOL bChosen = FALSE;
-    if (request.bSave) {
-        ofn.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
-        bChosen = ::GetSaveFileNameW(&ofn);
-    } else {
-        ofn.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
-        bChosen = ::GetOpenFileNameW(&ofn);
-    }
+    ofn.Flags = request.bSave ? OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY
+                              : OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
+    // Without the library no dialog can show: the same as a cancel.
+    const FileDialogFn pfnShow = DialogFunction(request.bSave);
+    const BOOL bChosen = pfnShow != nullptr && pfnShow(&ofn);
     return bChosen ? std::wstring(buffer.data()) : std::wstring();
 }

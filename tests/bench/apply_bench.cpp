@@ -170,7 +170,6 @@ int main(int argc, char** argv) {
     const int iRounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 1;
     CMainWnd::s_pfnUiLanguage = [] { return LANGID(0x0409); };
     Timing() = DeviceTiming{};
-    Timing().uReceiverPollMs = 1;  // the receiver's reports are read as they come
     Timing().uReceiverArrivalMs = 30;
     FreshSettingsFile();
     const std::wstring strFolder = GetExeFolder() + L"bench_data\\";

@@ -98,7 +98,6 @@ int main(int argc, char** argv) {
     const int iRuns = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
     CMainWnd::s_pfnUiLanguage = [] { return LANGID(0x0409); };
     Timing() = DeviceTiming{};
-    Timing().uReceiverPollMs = 1;
     Timing().uBleSubscribeMs = 20;
     FreshSettingsFile();
     const std::wstring strFolder = GetExeFolder() + L"bench_data\\";

@@ -15,7 +15,6 @@ class ReceiverManager : public ::testing::Test {
 protected:
     void SetUp() override {
         kit::ResetWorld();
-        Timing().uReceiverPollMs = 1;
     }
     void TearDown() override {
         manager.Shutdown();

@@ -21,7 +21,6 @@ protected:
         kit::ResetWorld();
         FreshSettingsFile();
         CMainWnd::s_pfnUiLanguage = [] { return LANGID(0x0409); };
-        Timing().uReceiverPollMs = 1;
         Timing().uReceiverArrivalMs = 30;
         Timing().uPresenceTimeoutMs = 6000;
     }

@@ -128,7 +128,9 @@ std::wstring Gen1PageTest::ProDataPath() const {
 }
 
 ProfileRecord Gen1PageTest::SavedCurrentProfile() const {
-    if (m_pPage != nullptr) EXPECT_TRUE(Poll([this] { return m_pPage->SavesSettled(); }, 5000));
+    if (m_pPage != nullptr) {
+        EXPECT_TRUE(Poll([this] { return m_pPage->SavesSettled(); }, 5000));
+    }
     Gen1Storage storage(Description(), m_data.Path() + L"\\", [](std::wstring_view id) { return std::wstring(id); });
     ProfileList profiles;
     ProDataHeader header;
@@ -138,7 +140,9 @@ ProfileRecord Gen1PageTest::SavedCurrentProfile() const {
 }
 
 bool Gen1PageTest::ProDataExists() const {
-    if (m_pPage != nullptr) EXPECT_TRUE(Poll([this] { return m_pPage->SavesSettled(); }, 5000));
+    if (m_pPage != nullptr) {
+        EXPECT_TRUE(Poll([this] { return m_pPage->SavesSettled(); }, 5000));
+    }
     return FileExists(ProDataPath());
 }
 

@@ -96,7 +96,9 @@ void Gen2PageTest::Flush(Road eRoad) {
 std::wstring Gen2PageTest::ProDataPath() const { return m_data / (DataFolderName(m_iModel) + L"\\pro.data"); }
 
 std::unique_ptr<ProfileRecordEx> Gen2PageTest::SavedCurrentProfile() const {
-    if (m_pPage != nullptr) EXPECT_TRUE(Poll([this] { return m_pPage->SavesSettled(); }, 5000));
+    if (m_pPage != nullptr) {
+        EXPECT_TRUE(Poll([this] { return m_pPage->SavesSettled(); }, 5000));
+    }
     Gen2Storage storage(Description(), m_data.Path() + L"\\", [](std::wstring_view id) { return std::wstring(id); });
     ProfileListEx profiles;
     auto pHeader = Zeroed<ProDataHeader>();

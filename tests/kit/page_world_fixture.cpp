@@ -12,7 +12,6 @@ void PrepareWorld() {
     FreshSettingsFile();
     CMainWnd::s_pfnUiLanguage = [] { return LANGID(0x0409); };
     DeviceTiming& t = Timing();
-    t.uReceiverPollMs = 1;
     t.uReceiverArrivalMs = 30;
     t.uPresenceTimeoutMs = 600000;  // no link times out during a test
     // The protocol's pauses scaled down; the receiver's attempt pause stays long enough for an

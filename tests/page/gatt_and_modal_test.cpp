@@ -91,7 +91,6 @@ std::wstring AnswerFileDialog(const FileDialogRequest&) {
 
 TEST_F(PageRuntime, DeviceEventsWaitWhileEachKindOfPageDialogIsOpen) {
     ScopedTiming timing;
-    Timing().uReceiverPollMs = 1;
     const kit::Receiver receiver = kit::PlugReceiver(kit::ReceiverKind::Wireless);
     MainWindow wnd;
     CSpyPage& page = wnd.Page(10);

@@ -106,7 +106,6 @@ TEST(PageWorker, AReceiversAcknowledgementReachesTheWaitingWorkerDirectly) {
     kit::ResetWorld();
     FreshSettingsFile();
     ScopedTiming timing;
-    Timing().uReceiverPollMs = 1;
     const kit::Receiver receiver = kit::PlugReceiver(kit::ReceiverKind::Wireless);
     MainWindow wnd;
     CSpyPage& page = wnd.Page(10);

@@ -4,6 +4,7 @@
 #include "call_overlap.h"
 #include "scenario.h"
 #include "sim_world.h"
+#include "write_log.h"
 
 #include <hidapi.h>
 
@@ -93,6 +94,7 @@ HID_API_EXPORT int HID_API_CALL hid_exit(void) {
 HID_API_EXPORT hid_device_info* HID_API_CALL hid_enumerate(unsigned short vendor_id, unsigned short product_id) {
     simhid::UnsafeCallScope scope;
     simhid::ApplyScenarioOnce();
+    simhid::LogEnumeration(vendor_id, product_id);
     hid_device_info* head = nullptr;
     hid_device_info** tail = &head;
     for (const simhid::Interface& iface : World::Get().Enumerate(vendor_id, product_id)) {
