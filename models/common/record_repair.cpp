@@ -3,7 +3,7 @@
 #include "key_function_table.h"
 
 #include <algorithm>
-#include <climits>
+#include <cstdint>
 
 namespace {
 
