@@ -28,6 +28,9 @@ constexpr Gen1Defaults Defaults(std::array<int32_t, kDpiStageCount> dpi, Factory
 
 constexpr std::array<int32_t, kDpiStageCount> kStages50 = {8, 16, 24, 32, 64, 100, 0, 0};
 
+// MS_1 and MS_2 send the sleep timer plus one in a byte of its own.
+constexpr SliderRanges kSleepPlusOneSliders{.iSleepMax = kFrameByteMax - 1};
+
 // What MS_3, MS_4 and MS_5 share: motion sync on by default, every frame ends with its pause,
 // rate events take exact codes, the cable's charging report drops the 2.4 GHz link and event
 // 0x60 is the battery level.
@@ -78,16 +81,19 @@ constexpr Gen1Model BluetoothModel(Gen1Model m, int32_t iLightMode) {
     m.bNeverSleeps = true;
     m.bLightModeInHighNibble = true;
     m.bCableArrivalDropsReceivers = true;
+    if (m.bLightOff) m.sliders.iLightOffMax = kLightOffSliderMax;
     return m;
 }
 
 const Gen1Model kGen1Models[] = {
     {.iNumber = 1, .eDpiCodec = DpiCodec::Table221, .iDpiValueMin = 1, .iDpiValueMax = 220,
      .eLightCodec = LightCodec::SleepPlusOne, .iRateCount = 4, .rateCodes = kRateCodes4, .iRateHsCount = 0,
-     .iLightModeCount = kLightModes, .macroFrame = kMacroFrame131, .defaults = Defaults(kStages50)},
+     .iLightModeCount = kLightModes, .macroFrame = kMacroFrame131, .defaults = Defaults(kStages50),
+     .sliders = kSleepPlusOneSliders},
     {.iNumber = 2, .eDpiCodec = DpiCodec::Linear, .iDpiValueMin = 1, .iDpiValueMax = 520,
      .eLightCodec = LightCodec::SleepPlusOne, .iRateCount = 4, .rateCodes = kRateCodes4, .iRateHsCount = 0,
-     .iLightModeCount = kLightModes, .macroFrame = kMacroFrame131, .defaults = Defaults(kStages50)},
+     .iLightModeCount = kLightModes, .macroFrame = kMacroFrame131, .defaults = Defaults(kStages50),
+     .sliders = kSleepPlusOneSliders},
     // MS_3's link-dependent settings show with the cable only, and its apply leaves the 4K
     // presence timer running.
     SevenRateModel(3, 52, LinkControlsOn::CableOnly, false),

@@ -11,6 +11,7 @@
 #include "profile_defaults.h"
 #include "profile_frames.h"
 #include "profile_layout.h"
+#include "slider_ranges.h"
 
 #include <array>
 #include <cstdint>
@@ -38,6 +39,7 @@ struct Gen1Model {
     int iLightModeCount;             // light modes 0..count-1 (items of the light combo)
     MacroFrameShape macroFrame;
     Gen1Defaults defaults;
+    int iLoopModeCount = 3;          // the macro picker's repeat modes (iLoopMode)
 
     // Rate options the mouse takes while the cable or the 2.4 GHz receiver is up; the ones above
     // work over the 4K receiver alone (0: every rate on every link).
@@ -78,6 +80,8 @@ struct Gen1Model {
     // The sleep slider applies after Timing().uSoonSliderApplyDelayMs too (false: with the other
     // sliders).
     bool bSleepAppliesSoon = false;
+    // The page's sliders (brightness, breathing speed, sleep timer, debounce, light-off time).
+    SliderRanges sliders;
 
     const ModelInfo& Info() const;
     const ProfileLayout& Layout() const;

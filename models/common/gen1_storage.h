@@ -15,8 +15,8 @@ struct Gen1Records {
     using Macro = MacroRecord;
     static const ProfileLayout& Layout(const Gen1Model& model) { return model.Layout(); }
     static void SetDefaultProfile(const Gen1Model& model, ProfileRecord& profile);
-    static void SanitizeProfile(const Gen1Model& model, ProfileRecord& profile);
-    static void SanitizeMacro(MacroRecord& macro);
+    static bool RepairProfile(const Gen1Model& model, ProfileRecord& profile);
+    static bool RepairMacro(MacroRecord& macro);
     static bool MacroFits(const Gen1Model& model, const MacroRecord& macro);
     static bool IsMacroFunction(uint8_t byFunction) { return byFunction == kFunctionMacro; }
     static bool HasMacroSlot(const Gen1Model&, int) { return true; }  // every button can hold a macro

@@ -24,7 +24,7 @@ struct Gen2MacroTraits {
     static constexpr int kClickDelay = 10;
     static constexpr bool kLastDelayFixed = false;  // the mouse plays every action's delay
     static constexpr bool kHasMoves = true;
-    static constexpr int kMoveLimit = 999;          // a move's X and Y: -999..999
+    static constexpr int kMoveLimit = kMoveOffsetMax;
     static constexpr int kMoveDelay = 10;           // an inserted move's delay
     static constexpr const wchar_t* kTooLongMessage = L"macro_too_long_text";
 

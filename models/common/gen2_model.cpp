@@ -33,6 +33,12 @@ constexpr Blocks kBlocks24 = {1, 5, 9, 13, 17, 21, 25, 29, 0, 0, 0, 0, 0, 0, 0, 
 constexpr int kSensorModes = 4;
 constexpr int kRatesHsBelowTopSensorMode = 4;
 
+// The light goes off after a time of the model's own, on a slider of its own.
+constexpr void GiveLightOffSlider(Gen2Model& m) {
+    m.bLightOff = true;
+    m.sliders.iLightOffMax = kLightOffSliderMax;
+}
+
 constexpr Gen2Model Row(int iNumber, const Buttons& functions, const Blocks& blocks) {
     Gen2Model m{iNumber, DpiCodec::Linear, 1, 520, LightCodec::PackedSleep, kRates, kRatesHs, kLoopModes,
                 kLightModes, {}, {}};
@@ -57,7 +63,7 @@ constexpr Gen2Model UnlitRow(int iNumber, const Buttons& functions = kFunctions1
     m.defaults.iDebounce = 6;
     m.byDpiFrameTail = 2;
     m.bNoLightSection = true;
-    m.bLightOff = true;
+    GiveLightOffSlider(m);
     m.pszLightRowPrefix = L"ver_";
     return m;
 }
@@ -89,7 +95,7 @@ constexpr Gen2Model LightOffRow(int iNumber, const Blocks& blocks, bool bNoLight
     m.iDebounceFactor = 2;
     m.pszLightRowPrefix = L"ver_";
     m.bNoLightSection = bNoLightSection;
-    m.bLightOff = true;
+    GiveLightOffSlider(m);
     return m;
 }
 
@@ -112,7 +118,7 @@ constexpr Gen2Model SensorRow(int iNumber, const Buttons& functions, const Block
     m.defaults.iLightMode = iLightMode;
     m.defaults.iDebounce = iDebounce;
     m.defaults.iSensorMode = kSensorModes - 1;
-    m.bLightOff = true;
+    GiveLightOffSlider(m);
     m.pszLightRowPrefix = L"ver_";
     m.bNoLightSection = true;
     m.iBatteryEventCode = iBatteryEventCode;

@@ -10,6 +10,7 @@
 #include "profile_defaults.h"
 #include "profile_frames.h"
 #include "profile_layout.h"
+#include "slider_ranges.h"
 
 #include <cstdint>
 
@@ -70,6 +71,8 @@ struct Gen2Model {
     // iRateHsSensorCap high-speed rates. Frame 0x04 carries the mode (DpiCodec::LinearPackedMode).
     int iSensorModeCount = 0;
     int iRateHsSensorCap = 0;
+    // The page's sliders (brightness, breathing speed, sleep timer, debounce, light-off time).
+    SliderRanges sliders;
 
     const ModelInfo& Info() const;
     const ProfileLayoutEx& Layout() const;

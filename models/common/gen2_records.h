@@ -13,6 +13,7 @@ constexpr int kMacroActionMaxEx = 190;  // actions of a macro record and of a ke
 
 constexpr uint8_t kMouseMove = 246;       // byKey of a mouse move
 constexpr uint8_t kActionMove = 0;        // byType of a mouse move
+constexpr int32_t kMoveOffsetMax = 999;   // a move's X and Y: -999..999
 
 struct MacroActionEx {
     uint8_t byReserved1;
@@ -21,7 +22,7 @@ struct MacroActionEx {
     uint8_t byReserved2;
     uint16_t wDelay;     // ms from this action to the next
     uint16_t wReserved3;
-    int32_t iX;          // a move's offsets, -999..999 from the editor
+    int32_t iX;          // a move's offsets, within kMoveOffsetMax either way
     int32_t iY;
 };
 static_assert(sizeof(MacroActionEx) == 16);

@@ -1,19 +1,19 @@
 #include "gen2_storage.h"
 
 #include "gen2_frames.h"
-#include "gen2_sanitize.h"
 #include "key_macro.h"
+#include "record_repair.h"
 #include "record_storage_impl.h"
 
 void Gen2Records::SetDefaultProfile(const Gen2Model& model, ProfileRecordEx& profile) {
     FillDefaultProfile(model.defaults, profile);
 }
 
-void Gen2Records::SanitizeProfile(const Gen2Model& model, ProfileRecordEx& profile) {
-    ::SanitizeProfile(model, profile);
+bool Gen2Records::RepairProfile(const Gen2Model& model, ProfileRecordEx& profile) {
+    return ::RepairProfile(model, profile);
 }
 
-void Gen2Records::SanitizeMacro(MacroRecordEx& macro) { ::SanitizeMacro(macro); }
+bool Gen2Records::RepairMacro(MacroRecordEx& macro) { return ::RepairMacro(macro); }
 
 bool Gen2Records::MacroFits(const Gen2Model&, const MacroRecordEx& macro) { return MacroFitsFrame(macro); }
 

@@ -16,8 +16,8 @@ struct Gen2Records {
     using Macro = MacroRecordEx;
     static const ProfileLayoutEx& Layout(const Gen2Model& model) { return model.Layout(); }
     static void SetDefaultProfile(const Gen2Model& model, ProfileRecordEx& profile);
-    static void SanitizeProfile(const Gen2Model& model, ProfileRecordEx& profile);
-    static void SanitizeMacro(MacroRecordEx& macro);
+    static bool RepairProfile(const Gen2Model& model, ProfileRecordEx& profile);
+    static bool RepairMacro(MacroRecordEx& macro);
     static bool MacroFits(const Gen2Model& model, const MacroRecordEx& macro);
     static bool IsMacroFunction(uint8_t byFunction);
     // Button k (0-based) has a macro slot on the mouse (a macro block of its own).

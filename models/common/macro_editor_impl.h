@@ -12,6 +12,19 @@
 
 #include <cstring>
 
+// The message that tells why a macro file was not imported.
+inline const wchar_t* ImportRefusalText(ImportResult eResult) {
+    switch (eResult) {
+        case ImportResult::TooShort: return L"macro_import_short_text";
+        case ImportResult::Foreign: return L"macro_import_foreign_text";
+        case ImportResult::Damaged: return L"macro_import_damaged_text";
+        case ImportResult::DoesNotFit: return L"macro_import_long_text";
+        case ImportResult::Unreadable:
+        case ImportResult::Imported: break;
+    }
+    return L"macro_import_unreadable_text";
+}
+
 template <class Gen>
 void CMacroEditorT<Gen>::InitWindow() {
     BindControls();
@@ -311,9 +324,7 @@ void CMacroEditorT<Gen>::ImportMacro() {
     if (eResult == ImportResult::Imported && !Gen::Fits(read.stActions, read.iActionNum)) eResult = ImportResult::DoesNotFit;
     const Record* pMacro = eResult == ImportResult::Imported ? m_pStorage->ImportMacro(strPath, *m_pMacros, &eResult) : nullptr;
     if (pMacro == nullptr) {
-        Refuse(eResult == ImportResult::TooShort     ? L"macro_import_short_text"
-               : eResult == ImportResult::DoesNotFit ? L"macro_import_long_text"
-                                                     : L"macro_import_unreadable_text");
+        Refuse(ImportRefusalText(eResult));
         return;
     }
     AddMacroRow(*pMacro, kAddedMacroRowHeight);

@@ -6,7 +6,8 @@
 //   using Profile = the in-memory profile record; using Macro = the macro record
 //   static const ProfileLayoutT<Profile>& Layout(const Model&)   how a file keeps a profile
 //   static void SetDefaultProfile(const Model&, Profile&)        the factory defaults
-//   static void SanitizeProfile(const Model&, Profile&), SanitizeMacro(Macro&)   loaded records
+//   static bool RepairProfile(const Model&, Profile&), RepairMacro(Macro&)   records from a file
+//       (record_repair.h); true when something had to change
 //   static bool MacroFits(const Model&, const Macro&)            the fit predicate of the macro frame
 //   static bool IsMacroFunction(uint8_t byFunction)              buttons that carry a macro copy
 // Saves may come from the UI thread and the worker, and from other objects on the same folder (the
@@ -27,7 +28,7 @@
 // Resolves a language text id ("add_profile_text") to the text shown; the page supplies it.
 using TextResolver = std::function<std::wstring(std::wstring_view strTextId)>;
 
-// What a load found. In every case the list holds whole, sanitised records afterwards, and a
+// What a load found. In every case the list holds whole, repaired records afterwards, and a
 // profile load leaves at least one profile and an index inside the list.
 enum class LoadResult : uint8_t {
     Loaded,       // the file was read whole
@@ -47,7 +48,15 @@ struct PageDataLoad {
     LoadResult eMacros;
 };
 
-enum class ImportResult : uint8_t { Imported, Unreadable, TooShort, DoesNotFit };
+// What an import made of a file; every refusal leaves the lists and the files as they were.
+enum class ImportResult : uint8_t {
+    Imported,
+    Unreadable,
+    TooShort,    // shorter than one record
+    Foreign,     // exactly one record of another layout long: another model family's export
+    Damaged,     // its record holds what this program never writes (the repair would change it)
+    DoesNotFit,  // a macro the model's macro frame cannot hold
+};
 
 template <class Records>
 class RecordStorage {
@@ -99,7 +108,9 @@ public:
 
     // Exported profile: one record in the model's file layout.
     bool ExportProfile(const Profile& profile, const std::wstring& strPath) const;
-    // Reads the first record of a profile file into profile (untouched unless Imported).
+    // Reads the first record of a profile file into profile (untouched unless Imported). A file
+    // of exactly another layout's record size is Foreign; a longer file of any other size is read
+    // as its first record.
     ImportResult ReadProfileFile(const std::wstring& strPath, Profile& profile) const;
     // The page's import: the record is appended under a free name, and each macro button gets a
     // macro of its own (made unique) appended to the macro list, which is then saved; an empty
@@ -111,7 +122,9 @@ public:
 
     // Exported macro: one raw record.
     bool ExportMacro(const Macro& macro, const std::wstring& strPath) const;
-    // A macro that would not fit the model's macro frame is refused as DoesNotFit.
+    // Reads the first record of a macro file into macro (untouched unless Imported): the other
+    // generation's macro record size is Foreign, and a macro that would not fit the model's macro
+    // frame is refused as DoesNotFit.
     ImportResult ReadMacroFile(const std::wstring& strPath, Macro& macro) const;
     // The editor's import: appended under a free name (an empty one named as a new macro) and
     // saved; nullptr when refused.

@@ -7,7 +7,8 @@
 #include "name_helpers.h"
 #include "profile_layout.h"
 #include "record_file.h"
-#include "record_sanitize.h"
+#include "record_repair.h"
+#include "record_sizes.h"
 #include "record_storage.h"
 #include "storage_problems.h"
 
@@ -183,7 +184,7 @@ LoadResult RecordStorage<R>::LoadProData(Profiles& profiles, ProDataHeader& head
     for (size_t i = 0; i < uRecords; ++i) {
         std::unique_ptr<Profile> pProfile = storage_detail::ZeroedRecord<Profile>();
         FromFileRecord(R::Layout(m_model), bytes.data() + uHeaderSize + i * uRecordSize, *pProfile);
-        R::SanitizeProfile(m_model, *pProfile);
+        R::RepairProfile(m_model, *pProfile);
         profiles.push_back(std::move(pProfile));
     }
     if (header.iCurProfile < 0 || static_cast<size_t>(header.iCurProfile) >= uRecords) header.iCurProfile = 0;
@@ -240,7 +241,7 @@ LoadResult RecordStorage<R>::LoadMacroData(Macros& macros) {
     for (size_t i = 0; i < uRecords; ++i) {
         std::unique_ptr<Macro> pMacro = storage_detail::ZeroedRecord<Macro>();
         std::memcpy(pMacro.get(), bytes.data() + i * sizeof(Macro), sizeof(Macro));
-        R::SanitizeMacro(*pMacro);
+        R::RepairMacro(*pMacro);
         macros.push_back(std::move(pMacro));
     }
     return eResult;
@@ -252,7 +253,7 @@ PageDataLoad RecordStorage<R>::LoadPageData(Profiles& profiles, ProDataHeader& h
     // A file left as it was runs this session on what could be read, and keeps nothing of it.
     if (load.eProfiles == LoadResult::Unreadable || load.eMacros == LoadResult::Unreadable)
         ReportStorageProblem(StorageProblem::LoadFailed);
-    for (std::unique_ptr<Profile>& pProfile : profiles) ClampMacroIndexesT(*pProfile, macros.size());
+    for (std::unique_ptr<Profile>& pProfile : profiles) ClampMacroIndexes(*pProfile, macros.size());
     return load;
 }
 
@@ -267,9 +268,15 @@ template <class R>
 ImportResult RecordStorage<R>::ReadProfileFile(const std::wstring& strPath, Profile& profile) const {
     std::vector<uint8_t> bytes;
     if (ReadWholeFile(strPath, bytes) != ReadStatus::Ok) return ImportResult::Unreadable;
+    // Read in this model's layout, another family's record would be out of step from its first
+    // field that lies elsewhere.
+    if (IsOtherLayoutsProfileSize(R::Layout(m_model).eLayout, bytes.size())) return ImportResult::Foreign;
     if (bytes.size() < static_cast<size_t>(RecordSize())) return ImportResult::TooShort;
-    FromFileRecord(R::Layout(m_model), bytes.data(), profile);
-    R::SanitizeProfile(m_model, profile);
+    std::unique_ptr<Profile> pRead = storage_detail::ZeroedRecord<Profile>();
+    FromFileRecord(R::Layout(m_model), bytes.data(), *pRead);
+    // Every record this program writes passes the repair unchanged.
+    if (R::RepairProfile(m_model, *pRead)) return ImportResult::Damaged;
+    profile = *pRead;
     return ImportResult::Imported;
 }
 
@@ -322,10 +329,11 @@ template <class R>
 ImportResult RecordStorage<R>::ReadMacroFile(const std::wstring& strPath, Macro& macro) const {
     std::vector<uint8_t> bytes;
     if (ReadWholeFile(strPath, bytes) != ReadStatus::Ok) return ImportResult::Unreadable;
+    if (IsOtherLayoutsMacroSize(R::Layout(m_model).eLayout, bytes.size())) return ImportResult::Foreign;
     if (bytes.size() < sizeof(Macro)) return ImportResult::TooShort;
     std::unique_ptr<Macro> pRead = storage_detail::ZeroedRecord<Macro>();
     std::memcpy(pRead.get(), bytes.data(), sizeof(Macro));
-    R::SanitizeMacro(*pRead);
+    if (R::RepairMacro(*pRead)) return ImportResult::Damaged;
     if (!R::MacroFits(m_model, *pRead)) return ImportResult::DoesNotFit;
     macro = *pRead;
     return ImportResult::Imported;

@@ -17,8 +17,10 @@ using namespace DuiLib;
 namespace {
 
 constexpr int kMacroRowHeight = 22;
-constexpr int kGen1RepeatModes = 3;
-constexpr wchar_t kTooLongMessage[] = L"macro_too_long_text";
+// The limits of each generation's macro frame: the first's 50 pairs, the second's 191 events in
+// four blocks.
+constexpr wchar_t kGen1TooLongText[] = L"macro_too_many_pairs_text";
+constexpr wchar_t kGen2TooLongText[] = L"macro_too_long_text";
 
 template <class Rec>
 const Rec* RecordAt(const void* pList, size_t i) {
@@ -40,10 +42,14 @@ bool Gen2MacroFitsAt(const void* pList, size_t i, int) {
 
 PickerStyle PickerStyleOf(int iModel) {
     const ModelInfo* pInfo = FindModel(iModel);
-    if (pInfo == nullptr || pInfo->iGeneration != 2) return PickerStyle{kGen1RepeatModes, false};
+    if (pInfo == nullptr || pInfo->iGeneration != 2) {
+        const Gen1Model* pModel = FindGen1Model(iModel);
+        const int iModes = pModel != nullptr ? pModel->iLoopModeCount : Gen1Model{}.iLoopModeCount;
+        return PickerStyle{std::clamp(iModes, 1, CSelectMacroBase::kRepeatModesMax), false, kGen1TooLongText};
+    }
     const Gen2Model* pModel = FindGen2Model(iModel);
     const int iModes = pModel != nullptr ? pModel->iLoopModeCount : CSelectMacroBase::kRepeatModesMax;
-    return PickerStyle{std::clamp(iModes, 1, CSelectMacroBase::kRepeatModesMax), true};
+    return PickerStyle{std::clamp(iModes, 1, CSelectMacroBase::kRepeatModesMax), true, kGen2TooLongText};
 }
 
 MacroChoices::MacroChoices(const MacroList* pList) : RecordNames(pList), m_pList(pList), m_pfnFits(&Gen1MacroFitsAt) {}
@@ -143,7 +149,7 @@ void CSelectMacroBase::OnClick(TNotifyUI& msg) {
         TakeLoopCount();
         if (m_iMacroIndex >= 0 && !m_pMacros.Fits(static_cast<size_t>(m_iMacroIndex), Model())) {
             // The mouse could not hold it: nothing is chosen, another macro can be.
-            RunMsgWnd(m_hWnd, kTooLongMessage);
+            RunMsgWnd(m_hWnd, m_style.pszTooLongText);
             return;
         }
         Close(1);

@@ -29,6 +29,9 @@
 struct PickerStyle {
     int iRepeatModes = 3;       // options "repeat_1".."repeat_<n>"
     bool bColourMacro = false;  // "check_left_macro" and its hidden colour button "btn_color"
+    // The message refusing a macro the model's macro frame cannot hold: it names that frame's
+    // limits.
+    const wchar_t* pszTooLongText = nullptr;
 };
 PickerStyle PickerStyleOf(int iModel);
 

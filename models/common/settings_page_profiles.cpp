@@ -25,6 +25,8 @@ constexpr int kProfileRowHeight = 22;
 const wchar_t* RefusalText(ImportResult eResult) {
     switch (eResult) {
         case ImportResult::TooShort: return L"import_short_text";
+        case ImportResult::Foreign: return L"import_foreign_text";
+        case ImportResult::Damaged: return L"import_damaged_text";
         case ImportResult::DoesNotFit: return L"import_unfit_text";
         case ImportResult::Unreadable:
         case ImportResult::Imported: break;

@@ -24,6 +24,8 @@ enum class RecordLayout : uint8_t {
     Gen2,        // second generation: 101,540 bytes
     Gen2Sensor,  // MS_15, MS_17, MS_21, MS_24: 101,544 bytes, with the sensor mode
 };
+inline constexpr RecordLayout kRecordLayouts[] = {RecordLayout::Gen1A, RecordLayout::Gen1B, RecordLayout::Gen1C,
+                                                  RecordLayout::Gen1D, RecordLayout::Gen2,  RecordLayout::Gen2Sensor};
 
 struct ModelInfo {
     int iNumber;            // N of MS_N, 1..24

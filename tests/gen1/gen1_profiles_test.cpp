@@ -6,8 +6,10 @@
 
 #include "dialogs/file_dialog.h"
 #include "gen1_storage.h"
+#include "gen2_storage.h"
 #include "record_sizes.h"
 #include "storage_kit.h"
+#include "util/string_helpers.h"
 
 namespace gen1test {
 namespace {
@@ -216,6 +218,45 @@ TEST_P(Gen1Profiles, ARestartShowsAndKeepsWhatWasLeft) {
         EXPECT_TRUE(LightRowVisible(L"breathspeed"));
     }
     EXPECT_EQ(OnDisk().second, 1);
+}
+
+// A second-generation export, and this model's own export with its sleep timer past the slider,
+// both carrying a macro: refused with their messages, and the list, the mouse, pro.data and
+// macro.data stay as they were.
+TEST_P(Gen1Profiles, AnotherGenerationsExportAndADamagedRecordAreRefusedWithTheirMessages) {
+    Start(GetParam(), Link::Cable);
+    const std::wstring strData = m_data.Path() + L"\\";
+    ASSERT_TRUE(testkit::ExportCarrier(Gen2Storage(*FindGen2Model(11), strData, nullptr), FilePath(L"other.pro")));
+    const Gen1Storage own(Description(), strData, nullptr);
+    ASSERT_TRUE(testkit::ExportCarrier(own, FilePath(L"damaged.pro"),
+                                       [&](ProfileRecord& p) { p.iSleep = Description().sliders.iSleepMax + 1; }));
+
+    Press(L"profile_add_btn", NameIt(L"Second"));  // a save on disk to compare with
+    ASSERT_TRUE(WaitForApplies(m_uMark + 1));
+    const std::vector<uint8_t> proData = ReadBytes(ProDataPath());
+    const std::vector<uint8_t> macroData = ReadBytes(own.MacroDataPath());
+    ASSERT_FALSE(proData.empty());
+    const struct {
+        const wchar_t* pszFile;
+        const wchar_t* pszMessage;
+    } rows[] = {{L"other.pro", L"import_foreign_text"}, {L"damaged.pro", L"import_damaged_text"}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(WideToAnsi(row.pszFile));
+        AnswerFileDialog(FilePath(row.pszFile));
+        TakeApplyRequests();
+        std::vector<std::wstring> messages;
+        Press(L"profile_import_btn", [&](CWindowWnd& wnd) {
+            if (CControlUI* pText = uikit::FindControl(wnd.GetHWND(), L"warning")) messages.push_back(pText->GetText().str());
+            uikit::Click(wnd.GetHWND(), L"btn_ok");
+        });
+        EXPECT_EQ(messages, std::vector<std::wstring>{CResourceManager::GetInstance()->GetText(row.pszMessage).str()});
+        EXPECT_EQ(uikit::TextsMissing({row.pszMessage}), std::vector<std::string>{});
+        EXPECT_EQ(ListRows().size(), 2u);
+        EXPECT_EQ(SelectedRow(), 1);
+        EXPECT_EQ(TakeApplyRequests(), 0);
+        EXPECT_EQ(ReadBytes(ProDataPath()), proData);
+        EXPECT_EQ(ReadBytes(own.MacroDataPath()), macroData);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Models, Gen1Profiles, ::testing::ValuesIn(kGen1Models));

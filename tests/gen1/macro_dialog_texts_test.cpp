@@ -17,6 +17,7 @@ TEST_F(MacroDialogTextsTest, EveryLanguageHasEveryTextOfTheDialogs) {
     // Texts the code sets: the record button while recording, the action rows, the messages.
     std::set<std::wstring> ids = {L"stop_recording_text", L"add_macro_text", L"macro_import_short_text",
                                   L"macro_import_long_text", L"macro_import_unreadable_text",
+                                  L"macro_import_foreign_text", L"macro_import_damaged_text", L"macro_too_many_pairs_text",
                                   L"macro_export_failed_text", L"delete_macro_text", L"warn_name_1_text",
                                   L"warn_name_2_text", L"profile_name_1_text", L"profile_name_2_text"};
     m_macros.push_back(gen1test::Macro(L"Rows", {{0x04, 1, 10}, {0x04, 2, 10}}));

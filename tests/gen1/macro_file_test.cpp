@@ -1,11 +1,14 @@
 // Exporting and importing single macros in MS_10's editor, through the file dialogs' door:
 // round trips, names made unique, and files refused with a message while nothing changes
 // (the files checked on disk).
+#include "gen2_records.h"
 #include "macro_dialog_fixture.h"
 
 #include "util/folders.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 using namespace DuiLib;
 using namespace macrotest;
@@ -67,10 +70,8 @@ TEST_F(MacroFileTest, ExportWritesTheStoredRecordAndImportBringsItBackUnderAFree
 TEST_F(MacroFileTest, AnImportedNameIsCutToTheRecordBeforeItIsMadeUnique) {
     m_macros.push_back(Macro(L"ABCDEFGHIJKLMNOPQRSTUVW", {}));  // 23 characters, the most a record holds
     m_macros.push_back(Macro(L"ABCDEFGHIJKLMNOPQRSTU_1", {}));
-    // A file whose name fills all 24 characters, without its terminator, and more bytes than a record.
-    std::vector<uint8_t> bytes = BytesOf(*Macro(L"", {{0x2C, 1, 10}, {0x2C, 2, 10}}));
-    const std::wstring strLong = L"ABCDEFGHIJKLMNOPQRSTUVWX";
-    std::memcpy(bytes.data(), strLong.data(), 48);
+    // A file whose name fills the record, and more bytes than a record.
+    std::vector<uint8_t> bytes = BytesOf(*Macro(L"ABCDEFGHIJKLMNOPQRSTUVW", {{0x2C, 1, 10}, {0x2C, 2, 10}}));
     bytes.resize(300, 0xEE);
     ASSERT_TRUE(WriteBytes(Path(L"long.macro"), bytes));
     AnswerFileDialog(Path(L"long.macro"));
@@ -90,6 +91,12 @@ TEST_F(MacroFileTest, FilesThatAreNoMacroTheMouseCanHoldAreRefusedAndNothingChan
     };
     std::vector<uint8_t> shortFile = BytesOf(*Macro(L"Short", {{0x04, 1, 10}}));
     shortFile.resize(239);
+    // A second-generation export without actions: its first 240 bytes would read as an empty macro.
+    auto pOther = gen1test::Zeroed<MacroRecordEx>();
+    CopyName(pOther->szName, L"Other");
+    std::vector<uint8_t> unterminated = BytesOf(*Macro(L"", {{0x04, 1, 10}}));
+    std::fill_n(unterminated.begin(), sizeof(MacroRecord::szName), uint8_t{0x41});
+
     struct Case {
         const char* what;
         std::vector<uint8_t> bytes;  // empty with bMissing: no such file
@@ -101,6 +108,8 @@ TEST_F(MacroFileTest, FilesThatAreNoMacroTheMouseCanHoldAreRefusedAndNothingChan
         {"48 events", longDelays(2), false, L"macro_import_long_text"},
         {"more events than the frame carries", longDelays(10), false, L"macro_import_long_text"},
         {"a file that cannot be read", {}, true, L"macro_import_unreadable_text"},
+        {"a second-generation macro", BytesOf(*pOther), false, L"macro_import_foreign_text"},
+        {"a name without its terminator", unterminated, false, L"macro_import_damaged_text"},
     };
     m_macros.push_back(Macro(L"Kept", {{0x05, 1, 10}}));
     m_files.storage.SaveMacroData(m_macros);

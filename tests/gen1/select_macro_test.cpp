@@ -1,5 +1,6 @@
 // The macro picker driven as a person uses it, opened as the page opens it for a button: the
 // macros listed in order, the button's choice shown, the repeat modes and the loop count.
+#include "gen1_frames.h"
 #include "macro_dialog_fixture.h"
 
 #include <gtest/gtest.h>
@@ -32,11 +33,25 @@ protected:
         picker.m_iMacroIndex = choice.iMacroIndex;
         picker.m_iRepeatMode = choice.iRepeatMode;
         picker.m_iLoopCount = choice.iLoopCount;
-        uikit::ModalAnswer modal([&](CWindowWnd& wnd) { scenario(wnd.GetHWND()); });
+        uikit::ModalAnswer modal([&](CWindowWnd& wnd) { Answer(wnd, scenario); });
         const UINT uResult = picker.Run(m_owner);
         choice = {picker.m_iMacroIndex, picker.m_iRepeatMode, picker.m_iLoopCount};
         m_missing = picker.MissingControls();
         return uResult;
+    }
+    // The picker of model iModel.
+    UINT RunModel(int iModel, Choice& choice, const std::function<void(HWND)>& scenario) {
+        switch (iModel) {
+            case 1: return Run<CMS_1_SelectMacro>(choice, scenario);
+            case 2: return Run<CMS_2_SelectMacro>(choice, scenario);
+            case 3: return Run<CMS_3_SelectMacro>(choice, scenario);
+            case 4: return Run<CMS_4_SelectMacro>(choice, scenario);
+            case 5: return Run<CMS_5_SelectMacro>(choice, scenario);
+            case 6: return Run<CMS_6_SelectMacro>(choice, scenario);
+            case 7: return Run<CMS_7_SelectMacro>(choice, scenario);
+            case 9: return Run<CMS_9_SelectMacro>(choice, scenario);
+            default: return Run<CMS_10_SelectMacro>(choice, scenario);
+        }
     }
 
     static bool Shown(HWND h, const wchar_t* pszName) { return Control(h, pszName)->IsVisible(); }
@@ -166,18 +181,43 @@ TEST_F(SelectMacroTest, EachModelsPickerHasItsWindowClassAndSkin) {
             strClass = WindowClassOf(h);
             uikit::Click(h, L"btn_ok");
         };
-        if (iModel == 10) Run<CMS_10_SelectMacro>(choice, scenario);
-        if (iModel == 1) Run<CMS_1_SelectMacro>(choice, scenario);
-        if (iModel == 2) Run<CMS_2_SelectMacro>(choice, scenario);
-        if (iModel == 3) Run<CMS_3_SelectMacro>(choice, scenario);
-        if (iModel == 4) Run<CMS_4_SelectMacro>(choice, scenario);
-        if (iModel == 5) Run<CMS_5_SelectMacro>(choice, scenario);
-        if (iModel == 6) Run<CMS_6_SelectMacro>(choice, scenario);
-        if (iModel == 7) Run<CMS_7_SelectMacro>(choice, scenario);
-        if (iModel == 9) Run<CMS_9_SelectMacro>(choice, scenario);
+        RunModel(iModel, choice, scenario);
         EXPECT_EQ(strClass, L"MS_" + std::to_wstring(iModel) + L"_SelectMacro");
         EXPECT_TRUE(m_missing.empty());
         EXPECT_EQ(choice.iMacroIndex, 1);
+    }
+}
+
+// A macro with more pairs than the model's macro frame holds (46 actions, one more of them with a
+// delay the frame splits in two than fits) is refused with the first generation's own message,
+// which names the frame's limits, and the picker stays open for another macro; one that fills the
+// frame exactly is taken.
+TEST_F(SelectMacroTest, AMacroTheFrameCannotHoldIsRefusedWithTheFirstGenerationsLimits) {
+    const std::wstring strText = CResourceManager::GetInstance()->GetText(L"macro_too_many_pairs_text").str();
+    for (int iModel : gen1test::kGen1Models) {
+        SCOPED_TRACE(iModel);
+        const int iPairs = gen1test::ModelOf(iModel).macroFrame.PairCapacity();
+        EXPECT_NE(strText.find(L" " + std::to_wstring(iPairs) + L" "), std::wstring::npos) << "the frame's pairs";
+        m_macros.resize(3);
+        for (int iSplit : {iPairs - kMacroActionMax + 1, iPairs - kMacroActionMax}) {
+            auto pMacro = Macro(L"Split " + std::to_wstring(iSplit), {});
+            for (int i = 0; i < kMacroActionMax; ++i)
+                pMacro->stActions[pMacro->iActionNum++] = {0x04, static_cast<uint8_t>(i % 2 + 1),
+                                                           static_cast<uint16_t>(i < iSplit ? kShortDelayMaxMs + 1 : 10)};
+            m_macros.push_back(std::move(pMacro));
+        }
+        m_boxes.clear();
+        Choice choice{-1, 0, 1};
+        EXPECT_EQ(RunModel(iModel, choice, [&](HWND h) {
+            ASSERT_TRUE(ClickRow(h, L"list_macro", 3));
+            ASSERT_TRUE(uikit::Click(h, L"btn_ok"));
+            EXPECT_EQ(m_boxes, (std::vector<std::wstring>{L"macro_too_many_pairs_text"}));
+            EXPECT_TRUE(::IsWindow(h)) << "still open";
+            ASSERT_TRUE(ClickRow(h, L"list_macro", 4));
+            uikit::Click(h, L"btn_ok");
+        }), 1u);
+        EXPECT_EQ(choice.iMacroIndex, 4);
+        EXPECT_EQ(m_boxes.size(), 1u);
     }
 }
 

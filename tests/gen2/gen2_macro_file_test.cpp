@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 
 using namespace DuiLib;
@@ -78,10 +79,8 @@ TEST_F(Gen2MacroFileTest, ExportIsTheRecordAndImportIntoAnotherModelGivesTheSame
 TEST_F(Gen2MacroFileTest, AnImportedNameIsCutBeforeItIsMadeUniqueAndALongerFileIsReadAsItsFirstRecord) {
     m_macros.push_back(Macro(L"ABCDEFGHIJKLMNOPQRSTUVW", {}));
     m_macros.push_back(Macro(L"ABCDEFGHIJKLMNOPQRSTU_1", {}));
-    // A name filling all 24 characters without its terminator, and more bytes than a record.
-    std::vector<uint8_t> bytes = BytesOf(*Macro(L"", {Key(0x2C, 1, 10), Move(4, -4, 10)}));
-    const std::wstring strLong = L"ABCDEFGHIJKLMNOPQRSTUVWX";
-    std::memcpy(bytes.data(), strLong.data(), 48);
+    // A name filling the record, and more bytes than a record.
+    std::vector<uint8_t> bytes = BytesOf(*Macro(L"ABCDEFGHIJKLMNOPQRSTUVW", {Key(0x2C, 1, 10), Move(4, -4, 10)}));
     bytes.resize(5000, 0xEE);
     ASSERT_TRUE(WriteBytes(Path(L"long.macro"), bytes));
     AnswerFileDialog(Path(L"long.macro"));
@@ -102,6 +101,12 @@ TEST_F(Gen2MacroFileTest, FilesThatAreNoMacroOrTooLongAreRefusedWithAMessage) {
     std::copy(five.begin(), five.end(), pFive->stActions);
     pFive->iActionNum = static_cast<int>(five.size());
     auto pEvents = KeyMacro(L"192 events", 190, 200);
+    // A first-generation export: one of its 240-byte records.
+    std::vector<uint8_t> firstGeneration(sizeof(MacroRecord), 0);
+    const std::wstring strOther = L"Other";
+    std::memcpy(firstGeneration.data(), strOther.c_str(), strOther.size() * sizeof(wchar_t));
+    std::vector<uint8_t> unterminated = BytesOf(*Macro(L"", {Key(0x04, 1, 10)}));
+    std::fill_n(unterminated.begin(), sizeof(MacroRecordEx::szName), uint8_t{0x41});
     struct Case {
         const char* what;
         std::vector<uint8_t> bytes;
@@ -111,6 +116,9 @@ TEST_F(Gen2MacroFileTest, FilesThatAreNoMacroOrTooLongAreRefusedWithAMessage) {
         {"empty", {}, L"macro_import_short_text"},
         {"five blocks", BytesOf(*pFive), L"macro_import_long_text"},
         {"more than 191 events", BytesOf(*pEvents), L"macro_import_long_text"},
+        {"a first-generation macro", firstGeneration, L"macro_import_foreign_text"},
+        {"a name without its terminator", unterminated, L"macro_import_damaged_text"},
+        {"a move beyond the editor's range", BytesOf(*Macro(L"Far", {Move(1000, 0, 10)})), L"macro_import_damaged_text"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

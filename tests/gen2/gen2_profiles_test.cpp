@@ -5,9 +5,12 @@
 #include "gen2_settings_fixture.h"
 
 #include "dialogs/file_dialog.h"
+#include "gen1_storage.h"
 #include "gen2_frames.h"
+#include "gen2_storage.h"
 #include "name_helpers.h"
 #include "record_sizes.h"
+#include "storage_kit.h"
 
 #include <algorithm>
 #include <cstring>
@@ -289,6 +292,56 @@ TEST_P(Gen2Profiles, ImportFilesOfTheWrongSize) {
     EXPECT_TRUE(WaitForApplies(uBefore + 1));
     EXPECT_EQ(Page().ProfileNames().back(), L"Long");
     EXPECT_EQ(Current().iDpi[0], 33);
+}
+
+// Files this page must not read: a sensor model's 101,544-byte export (read here it would be four
+// bytes out of step from its light mode on: button 1 on function 0x80, the others off), a
+// first-generation export, this model's own export with its breathing speed past the slider, and
+// a record of random bytes. Each is refused with its message; the list, the mouse, pro.data and
+// macro.data stay as they were.
+TEST_P(Gen2Profiles, AnotherLayoutsExportAndDamagedRecordsAreRefusedWithTheirMessages) {
+    const std::wstring strData = m_data.Path() + L"\\";
+    ASSERT_TRUE(testkit::ExportCarrier(Gen2Storage(*FindGen2Model(15), strData, nullptr), m_data / L"sensor.pro"));
+    ASSERT_EQ(testkit::ReadBytes(m_data / L"sensor.pro").size(), 101544u);
+    ASSERT_TRUE(testkit::ExportCarrier(Gen1Storage(*FindGen1Model(10), strData, nullptr), m_data / L"first.pro"));
+    const Gen2Storage own(Description(), strData, nullptr);
+    ASSERT_TRUE(testkit::ExportCarrier(own, m_data / L"damaged.pro",
+                                       [&](ProfileRecordEx& p) { p.iBreathSpeed = Description().sliders.iBreathSpeedMax + 1; }));
+    std::vector<uint8_t> noise(static_cast<size_t>(own.RecordSize()));
+    uint32_t uSeed = 12345;
+    for (uint8_t& by : noise) by = static_cast<uint8_t>((uSeed = uSeed * 1103515245u + 12345u) >> 16);
+    ASSERT_TRUE(testkit::WriteBytes(m_data / L"noise.pro", noise));
+
+    const std::vector<uint8_t> proData = testkit::ReadBytes(ProDataPath());
+    const std::vector<uint8_t> macroData = testkit::ReadBytes(MacroDataPath());
+    ASSERT_FALSE(proData.empty());
+    const struct {
+        const wchar_t* pszFile;
+        const wchar_t* pszMessage;
+    } rows[] = {{L"sensor.pro", L"import_foreign_text"},
+                {L"first.pro", L"import_foreign_text"},
+                {L"damaged.pro", L"import_damaged_text"},
+                {L"noise.pro", L"import_damaged_text"}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::PrintToString(std::wstring(row.pszFile)));
+        std::vector<std::wstring> messages;
+        uikit::ModalAnswer notice([&](CWindowWnd& dlg) {
+            messages.push_back(uikit::FindControl(dlg.GetHWND(), L"warning")->GetText().str());
+            uikit::Click(dlg.GetHWND(), L"btn_ok");
+        });
+        FileAnswer answer(m_data / row.pszFile);
+        const unsigned uBefore = Applies();
+        ClickOn(L"profile_import_btn");
+        uikit::PumpUntilIdle(200);
+        EXPECT_EQ(messages, std::vector<std::wstring>{CResourceManager::GetInstance()->GetText(row.pszMessage).str()});
+        EXPECT_EQ(uikit::TextsMissing({row.pszMessage}), std::vector<std::string>{});
+        EXPECT_EQ(Applies(), uBefore);
+        EXPECT_EQ(Page().ProfileNames().size(), 1u);
+        EXPECT_EQ(List()->GetCount(), 1);
+        EXPECT_EQ(Page().MacroCount(), 0u);
+        EXPECT_EQ(testkit::ReadBytes(ProDataPath()), proData);
+        EXPECT_EQ(testkit::ReadBytes(MacroDataPath()), macroData);
+    }
 }
 
 TEST_P(Gen2Profiles, ADeleteDuringAnApplyNeitherSendsNorSavesTheDeletedProfile) {

@@ -178,7 +178,8 @@ TEST_F(Gen2SelectMacroTest, EveryLanguageHasEveryTextOfTheEditorAndThePicker) {
     // Texts the code sets: the record button while recording, the rows, the messages.
     std::set<std::wstring> ids = {L"stop_recording_text", L"add_macro_text", L"macro_too_long_text",
                                   L"macro_import_short_text", L"macro_import_long_text",
-                                  L"macro_import_unreadable_text", L"macro_export_failed_text", L"delete_macro_text"};
+                                  L"macro_import_unreadable_text", L"macro_import_foreign_text",
+                                  L"macro_import_damaged_text", L"macro_export_failed_text", L"delete_macro_text"};
     RunEditor([&](HWND h) {
         ASSERT_TRUE(ClickRow(h, kMacroList, 1));  // a move row
         uikit::CollectTextIds(h, ids);

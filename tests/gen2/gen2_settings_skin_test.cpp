@@ -1,7 +1,9 @@
 // Each second-generation model's page is generated from one template at build time: every control
 // the page looks up must be in the skin the real window loads for that model, of the kind the page
-// expects, and the Bluetooth indicator is there exactly on the models with the link.
+// expects, its sliders offer the ranges of the model's description, and the Bluetooth indicator is
+// there exactly on the models with the link.
 #include "gen2_settings_fixture.h"
+#include "slider_skin_kit.h"
 #include "util/string_helpers.h"
 
 namespace gen2test {
@@ -28,6 +30,11 @@ TEST_P(Gen2SkinTest, EveryControlThePageUsesIsInItsSkin) {
     // The light-off row on the models that have it.
     EXPECT_EQ(Page().FindPageControl(L"slider_light_off") != nullptr, Description().bLightOff);
     EXPECT_EQ(Page().FindPageControl(L"label_light_off") != nullptr, Description().bLightOff);
+}
+
+TEST_P(Gen2SkinTest, TheSlidersOfferTheRangesOfTheModelsDescription) {
+    Start(GetParam());
+    pagetest::ExpectSlidersOfDescription(Page(), Description());
 }
 
 INSTANTIATE_TEST_SUITE_P(Models, Gen2SkinTest, ::testing::Values(11, 8, 12, 13, 14, 16, 18, 19, 20, 22, 23, 15, 17, 21, 24));

@@ -3,8 +3,8 @@
 // its three pieces, MS_19's sensor options two to a byte, the DPI shown and typed on both scales,
 // and their first pro.data on disk.
 #include "gen2_frames.h"
-#include "gen2_sanitize.h"
 #include "gen2_test_util.h"
+#include "record_repair.h"
 
 #include <gtest/gtest.h>
 
@@ -226,7 +226,7 @@ TEST(Gen2UnlitFrames, AProfileFromAFileKeepsToTheModelsRange) {
         auto pProfile = DefaultProfile(row.iModel);
         pProfile->iDpi[7] = row.iDpi;
         pProfile->iRate = row.iRate;
-        EXPECT_TRUE(SanitizeProfile(ModelOf(row.iModel), *pProfile));
+        EXPECT_TRUE(RepairProfile(ModelOf(row.iModel), *pProfile));
         EXPECT_EQ(pProfile->iDpi[7], row.iDpiAfter);
         EXPECT_EQ(pProfile->iRate, row.iRateAfter);
         const FrameBytes frame = BuildDpiReport(ModelOf(row.iModel), *pProfile);

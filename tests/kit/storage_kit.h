@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <functional>
 #include <initializer_list>
 #include <memory>
 #include <string>
@@ -92,6 +93,25 @@ inline std::unique_ptr<MacroRec> MacroOf(const std::wstring& strName,
     CopyName(pMacro->szName, strName);
     for (const auto& action : actions) pMacro->stActions[pMacro->iActionNum++] = action;
     return pMacro;
+}
+
+// The model's factory profile named "Carrier", with a macro of a key's press and release on button
+// 3 (an import that took it would write macro.data) and any edit, exported to strPath.
+template <class Storage>
+bool ExportCarrier(const Storage& storage, const std::wstring& strPath,
+                   const std::function<void(typename Storage::Profile&)>& edit = {}) {
+    auto pProfile = Zeroed<typename Storage::Profile>();
+    storage.SetDefaultProfile(*pProfile);
+    CopyName(pProfile->szName, L"Carrier");
+    auto& entry = pProfile->stKeys[2];
+    entry.byFunction = kFunctionMacro;
+    CopyName(entry.szMacroName, L"Carried");
+    entry.wActionNum = 2;
+    entry.stActions[0].byKey = entry.stActions[1].byKey = 0x04;
+    entry.stActions[0].byType = kActionPress;
+    entry.stActions[1].byType = kActionRelease;
+    if (edit) edit(*pProfile);
+    return storage.ExportProfile(*pProfile, strPath);
 }
 
 template <class Rec>
