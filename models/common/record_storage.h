@@ -21,6 +21,7 @@
 #include <atomic>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -112,11 +113,17 @@ public:
     // of exactly another layout's record size is Foreign; a longer file of any other size is read
     // as its first record.
     ImportResult ReadProfileFile(const std::wstring& strPath, Profile& profile) const;
-    // The page's import: the record is appended under a free name, and each macro button gets a
-    // macro of its own (made unique) appended to the macro list, which is then saved; an empty
-    // profile or macro name is named as a new profile or macro would be. Returns the new profile,
-    // or nullptr when the file was refused (nothing changes then); a carried macro that would not
-    // fit the model's macro frame refuses the whole file as DoesNotFit.
+    // The page's import, in its two halves: ReadImport reads the file (ReadProfileFile; a carried
+    // macro that would not fit the model's macro frame refuses the whole file as DoesNotFit), and
+    // AddImported appends the record under a free name, each macro button with a macro of its own
+    // (made unique) appended to the macro list; an empty profile or macro name is named as a new
+    // profile or macro would be. AddImported touches no file: it returns the new profile and
+    // whether macros were added (the macro list is then to be saved). A page reads outside its
+    // lock and adds under it.
+    ImportResult ReadImport(const std::wstring& strPath, Profile& profile) const;
+    Profile* AddImported(std::unique_ptr<Profile> pProfile, Profiles& profiles, Macros& macros, bool* pbMacrosAdded) const;
+    // Both halves, then the macro list saved when it grew. Returns the new profile, or nullptr
+    // when the file was refused (nothing changes then).
     Profile* ImportProfile(const std::wstring& strPath, Profiles& profiles, Macros& macros,
                            ImportResult* pResult = nullptr);
 

@@ -281,27 +281,26 @@ ImportResult RecordStorage<R>::ReadProfileFile(const std::wstring& strPath, Prof
 }
 
 template <class R>
-typename R::Profile* RecordStorage<R>::ImportProfile(const std::wstring& strPath, Profiles& profiles, Macros& macros,
-                                                     ImportResult* pResult) {
-    std::unique_ptr<Profile> pProfile = storage_detail::ZeroedRecord<Profile>();
-    const ImportResult eResult = ReadProfileFile(strPath, *pProfile);
-    if (pResult != nullptr) *pResult = eResult;
-    if (eResult != ImportResult::Imported) return nullptr;
-
+ImportResult RecordStorage<R>::ReadImport(const std::wstring& strPath, Profile& profile) const {
+    std::unique_ptr<Profile> pRead = storage_detail::ZeroedRecord<Profile>();
+    const ImportResult eResult = ReadProfileFile(strPath, *pRead);
+    if (eResult != ImportResult::Imported) return eResult;
     // A carried macro goes to the mouse in the macro frame as any other: one that frame cannot
     // hold refuses the whole file before anything is added.
-    const std::span<Key> buttons(pProfile->stKeys, kButtonCount);
-    for (const Key& entry : buttons) {
-        if (R::IsMacroFunction(entry.byFunction) && !R::MacroFits(m_model, *storage_detail::CarriedMacro<Macro>(entry))) {
-            if (pResult != nullptr) *pResult = ImportResult::DoesNotFit;
-            return nullptr;
-        }
-    }
+    for (const Key& entry : std::span<const Key>(pRead->stKeys, kButtonCount))
+        if (R::IsMacroFunction(entry.byFunction) && !R::MacroFits(m_model, *storage_detail::CarriedMacro<Macro>(entry)))
+            return ImportResult::DoesNotFit;
+    profile = *pRead;
+    return ImportResult::Imported;
+}
 
+template <class R>
+typename R::Profile* RecordStorage<R>::AddImported(std::unique_ptr<Profile> pProfile, Profiles& profiles,
+                                                   Macros& macros, bool* pbMacrosAdded) const {
     CopyName(pProfile->szName,
              MakeUniqueName(profiles, NameOrNew(NameOf(pProfile->szName), L"add_profile_text", profiles.size())));
     bool bMacrosAdded = false;
-    for (Key& entry : buttons) {
+    for (Key& entry : std::span<Key>(pProfile->stKeys, kButtonCount)) {
         if (!R::IsMacroFunction(entry.byFunction)) continue;
         // Every macro button brings a macro of its own, even when an equal one exists.
         std::unique_ptr<Macro> pMacro = storage_detail::CarriedMacro<Macro>(entry);
@@ -313,9 +312,22 @@ typename R::Profile* RecordStorage<R>::ImportProfile(const std::wstring& strPath
         macros.push_back(std::move(pMacro));
         bMacrosAdded = true;
     }
+    if (pbMacrosAdded != nullptr) *pbMacrosAdded = bMacrosAdded;
     profiles.push_back(std::move(pProfile));
-    if (bMacrosAdded) SaveMacroData(macros);
     return profiles.back().get();
+}
+
+template <class R>
+typename R::Profile* RecordStorage<R>::ImportProfile(const std::wstring& strPath, Profiles& profiles, Macros& macros,
+                                                     ImportResult* pResult) {
+    std::unique_ptr<Profile> pProfile = storage_detail::ZeroedRecord<Profile>();
+    const ImportResult eResult = ReadImport(strPath, *pProfile);
+    if (pResult != nullptr) *pResult = eResult;
+    if (eResult != ImportResult::Imported) return nullptr;
+    bool bMacrosAdded = false;
+    Profile* pAdded = AddImported(std::move(pProfile), profiles, macros, &bMacrosAdded);
+    if (bMacrosAdded) SaveMacroData(macros);
+    return pAdded;
 }
 
 template <class R>

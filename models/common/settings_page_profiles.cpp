@@ -186,21 +186,25 @@ template <class R>
 void CSettingsPageT<R>::OnImportProfile(TNotifyUI&) {
     const std::optional<std::wstring> path = this->AskOpenPath(L"Profile File", L"*.pro;*.PRO");
     if (!path) return;
-    ImportResult eResult = ImportResult::Unreadable;
-    std::wstring strName;
-    int iIndex = 0;
-    {
-        std::lock_guard guard(m_lock);
-        const Profile* pImported = m_pStorage->ImportProfile(*path, m_Profiles, m_Macros, &eResult);
-        if (pImported != nullptr) {
-            strName = NameOf(pImported->szName);
-            iIndex = static_cast<int>(m_Profiles.size()) - 1;
-        }
-    }
+    // The file is read and checked without the page's lock; only the lists change under it.
+    std::unique_ptr<Profile> pImported = std::make_unique<Profile>();
+    const ImportResult eResult = m_pStorage->ReadImport(*path, *pImported);
     if (eResult != ImportResult::Imported) {
         this->ShowMessage(RefusalText(eResult));
         return;
     }
+    std::wstring strName;
+    int iIndex = 0;
+    bool bMacrosAdded = false;
+    std::vector<uint8_t> macroBytes;
+    {
+        std::lock_guard guard(m_lock);
+        const Profile* pAdded = m_pStorage->AddImported(std::move(pImported), m_Profiles, m_Macros, &bMacrosAdded);
+        strName = NameOf(pAdded->szName);
+        iIndex = static_cast<int>(m_Profiles.size()) - 1;
+        if (bMacrosAdded) macroBytes = m_pStorage->SerializeMacroData(m_Macros);
+    }
+    if (bMacrosAdded) m_pStorage->WriteMacroDataBytes(macroBytes);
     AppendProfileRow(strName);
     SwitchProfile(iIndex);
 }
