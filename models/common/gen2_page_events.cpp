@@ -27,13 +27,12 @@ void CGen2Page::CableOpened() {
     // A Bluetooth link stays.
     SetReceiverLink(false, false);
     SetReceiverLink(true, false);
-    ShowCharging(true);
+    CableCharges(true);
 }
 
 void CGen2Page::CableClosed() {
     SetLink(LinkKind::Cable, false);
-    SetPowerLabel(L"", false);
-    StopCharging();
+    CableCharges(false);
 }
 
 // ---- Event words ----
