@@ -61,8 +61,7 @@ void CGen2Page::OnRateEvent(EventRoad eRoad, int iValue) {
     }
     if (!InRange(iRate, 0, m_model.iRateCount - 1)) return;
     if (!TakeReported([iRate](ProfileRecordEx& p) { p.iRate = iRate; })) return;
-    // Over Bluetooth LE alone the page offers no polling rate to show it in.
-    if (eRoad == EventRoad::Receiver) SelectNumberedOption(L"btn_prate_%d", iRate + 1);
+    if (eRoad == EventRoad::Receiver || m_model.bBleRateSelectsOption) SelectNumberedOption(L"btn_prate_%d", iRate + 1);
 }
 
 void CGen2Page::OnBatteryEvent(EventRoad eRoad, int iValue) {
