@@ -42,13 +42,13 @@ void CDevicePage::SetBleLink(bool bUp) {
         UpdateLinkControls();
         KillPageTimer(TIMER_WIRELESS_TIMEOUT);
         KillPageTimer(TIMER_WIRELESS4K_TIMEOUT);
-        ShowBattery(100);
+        BleBatteryLink(true);
         AnnounceLinks(true);
         return;
     }
-    // Down, on either generation also when the link was not up: the charging animation stops.
+    // Down, on either generation also when the link was not up.
     KillPageTimer(TIMER_BLE_SUBSCRIBE);
-    KillPageTimer(TIMER_CHARGING);
+    BleBatteryLink(false);
     AnnounceLinks(false);
 }
 

@@ -57,7 +57,12 @@ void CDevicePage::OnCableRemoved() {
     // A removal within the settling pause cancels the arrival, whatever the state was.
     m_bArrivalPending = false;
     m_cableArrival.Cancel();
-    if (WiredState() == 2) return;
+    if (WiredState() == 2) {
+        // A cable that stopped counting as a link (the Bluetooth link took over) charged the
+        // mouse until now.
+        if (m_bCablePlugged) CableCharges(false);
+        return;
+    }
     Driver().CloseFeatureDevice();
     CableClosed();
 }
@@ -76,8 +81,11 @@ void CDevicePage::SetPowerLabel(const wchar_t* pszText, bool bTextId) {
     }
 }
 
+// ---- The battery display ----
+
 void CDevicePage::ShowCharging(bool bRestart) {
     if (bRestart) m_iChargeValue = 0;
+    m_ePowerShown = PowerShown::Charging;
     SetPowerLabel(L"charging_text", true);
     SetPageTimer(TIMER_CHARGING, kChargingAnimationMs);
 }
@@ -85,6 +93,8 @@ void CDevicePage::ShowCharging(bool bRestart) {
 void CDevicePage::StopCharging() { KillPageTimer(TIMER_CHARGING); }
 
 void CDevicePage::ShowBattery(int iLevel) {
+    StopCharging();
+    m_ePowerShown = PowerShown::Level;
     iLevel = ShownLevel(iLevel);
     m_iBatteryLevel = iLevel;
     if (auto* pBar = FindPageControl<DuiLib::CProgressUI>(L"progress_power")) pBar->SetValue(iLevel);
@@ -94,6 +104,42 @@ void CDevicePage::ShowBattery(int iLevel) {
     SetPowerLabel(szLevel, false);
 }
 
+void CDevicePage::ShowNoBattery() {
+    StopCharging();
+    m_ePowerShown = PowerShown::Nothing;
+    if (auto* pBar = FindPageControl<DuiLib::CProgressUI>(L"progress_power")) pBar->SetValue(0);
+    SetPowerLabel(L"", false);
+}
+
+void CDevicePage::CableCharges(bool bPlugged) {
+    m_bCablePlugged = bPlugged;
+    if (bPlugged)
+        ShowCharging(true);
+    else
+        ShowNoBattery();
+}
+
+void CDevicePage::BleBatteryLink(bool bUp) {
+    if (bUp) {
+        if (m_ePowerShown != PowerShown::Charging) ShowBattery(kFullBatteryLevel);
+        return;
+    }
+    // Without the cable, charging was the Bluetooth mouse's own word, and nothing tells it now.
+    if (m_ePowerShown == PowerShown::Charging && !m_bCablePlugged) ShowNoBattery();
+}
+
+void CDevicePage::ShowReportedBattery(int iStatus, int iLevel, int iLowestLevel) {
+    m_iBatteryStatus = iStatus;
+    if (iStatus == static_cast<int>(BatteryStatus::Charging))
+        ShowCharging(false);
+    else if (iStatus == static_cast<int>(BatteryStatus::Full))
+        ShowBattery(kFullBatteryLevel);
+    else if (iLevel >= iLowestLevel && iLevel <= kFullBatteryLevel)
+        ShowBattery(iLevel);
+    else if (m_ePowerShown == PowerShown::Charging)
+        ShowNoBattery();
+}
+
 void CDevicePage::HandleTimer(UINT_PTR uId) {
     const UINT_PTR uBase = PageTimerBase(Model());
     if (uId < uBase || uId - uBase >= Policy().uTimerKinds) return;
@@ -101,42 +147,15 @@ void CDevicePage::HandleTimer(UINT_PTR uId) {
 }
 
 bool CDevicePage::ReportReceiverBattery(LinkKind eLink, int iStatus, int iLevel, bool bChargingYieldsToCable) {
-    m_iBatteryStatus = iStatus;
     SetPageTimer(PresenceTimerOf(eLink), Timing().uPresenceTimeoutMs);
-    const bool bCable = WiredState() == 1;
-    if (iStatus == static_cast<int>(BatteryStatus::Full) && bCable) {
-        // Full on the cable: the mouse is reached through the cable, not the receiver.
-        SetLink(eLink, false);
-        ShowBattery(kFullBatteryLevel);
-        StopCharging();
-        return false;
-    }
-    if (iStatus == static_cast<int>(BatteryStatus::Charging)) {
-        ShowCharging(false);
-        if (bCable && bChargingYieldsToCable) {
-            SetLink(eLink, false);
-            return false;
-        }
-    } else {
-        StopCharging();
-    }
-    SetLink(eLink, true);
-    if (iStatus == static_cast<int>(BatteryStatus::Full))
-        ShowBattery(kFullBatteryLevel);
-    else if (iStatus != static_cast<int>(BatteryStatus::Charging) && iLevel >= 1 && iLevel <= 100)
-        ShowBattery(iLevel);
-    return true;
+    // Full, or charging where the model says so, with the cable present: the cable reaches the
+    // mouse, not the receiver.
+    const bool bYields = iStatus == static_cast<int>(BatteryStatus::Full) ||
+                         (iStatus == static_cast<int>(BatteryStatus::Charging) && bChargingYieldsToCable);
+    const bool bLinkUp = !(WiredState() == 1 && bYields);
+    SetLink(eLink, bLinkUp);
+    ShowReportedBattery(iStatus, iLevel, 1);
+    return bLinkUp;
 }
 
-void CDevicePage::ReportBleBattery(int iStatus, int iLevel) {
-    m_iBatteryStatus = iStatus;
-    if (iStatus == static_cast<int>(BatteryStatus::Charging)) {
-        ShowCharging(false);
-        return;
-    }
-    StopCharging();
-    if (iStatus == static_cast<int>(BatteryStatus::Full))
-        ShowBattery(kFullBatteryLevel);
-    else if (iLevel <= 100)
-        ShowBattery(iLevel);
-}
+void CDevicePage::ReportBleBattery(int iStatus, int iLevel) { ShowReportedBattery(iStatus, iLevel, 0); }

@@ -7,9 +7,12 @@
 //   - A removal closes the mouse; a repeated removal is ignored.
 //   - What the page does when the mouse opens or leaves is its own (CableOpened, CableClosed).
 //   - Event words of the cable go to the page's OnDeviceEvent, as the receivers' do.
-//   - ShowBattery shows a level in "ms_N_progress_power" and "ms_N_label_power" ("57%"); the
-//     charging display shows "charging_text" there and runs the charging animation. A battery
-//     report over a receiver also keeps that receiver's link alive (ReportReceiverBattery).
+//   - The battery display ("ms_N_label_power" over "ms_N_progress_power") shows one thing at a
+//     time, and its label and bar always agree: nothing (an empty label, an empty bar), charging
+//     ("charging_text" with the bar running), or a level ("57%" with the bar standing at it).
+//     The cable charges the mouse from its arrival until its removal, whatever the Bluetooth link
+//     does; a report of the mouse over any road says what it does now. A battery report over a
+//     receiver also keeps that receiver's link alive (ReportReceiverBattery).
 //   - The page's timers, where the page runs them itself (HandleTimer): the runtime's.
 //   - The Bluetooth LE link of the models that have one (ble_link.cpp): SetBleLink,
 //     HandleDeviceChange and the decoding of the mouse's notifications; inert elsewhere.
@@ -32,7 +35,8 @@ class CDevicePage : public CApplyPage {
 public:
     explicit CDevicePage(int iModel) : CApplyPage(iModel) {}
 
-    // The battery controls show `iLevel` ("57%"), as the model displays it (ShownLevel). UI thread.
+    // The battery display shows `iLevel` ("57%"), as the model displays it (ShownLevel); the
+    // charging animation stops. UI thread.
     void ShowBattery(int iLevel);
     int BatteryLevel() const { return m_iBatteryLevel; }  // the level shown, -1 before the first
     int BatteryStatusValue() const { return m_iBatteryStatus; }  // the last reported status, -1 none
@@ -44,9 +48,11 @@ public:
     // ---- Bluetooth LE (models with a Bluetooth link; UI thread) ----
     // Up, first generation: the notifications are subscribed to at once; the other links stay.
     // Up, second generation: Bluetooth LE becomes the page's only link (the receivers drop, the
-    // cable no longer counts), the battery shows 100% and the notifications are subscribed to
-    // after Timing().uBleSubscribeMs. Down (also when it was not up): the subscription ends, the
-    // charging animation stops and the page is offline unless another link is up.
+    // cable no longer counts, though it still charges the mouse), the battery shows 100% unless
+    // the mouse is shown charging, and the notifications are subscribed to after
+    // Timing().uBleSubscribeMs. Down (also when it was not up): the subscription ends, a
+    // charging display without the cable behind it ends, and the page is offline unless another
+    // link is up.
     void SetBleLink(bool bUp);
     // A device-interface arrival or removal naming the model's Bluetooth mouse brings the link up
     // or down. The names are matched as Windows writes them ("VID&02045e", "PID&0037").
@@ -62,15 +68,17 @@ protected:
     virtual void CableClosed() = 0;
 
     // A battery report (event 0x40: status iStatus, level iLevel) over a receiver (eLink Wireless
-    // or Wireless4k): the link's presence timeout armed again, then
-    //   full with the cable present: the link dropped (the cable reaches the mouse), 100% shown;
-    //   charging: the charging display; the link dropped with the cable present when
-    //     bChargingYieldsToCable, else raised;
-    //   otherwise: the link raised, 100% when full, the level when it lies from 1 to 100.
+    // or Wireless4k): the link's presence timeout armed again; the link dropped with the cable
+    // present when the mouse is full, or charging and bChargingYieldsToCable (the cable reaches
+    // the mouse), else raised; then the display as ShowReportedBattery says (levels 1 to 100).
     // True when the link was raised.
     bool ReportReceiverBattery(LinkKind eLink, int iStatus, int iLevel, bool bChargingYieldsToCable);
-    // The same over Bluetooth LE: no timeout and no link change; a level up to 100 is shown.
+    // The same over Bluetooth LE: no timeout and no link change; levels 0 to 100 are shown.
     void ReportBleBattery(int iStatus, int iLevel);
+    // What the mouse says of its battery, over any road: charging shows charging, full 100%, on
+    // battery its level when it lies from iLowestLevel to 100. On battery without such a level
+    // a level shown stays, and a charging display ends (the mouse says it is not charging).
+    void ShowReportedBattery(int iStatus, int iLevel, int iLowestLevel);
 
     // A Bluetooth notification of at least four bytes: id byte, event code, value low and high.
     void OnGattValue(const std::vector<uint8_t>& value) override;
@@ -82,19 +90,34 @@ protected:
     static std::wstring NumberedSuffix(const wchar_t* pszPattern, int i);
     // "ms_N_label_power": a text id (bTextId) or literal text.
     void SetPowerLabel(const wchar_t* pszText, bool bTextId);
-    // "charging_text" and the charging animation (from its start with bRestart).
-    void ShowCharging(bool bRestart);
-    void StopCharging();
+    // The cabled mouse is open (CableOpened) / has left (CableClosed): it charges the mouse from
+    // now on (the charging display, its animation from the start) / no longer (nothing shown).
+    void CableCharges(bool bPlugged);
+    // The Bluetooth link took over (100% shown unless the mouse is shown charging) or went down
+    // (a charging display the cable does not stand behind ends).
+    void BleBatteryLink(bool bUp);
 
     int m_iBatteryStatus = -1;
     int m_iBatteryLevel = -1;
 
 private:
+    // What the battery display shows; UI thread.
+    enum class PowerShown { Nothing, Charging, Level };
+
     void OnCableArrived();
     void OnCableRemoved();
+    // "charging_text" and the charging animation (from its start with bRestart).
+    void ShowCharging(bool bRestart);
+    // An empty label over an empty bar, the animation stopped.
+    void ShowNoBattery();
+    void StopCharging();
 
     CDelayedCall m_cableArrival;
     bool m_bArrivalPending = false;  // UI thread
+    // The cabled mouse has been open since it last left: also while it does not count as a link
+    // (the second generation's Bluetooth link took over). UI thread.
+    bool m_bCablePlugged = false;
+    PowerShown m_ePowerShown = PowerShown::Nothing;
 
 protected:
     bool m_bBlePaired = false;  // the set-up found the model's Bluetooth mouse paired

@@ -3,15 +3,11 @@
 // Bluetooth LE: its DPI stage, polling rate, battery, acknowledgement and light mode.
 #include "gen1_page.h"
 
-#include "device_timing.h"
-
 namespace {
 
 // Event 0x60 (1..10): the battery level on some models, nothing to show. The other codes are
 // read by the shared dispatch (HandleEventWord).
 constexpr int kEventSixty = 0x60;
-
-constexpr int kFullBatteryLevel = 100;
 
 bool InRange(int iValue, int iLow, int iHigh) { return iValue >= iLow && iValue <= iHigh; }
 
@@ -29,14 +25,13 @@ void CGen1Page::CableOpened() {
         SetLink(LinkKind::Wireless4k, false);
     }
     SetSleeping(false);
-    ShowCharging(true);
+    CableCharges(true);
 }
 
 void CGen1Page::CableClosed() {
     SetLink(LinkKind::Cable, false);
     SetSleeping(true);
-    SetPowerLabel(L"", false);
-    StopCharging();
+    CableCharges(false);
 }
 
 void CGen1Page::SetSleeping(bool bSleeping) {
@@ -139,37 +134,15 @@ void CGen1Page::OnLightModeEvent(int iValue, bool b4k) {
 }
 
 void CGen1Page::OnBatteryReported(int iStatus, int iLevel, LinkKind eReceiver) {
-    // The report keeps alive the receiver link it came over; a cabled mouse's reports come as
-    // the 2.4 GHz receiver's.
+    // The report keeps alive the receiver link it came over (a cabled mouse's reports come as the
+    // 2.4 GHz receiver's); charging over the 2.4 GHz receiver with the cable in leaves the mouse
+    // on the cable where the model says so.
     const bool b4k = eReceiver == LinkKind::Wireless4k;
-    m_iBatteryStatus = iStatus;
-    SetPageTimer(b4k ? TIMER_WIRELESS4K_TIMEOUT : TIMER_WIRELESS_TIMEOUT, Timing().uPresenceTimeoutMs);
-    const bool bCable = WiredState() == 1;
-    if (iStatus == static_cast<int>(BatteryStatus::Full) && bCable) {
-        // Full on the cable: the mouse is reached through the cable, not the receiver.
-        SetLink(eReceiver, false);
-        ShowBattery(kFullBatteryLevel);
-        StopCharging();
-        return;
-    }
-    if (iStatus == static_cast<int>(BatteryStatus::Charging)) {
-        ShowCharging(false);
-        // Charging over the 2.4 GHz receiver with the cable in: the cable carries the mouse.
-        const bool bDrop = !b4k && bCable && m_model.bChargingOnCableDropsWireless;
-        SetLink(eReceiver, !bDrop);
-        SetSleeping(false);
-        UpdateLinkControls();
-        return;
-    }
-    StopCharging();
-    // A battery report shows the receiver link alive and the mouse awake.
-    SetLink(eReceiver, true);
+    const bool bFullOnCable = iStatus == static_cast<int>(BatteryStatus::Full) && WiredState() == 1;
+    ReportReceiverBattery(eReceiver, iStatus, iLevel, !b4k && m_model.bChargingOnCableDropsWireless);
+    if (bFullOnCable) return;
+    // The mouse heard is awake; the receiver's own link change leaves the controls alone, so they
+    // now show what can be set over it.
     SetSleeping(false);
-    // The receiver's own link change leaves the controls alone; the mouse heard over it shows
-    // what can be set over it.
     UpdateLinkControls();
-    if (iStatus == static_cast<int>(BatteryStatus::Full))
-        ShowBattery(kFullBatteryLevel);
-    else if (InRange(iLevel, 1, 100))
-        ShowBattery(iLevel);
 }

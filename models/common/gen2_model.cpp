@@ -100,10 +100,12 @@ constexpr Gen2Model LightOffRow(int iNumber, const Blocks& blocks, bool bNoLight
 }
 
 // MS_20, MS_22 and MS_23: MS_18's protocol, with buttons 1 to 6 each owning four macro blocks and
-// button 7 on function 24; the rate the mouse reports is read as its one-hot code.
+// button 7 on function 24; the rate the mouse reports is read as its one-hot code, and over
+// Bluetooth LE selects its option too.
 constexpr Gen2Model Row20(int iNumber) {
     Gen2Model m = Row18(iNumber, kFunctions20, kBlocks20);
     m.eRateEventCodec = RateCodec::OneHot;
+    m.bBleRateSelectsOption = true;
     return m;
 }
 

@@ -58,6 +58,9 @@ struct Gen2Model {
     // Bluetooth LE: Nibbles, the low nibble is the index + 1; OneHot, the code frame 0x06 sends
     // (RateIndexOfCode), over Bluetooth LE only the values 1 to 8.
     RateCodec eRateEventCodec = RateCodec::Nibbles;
+    // A rate the mouse reports over Bluetooth LE also selects its option (false: it is only
+    // stored, and the options show it once a link that offers them is up).
+    bool bBleRateSelectsOption = false;
     // The mouse has no lights: the light section stays hidden (frame 0x05 still carries the
     // sleep timer, the light-off time and the debounce).
     bool bNoLightSection = false;

@@ -27,13 +27,12 @@ void CGen2Page::CableOpened() {
     // A Bluetooth link stays.
     SetReceiverLink(false, false);
     SetReceiverLink(true, false);
-    ShowCharging(true);
+    CableCharges(true);
 }
 
 void CGen2Page::CableClosed() {
     SetLink(LinkKind::Cable, false);
-    SetPowerLabel(L"", false);
-    StopCharging();
+    CableCharges(false);
 }
 
 // ---- Event words ----
@@ -62,8 +61,7 @@ void CGen2Page::OnRateEvent(EventRoad eRoad, int iValue) {
     }
     if (!InRange(iRate, 0, m_model.iRateCount - 1)) return;
     if (!TakeReported([iRate](ProfileRecordEx& p) { p.iRate = iRate; })) return;
-    // Over Bluetooth LE alone the page offers no polling rate to show it in.
-    if (eRoad == EventRoad::Receiver) SelectNumberedOption(L"btn_prate_%d", iRate + 1);
+    if (eRoad == EventRoad::Receiver || m_model.bBleRateSelectsOption) SelectNumberedOption(L"btn_prate_%d", iRate + 1);
 }
 
 void CGen2Page::OnBatteryEvent(EventRoad eRoad, int iValue) {

@@ -219,8 +219,8 @@ TEST_F(Gen1Ble, LevelZeroShowsOverBluetoothOnly) {
 }
 
 // Interface arrivals and removals: only the model's own name, written as Windows writes it,
-// brings the link up; a removal takes it down and ends every registration, and the charging
-// animation with it.
+// brings the link up; a removal takes it down and ends every registration, while the cable goes
+// on charging the mouse.
 TEST_F(Gen1Ble, TheMousesInterfaceBringsTheLinkUpAndDown) {
     Start(9, Link::Cable);
     ASSERT_FALSE(Page().LinkUp(LinkKind::Ble));
@@ -238,14 +238,16 @@ TEST_F(Gen1Ble, TheMousesInterfaceBringsTheLinkUpAndDown) {
     EXPECT_EQ(Registrations(), 1u) << "a second arrival subscribes no more";
     EXPECT_EQ(Page().WiredState(), 1) << "the cable stays";
 
-    // Charging reported over Bluetooth, then the removal: the animation stops with the link.
+    // Charging reported over Bluetooth, then the removal: the cable charges the mouse still, and
+    // the charging display keeps its animation.
     MouseEvent(0x40, 0x0003, Link::Ble);
     PumpUntil([&] { return PowerLabel() == L"charging_text"; });
     kit::SendInterfaceRemoval(Window().hwnd(), pagetest::BleBroadcastName(9));
     EXPECT_FALSE(Page().LinkUp(LinkKind::Ble));
     EXPECT_FALSE(Page().LinkIndicator(LinkKind::Ble)->IsVisible());
     EXPECT_EQ(Registrations(), 0u);
-    EXPECT_FALSE(::KillTimer(Window().hwnd(), PageTimer(9, TIMER_CHARGING))) << "the animation stopped";
+    EXPECT_EQ(PowerLabel(), L"charging_text");
+    EXPECT_TRUE(::KillTimer(Window().hwnd(), PageTimer(9, TIMER_CHARGING))) << "the animation runs on";
     EXPECT_EQ(Page().BleDevice()->Write(reinterpret_cast<const uint8_t*>("\x0C"), 1), 0) << "the match strings are gone";
     EXPECT_EQ(Page().Online(), 1) << "the cable";
 }

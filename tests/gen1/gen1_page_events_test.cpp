@@ -9,6 +9,8 @@
 #include "device_change.h"
 #include "page_messages.h"
 
+#include <tuple>
+
 namespace gen1test {
 namespace {
 
@@ -414,6 +416,166 @@ TEST_F(Gen1Ms6Events, TheCableArrivingDropsBothReceivers) {
 
 INSTANTIATE_TEST_SUITE_P(FourKModels, Gen1Events4k, ::testing::Values(3, 4),
                          [](const auto& info) { return "MS_" + std::to_string(info.param); });
+
+// ---- MS_7 and MS_9 over the cable and the 2.4 GHz receiver ----
+
+// The event words of MS_7 and MS_9 as they come over the cable (the driver library's packed word)
+// or over the 2.4 GHz receiver, with the cable plugged for the first and the receiver alone for
+// the second.
+class Gen1BluetoothModelEvents : public Gen1PageTest, public ::testing::WithParamInterface<std::tuple<int, Link>> {
+protected:
+    void SetUp() override { Start(std::get<0>(GetParam()), Road()); }
+    Link Road() const { return std::get<1>(GetParam()); }
+    void Deliver(int iCode, int iValue) {
+        const int iWord = iCode * 256 + IdByte();
+        if (Road() == Link::Cable)
+            Page().DeliverDevMonitor(static_cast<DWORD>(iWord) << 16 | static_cast<DWORD>(iValue));
+        else
+            Page().DeliverDeviceEvent(iWord, iValue);
+    }
+    CControlUI* Control(const wchar_t* pszSuffix) { return Page().FindPageControl(pszSuffix); }
+    bool Selected(const std::wstring& strSuffix) {
+        auto* pOption = Page().FindPageControl<DuiLib::COptionUI>(strSuffix.c_str());
+        return pOption != nullptr && pOption->IsSelected();
+    }
+    bool Visible(const wchar_t* pszSuffix) {
+        CControlUI* pControl = Control(pszSuffix);
+        return pControl != nullptr && pControl->IsVisible();
+    }
+    // Whether the charging timer is set (it is set again as it was).
+    bool AnimationRuns() {
+        const UINT_PTR uId = PageTimer(Model(), TIMER_CHARGING);
+        if (!::KillTimer(Window().hwnd(), uId)) return false;
+        ::SetTimer(Window().hwnd(), uId, 30, nullptr);
+        return true;
+    }
+};
+
+TEST_P(Gen1BluetoothModelEvents, StageEvents) {
+    const struct {
+        int iValue;
+        int iStage;  // afterwards; the same as before when the value is ignored
+        bool bAnnounced;
+    } rows[] = {{3, 2, true}, {0, 2, false}, {9, 2, false}, {8, 7, true}, {0x103, 7, false}, {1, 0, true}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE("value " + std::to_string(row.iValue));
+        DeleteFileW(ProDataPath().c_str());
+        Window().TakePosted(WM_SHOWDPI);
+        Deliver(0x10, row.iValue);
+        const ProfileRecord p = Page().CurrentProfileCopy();
+        EXPECT_EQ(p.iCurDpi, row.iStage);
+        EXPECT_EQ(Page().SentProfileCopy().iCurDpi, row.iStage) << "the mouse has it already";
+        EXPECT_TRUE(Selected(L"option_dpi_step_" + std::to_wstring(row.iStage + 1)));
+        MSG msg{};
+        ASSERT_EQ(PeekMessageW(&msg, Window().hwnd(), WM_SHOWDPI, WM_SHOWDPI, PM_REMOVE) != FALSE, row.bAnnounced);
+        EXPECT_EQ(ProDataExists(), row.bAnnounced) << "saved when taken";
+        if (!row.bAnnounced) continue;
+        EXPECT_EQ(msg.wParam, static_cast<WPARAM>(Model() - 1)) << "the model's slot";
+        EXPECT_EQ(msg.lParam, p.iDpi[row.iStage]) << "the stage's value as stored";
+        EXPECT_EQ(SavedCurrentProfile().iCurDpi, row.iStage);
+    }
+}
+
+// The rate codes of frame 0x06: 8, 4, 2, 1 are the four rates; another code keeps the rate, which
+// is shown and saved all the same.
+TEST_P(Gen1BluetoothModelEvents, RateEvents) {
+    const struct {
+        int iValue;
+        int iRate;  // afterwards
+    } rows[] = {{8, 0}, {4, 1}, {3, 1}, {2, 2}, {0, 2}, {1, 3}, {0x10, 3}, {8, 0}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE("value " + std::to_string(row.iValue));
+        DeleteFileW(ProDataPath().c_str());
+        Deliver(0x20, row.iValue);
+        EXPECT_EQ(Page().CurrentProfileCopy().iRate, row.iRate);
+        EXPECT_EQ(Page().SentProfileCopy().iRate, row.iRate) << "the mouse has it already";
+        EXPECT_TRUE(Selected(L"btn_prate_" + std::to_wstring(row.iRate + 1)));
+        CControlUI* pLabel = Control(L"label_prate");
+        ASSERT_NE(pLabel, nullptr);
+        EXPECT_EQ(std::wstring(pLabel->GetTextSource().GetData()), L"prate_" + std::to_wstring(row.iRate + 1) + L"_text");
+        EXPECT_EQ(SavedCurrentProfile().iRate, row.iRate);
+    }
+}
+
+// The mode comes in the high nibble; a mode the light combo has no item for is ignored. The combo
+// and the light rows show the mode the mouse has now.
+TEST_P(Gen1BluetoothModelEvents, LightModeEvents) {
+    const struct {
+        int iValue;
+        int iMode;  // afterwards
+        bool bBrightness, bBreathSpeed, bColor;
+    } rows[] = {{0x10, 1, true, false, true},  {0x25, 2, false, true, true}, {0xB0, 11, false, true, false},
+                {0xC0, 11, false, true, false}, {0x07, 0, false, false, false}, {0x35, 3, false, true, false}};
+    auto* pCombo = Page().FindPageControl<DuiLib::CComboUI>(L"combo_light");
+    ASSERT_NE(pCombo, nullptr);
+    for (const auto& row : rows) {
+        SCOPED_TRACE("value " + std::to_string(row.iValue));
+        Deliver(0x70, row.iValue);
+        EXPECT_EQ(Page().CurrentProfileCopy().iLightMode, row.iMode);
+        EXPECT_EQ(Page().SentProfileCopy().iLightMode, row.iMode) << "the mouse has it already";
+        EXPECT_EQ(pCombo->GetCurSel(), row.iMode);
+        EXPECT_EQ(Visible(L"ver_brightness"), row.bBrightness);
+        EXPECT_EQ(Visible(L"ver_breathspeed"), row.bBreathSpeed);
+        EXPECT_EQ(Visible(L"hor_light_color"), row.bColor);
+        EXPECT_EQ(SavedCurrentProfile().iLightMode, row.iMode);
+    }
+}
+
+// Battery reports keep the 2.4 GHz link: raised by a report on battery (even with the cable in),
+// dropped by a full or charging mouse on the cable, which then reaches it.
+TEST_P(Gen1BluetoothModelEvents, BatteryEvents) {
+    const bool bCable = Road() == Link::Cable;
+    const struct {
+        int iValue;
+        const wchar_t* pszLabel;
+        bool bWirelessWithCable, bWirelessAlone;  // the 2.4 GHz link afterwards
+    } rows[] = {
+        {57 * 256 + 1, L"57%", true, true},
+        {0 * 256 + 1, L"57%", true, true},  // no level: the display stays
+        {101 * 256 + 1, L"57%", true, true},
+        {3, L"charging_text", false, true},
+        {70 * 256 + 0, L"70%", true, true},
+        {2, L"100%", false, true},
+    };
+    CControlUI* pLabel = Control(L"label_power");
+    auto* pBar = Page().FindPageControl<DuiLib::CProgressUI>(L"progress_power");
+    ASSERT_NE(pLabel, nullptr);
+    ASSERT_NE(pBar, nullptr);
+    for (const auto& row : rows) {
+        SCOPED_TRACE("value " + std::to_string(row.iValue));
+        DeleteFileW(ProDataPath().c_str());
+        Deliver(0x40, row.iValue);
+        const std::wstring strLabel = pLabel->GetTextSource().GetData();
+        EXPECT_EQ(strLabel, row.pszLabel);
+        const bool bCharging = strLabel == L"charging_text";
+        EXPECT_EQ(AnimationRuns(), bCharging);
+        if (!bCharging) EXPECT_EQ(pBar->GetValue(), std::stoi(strLabel));
+        const bool bWireless = bCable ? row.bWirelessWithCable : row.bWirelessAlone;
+        EXPECT_EQ(Page().LinkUp(LinkKind::Wireless), bWireless);
+        EXPECT_EQ(Page().LinkIndicator(LinkKind::Wireless)->IsVisible(), bWireless);
+        EXPECT_EQ(Page().Online(), 1);
+        EXPECT_FALSE(ProDataExists()) << "a battery report saves nothing";
+    }
+}
+
+// The same events as the mouse sends them, over the road itself.
+TEST_P(Gen1BluetoothModelEvents, TheRoadDeliversThem) {
+    MouseEvent(0x20, 2, Road());
+    MouseEvent(0x70, 0x40, Road());
+    MouseEvent(0x40, 33 * 256 + 1, Road());
+    MouseEvent(0x10, 6, Road());
+    PumpUntil([&] { return Page().CurrentProfileCopy().iCurDpi == 5; });
+    EXPECT_EQ(Page().CurrentProfileCopy().iRate, 2);
+    EXPECT_EQ(Page().CurrentProfileCopy().iLightMode, 4);
+    EXPECT_EQ(std::wstring(Control(L"label_power")->GetTextSource().GetData()), L"33%");
+}
+
+INSTANTIATE_TEST_SUITE_P(ModelsAndRoads, Gen1BluetoothModelEvents,
+                         ::testing::Combine(::testing::Values(7, 9), ::testing::Values(Link::Cable, Link::Receiver)),
+                         [](const auto& info) {
+                             return "MS_" + std::to_string(std::get<0>(info.param)) +
+                                    (std::get<1>(info.param) == Link::Cable ? "_Cable" : "_Receiver");
+                         });
 
 }  // namespace
 }  // namespace gen1test

@@ -189,6 +189,27 @@ TEST_P(Gen1Profiles, ExportAndImportTwiceAddsNumberedCopiesAndRefusedFilesChange
     EXPECT_EQ(OnDisk().first.size(), 4u);
 }
 
+// The move mode belongs to the profile (stored in it, kept by a reset): a switch shows the state
+// of the profile switched to, never the one the check last had.
+TEST_P(Gen1Profiles, TheMoveModeCheckShowsTheCurrentProfilesOwnState) {
+    Start(GetParam(), Link::Cable);
+    Press(L"profile_add_btn", NameIt(L"Moving"));
+    AppliedIds();
+    auto* pCheck = ControlOf<CCheckBoxUI>(L"check_movemode");
+    ASSERT_NE(pCheck, nullptr);
+    ClickOn(L"check_movemode");
+    ASSERT_EQ(Page().CurrentProfileCopy().iMoveMode, 1);
+    for (const int iRow : {0, 1}) {
+        SCOPED_TRACE("row " + std::to_string(iRow));
+        ClickRow(iRow);
+        AppliedIds();
+        EXPECT_EQ(Page().CurrentProfileCopy().iMoveMode, iRow);
+        EXPECT_EQ(pCheck->GetCheck(), iRow == 1);
+    }
+    Restart();
+    EXPECT_TRUE(ControlOf<CCheckBoxUI>(L"check_movemode")->GetCheck()) << "the current profile has it on";
+}
+
 TEST_P(Gen1Profiles, ARestartShowsAndKeepsWhatWasLeft) {
     Start(GetParam(), Link::Cable);
     Press(L"profile_add_btn", NameIt(L"Kept"));

@@ -1,7 +1,8 @@
 // MS_14 and MS_16 worked as a person works them, with a cabled mouse: the light-off slider in half
 // minutes, applied soon after its last move while the sleep slider keeps the long wait, the
 // debounce label in steps of 2 ms, the stacked light rows of MS_14 by mode, and MS_16's page
-// without a light section whose light frame still carries its sleep, light-off and debounce.
+// without a light section whose light frame still carries its sleep, light-off and debounce. Then
+// the light-off slider of MS_15, MS_17, MS_21 and MS_24 the same way.
 #include "gen2_settings_fixture.h"
 
 #include "device_timing.h"
@@ -111,6 +112,57 @@ TEST_P(Gen2LightOff, TheLightSectionByModelAndItsRowsByMode) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Models, Gen2LightOff, ::testing::Values(14, 16), [](const auto& info) { return Name(info.param); });
+
+// MS_15, MS_17, MS_21 and MS_24: the light-off slider stands in the power settings (their light
+// section stays hidden) and goes to the mouse soon after its last move, in the light frame.
+struct SensorLightOffCase {
+    int iModel;
+    const char* pszFrame;  // the light frame with the light-off time 5
+};
+
+class Gen2SensorLightOff : public Gen2SettingsTest, public ::testing::WithParamInterface<SensorLightOffCase> {
+protected:
+    void SetUp() override { StartSent(GetParam().iModel); }
+};
+
+TEST_P(Gen2SensorLightOff, TheLightOffSliderAppliesOnceSoonAfterItsLastMoveTheSleepSliderWaits) {
+    ASSERT_TRUE(Visible(L"slider_light_off"));
+    EXPECT_EQ(TextOf(L"label_light_off"), L"Lights off after 1.0 min") << "the factory value 2";
+    // Moves while no wait can end only ask for an apply later.
+    Timing().uSliderApplyDelayMs = kNeverMs;
+    Timing().uSoonSliderApplyDelayMs = kNeverMs;
+    const unsigned uBefore = Applies();
+    SlideTo(L"slider_light_off", 4);
+    EXPECT_EQ(Applies(), uBefore);
+    // The last move; now only the short wait can end.
+    Timing().uSoonSliderApplyDelayMs = 1;
+    uikit::PressKey(Hwnd(), VK_RIGHT);
+    EXPECT_EQ(ControlOf<CSliderUI>(L"slider_light_off")->GetValue(), 5);
+    EXPECT_EQ(TextOf(L"label_light_off"), L"Lights off after 2.5 min");
+    ASSERT_TRUE(WaitForApplies(uBefore + 1));
+    SettleApplies();
+    EXPECT_EQ(Applies(), uBefore + 1) << "one apply for the run of moves";
+    const std::vector<kit::Bytes> sent = CableWrites();
+    ASSERT_EQ(sent.size(), 1u);
+    EXPECT_EQ(testkit::ToHex(sent[0]), GetParam().pszFrame) << "light-off 5 in byte 9, and its checksum";
+    EXPECT_EQ(Page().SentProfileCopy().iLightOff, 5);
+
+    // The sleep slider is one of the long waits.
+    ClearWrites();
+    const unsigned uAfterLightOff = Applies();
+    SlideTo(L"slider_sleep_timer", 12);
+    EXPECT_EQ(Page().CurrentProfileCopy().iSleep, 12);
+    EXPECT_TRUE(NoApplyFor(300));
+    EXPECT_EQ(Applies(), uAfterLightOff);
+    EXPECT_TRUE(CableWrites().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Models, Gen2SensorLightOff,
+                         ::testing::Values(SensorLightOffCase{15, "05 0F 01 70 03 A8 00 00 FF 05 03 02 22 00 00"},
+                                           SensorLightOffCase{17, "05 0F 01 70 03 A8 00 00 FF 05 03 02 22 00 00"},
+                                           SensorLightOffCase{21, "05 0F 01 00 03 A8 00 00 FF 05 06 01 B5 00 00"},
+                                           SensorLightOffCase{24, "05 0F 01 00 03 A8 00 00 FF 05 06 01 B5 00 00"}),
+                         [](const auto& info) { return Name(info.param.iModel); });
 
 }  // namespace
 }  // namespace gen2test

@@ -45,6 +45,7 @@ TEST(Gen2SensorFrames, SensorOptionsGoTwoToAByteAndTheModeAlone) {
         {1, 0, 0, 0, 1, "10 00 3F 01 00"},
         {0, 1, 1, 0, 2, "01 10 3F 02 00"},
         {1, 1, 1, 1, 3, "11 11 3F 03 00"},
+        {0x21, 0x13, 0x32, 0x45, 1, "13 25 3F 01 00"},  // each option keeps to its nibble
     };
     for (int iModel : kSensorModels) {
         for (const auto& row : rows) {
