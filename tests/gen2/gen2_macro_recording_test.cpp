@@ -275,6 +275,48 @@ TEST_F(Gen2RecordingTest, ARecordingTheMouseCannotHoldIsDroppedWithAMessageAlsoW
     }
 }
 
+// However a recording ends (its button, another macro chosen, its macro deleted), it is stored in
+// the macro it was made in and the hooks go off; a hook event still on its way after the end
+// records nothing, in that macro or the one shown then.
+TEST_F(Gen2RecordingTest, ARecordingEndsWithItsMacroAndNothingAfterItsEndIsRecorded) {
+    struct Case {
+        const char* what;
+        std::function<void(HWND)> end;
+        std::vector<std::wstring> rowsAfter;  // the action list once the recording ended
+        bool bRecordedKept;                   // the macro recorded into is still there
+    } cases[] = {
+        {"stopped with its button", [](HWND h) { StopRecording(h); }, {L"Z|Press|1", L"Z|Release|1"}, true},
+        {"another macro chosen", [](HWND h) { ASSERT_TRUE(ClickRow(h, kMacroList, 1)); },
+         {L"B|Press|10", L"B|Release|10"}, true},
+        {"its macro deleted", [](HWND h) { ASSERT_TRUE(uikit::Click(h, L"ms_11_macro_delete_btn")); },
+         {L"B|Press|10", L"B|Release|10"}, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        m_macros.clear();
+        m_macros.push_back(Macro(L"Recorded", {}));
+        m_macros.push_back(Macro(L"Other", {Key(0x05, 1, 10), Key(0x05, 2, 10)}));
+        const MacroRecordEx other = *m_macros[1];
+        RunEditor([&](HWND h) {
+            ASSERT_TRUE(uikit::Click(h, L"ms_11_no_delay_btn"));
+            StartRecording(h);
+            Post(h, {{'Z', kDown}, {'Z', kUp}});
+            c.end(h);
+            EXPECT_FALSE(Recording(h));
+            EXPECT_TRUE(Hooks().AllOff());
+            EXPECT_EQ(ActionRows(h), c.rowsAfter);
+            Post(h, {{'Q', kDown}});  // already posted when the recording ended
+            EXPECT_EQ(ActionRows(h), c.rowsAfter) << "nothing recorded after the end";
+            Close(h);
+        });
+        ASSERT_EQ(m_macros.size(), c.bRecordedKept ? 2u : 1u);
+        if (c.bRecordedKept)
+            EXPECT_EQ(ActionsOf(*m_macros[0]), (std::vector<std::string>{Action(0x1D, 1, 1), Action(0x1D, 2, 1)}));
+        EXPECT_EQ(ActionsOf(*m_macros.back()), ActionsOf(other)) << "the other macro is untouched";
+        EXPECT_EQ(DiskFile(), MacroFileOf());
+    }
+}
+
 TEST_F(Gen2RecordingTest, TheActionEditCapturesKeysForKeyActionsOnly) {
     m_macros.push_back(Macro(L"Capture", {Key(0x04, 1, 10), Move(5, 5, 10), Key(kMouseLeftButton, 1, 10)}));
     RunEditor([&](HWND h) {
