@@ -26,6 +26,9 @@ struct Gen1MacroTraits {
     static constexpr bool kHasMoves = false;
     static constexpr const wchar_t* kTooLongMessage = nullptr;  // a change too long is dropped silently
 
+    // A recording that stops leaves its insertion on, on every first-generation model.
+    static constexpr bool StopEndsInsertion(int /*iModel*/) { return false; }
+
     static bool IsPress(const MacroAction& action) { return action.byType == kActionPress; }
     static bool IsMove(const MacroAction&) { return false; }
     static MacroAction MakeAction(uint8_t byKey, bool bPress, int iDelay);

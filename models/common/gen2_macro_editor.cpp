@@ -1,10 +1,16 @@
 #include "gen2_macro_editor.h"
 
+#include "gen2_model.h"
 #include "macro_editor_actions.h"
 #include "macro_editor_impl.h"
 #include "macro_editor_recording.h"
 
 #include <algorithm>
+
+bool Gen2MacroTraits::StopEndsInsertion(int iModel) {
+    const Gen2Model* pModel = FindGen2Model(iModel);
+    return pModel != nullptr && pModel->bStopEndsInsertion;
+}
 
 MacroActionEx Gen2MacroTraits::MakeAction(uint8_t byKey, bool bPress, int iDelay) {
     MacroActionEx action{};

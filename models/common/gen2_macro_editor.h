@@ -28,6 +28,9 @@ struct Gen2MacroTraits {
     static constexpr int kMoveDelay = 10;           // an inserted move's delay
     static constexpr const wchar_t* kTooLongMessage = L"macro_too_long_text";
 
+    // Whether a recording that stops ends its insertion: the model's description says.
+    static bool StopEndsInsertion(int iModel);
+
     static bool IsPress(const MacroActionEx& action) { return action.byType == kActionPress; }
     static bool IsMove(const MacroActionEx& action) { return action.byType == kActionMove; }
     static MacroActionEx MakeAction(uint8_t byKey, bool bPress, int iDelay);

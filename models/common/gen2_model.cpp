@@ -101,18 +101,20 @@ constexpr Gen2Model LightOffRow(int iNumber, const Blocks& blocks, bool bNoLight
 
 // MS_20, MS_22 and MS_23: MS_18's protocol, with buttons 1 to 6 each owning four macro blocks and
 // button 7 on function 24; the rate the mouse reports is read as its one-hot code, and over
-// Bluetooth LE selects its option too.
+// Bluetooth LE selects its option too; a recording that stops ends its insertion.
 constexpr Gen2Model Row20(int iNumber) {
     Gen2Model m = Row18(iNumber, kFunctions20, kBlocks20);
     m.eRateEventCodec = RateCodec::OneHot;
     m.bBleRateSelectsOption = true;
+    m.bStopEndsInsertion = true;
     return m;
 }
 
 // MS_15, MS_17, MS_21 and MS_24: the sensor mode with the high-speed rates it governs (sent in
 // frame 0x04 beside the sensor options two to a byte), no light section (the light values are
 // still kept and sent), the stacked light rows and the light-off time, their own defaults,
-// battery report code and byte 49 of frame 0x04.
+// battery report code and byte 49 of frame 0x04; MS_20's macro editor (a recording that stops
+// ends its insertion).
 constexpr Gen2Model SensorRow(int iNumber, const Buttons& functions, const Blocks& blocks, int32_t iLightMode,
                               int32_t iDebounce, int iBatteryEventCode, uint8_t byDpiTail, BatteryDisplay eBattery) {
     Gen2Model m = Row(iNumber, functions, blocks);
@@ -128,6 +130,7 @@ constexpr Gen2Model SensorRow(int iNumber, const Buttons& functions, const Block
     m.iSensorModeCount = kSensorModes;
     m.iRateHsSensorCap = kRatesHsBelowTopSensorMode;
     m.byDpiFrameTail = byDpiTail;
+    m.bStopEndsInsertion = true;
     return m;
 }
 

@@ -51,6 +51,10 @@ struct Gen2Model {
     bool bSleepAppliesSoon = false;
     // The shape of the macro frame 0x09 (its length and where its units go).
     MacroFrameShape macroFrame = kMacroFrame111;
+    // A recording in the macro editor ends the insertion it made when it stops: the action list,
+    // when next rebuilt, chooses its last row (false: the insertion stays on, and the list
+    // chooses the last action recorded).
+    bool bStopEndsInsertion = false;
     // Byte 49 of frame 0x04.
     uint8_t byDpiFrameTail = kDpiFrameTailDefault;
     RateCodec eRateCodec = RateCodec::Nibbles;

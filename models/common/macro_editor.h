@@ -9,6 +9,7 @@
 //   kLastDelayFixed                    the last action's delay is not played: shown as kNoDelay, locked
 //   kHasMoves                          actions can be mouse moves (MakeMove, kMoveLimit, kMoveDelay)
 //   kTooLongMessage                    text id shown when a change is dropped for its length (nullptr: none)
+//   StopEndsInsertion(model)           a recording that stops ends its insertion (else it stays on)
 //   EventTotal(actions, n), Fits(actions, n)   the events the actions take; whether the mouse takes them
 //   IsPress, IsMove, MakeAction(key, press, delay)
 //
@@ -52,7 +53,7 @@ public:
     void OnTextChanged(DuiLib::TNotifyUI& msg);
 
 protected:
-    explicit CMacroEditorT(int iModel) : CMacroEditorBase(iModel) {}
+    explicit CMacroEditorT(int iModel) : CMacroEditorBase(iModel), m_bStopEndsInsertion(Gen::StopEndsInsertion(iModel)) {}
 
     void OnItemSelect(DuiLib::TNotifyUI& msg);
     void OnEditKillFocus(DuiLib::TNotifyUI& msg);
@@ -101,6 +102,7 @@ protected:
     void Refuse(const wchar_t* pszMessageId);
 
     bool m_bClosing = false;  // the window is being destroyed: no message box any more
+    const bool m_bStopEndsInsertion;  // the model's recording ends its insertion when it stops
 
     Record* m_pCurMacro = nullptr;
     Action m_actions[Gen::kActionMax] = {};

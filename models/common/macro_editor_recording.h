@@ -63,6 +63,7 @@ void CMacroEditorT<Gen>::StopRecording() {
     SwitchHooksOff();
     m_bHookRecord = false;
     m_bDelayPending = false;
+    if (m_bStopEndsInsertion) m_bInsertMode = false;
     StoreMacro();
 }
 

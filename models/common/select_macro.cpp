@@ -147,6 +147,8 @@ void CSelectMacroBase::OnClick(TNotifyUI& msg) {
     if (msg.pSender == m_pBtnOk) {
         // The count typed last counts even when the edit still has the focus.
         TakeLoopCount();
+        // Nothing chosen yet: OK has nothing to confirm, and the picker stays for the choice.
+        if (m_iMacroIndex < 0 || static_cast<size_t>(m_iMacroIndex) >= m_pMacros.Count()) return;
         if (m_iMacroIndex >= 0 && !m_pMacros.Fits(static_cast<size_t>(m_iMacroIndex), Model())) {
             // The mouse could not hold it: nothing is chosen, another macro can be.
             RunMsgWnd(m_hWnd, m_style.pszTooLongText);

@@ -7,9 +7,9 @@
 // The page's calling sequence: build the model's picker (CMS_10_SelectMacro, CMS_11_SelectMacro)
 // on the stack, set m_pMacros and, from a button that already plays a macro, m_iMacroIndex,
 // m_iRepeatMode, m_iLoopCount, m_bLeftMacro and m_dwColor (else -1, 0, 1, false, white),
-// Run(main window). Only a result of 1 is a choice; read the members then (m_iMacroIndex may
-// still be -1, or past the list: check it). OK on a macro the mouse cannot hold (too many events
-// or blocks) is refused with a message and the picker stays open.
+// Run(main window). Only a result of 1 is a choice, and OK gives it only with a macro of the list
+// chosen: with none chosen the picker stays open. OK on a macro the mouse cannot hold (too many
+// events or blocks) is refused with a message and the picker stays open.
 #pragma once
 
 #include <windows.h>

@@ -28,18 +28,20 @@ using uikit::OpenMenuWindows;
 
 class Gen1Keys : public Gen1PageTest {
 protected:
-    // The data files the page starts from, written before it starts.
-    Gen1Storage Files() {
-        return Gen1Storage(Description(), m_data.Path() + L"\\", [](std::wstring_view id) { return std::wstring(id); });
+    // The data files the page of iModel (the page's model when 0) starts from, written before it
+    // starts.
+    Gen1Storage Files(int iModel = 0) {
+        return Gen1Storage(*FindGen1Model(iModel != 0 ? iModel : Model()), m_data.Path() + L"\\",
+                           [](std::wstring_view id) { return std::wstring(id); });
     }
-    void StartWith(const MacroList& macros, const std::function<void(ProfileList&)>& edit) {
-        Gen1Storage storage = Files();
+    void StartWith(const MacroList& macros, const std::function<void(ProfileList&)>& edit, int iModel = 10) {
+        Gen1Storage storage = Files(iModel);
         ProfileList profiles;
         for (int i = 0; i < 2; ++i) storage.AddDefaultProfile(profiles);
         edit(profiles);
         ASSERT_TRUE(storage.SaveProData(profiles, ProDataHeader{}));
         ASSERT_TRUE(storage.SaveMacroData(macros));
-        Begin();
+        Begin(iModel);
     }
     // The window with MS_10's page over the cable; the load's full send done, so each test sees
     // only what it changes.
@@ -326,9 +328,57 @@ TEST_P(Gen1KeysOtherModels, MenusAndPickersAreTheModelsOwn) {
 INSTANTIATE_TEST_SUITE_P(Models, Gen1KeysOtherModels, ::testing::Values(1, 2),
                          [](const auto& info) { return "MS_" + std::to_string(info.param); });
 
+class Gen1KeysPicker : public Gen1Keys, public ::testing::WithParamInterface<int> {};
+
+// OK pressed before a macro is chosen keeps the picker open; the macro chosen then is the
+// button's: its caption, the key frame and the macro frame the mouse gets, and pro.data.
+TEST_P(Gen1KeysPicker, OkWithNoMacroChosenKeepsThePickerForTheMacroChosenNext) {
+    MacroList macros;
+    macros.push_back(Macro(L"Alpha", {{0x04, 1, 10}, {0x04, 2, 10}}));
+    macros.push_back(Macro(L"Beta", {{0x05, 1, 10}, {0x05, 2, 10}}));
+    StartWith(macros, [](ProfileList&) {}, GetParam());
+    Started();
+    bool bStayed = false;
+    Choose(4, L"select_macro", [&](HWND h, const std::wstring&) { bStayed = pagetest::PickMacroAfterAnEarlyOk(h, 1); });
+    EXPECT_TRUE(bStayed) << "OK with nothing chosen keeps the picker open";
+    EXPECT_EQ(m_dialogs, std::vector<std::wstring>{L"MS_" + std::to_wstring(GetParam()) + L"_SelectMacro"});
+    const KeyEntry entry = Key(4);
+    EXPECT_EQ(entry.byFunction, kFunctionMacro);
+    EXPECT_EQ(entry.iMacroIndex, 1);
+    EXPECT_EQ(std::wstring(NameOf(entry.szMacroName)), L"Beta");
+    EXPECT_EQ(entry.wActionNum, 2);
+    EXPECT_EQ(Caption(4), L"Macro: Beta");
+
+    const std::vector<kit::Bytes> sent = AppliedWrites();
+    ASSERT_GE(sent.size(), 3u);
+    EXPECT_EQ(sent[0][0], 0x0C);
+    ASSERT_EQ(sent[1][0], 0x08);
+    EXPECT_EQ(KeyBytes(sent[1], 4), "12 00 04") << "a macro, named by its button";
+    EXPECT_EQ(KeyBytes(sent[1], 1), "02 00 00") << "button 1 keeps the left click";
+    const FrameBytes frame = BuildMacroReport(Description(), 4, entry);
+    std::vector<kit::Bytes> pieces;
+    for (int i = 0; i < MacroChunkCount(frame); ++i) {
+        const MacroChunk piece = BuildMacroChunk(frame, i, ChunkLink::Cable);
+        pieces.emplace_back(piece.begin(), piece.end());
+    }
+    EXPECT_EQ(std::vector<kit::Bytes>(sent.begin() + 2, sent.end()), pieces) << "Beta's frame, piece by piece";
+    EXPECT_EQ(frame[Description().macroFrame.byFirstPairAt + 1], 0x05) << "B pressed first";
+    const ProfileList disk = OnDisk();
+    EXPECT_EQ(disk[0]->stKeys[3].byFunction, kFunctionMacro);
+    EXPECT_EQ(std::wstring(NameOf(disk[0]->stKeys[3].szMacroName)), L"Beta");
+    EXPECT_EQ(disk[0]->stKeys[3].iMacroIndex, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Models, Gen1KeysPicker, ::testing::Values(1, 10),
+                         [](const auto& info) { return "MS_" + std::to_string(info.param); });
+
 TEST_F(Gen1Keys, AnEmptyMacroListAssignsNothing) {
     Begin();
-    Choose(3, L"select_macro", [](HWND h, const std::wstring&) { uikit::Click(h, L"btn_ok"); });
+    Choose(3, L"select_macro", [](HWND h, const std::wstring&) {
+        uikit::Click(h, L"btn_ok");  // nothing to choose: the picker stays
+        uikit::PumpUntilIdle();
+        uikit::Click(h, L"btn_cancel");
+    });
     EXPECT_EQ(m_dialogs, std::vector<std::wstring>{L"MS_10_SelectMacro"});
     EXPECT_EQ(Key(3).byFunction, 3);
     ClearWrites();

@@ -65,7 +65,7 @@ TEST_F(SelectMacroTest, ShowsTheButtonsChoice) {
     struct Case {
         const char* what;
         Choice start;
-        int iRowShown;
+        int iRowShown;             // -1: no macro of the list chosen, OK keeps the picker open
         const wchar_t* pszOption;  // nullptr: none
         bool bLoopRow;
     } cases[] = {
@@ -90,8 +90,12 @@ TEST_F(SelectMacroTest, ShowsTheButtonsChoice) {
             EXPECT_EQ(Shown(h, L"hor_loop_time"), c.bLoopRow);
             EXPECT_EQ(LoopText(h), std::to_wstring(c.start.iLoopCount));
             uikit::Click(h, L"btn_ok");
+            if (c.iRowShown >= 0) return;
+            uikit::PumpUntilIdle();
+            EXPECT_TRUE(::IsWindow(h)) << "nothing chosen: OK keeps the picker open";
+            uikit::Click(h, L"btn_cancel");
         });
-        EXPECT_EQ(uResult, 1u);
+        EXPECT_EQ(uResult, c.iRowShown >= 0 ? 1u : 0u);
         EXPECT_EQ(choice.iMacroIndex, c.start.iMacroIndex) << "handed back as it came";
         EXPECT_EQ(choice.iRepeatMode, c.start.iRepeatMode);
     }
@@ -168,7 +172,10 @@ TEST_F(SelectMacroTest, AnEmptyMacroListShowsAnEmptyList) {
     EXPECT_EQ(Run(choice, [&](HWND h) {
         EXPECT_EQ(static_cast<CListUI*>(Control(h, L"list_macro"))->GetCount(), 0);
         uikit::Click(h, L"btn_ok");
-    }), 1u);
+        uikit::PumpUntilIdle();
+        EXPECT_TRUE(::IsWindow(h)) << "nothing to choose: OK keeps the picker open";
+        uikit::Click(h, L"btn_cancel");
+    }), 0u);
     EXPECT_EQ(choice.iMacroIndex, -1);
 }
 

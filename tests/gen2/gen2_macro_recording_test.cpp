@@ -5,6 +5,13 @@
 // real Hook.dll.
 #include "gen2_dialog_fixture.h"
 #include "hook_dll.h"
+#include "ms_15/ms_15_dialogs.h"
+#include "ms_17/ms_17_dialogs.h"
+#include "ms_20/ms_20_dialogs.h"
+#include "ms_21/ms_21_dialogs.h"
+#include "ms_22/ms_22_dialogs.h"
+#include "ms_23/ms_23_dialogs.h"
+#include "ms_24/ms_24_dialogs.h"
 
 #include <gtest/gtest.h>
 
@@ -25,6 +32,29 @@ protected:
     // Picks macro 0, and action iAction when not -1, then starts recording with the button.
     static void StartRecording(HWND h, int iAction = -1) { macrotest::StartRecordingOn(h, L"ms_11_", iAction); }
     static void StopRecording(HWND h) { macrotest::StopRecordingOn(h, L"ms_11_"); }
+
+    // A recording in model iModel's editor after the first action of macros[0], in the no-delay
+    // mode: X pressed and released. What the action list shows afterwards and what was stored.
+    struct AfterRecording {
+        bool bStopped = false;
+        int iChosenRow = -2;
+        int iStored = -1;
+    };
+    template <class Editor, class Macros, class Files>
+    AfterRecording RecordAfterFirstAction(int iModel, Macros& macros, Files& files) {
+        const std::wstring strPrefix = L"ms_" + std::to_wstring(iModel) + L"_";
+        AfterRecording after;
+        RunEditorOver<Editor>(macros, files.storage, [&](HWND h) {
+            ASSERT_TRUE(uikit::Click(h, (strPrefix + L"no_delay_btn").c_str()));
+            macrotest::StartRecordingOn(h, strPrefix, 0);
+            Post(h, {{'X', kDown}, {'X', kUp}});
+            after.bStopped = !macrotest::IsRecording(h, strPrefix);
+            after.iChosenRow = SelectedRow(h, strPrefix + L"macro_action_list");
+            Close(h);
+        });
+        after.iStored = macros[0]->iActionNum;
+        return after;
+    }
 };
 
 TEST_F(Gen2RecordingTest, DelaysByModeWithTheCeilingOf25000) {
@@ -138,6 +168,64 @@ TEST_F(Gen2RecordingTest, RecordingStopsOnceTheEventTotalReaches190) {
     EXPECT_EQ(DiskFile(), MacroFileOf());
 }
 
+// Two events fill a macro two actions short of full after its first action: the recording stops
+// by itself, and on the models whose stop ends the insertion the list then shows its last row
+// chosen; on the others the last recorded action stays chosen.
+TEST_F(Gen2RecordingTest, ARecordingThatFillsTheMacroEndsItsInsertionOnTheModelsThatSaySo) {
+    struct Case {
+        int iModel;
+        bool bStopEndsInsertion;
+        std::function<AfterRecording(int, MacroListEx&, gen2test::ModelFiles&)> run;
+    };
+    using Files = gen2test::ModelFiles;
+    const Case cases[] = {
+        {11, false, [&](int n, MacroListEx& m, Files& f) { return RecordAfterFirstAction<CMS_11_Macro>(n, m, f); }},
+        {8, false, [&](int n, MacroListEx& m, Files& f) { return RecordAfterFirstAction<CMS_8_Macro>(n, m, f); }},
+        {12, false, [&](int n, MacroListEx& m, Files& f) { return RecordAfterFirstAction<CMS_12_Macro>(n, m, f); }},
+        {13, false, [&](int n, MacroListEx& m, Files& f) { return RecordAfterFirstAction<CMS_13_Macro>(n, m, f); }},
+        {14, false, [&](int n, MacroListEx& m, Files& f) { return RecordAfterFirstAction<CMS_14_Macro>(n, m, f); }},
+        {16, false, [&](int n, MacroListEx& m, Files& f) { return RecordAfterFirstAction<CMS_16_Macro>(n, m, f); }},
+        {18, false, [&](int n, MacroListEx& m, Files& f) { return RecordAfterFirstAction<CMS_18_Macro>(n, m, f); }},
+        {19, false, [&](int n, MacroListEx& m, Files& f) { return RecordAfterFirstAction<CMS_19_Macro>(n, m, f); }},
+        {20, true, [&](int n, MacroListEx& m, Files& f) { return RecordAfterFirstAction<CMS_20_Macro>(n, m, f); }},
+        {22, true, [&](int n, MacroListEx& m, Files& f) { return RecordAfterFirstAction<CMS_22_Macro>(n, m, f); }},
+        {23, true, [&](int n, MacroListEx& m, Files& f) { return RecordAfterFirstAction<CMS_23_Macro>(n, m, f); }},
+        {15, true, [&](int n, MacroListEx& m, Files& f) { return RecordAfterFirstAction<CMS_15_Macro>(n, m, f); }},
+        {17, true, [&](int n, MacroListEx& m, Files& f) { return RecordAfterFirstAction<CMS_17_Macro>(n, m, f); }},
+        {21, true, [&](int n, MacroListEx& m, Files& f) { return RecordAfterFirstAction<CMS_21_Macro>(n, m, f); }},
+        {24, true, [&](int n, MacroListEx& m, Files& f) { return RecordAfterFirstAction<CMS_24_Macro>(n, m, f); }},
+    };
+    constexpr int kFull = kMacroActionMaxEx;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.iModel);
+        MacroListEx macros;
+        macros.push_back(KeyMacro(L"Nearly full", kFull - 2, 1));
+        Files files{c.iModel, L"full"};
+        const AfterRecording after = c.run(c.iModel, macros, files);
+        EXPECT_TRUE(after.bStopped) << "full: the recording stopped by itself";
+        ASSERT_EQ(after.iStored, kFull);
+        EXPECT_EQ(Action(macros[0]->stActions[1].byKey, macros[0]->stActions[1].byType, 0), Action(0x1B, 1, 0));
+        EXPECT_EQ(Action(macros[0]->stActions[2].byKey, macros[0]->stActions[2].byType, 0), Action(0x1B, 2, 0));
+        EXPECT_EQ(after.iChosenRow, c.bStopEndsInsertion ? kFull - 1 : 2);
+        EXPECT_EQ(gen2test::ReadBytes(files.MacroData()), macrotest::FileOfRecords(macros));
+    }
+    // The first generation keeps the insertion as well: 46 actions fill its macro.
+    for (int iModel : {10, 3}) {
+        SCOPED_TRACE(iModel);
+        MacroList macros;
+        macros.push_back(gen1test::Macro(L"Nearly full", {}));
+        for (int i = 0; i < kMacroActionMax - 2; ++i)
+            macros[0]->stActions[i] = {static_cast<uint8_t>(4 + i / 2), static_cast<uint8_t>(i % 2 + 1), 10};
+        macros[0]->iActionNum = kMacroActionMax - 2;
+        gen1test::ModelFiles files{iModel, L"full"};
+        const AfterRecording after = iModel == 10 ? RecordAfterFirstAction<CMS_10_Macro>(iModel, macros, files)
+                                                  : RecordAfterFirstAction<CMS_3_Macro>(iModel, macros, files);
+        EXPECT_TRUE(after.bStopped);
+        ASSERT_EQ(after.iStored, kMacroActionMax);
+        EXPECT_EQ(after.iChosenRow, 2);
+    }
+}
+
 TEST_F(Gen2RecordingTest, ClosingWhileRecordingStoresTheRecordingAndSwitchesTheHooksOff) {
     m_macros.push_back(Macro(L"Closed", {}));
     RunEditor([&](HWND h) {
@@ -184,6 +272,48 @@ TEST_F(Gen2RecordingTest, ARecordingTheMouseCannotHoldIsDroppedWithAMessageAlsoW
         EXPECT_TRUE(Hooks().AllOff());
         EXPECT_EQ(m_macros[0]->iActionNum, static_cast<int>(five.size()) - 1);
         EXPECT_EQ(DiskFile(), before);
+    }
+}
+
+// However a recording ends (its button, another macro chosen, its macro deleted), it is stored in
+// the macro it was made in and the hooks go off; a hook event still on its way after the end
+// records nothing, in that macro or the one shown then.
+TEST_F(Gen2RecordingTest, ARecordingEndsWithItsMacroAndNothingAfterItsEndIsRecorded) {
+    struct Case {
+        const char* what;
+        std::function<void(HWND)> end;
+        std::vector<std::wstring> rowsAfter;  // the action list once the recording ended
+        bool bRecordedKept;                   // the macro recorded into is still there
+    } cases[] = {
+        {"stopped with its button", [](HWND h) { StopRecording(h); }, {L"Z|Press|1", L"Z|Release|1"}, true},
+        {"another macro chosen", [](HWND h) { ASSERT_TRUE(ClickRow(h, kMacroList, 1)); },
+         {L"B|Press|10", L"B|Release|10"}, true},
+        {"its macro deleted", [](HWND h) { ASSERT_TRUE(uikit::Click(h, L"ms_11_macro_delete_btn")); },
+         {L"B|Press|10", L"B|Release|10"}, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        m_macros.clear();
+        m_macros.push_back(Macro(L"Recorded", {}));
+        m_macros.push_back(Macro(L"Other", {Key(0x05, 1, 10), Key(0x05, 2, 10)}));
+        const MacroRecordEx other = *m_macros[1];
+        RunEditor([&](HWND h) {
+            ASSERT_TRUE(uikit::Click(h, L"ms_11_no_delay_btn"));
+            StartRecording(h);
+            Post(h, {{'Z', kDown}, {'Z', kUp}});
+            c.end(h);
+            EXPECT_FALSE(Recording(h));
+            EXPECT_TRUE(Hooks().AllOff());
+            EXPECT_EQ(ActionRows(h), c.rowsAfter);
+            Post(h, {{'Q', kDown}});  // already posted when the recording ended
+            EXPECT_EQ(ActionRows(h), c.rowsAfter) << "nothing recorded after the end";
+            Close(h);
+        });
+        ASSERT_EQ(m_macros.size(), c.bRecordedKept ? 2u : 1u);
+        if (c.bRecordedKept)
+            EXPECT_EQ(ActionsOf(*m_macros[0]), (std::vector<std::string>{Action(0x1D, 1, 1), Action(0x1D, 2, 1)}));
+        EXPECT_EQ(ActionsOf(*m_macros.back()), ActionsOf(other)) << "the other macro is untouched";
+        EXPECT_EQ(DiskFile(), MacroFileOf());
     }
 }
 

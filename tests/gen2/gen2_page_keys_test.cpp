@@ -283,6 +283,32 @@ TEST_P(Gen2KeyMacros, AColourMacroFromThePickerThenPlainAgain) {
     EXPECT_EQ(std::memcmp(&after.stKeys, &before.stKeys, sizeof(before.stKeys)), 0);
 }
 
+// OK pressed before a macro is chosen keeps the picker open; the macro chosen then is the
+// button's: its caption, the key frame and the macro blocks the mouse gets, and pro.data.
+TEST_P(Gen2KeyMacros, OkWithNoMacroChosenKeepsThePickerForTheMacroChosenNext) {
+    StartWithMacros();
+    bool bStayed = false;
+    Choose(3, L"select_macro", [&](HWND h, const std::wstring&) { bStayed = pagetest::PickMacroAfterAnEarlyOk(h, 0); });
+    EXPECT_TRUE(bStayed) << "OK with nothing chosen keeps the picker open";
+    EXPECT_EQ(m_dialogs, std::vector<std::wstring>{L"MS_" + std::to_wstring(GetParam()) + L"_SelectMacro"});
+    const KeyEntryEx entry = Button(3);
+    EXPECT_EQ(entry.byFunction, kFunctionMacro);
+    EXPECT_EQ(entry.iMacroIndex, 0);
+    EXPECT_EQ(std::wstring(NameOf(entry.szMacroName)), L"Reload");
+    EXPECT_EQ(entry.wActionNum, 2);
+    EXPECT_EQ(Caption(3), Text(L"assign_macro_text") + L"Reload");
+
+    const std::vector<kit::Bytes> sent = AppliedWrites();
+    ASSERT_EQ(Ids(sent), "08 09 09") << "the key frame and one block in two pieces";
+    EXPECT_EQ(KeyBytes(sent[0], 3), "12 00 09") << "a macro, named by its first block";
+    EXPECT_TRUE(OthersKept(sent[0], {3}));
+    EXPECT_EQ(std::vector<kit::Bytes>(sent.begin() + 1, sent.end()), CablePieces(Description(), 3, entry));
+    const std::unique_ptr<ProfileRecordEx> pSaved = SavedCurrentProfile();
+    EXPECT_EQ(pSaved->stKeys[2].byFunction, kFunctionMacro);
+    EXPECT_EQ(std::wstring(NameOf(pSaved->stKeys[2].szMacroName)), L"Reload");
+    EXPECT_EQ(pSaved->stKeys[2].iMacroIndex, 0);
+}
+
 TEST_P(Gen2KeyMacros, AButtonWithoutAMacroSlotGetsNoMacro) {
     StartWithMacros();
     // The menu buttons without a macro block of their own, by model.

@@ -134,13 +134,16 @@ TEST_F(Gen2SelectMacroTest, AMacroTheMouseCannotHoldIsRefusedWithAMessageAndAnot
     EXPECT_EQ(m_boxes.size(), 2u);
 }
 
-TEST_F(Gen2SelectMacroTest, OkWithNoMacroChosenHandsBackNone) {
+TEST_F(Gen2SelectMacroTest, OkWithNoMacroChosenKeepsThePickerOpen) {
     PickerChoice choice{-1, 0, 1, false, 0xFFFFFF};
     EXPECT_EQ(RunPicker(choice, [&](HWND h) {
         ASSERT_TRUE(uikit::Click(h, L"check_left_macro"));
         ASSERT_TRUE(uikit::Click(h, L"repeat_2"));
         uikit::Click(h, L"btn_ok");
-    }), 1u);
+        uikit::PumpUntilIdle();
+        EXPECT_TRUE(::IsWindow(h)) << "nothing chosen: OK keeps the picker open";
+        uikit::Click(h, L"btn_cancel");
+    }), 0u);
     EXPECT_EQ(choice.iMacroIndex, -1) << "the page leaves the button as it was";
     EXPECT_TRUE(m_boxes.empty());
 }

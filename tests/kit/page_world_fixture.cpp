@@ -146,6 +146,15 @@ std::string Slice(const kit::Bytes& bytes, size_t uFrom, size_t uCount) {
 
 std::string KeyBytes(const kit::Bytes& frame, int n) { return Slice(frame, 3 + 3 * static_cast<size_t>(n - 1), 3); }
 
+bool PickMacroAfterAnEarlyOk(HWND hPicker, int iRow) {
+    if (uikit::Click(hPicker, L"btn_ok")) uikit::PumpUntilIdle();
+    if (!::IsWindow(hPicker)) return false;
+    auto* pList = dynamic_cast<DuiLib::CListUI*>(uikit::FindControl(hPicker, L"list_macro"));
+    if (pList != nullptr && uikit::Click(pList->GetItemAt(iRow)) && uikit::Click(hPicker, L"btn_ok")) return true;
+    ::PostMessageW(hPicker, WM_CLOSE, 0, 0);
+    return false;
+}
+
 std::string BleBroadcastName(int iModel, const std::string& strVendor) {
     const std::wstring strProduct = BleProductMatch(iModel);
     return "\\\\?\\BTHLEDevice#{00001812-0000-1000-8000-00805f9b34fb}_Dev_" + strVendor + "_" +

@@ -78,4 +78,9 @@ std::string Slice(const kit::Bytes& bytes, size_t uFrom, size_t uCount);
 // The three bytes (type, code 1, code 2) of button n (1-based) in a button frame 0x08.
 std::string KeyBytes(const kit::Bytes& frame, int n);
 
+// In a macro picker, as a person may go about it: OK before any macro is chosen, then row iRow of
+// its list chosen and OK. False when the first OK already ended the picker, or a step could not
+// be taken (the picker is then closed as by its close command).
+bool PickMacroAfterAnEarlyOk(HWND hPicker, int iRow);
+
 }  // namespace pagetest
