@@ -23,6 +23,7 @@
 #include "ui/controls/slider.h"
 #include "ui/edit/rich_edit.h"
 #include "ui/layout/horizontal_layout.h"
+#include "ui/layout/scroll_arrow.h"
 #include "ui/layout/tab_layout.h"
 #include "ui/layout/vertical_layout.h"
 #include "ui/list/list.h"

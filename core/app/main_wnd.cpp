@@ -71,6 +71,8 @@ void CMainWnd::InitWindow() {
     m_pExitBtn = m_PaintManager.FindControl(L"exit_btn");
     m_pAboutBtn = m_PaintManager.FindControl(L"about_btn");
     m_pDeviceTab = static_cast<CTabLayoutUI*>(m_PaintManager.FindControl(L"device_tab_switch"));
+    if (CControlUI* pStrip = m_PaintManager.FindControl(L"device_tabs"))
+        m_pDeviceStrip = static_cast<CHorizontalLayoutUI*>(pStrip->GetInterface(L"HorizontalLayout"));
     for (int n = 1; n <= kModelCount; ++n) {
         wchar_t szName[32];
         wsprintfW(szName, L"option_device_%d", n);
@@ -159,6 +161,7 @@ void CMainWnd::OnSelectChanged(TNotifyUI& msg) {
     for (int n = 1; n <= kModelCount; ++n) {
         if (msg.pSender != nullptr && msg.pSender == m_pOptionDevice[static_cast<size_t>(n - 1)]) {
             if (m_pDeviceTab != nullptr) m_pDeviceTab->SelectItem(n);
+            ShowSelectedTab();
             return;
         }
     }
@@ -181,6 +184,8 @@ void CMainWnd::UpdateDeviceOptions() {
         }
     }
     if (::IsWindowVisible(m_hWnd)) SelectFirstDevice();
+    // Tabs that came or went before the selected one must not push it out of the strip.
+    ShowSelectedTab();
 }
 
 void CMainWnd::SelectFirstDevice() {
@@ -191,6 +196,17 @@ void CMainWnd::SelectFirstDevice() {
         break;
     }
     if (m_bAnyConnected == 0 && m_pDeviceTab != nullptr) m_pDeviceTab->SelectItem(0);
+    ShowSelectedTab();
+}
+
+void CMainWnd::ShowSelectedTab() {
+    if (m_pDeviceStrip == nullptr) return;
+    for (COptionUI* pOption : m_pOptionDevice) {
+        if (pOption != nullptr && pOption->IsSelected() && pOption->IsVisible()) {
+            m_pDeviceStrip->EnsureVisible(pOption);
+            return;
+        }
+    }
 }
 
 void CMainWnd::ShowFromTray(bool bAlwaysSelect) {

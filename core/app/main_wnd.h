@@ -95,6 +95,8 @@ private:
     void RecordAcknowledgement(ReceiverKind kind, int iModel, int iEventWord, int iValue) override;
 
     void InitPages();
+    // Scrolls the tab strip so that the selected model's tab shows whole.
+    void ShowSelectedTab();
     void InitSettings();
     void LoadHookDll();
     bool RoutePageMessage(UINT uMsg, WPARAM wParam, LPARAM lParam);
@@ -111,6 +113,8 @@ private:
     DuiLib::CControlUI* m_pAboutBtn = nullptr;
     std::array<DuiLib::COptionUI*, kModelCount> m_pOptionDevice{};
     DuiLib::CTabLayoutUI* m_pDeviceTab = nullptr;
+    // The strip the option controls stand in; it scrolls sideways when they overflow it.
+    DuiLib::CHorizontalLayoutUI* m_pDeviceStrip = nullptr;
 
     HMODULE m_hHookDll = nullptr;
     HookTable m_HookTable;

@@ -3,7 +3,8 @@
 # waits until its main window is mapped and painted, writes a PNG of it and ends the program.
 # SHOT_WINDOW_TITLE: the window to wait for (default the main window's title).
 # SHOT_CLICK="x,y": click there (window coordinates) once it is painted, e.g. to open a dialog;
-# the PNG then shows the whole screen, so windows the click opens are in it.
+# several points ("x,y x,y …") are clicked in turn, e.g. to scroll and then pick a tab. The PNG
+# then shows the whole screen, so windows the clicks open are in it.
 set -euo pipefail
 prefix=$1 exe=$2 png=$3
 shift 3
@@ -35,7 +36,10 @@ done
 [ -n "$id" ] || { echo "screenshot: no window titled '$title' appeared" >&2; exit 1; }
 sleep "$settle"
 if [ -n "${SHOT_CLICK:-}" ]; then
-  xdotool mousemove --window "$id" "${SHOT_CLICK%,*}" "${SHOT_CLICK#*,}" click 1
+  for point in $SHOT_CLICK; do
+    xdotool mousemove --window "$id" "${point%,*}" "${point#*,}" click 1
+    sleep 0.3
+  done
   sleep "$settle"
   import -window root "$png"
 else

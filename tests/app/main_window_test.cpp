@@ -297,6 +297,158 @@ TEST_F(MainWindowTest, TabRefreshShowsOneButtonPerOnlineModelAndPicksTheLowest) 
     EXPECT_EQ(tabs->GetCurSel(), 7);
 }
 
+// The tab strip as a person sees it: which tabs show whole between its arrows.
+class TabStrip {
+public:
+    explicit TabStrip(MainWindow& wnd) : m_wnd(wnd) {
+        m_pStrip = static_cast<CHorizontalLayoutUI*>(uikit::FindControl(wnd.hwnd(), L"device_tabs"));
+        m_pPages = static_cast<CTabLayoutUI*>(uikit::FindControl(wnd.hwnd(), L"device_tab_switch"));
+    }
+    // Puts the models the predicate names online (the others offline) and announces it.
+    template <typename Pred>
+    void Online(Pred isOnline) {
+        for (int n = 1; n <= kModelCount; ++n) m_wnd.Page(n).m_bOnline = isOnline(n) ? 1 : 0;
+        SendMessageW(m_wnd.hwnd(), WM_DEVICELISTCHANGED, 0, 0);
+    }
+    COptionUI* Tab(int n) {
+        return static_cast<COptionUI*>(uikit::FindControl(m_wnd.hwnd(), (L"option_device_" + std::to_wstring(n)).c_str()));
+    }
+    CHorizontalLayoutUI* Strip() { return m_pStrip; }
+    CScrollArrowUI* Arrow(bool bTowardsEnd) { return m_pStrip->GetScrollArrow(bTowardsEnd); }
+    bool ArrowsShown() { return Arrow(false) != nullptr && Arrow(false)->IsVisible() && Arrow(true)->IsVisible(); }
+    int Offset() { return m_pStrip->GetScrollPos().cx; }
+    int Shown() { return m_pPages->GetCurSel(); }
+    // Model n's tab shows whole: inside the strip and not under an arrow.
+    ::testing::AssertionResult Whole(int n) {
+        uikit::ManagerOf(m_wnd.hwnd())->UpdateLayout();
+        const RECT& rcStrip = m_pStrip->GetPos();
+        const RECT rcInset = m_pStrip->GetInset();
+        const LONG left = ArrowsShown() ? Arrow(false)->GetPos().right : rcStrip.left + rcInset.left;
+        const LONG right = ArrowsShown() ? Arrow(true)->GetPos().left : rcStrip.right - rcInset.right;
+        const RECT& rc = Tab(n)->GetPos();
+        if (Tab(n)->IsVisible() && rc.left >= left && rc.right <= right) return ::testing::AssertionSuccess();
+        return ::testing::AssertionFailure() << "MS_" << n << " at " << rc.left << ".." << rc.right << ", the strip shows "
+                                             << left << ".." << right;
+    }
+    int WholeCount() {
+        int k = 0;
+        for (int n = 1; n <= kModelCount; ++n) k += Whole(n) ? 1 : 0;
+        return k;
+    }
+
+private:
+    MainWindow& m_wnd;
+    CHorizontalLayoutUI* m_pStrip = nullptr;
+    CTabLayoutUI* m_pPages = nullptr;
+};
+
+TEST_F(MainWindowTest, WithEveryModelConnectedTheArrowsAndTheWheelReachEachTab) {
+    MainWindow wnd(true);
+    TabStrip strip(wnd);
+    ASSERT_NE(strip.Strip(), nullptr);
+    strip.Online([](int) { return true; });
+    ASSERT_TRUE(strip.ArrowsShown());
+    EXPECT_GT(strip.Strip()->GetScrollRange().cx, 0);
+    EXPECT_EQ(strip.Shown(), 1);
+    EXPECT_TRUE(strip.Whole(1));
+    const int k = strip.WholeCount();
+    ASSERT_GE(k, 5) << "the strip shows several tabs whole";
+    ASSERT_LT(k, kModelCount);
+    for (int n = 1; n <= k; ++n) EXPECT_TRUE(strip.Whole(n)) << "the first tabs show from the start";
+    EXPECT_FALSE(uikit::Click(strip.Tab(kModelCount))) << "the last tab is out of reach";
+    EXPECT_FALSE(strip.Arrow(false)->CanScroll());
+
+    // Each press of the right arrow brings one more tab in whole, keeping as many in view.
+    for (int n = k + 1; n <= kModelCount; ++n) {
+        ASSERT_TRUE(uikit::Click(strip.Arrow(true)));
+        EXPECT_TRUE(strip.Whole(n));
+        EXPECT_FALSE(strip.Whole(n - k)) << "MS_" << n - k << " went out at the left";
+        EXPECT_EQ(strip.WholeCount(), k);
+    }
+    const int iEnd = strip.Offset();
+    EXPECT_EQ(iEnd, strip.Strip()->GetScrollRange().cx);
+    EXPECT_FALSE(strip.Arrow(true)->CanScroll());
+    ASSERT_TRUE(uikit::Click(strip.Arrow(true)));
+    EXPECT_EQ(strip.Offset(), iEnd);
+    // Scrolling chose nothing: MS_1's page still shows.
+    EXPECT_TRUE(strip.Tab(1)->IsSelected());
+    EXPECT_EQ(strip.Shown(), 1);
+
+    // The wheel: away from the user one tab back, then all the way to the start; towards the
+    // user one tab on.
+    ASSERT_TRUE(uikit::Wheel(strip.Tab(kModelCount), WHEEL_DELTA));
+    EXPECT_TRUE(strip.Whole(kModelCount - k));
+    EXPECT_FALSE(strip.Whole(kModelCount));
+    ASSERT_TRUE(uikit::Wheel(strip.Tab(kModelCount - k), WHEEL_DELTA * kModelCount));
+    EXPECT_EQ(strip.Offset(), 0);
+    EXPECT_TRUE(strip.Whole(1));
+    ASSERT_TRUE(uikit::Wheel(strip.Tab(1), -WHEEL_DELTA));
+    EXPECT_TRUE(strip.Whole(k + 1));
+    EXPECT_FALSE(strip.Whole(1));
+}
+
+TEST_F(MainWindowTest, TheSelectedTabIsBroughtWholeIntoViewHoweverItIsChosen) {
+    MainWindow wnd(true);
+    TabStrip strip(wnd);
+    strip.Online([](int n) { return n >= 12; });
+    ASSERT_TRUE(strip.ArrowsShown());
+    EXPECT_EQ(strip.Shown(), 12);
+
+    // The arrow keys walk the tabs; each one chosen shows whole, and its page with it.
+    ASSERT_TRUE(uikit::Click(strip.Tab(12)));
+    for (int n = 13; n <= kModelCount; ++n) {
+        uikit::PressKey(wnd.hwnd(), VK_RIGHT);
+        EXPECT_EQ(strip.Shown(), n);
+        EXPECT_TRUE(strip.Whole(n));
+    }
+
+    // Hidden in the tray, the window keeps MS_24 chosen while models come before it and go.
+    ShowWindow(wnd.hwnd(), SW_HIDE);
+    strip.Online([](int) { return true; });
+    EXPECT_EQ(strip.Shown(), kModelCount);
+    EXPECT_TRUE(strip.Whole(kModelCount)) << "tabs that came before it pushed it out";
+    strip.Online([](int n) { return n == kModelCount; });
+    EXPECT_TRUE(strip.Whole(kModelCount));
+    EXPECT_FALSE(strip.ArrowsShown());
+    EXPECT_EQ(strip.Offset(), 0);
+    strip.Online([](int) { return true; });
+    EXPECT_TRUE(strip.Whole(kModelCount));
+
+    // Shown again, the window chooses the first model: the strip goes back to it.
+    SendMessageW(wnd.hwnd(), WM_SHOWINSTANCE, 0, 0);
+    EXPECT_EQ(strip.Shown(), 1);
+    EXPECT_TRUE(strip.Whole(1));
+    EXPECT_EQ(strip.Offset(), 0);
+
+    // A click on MS_24 once the arrows bring it near; then MS_24 leaves and MS_1 shows again.
+    while (!strip.Whole(kModelCount) && strip.Arrow(true)->CanScroll()) ASSERT_TRUE(uikit::Click(strip.Arrow(true)));
+    ASSERT_TRUE(uikit::Click(strip.Tab(kModelCount)));
+    EXPECT_EQ(strip.Shown(), kModelCount);
+    strip.Online([](int n) { return n != kModelCount; });
+    EXPECT_EQ(strip.Shown(), 1);
+    EXPECT_TRUE(strip.Whole(1));
+}
+
+TEST_F(MainWindowTest, WithAFewModelsTheStripNeitherScrollsNorShowsArrows) {
+    MainWindow wnd(true);
+    TabStrip strip(wnd);
+    strip.Online([](int n) { return n == 3 || n == 11; });
+    EXPECT_FALSE(strip.ArrowsShown());
+    EXPECT_EQ(strip.Strip()->GetScrollRange().cx, 0);
+    const RECT rc3 = strip.Tab(3)->GetPos();
+    const RECT rc11 = strip.Tab(11)->GetPos();
+    EXPECT_EQ(rc3.left, strip.Strip()->GetPos().left + strip.Strip()->GetInset().left);
+    EXPECT_EQ(rc11.left, rc3.right + strip.Strip()->GetChildPadding());
+
+    ASSERT_TRUE(uikit::Wheel(strip.Tab(11), -WHEEL_DELTA));
+    ASSERT_TRUE(uikit::Click(strip.Tab(3)));
+    uikit::PressKey(wnd.hwnd(), VK_RIGHT);  // to the next tab shown, past the hidden ones
+    EXPECT_EQ(strip.Shown(), 11);
+    EXPECT_EQ(strip.Offset(), 0);
+    EXPECT_TRUE(EqualRect(&strip.Tab(3)->GetPos(), &rc3));
+    EXPECT_TRUE(EqualRect(&strip.Tab(11)->GetPos(), &rc11));
+}
+
 TEST_F(MainWindowTest, ExitButtonHidesTheWindowAndMinimiseButtonMinimises) {
     MainWindow wnd(true);
     ASSERT_TRUE(uikit::Click(wnd.hwnd(), L"min_btn"));

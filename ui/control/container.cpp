@@ -196,14 +196,7 @@ void CContainerUI::EnsureVisible(int iIndex) {
     EnsureLayout();
     const RECT rcArea = GetChildArea();
     const RECT& rcItem = pControl->GetPos();
-    int iOffset = 0;
-    if (rcItem.top < rcArea.top) {
-        iOffset = rcItem.top - rcArea.top;
-    } else if (rcItem.bottom > rcArea.bottom) {
-        iOffset = rcItem.bottom - rcArea.bottom;
-        // A child taller than the area shows its top.
-        if (rcItem.top - iOffset < rcArea.top) iOffset = rcItem.top - rcArea.top;
-    }
+    const int iOffset = ScrollDeltaShowing(rcItem.top, rcItem.bottom, rcArea.top, rcArea.bottom);
     if (iOffset != 0) SetScrollPos(SIZE{0, GetScrollPos().cy + iOffset});
 }
 
@@ -228,8 +221,8 @@ CControlUI* CContainerUI::FindControl(FINDCONTROLPROC Proc, LPVOID pData, UINT u
             if (CControlUI* pResult = Proc(this, pData)) return pResult;
         }
     }
-    if (m_pVerticalScrollBar && bHitTest) {
-        if (CControlUI* pResult = m_pVerticalScrollBar->FindControl(Proc, pData, uFlags)) return pResult;
+    if (bHitTest) {
+        if (CControlUI* pResult = FindScrollPart(Proc, pData, uFlags)) return pResult;
     }
     // With UIFIND_TOP_FIRST the last child comes first: it paints last, so it is on top where
     // children overlap.
@@ -332,10 +325,18 @@ void CContainerUI::DoPaint(HDC hDC, const RECT& rcPaint) {
         if (!::IntersectRect(&rcTest, &rcOwn, &pItem->GetPos())) continue;
         pItem->DoPaint(hDC, rcOwn);
     }
-    if (m_pVerticalScrollBar && m_pVerticalScrollBar->IsVisible()) m_pVerticalScrollBar->DoPaint(hDC, rcOwn);
+    PaintScrollParts(hDC, rcOwn);
     // The border goes last, over children that reach the edge.
     m_rcPaint = rcOwn;
     PaintBorder(hDC);
+}
+
+CControlUI* CContainerUI::FindScrollPart(FINDCONTROLPROC Proc, LPVOID pData, UINT uFlags) {
+    return m_pVerticalScrollBar ? m_pVerticalScrollBar->FindControl(Proc, pData, uFlags) : nullptr;
+}
+
+void CContainerUI::PaintScrollParts(HDC hDC, const RECT& rcOwn) {
+    if (m_pVerticalScrollBar && m_pVerticalScrollBar->IsVisible()) m_pVerticalScrollBar->DoPaint(hDC, rcOwn);
 }
 
 void CContainerUI::DoEvent(TEventUI& event) {
@@ -367,6 +368,21 @@ void CContainerUI::SetAttribute(LPCWSTR pstrName, LPCWSTR pstrValue) {
         m_pVerticalScrollBar->SetLineSize(ParseInt(pstrValue));
     } else {
         CControlUI::SetAttribute(pstrName, pstrValue);
+    }
+}
+
+int ScrollDeltaShowing(int iStart, int iEnd, int iAreaStart, int iAreaEnd) {
+    if (iStart < iAreaStart) return iStart - iAreaStart;
+    if (iEnd <= iAreaEnd) return 0;
+    const int iDelta = iEnd - iAreaEnd;
+    return iStart - iDelta < iAreaStart ? iStart - iAreaStart : iDelta;
+}
+
+void BringIntoView(CControlUI* pControl) {
+    for (CControlUI* pChild = pControl; pChild != nullptr; pChild = pChild->GetParent()) {
+        CControlUI* pParent = pChild->GetParent();
+        auto* pContainer = pParent ? static_cast<CContainerUI*>(pParent->GetInterface(L"Container")) : nullptr;
+        if (pContainer != nullptr) pContainer->EnsureVisible(pChild);
     }
 }
 

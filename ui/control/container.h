@@ -61,7 +61,8 @@ public:
     bool IsMouseChildEnabled() const { return m_bMouseChildEnabled; }
     void SetMouseChildEnabled(bool bEnable = true) { m_bMouseChildEnabled = bEnable; }
 
-    // Vertical scrolling (cx of the sizes is always 0: there is no horizontal scrolling).
+    // Scrolling: cy is the vertical offset (the scroll bar's); cx stays 0 but in a horizontal
+    // layout that scrolls sideways (hscroll).
     virtual SIZE GetScrollPos() const;
     virtual SIZE GetScrollRange() const;
     virtual void SetScrollPos(SIZE szPos);
@@ -73,7 +74,8 @@ public:
     virtual void EndDown();
     virtual void EnableScrollBar(bool bEnableVertical = true, bool bEnableHorizontal = false);
     virtual CScrollBarUI* GetVerticalScrollBar() const { return m_pVerticalScrollBar.get(); }
-    // Scrolls so that child iIndex lies wholly inside the visible area.
+    // Scrolls so that child iIndex lies wholly inside the visible area (from the top, or for a
+    // child larger than the area, its start).
     virtual void EnsureVisible(int iIndex);
     void EnsureVisible(CControlUI* pControl);
 
@@ -85,9 +87,13 @@ public:
     void SetAttribute(LPCWSTR pstrName, LPCWSTR pstrValue) override;
 
 protected:
-    // The area children are laid out in: the item rectangle minus the inset and, while it
-    // shows, the vertical scroll bar.
-    RECT GetChildArea() const;
+    // The area children are laid out in and clipped to: the item rectangle minus the inset and,
+    // while they show, the scroll parts (the vertical scroll bar).
+    virtual RECT GetChildArea() const;
+    // Paints the scroll parts over the children, inside rcOwn (the container's painted part).
+    virtual void PaintScrollParts(HDC hDC, const RECT& rcOwn);
+    // Hit-testing of the scroll parts, before the children: the part under the point, or nullptr.
+    virtual CControlUI* FindScrollPart(FINDCONTROLPROC Proc, LPVOID pData, UINT uFlags);
     // Places a floating child at its fixed offset inside this container.
     void SetFloatPos(int iIndex);
     // Shows or hides the scroll bar for content cyRequired high in rc and keeps the scroll
@@ -104,5 +110,13 @@ protected:
     bool m_bMouseChildEnabled = true;
     std::unique_ptr<CScrollBarUI> m_pVerticalScrollBar;
 };
+
+// How far to scroll along one axis so that the span iStart..iEnd lies inside iAreaStart..iAreaEnd:
+// negative back, positive on, 0 when it does; a span longer than the area shows its start.
+int ScrollDeltaShowing(int iStart, int iEnd, int iAreaStart, int iAreaEnd);
+
+// Scrolls every scrolling container around the control, innermost first, so that the control
+// lies wholly inside what they show (keyboard focus that moves to a scrolled-away control).
+void BringIntoView(CControlUI* pControl);
 
 }  // namespace DuiLib

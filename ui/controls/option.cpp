@@ -1,8 +1,11 @@
 #include "ui/controls/option.h"
 
+#include <algorithm>
 #include <cwchar>
+#include <vector>
 
 #include "ui/base/attr_parse.h"
+#include "ui/control/container.h"
 #include "ui/manager/paint_manager.h"
 #include "ui/render/render_engine.h"
 
@@ -28,6 +31,42 @@ bool COptionUI::Activate() {
     if (!CButtonUI::Activate()) return false;
     Selected(m_sGroupName.IsEmpty() ? !m_bSelected : true, true);
     return true;
+}
+
+void COptionUI::DoEvent(TEventUI& event) {
+    if (event.Type == UIEVENT_KEYDOWN && !m_sGroupName.IsEmpty()) {
+        switch (event.chKey) {
+            case VK_LEFT:
+            case VK_UP:
+                SelectNeighbour(-1);
+                return;
+            case VK_RIGHT:
+            case VK_DOWN:
+                SelectNeighbour(1);
+                return;
+            default:
+                break;
+        }
+    }
+    CButtonUI::DoEvent(event);
+}
+
+void COptionUI::SelectNeighbour(int iStep) {
+    if (m_pManager == nullptr) return;
+    std::vector<COptionUI*> reachable;
+    for (CControlUI* pControl : m_pManager->GetOptionGroup(m_sGroupName)) {
+        auto* pOption = static_cast<COptionUI*>(pControl->GetInterface(L"Option"));
+        if (pOption != nullptr && (pOption == this || (pOption->IsVisibleInTree() && pOption->IsEnabled())))
+            reachable.push_back(pOption);
+    }
+    const auto it = std::find(reachable.begin(), reachable.end(), this);
+    const auto iNext = (it - reachable.begin()) + iStep;
+    // The ends of the group are where the keys stop.
+    if (it == reachable.end() || iNext < 0 || iNext >= static_cast<long long>(reachable.size())) return;
+    COptionUI* pNext = reachable[static_cast<size_t>(iNext)];
+    pNext->SetFocus();
+    BringIntoView(pNext);
+    pNext->Activate();
 }
 
 void COptionUI::SetGroup(LPCWSTR pStrGroupName) {

@@ -1,6 +1,8 @@
 // COptionUI: a button with a selected state. Options that share a group name in one window
 // are exclusive: selecting one deselects the others silently. A user click raises "click" and
-// then, when the state changed, "selectchanged".
+// then, when the state changed, "selectchanged". The arrow keys on a focused grouped option go
+// to the previous (Left, Up) or next (Right, Down) visible, enabled option of its group, as a
+// click on it would, and bring it into view.
 #pragma once
 
 #include "ui/controls/button.h"
@@ -32,12 +34,15 @@ public:
     DWORD GetSelectedBkColor() const { return m_dwSelectedBkColor; }
     void SetSelectedTextColor(DWORD dwColor);
 
+    void DoEvent(TEventUI& event) override;
     void SetAttribute(LPCWSTR pstrName, LPCWSTR pstrValue) override;
     void PaintBkColor(HDC hDC) override;
     void PaintStatusImage(HDC hDC) override;
 
 protected:
     DWORD GetPaintTextColor() const override;
+    // The arrow keys: focus, view and selection move iStep options along the group.
+    void SelectNeighbour(int iStep);
 
     bool m_bSelected = false;
     CDuiString m_sGroupName;

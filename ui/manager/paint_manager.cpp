@@ -6,6 +6,7 @@
 #include <mutex>
 
 #include "ui/base/dui_trace.h"
+#include "ui/control/container.h"
 #include "ui/manager/ui_thread.h"
 #include "ui/resource/resource_manager.h"
 #include "util/folders.h"
@@ -335,6 +336,8 @@ bool CPaintManagerUI::SetNextTabControl(bool bForward) {
         iNext = bForward ? (iCur + 1) % focusable.size() : (iCur + focusable.size() - 1) % focusable.size();
     }
     SetFocus(focusable[iNext]);
+    // A control the keyboard reaches is shown, also when it was scrolled away.
+    if (m_pFocus == focusable[iNext]) BringIntoView(m_pFocus);
     return true;
 }
 
