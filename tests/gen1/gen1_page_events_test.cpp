@@ -390,7 +390,8 @@ TEST_F(Gen1Ms6Events, RateAndLightEventsPerLink) {
         }
         EXPECT_EQ(Page().AppliesRun(), uAppliesBefore);
     }
-    // The saved file holds what the events left.
+    // The saved file holds what the events left, once the saves they asked for are made.
+    ASSERT_TRUE(Poll([&] { return Page().SavesSettled(); }, 5000));
     const std::vector<uint8_t> file = ReadBytes(ProDataPath());
     ASSERT_EQ(file.size(), 197980u);
     EXPECT_EQ(file[164984 + 2360], 1);
