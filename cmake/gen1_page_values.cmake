@@ -91,10 +91,17 @@ foreach(n 3 4)
 endforeach()
 set(PAGE_RIPPLE_5 true)
 set(PAGE_ANGLE_SNAP_5 true)
-# The label that names the chosen rate; MS_3 and MS_4 have none.
+# The label that names the chosen rate, under its caption; MS_3, MS_4 and MS_6 name none, so
+# they show neither. The rate section is as high as its rows: the four rates and that label, or
+# the rates alone (MS_3 and MS_4 in two rows).
 set(PAGE_RATE_LABEL true)
-set(PAGE_RATE_LABEL_3 false)
-set(PAGE_RATE_LABEL_4 false)
+set(PAGE_RATE_BODY_HEIGHT 52)
+foreach(n 3 4 6)
+  set(PAGE_RATE_LABEL_${n} false)
+endforeach()
+set(PAGE_RATE_BODY_HEIGHT_3 56)
+set(PAGE_RATE_BODY_HEIGHT_4 56)
+set(PAGE_RATE_BODY_HEIGHT_6 26)
 
 # MS_3 and MS_4 have three more rates, a second row of options (shown over the 4K receiver alone),
 # named as the 4K receiver's rates are.

@@ -18,7 +18,7 @@ endforeach()
 set(PAGE_BLE_ICON "")
 set(ble_icon [[
 
-    <Control name="ms_@N@_BLE" width="44" height="20" padding="0,5,0,0" bkimage="skins/link_ble.png" tooltip="link_ble_text" visible="false"/>]])
+    <Control name="ms_@N@_BLE" width="52" height="20" padding="0,5,0,0" bkimage="skins/link_ble.png" tooltip="link_ble_text" visible="false"/>]])
 set(PAGE_BLE_ICON_8 "${ble_icon}")
 set(PAGE_BLE_ICON_11 "${ble_icon}")
 set(PAGE_BLE_ICON_14 "${ble_icon}")
@@ -26,7 +26,7 @@ foreach(n 18 19 20 22 23)
   set(PAGE_BLE_ICON_${n} "${ble_icon}")
 endforeach()
 
-# The light rows: MS_14 and the later models stack them ("ver_brightness", "ver_breathspeed").
+# The light rows: MS_14 and the later models name them "ver_brightness" and "ver_breathspeed".
 set(PAGE_LIGHT_ROW hor)
 # MS_14, MS_16, MS_18 to MS_20, MS_22 and MS_23 turn the lights off after a time of their own
 # (half minutes), below the sleep timer.
@@ -43,17 +43,19 @@ set(PAGE_BLE_ICON_21 "${ble_icon}")
 set(PAGE_BLE_ICON_24 "${ble_icon}")
 
 # The sensor mode, shown with the polling rates over the receivers; it governs the 4K receiver's
-# fastest rates.
+# fastest rates. Two options to a row, so each name has room beside its button in every language.
 set(PAGE_SENSOR_MODE "")
 set(sensor_mode_panel [[
 
-      <VerticalLayout name="ms_@N@_ver_sensor_mode" height="52" childpadding="4" visible="false">
+      <VerticalLayout name="ms_@N@_ver_sensor_mode" height="80" childpadding="4" visible="false">
         <Label text="sensor_mode_caption_text" height="20" font="3" textcolor="#FF8A939E"/>
         <HorizontalLayout height="26">
-          <Option @OPTION@ name="ms_@N@_option_sensor_mode_1" group="ms_@N@_sensor_mode" width="66" text="sensor_mode_1_text"/>
-          <Option @OPTION@ name="ms_@N@_option_sensor_mode_2" group="ms_@N@_sensor_mode" width="66" text="sensor_mode_2_text"/>
-          <Option @OPTION@ name="ms_@N@_option_sensor_mode_3" group="ms_@N@_sensor_mode" width="66" text="sensor_mode_3_text"/>
-          <Option @OPTION@ name="ms_@N@_option_sensor_mode_4" group="ms_@N@_sensor_mode" width="70" text="sensor_mode_4_text"/>
+          <Option @OPTION@ name="ms_@N@_option_sensor_mode_1" group="ms_@N@_sensor_mode" width="120" text="sensor_mode_1_text"/>
+          <Option @OPTION@ name="ms_@N@_option_sensor_mode_2" group="ms_@N@_sensor_mode" width="120" text="sensor_mode_2_text"/>
+        </HorizontalLayout>
+        <HorizontalLayout height="26">
+          <Option @OPTION@ name="ms_@N@_option_sensor_mode_3" group="ms_@N@_sensor_mode" width="120" text="sensor_mode_3_text"/>
+          <Option @OPTION@ name="ms_@N@_option_sensor_mode_4" group="ms_@N@_sensor_mode" width="120" text="sensor_mode_4_text"/>
         </HorizontalLayout>
       </VerticalLayout>]])
 

@@ -2,7 +2,7 @@
 # templates' @BUTTON@, @SECTION@ ... values.
 set(PAGE_BUTTON [[font="3" textcolor="#FFC9CED6" hottextcolor="#FFFFFFFF" disabledtextcolor="#FF5B6472" bkcolor="#FF20252C" hotbkcolor="#FF2A3038" pushedbkcolor="#FF1A1E24" bordersize="1" bordercolor="#FF2F353E" borderround="6,6"]])
 set(PAGE_ACCENT_BUTTON [[font="3" textcolor="#FFFFFFFF" bkcolor="#FFE0282E" hotbkcolor="#FFEE3A40" pushedbkcolor="#FFB81F24" borderround="6,6"]])
-set(PAGE_KEY_BUTTON [[font="3" align="left" textpadding="8,0,4,0" endellipsis="true" textcolor="#FFE6E9ED" hottextcolor="#FFFFFFFF" bkcolor="#FF20252C" hotbkcolor="#FF2A3038" pushedbkcolor="#FF3A1D22" bordersize="1" bordercolor="#FF2F353E" borderround="6,6"]])
+set(PAGE_KEY_BUTTON [[font="3" align="left" textpadding="7,0,1,0" endellipsis="true" textcolor="#FFE6E9ED" hottextcolor="#FFFFFFFF" bkcolor="#FF20252C" hotbkcolor="#FF2A3038" pushedbkcolor="#FF3A1D22" bordersize="1" bordercolor="#FF2F353E" borderround="6,6"]])
 set(PAGE_SECTION [[font="4" align="left" textpadding="20,0,0,0" textcolor="#FFF2F4F6" hottextcolor="#FFFFFFFF" selectedtextcolor="#FFF2F4F6" normalimage="file='skins/section_closed.png' dest='0,7,12,19'" selectedimage="file='skins/section_open.png' dest='0,7,12,19'"]])
 set(PAGE_OPTION [[align="left" textpadding="24,0,0,0" textcolor="#FFC9CED6" hottextcolor="#FFFFFFFF" selectedtextcolor="#FFFFFFFF" normalimage="file='skins/radio_off.png' dest='0,4,18,22'" selectedimage="file='skins/radio_on.png' dest='0,4,18,22'"]])
 set(PAGE_CHECK [[align="left" textpadding="26,0,0,0" textcolor="#FFC9CED6" hottextcolor="#FFFFFFFF" selectedtextcolor="#FFFFFFFF" normalimage="file='skins/dlg_check_off.png' dest='0,4,18,22'" selectedimage="file='skins/dlg_check_on.png' dest='0,4,18,22'"]])

@@ -94,9 +94,11 @@ const Gen1Model kGen1Models[] = {
      .eLightCodec = LightCodec::SleepPlusOne, .iRateCount = 4, .rateCodes = kRateCodes4, .iRateHsCount = 0,
      .iLightModeCount = kLightModes, .macroFrame = kMacroFrame131, .defaults = Defaults(kStages50),
      .sliders = kSleepPlusOneSliders},
-    // MS_3's link-dependent settings show with the cable only, and its apply leaves the 4K
-    // presence timer running.
-    SevenRateModel(3, 52, LinkControlsOn::CableOnly, false),
+    // MS_3's apply leaves the 4K presence timer running. Its link-dependent settings (light,
+    // polling-rate section, battery, debounce) show on every link as MS_4's do: a wireless mouse
+    // that lost its battery, light and section headers away from the cable left its page in
+    // pieces.
+    SevenRateModel(3, 52, LinkControlsOn::AnyLink, false),
     SevenRateModel(4, 0, LinkControlsOn::AnyLink, true),
     // MS_5: the 221-entry DPI table up to 12,000 DPI, four rates with their label, the 131-byte
     // macro frame.

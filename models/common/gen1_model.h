@@ -20,7 +20,6 @@ using Gen1Defaults = ProfileDefaults;  // iRateHs is only stored by layout D
 
 enum class LinkControlsOn : uint8_t {
     CableOrReceiver,  // the cable or the 2.4 GHz receiver
-    CableOnly,
     AnyLink,          // the cable or either receiver
     // Light and battery on any link; the polling-rate and debounce sections closed over the
     // cable or a receiver, gone over Bluetooth LE alone.

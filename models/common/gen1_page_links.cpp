@@ -11,7 +11,6 @@ bool CGen1Page::LinkControlsShown() const {
     if (WiredState() == 1) return true;
     switch (m_model.eLinkControls) {
         case LinkControlsOn::CableOrReceiver: return LinkUp(LinkKind::Wireless);
-        case LinkControlsOn::CableOnly: return false;
         case LinkControlsOn::AnyLink: return LinkUp(LinkKind::Wireless) || LinkUp(LinkKind::Wireless4k);
     }
     return false;

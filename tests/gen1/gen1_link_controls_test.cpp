@@ -23,8 +23,8 @@ TEST_F(Gen1LinkControls, SectionsAndRateOptionsFollowTheLinksUp) {
         bool bSections;  // light combo, rate section, battery and debounce checks
         bool bFastRates;  // rate options 5 to 7
     } rows[] = {
-        {3, Link::None, false, true},      {3, Link::Cable, true, false},    {3, Link::Receiver, false, false},
-        {3, Link::Receiver4k, false, true}, {3, Link::Cable4k, true, false},
+        {3, Link::None, false, true},      {3, Link::Cable, true, false},    {3, Link::Receiver, true, false},
+        {3, Link::Receiver4k, true, true},  {3, Link::Cable4k, true, false},
         {4, Link::None, false, true},      {4, Link::Cable, true, false},    {4, Link::Receiver, true, false},
         {4, Link::Receiver4k, true, true},  {4, Link::Cable4k, true, false},
         {5, Link::None, false, false},     {5, Link::Cable, true, false},    {5, Link::Receiver, true, false},

@@ -126,6 +126,35 @@ TEST_F(Gen1RateOptions, EachReachableOptionSendsItsRateOverTheLinkUp) {
     }
 }
 
+// The caption "Reports per second" stands under the rates only where the page names the rate
+// beside it; the models that name none show neither, and the section ends with its lowest row.
+TEST_F(Gen1RateOptions, TheRateCaptionShowsOnlyWithTheRateItNames) {
+    const wchar_t* const kRateNames[] = {L"125 Hz", L"250 Hz", L"500 Hz", L"1000 Hz"};
+    for (int iModel : {1, 2, 3, 4, 5, 6, 7, 9, 10}) {
+        SCOPED_TRACE("MS_" + std::to_string(iModel));
+        Start(iModel, Link::Cable);
+        if (!Visible(L"ver_prate")) ClickOn(L"check_prate");
+        CControlUI* pLabel = Reveal(L"label_prate");
+        ASSERT_NE(pLabel, nullptr);
+        CControlUI* pCaptionRow = pLabel->GetParent();
+        ASSERT_NE(pCaptionRow, nullptr);
+        const bool bNamesRate = !Description().bNoRateLabel;
+        EXPECT_EQ(pCaptionRow->IsVisibleInTree(), bNamesRate);
+        if (bNamesRate) {
+            const int32_t iRate = Page().CurrentProfileCopy().iRate;
+            ASSERT_TRUE(iRate >= 0 && iRate < 4);
+            EXPECT_EQ(pLabel->GetText().str(), kRateNames[iRate]);
+        }
+        // No empty band below the last row the section shows.
+        auto* pBody = ControlOf<CContainerUI>(L"ver_prate");
+        int iLowest = pBody->GetPos().top;
+        for (int i = 0; i < pBody->GetCount(); ++i)
+            if (pBody->GetItemAt(i)->IsVisible()) iLowest = std::max<int>(iLowest, pBody->GetItemAt(i)->GetPos().bottom);
+        EXPECT_EQ(pBody->GetPos().bottom, iLowest);
+        Stop();
+    }
+}
+
 TEST_F(Gen1RateOptions, Ms5NamesTheChosenRateInItsLabel) {
     Start(5, Link::Cable);
     Apply();
@@ -150,8 +179,8 @@ TEST_F(Gen1RateOptions, Ms5NamesTheChosenRateInItsLabel) {
     EXPECT_TRUE(Option(3)->IsSelected());
 }
 
-// MS_3 shows its rate section with the cable only; once the cable goes and the 4K receiver stays,
-// the section stays open and the three fastest rates appear beside the others.
+// MS_3 with the cable and the 4K receiver offers four rates; once the cable goes and the 4K
+// receiver stays, the section stays open and the three fastest rates appear beside the others.
 TEST_F(Gen1RateOptions, Ms3ReachesItsFastestRatesOverThe4kReceiverOnceTheCableIsGone) {
     Start(3, Link::Cable4k);
     Apply();

@@ -1,10 +1,14 @@
 // Each second-generation model's page is generated from one template at build time: every control
 // the page looks up must be in the skin the real window loads for that model, of the kind the page
 // expects, its sliders offer the ranges of the model's description, and the Bluetooth indicator is
-// there exactly on the models with the link.
+// there exactly on the models with the link. What the skin shows a person: the rates without an
+// empty caption, buttons 13 to 18 with their captions.
 #include "gen2_settings_fixture.h"
 #include "slider_skin_kit.h"
+#include "ui_driver.h"
 #include "util/string_helpers.h"
+
+#include <algorithm>
 
 namespace gen2test {
 namespace {
@@ -35,6 +39,48 @@ TEST_P(Gen2SkinTest, EveryControlThePageUsesIsInItsSkin) {
 TEST_P(Gen2SkinTest, TheSlidersOfferTheRangesOfTheModelsDescription) {
     Start(GetParam());
     pagetest::ExpectSlidersOfDescription(Page(), Description());
+}
+
+// This generation names no chosen rate: once the polling-rate section is opened the rates stand
+// alone, with neither the caption "Reports per second" nor an empty band below them.
+TEST_P(Gen2SkinTest, TheRateSectionShowsNoCaptionWithoutAValue) {
+    Start(GetParam());
+    if (!Visible(L"ver_prate")) ClickOn(L"check_prate");
+    ASSERT_TRUE(Visible(L"ver_prate"));
+    DuiLib::CControlUI* pLabel = Control(L"label_prate");
+    ASSERT_NE(pLabel, nullptr);
+    EXPECT_FALSE(pLabel->IsVisibleInTree());
+    auto* pBody = ControlOf<DuiLib::CContainerUI>(L"ver_prate");
+    ASSERT_NE(pBody, nullptr);
+    int iLowest = pBody->GetPos().top;
+    for (int i = 0; i < pBody->GetCount(); ++i)
+        if (pBody->GetItemAt(i)->IsVisible()) iLowest = std::max<int>(iLowest, pBody->GetItemAt(i)->GetPos().bottom);
+    EXPECT_EQ(pBody->GetPos().bottom, iLowest);
+    EXPECT_TRUE(Control(L"btn_prate_4")->IsVisibleInTree());
+}
+
+// Buttons 13 to 18 show what they do (17 and 18 scroll on every model) but open no menu.
+TEST_P(Gen2SkinTest, ButtonsThirteenToEighteenShowTheirCaptionsAndOpenNoMenu) {
+    Start(GetParam());
+    const auto caption = [](uint8_t byFunction) -> std::wstring {
+        switch (byFunction) {
+            case 0: return L"Disabled";
+            case 11: return L"Scroll up";
+            case 12: return L"Scroll down";
+            default: return L"(function " + std::to_wstring(byFunction) + L")";
+        }
+    };
+    for (int n = 13; n <= 18; ++n) {
+        SCOPED_TRACE("button " + std::to_string(n));
+        const std::wstring strName = L"btn_key_" + std::to_wstring(n);
+        DuiLib::CControlUI* pButton = Control(strName);
+        ASSERT_NE(pButton, nullptr);
+        EXPECT_TRUE(pButton->IsVisibleInTree());
+        EXPECT_GT(pButton->GetWidth(), 0);
+        EXPECT_EQ(pButton->GetText().str(), caption(Description().defaults.byFunction[n - 1]));
+        ClickOn(strName);
+        EXPECT_TRUE(uikit::OpenMenuWindows().empty());
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Models, Gen2SkinTest, ::testing::Values(11, 8, 12, 13, 14, 16, 18, 19, 20, 22, 23, 15, 17, 21, 24));
