@@ -20,3 +20,5 @@ constexpr UINT WM_STORAGEALERT = WM_APP + 2;
 
 constexpr UINT_PTR TIMER_WIRELESS_ARRIVAL = 54;
 constexpr UINT_PTR TIMER_WIRELESS4K_ARRIVAL = 55;
+// Fires once, after the window has painted: the devices and the pages of the mice found start.
+constexpr UINT_PTR TIMER_START_DEVICES = 56;

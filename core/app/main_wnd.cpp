@@ -37,16 +37,6 @@ CMainWnd::~CMainWnd() {
     }
 }
 
-void CMainWnd::InitPages() {
-    const PageContext context{m_hWnd, &m_PaintManager, &m_HookTable, &m_Receivers};
-    for (int n = 1; n <= kModelCount; ++n) {
-        CPageBase* page = Page(n);
-        AddVirtualWnd(VirtualWindowName(n).c_str(), page);
-        page->Attach(context);
-        page->InitPage();
-    }
-}
-
 void CMainWnd::LoadHookDll() {
     m_hHookDll = LoadLibraryW((GetExeFolder() + L"Hook.dll").c_str());
     if (m_hHookDll == nullptr) return;  // the program goes on without key capture
@@ -57,15 +47,10 @@ void CMainWnd::InitWindow() {
     SetLanguageTextSource(&ProgramText);
     // A data file that cannot be read at start or written later is told, once.
     SetStorageProblemSink([this](StorageProblem eProblem) { OnStorageProblem(eProblem); });
-    InitPages();
     ::SendMessageW(m_hWnd, WM_SETICON, ICON_BIG,
                  reinterpret_cast<LPARAM>(LoadIconW(CPaintManagerUI::GetInstance(), MAKEINTRESOURCEW(107))));
     InitSettings();
-    // The tray icon and the caption carry the program's name in the chosen language. Under a
-    // shell that refuses the icon the program carries on without it.
-    const std::wstring name = ProgramText(L"mouse_name_text");
-    m_TrayIcon.CreateTrayIcon(m_hWnd, 107, name.c_str(), 0);
-    ::SetWindowTextW(m_hWnd, name.c_str());
+    ::SetWindowTextW(m_hWnd, ProgramText(L"mouse_name_text").c_str());
 
     m_pMinBtn = m_PaintManager.FindControl(L"min_btn");
     m_pExitBtn = m_PaintManager.FindControl(L"exit_btn");
@@ -78,14 +63,10 @@ void CMainWnd::InitWindow() {
         wsprintfW(szName, L"option_device_%d", n);
         m_pOptionDevice[static_cast<size_t>(n - 1)] = static_cast<COptionUI*>(m_PaintManager.FindControl(szName));
     }
-
-    LoadHookDll();
-    for (int n = 1; n <= kModelCount; ++n) Page(n)->LoadData();
+    // Arrivals are heard from now on; the devices are looked at once the window has painted (a
+    // timer's message comes after the paint), also when it starts hidden in the tray.
     m_UsbNotification = RegisterUsbNotification(m_hWnd);
-    if (LockedHidInit() == 0) {
-        m_Receivers.OpenWirelessReceivers();
-        m_Receivers.OpenWireless4kReceivers();
-    }
+    ::SetTimer(m_hWnd, TIMER_START_DEVICES, 1, nullptr);
 }
 
 void CMainWnd::Notify(TNotifyUI& msg) {
@@ -152,7 +133,7 @@ void CMainWnd::OnMenuClick(const std::wstring& strName) {
     for (int n = 1; n <= kModelCount; ++n) {
         const std::wstring prefix = ControlPrefix(n);
         // A name shorter than a prefix (an empty one too) belongs to no page.
-        if (strName.size() >= prefix.size() && MatchPrefix(strName, prefix))
+        if (PageActive(n) && strName.size() >= prefix.size() && MatchPrefix(strName, prefix))
             Page(n)->OnKeyMenuClick(strName.c_str());
     }
 }

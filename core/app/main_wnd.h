@@ -1,6 +1,12 @@
 // The program's only top-level window: the device tabs, the 24 model pages behind them, the
 // router of custom messages, the timers of all pages, the tray icon and its menu, the
 // settings, Hook.dll for the pages and dialogs that capture keys, and the receivers.
+//
+// Start-up shows the window first: its creation sets up only what it shows. Once it has
+// painted (TIMER_START_DEVICES), the tray icon, Hook.dll and the receivers start, and one HID
+// enumeration tells which models' mice are there. A model's page stays dormant (no skin, no
+// worker, no driver library, no data read) until its mouse is found: at that look, on a
+// receiver, or by the arrival of its cable or Bluetooth interface.
 #pragma once
 
 #include "app_messages.h"
@@ -68,6 +74,13 @@ public:
     // UI thread: shows each storage problem reported and not shown yet, once per run.
     void ShowStorageAlerts();
 
+    // Starts model n's page if it is dormant: its skin in its tab, its context, its set-up and its
+    // data, with what was found of the mouse. False when it was active already.
+    bool ActivatePage(int n, const DevicesFound& found = {});
+    bool PageActive(int n) const { return n >= 1 && n <= kModelCount && m_bPageActive[static_cast<size_t>(n - 1)]; }
+    // The devices have started (the start-up's second half has run).
+    bool DevicesStarted() const { return m_bDevicesStarted; }
+
     // Page of model n (1..24), nullptr outside the range.
     CPageBase* Page(int n) {
         return n >= 1 && n <= kModelCount ? m_pages[static_cast<size_t>(n - 1)].get() : nullptr;
@@ -94,7 +107,10 @@ private:
     void ReceiverRemoved(ReceiverKind kind, int iModel) override;
     void RecordAcknowledgement(ReceiverKind kind, int iModel, int iEventWord, int iValue) override;
 
-    void InitPages();
+    // The start-up's second half, after the first paint.
+    void StartDevices();
+    // A device interface arrived: the dormant model whose cable or Bluetooth mouse it is starts.
+    void ActivateArrivingModel(const std::wstring& strName);
     // Scrolls the tab strip so that the selected model's tab shows whole.
     void ShowSelectedTab();
     void InitSettings();
@@ -125,6 +141,8 @@ private:
     std::array<std::unique_ptr<CPageBase>, kModelCount> m_pages;
     CReceiverManager m_Receivers{*this};
     std::array<int, kModelCount> m_bConnected{};
+    std::array<bool, kModelCount> m_bPageActive{};
+    bool m_bDevicesStarted = false;
     int m_iLanId = kLanguageEnglish;
     int m_iFeedback = -1;
     int m_iStartup = 0;

@@ -31,6 +31,7 @@ void CMainWnd::ShutdownBackgroundWork() {
     if (m_hWnd != nullptr) {
         ::KillTimer(m_hWnd, TIMER_WIRELESS_ARRIVAL);
         ::KillTimer(m_hWnd, TIMER_WIRELESS4K_ARRIVAL);
+        ::KillTimer(m_hWnd, TIMER_START_DEVICES);
     }
     m_Receivers.Shutdown();
     for (int n = 1; n <= kModelCount; ++n) Page(n)->RequestStop();

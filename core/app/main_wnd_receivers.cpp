@@ -13,6 +13,8 @@ void CMainWnd::AssignReceiver(ReceiverKind kind, int iModel, const HidDevicePtr&
                               const HidDevicePtr& hOSDDevice) {
     CPageBase* page = Page(iModel);
     if (page == nullptr) return;
+    // A model first found on a receiver starts now.
+    ActivatePage(iModel);
     // The page sends through the command interface; the event interface stays the manager's.
     (void)hOSDDevice;
     if (kind == ReceiverKind::Wireless)
@@ -26,7 +28,7 @@ void CMainWnd::AssignReceiver(ReceiverKind kind, int iModel, const HidDevicePtr&
 
 void CMainWnd::DispatchReport(ReceiverKind kind, int iModel, const uint8_t* pReport) {
     CPageBase* page = Page(iModel);
-    if (page == nullptr) return;
+    if (page == nullptr || !PageActive(iModel)) return;
     const int iEventWord = pReport[2] * 256 + pReport[1];
     const int iValue = pReport[4] * 256 + pReport[3];
     const bool b4k = kind == ReceiverKind::Wireless4k;
@@ -46,7 +48,7 @@ void CMainWnd::DispatchReport(ReceiverKind kind, int iModel, const uint8_t* pRep
 
 void CMainWnd::ReceiverRemoved(ReceiverKind kind, int iModel) {
     CPageBase* page = Page(iModel);
-    if (page == nullptr) return;
+    if (page == nullptr || !PageActive(iModel)) return;
     const bool b4k = kind == ReceiverKind::Wireless4k;
     page->SetReceiverLink(b4k, false);
     // The receiver's handles close with its link (once no send holds them).

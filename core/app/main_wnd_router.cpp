@@ -4,6 +4,7 @@
 
 #include "device_timing.h"
 #include "model_table.h"
+#include "page_messages.h"
 #include "util/usb_notification.h"
 
 #include <dbt.h>
@@ -20,7 +21,7 @@ DWORD DevDataWord(WPARAM wParam, LPARAM lParam) {
 }
 
 DWORD DevLinkWord(WPARAM wParam) {
-    return 0x7F000000u + (wParam == 1 ? 1u : wParam == 0 ? 2u : 0u);
+    return wParam == 1 ? kCableArrivedWord : wParam == 0 ? kCableLeftWord : 0x7F000000u;
 }
 
 }  // namespace
@@ -29,6 +30,7 @@ bool CMainWnd::RoutePageMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) {
     if (uMsg < PageMsgBase(1) || uMsg >= PageMsgBase(kModelCount) + 16) return false;
     const int n = static_cast<int>((uMsg - PageMsgBase(1)) / 16) + 1;
     CPageBase* page = Page(n);
+    if (!PageActive(n)) return true;  // only a started page posts these
     switch (uMsg - PageMsgBase(n)) {
         case 1: case 2: case 6:
             return true;  // consumed without action
@@ -114,11 +116,13 @@ LRESULT CMainWnd::HandleCustomMessage(UINT uMsg, WPARAM wParam, LPARAM lParam, B
 }
 
 void CMainWnd::OnDeviceChange(WPARAM wEvent, LPARAM lHeader) {
-    // The Bluetooth pages watch for their own mouse in every notification.
-    for (int n = 1; n <= kModelCount; ++n)
-        if (FindModel(n)->HasBle()) Page(n)->HandleDeviceChange(wEvent, lHeader);
-
     const std::wstring name = InterfaceNameOf(lHeader);
+    // A model not started yet starts when its mouse arrives; the started Bluetooth pages watch
+    // for their own mouse in every notification.
+    if (wEvent == DBT_DEVICEARRIVAL && !name.empty()) ActivateArrivingModel(name);
+    for (int n = 1; n <= kModelCount; ++n)
+        if (FindModel(n)->HasBle() && PageActive(n)) Page(n)->HandleDeviceChange(wEvent, lHeader);
+
     if (name.empty()) return;
     if (wEvent == DBT_DEVICEARRIVAL) {
         // Each further arrival within the delay restarts it: a receiver kind opens once, after

@@ -34,7 +34,8 @@ void CMainWnd::OnLanguageChanged(int iLanId) {
     CResourceManager::GetInstance()->ReloadText();
     ::InvalidateRect(m_hWnd, nullptr, TRUE);
     m_PaintManager.NeedUpdate();
-    for (int n = 1; n <= kModelCount; ++n) Page(n)->RefreshControls();
+    for (int n = 1; n <= kModelCount; ++n)
+        if (PageActive(n)) Page(n)->RefreshControls();
     m_iLanId = iLanId;
     m_Settings.SaveLanguageSetting(iLanId);
 }

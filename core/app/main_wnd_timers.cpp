@@ -9,6 +9,11 @@ using namespace DuiLib;
 
 void CMainWnd::OnTimer(UINT_PTR uId) {
     if (m_bShuttingDown) return;
+    if (uId == TIMER_START_DEVICES) {
+        ::KillTimer(m_hWnd, uId);
+        StartDevices();
+        return;
+    }
     if (uId == TIMER_WIRELESS_ARRIVAL) {
         ::KillTimer(m_hWnd, uId);
         m_Receivers.OpenWirelessReceivers();
@@ -22,6 +27,7 @@ void CMainWnd::OnTimer(UINT_PTR uId) {
     if (uId < PageTimerBase(1) || uId >= PageTimerBase(kModelCount) + 16) return;
     const int n = static_cast<int>((uId - PageTimerBase(1)) / 16) + 1;
     const unsigned uKind = static_cast<unsigned>(uId - PageTimerBase(n));
+    if (!PageActive(n)) return;
     CPageBase& page = *Page(n);
     if (uKind >= page.Policy().uTimerKinds) return;  // not one of this page's timers
     if (page.Policy().eTimers == TimerHandling::Delegate)

@@ -79,7 +79,7 @@ void CReceiverManager::StopThreads(KindState& state) {
     for (PollThread& t : state.threads) t.bStop = false;
 }
 
-void CReceiverManager::Open(ReceiverKind kind) {
+void CReceiverManager::Open(ReceiverKind kind, const CHidCensus& census) {
     if (m_bStopPolling) return;
     const KindSpec& spec = Spec(kind);
     KindState& state = State(kind);
@@ -99,26 +99,24 @@ void CReceiverManager::Open(ReceiverKind kind) {
         state.iOSDCount = 0;
     }
 
-    hid_device_info* pList = LockedHidEnumerate(kMouseVendorId, spec.wProductId);
-    for (hid_device_info* p = pList; p != nullptr; p = p->next) {
-        const bool bCommand = p->usage_page == spec.wCommandUsagePage && p->usage == spec.wCommandUsage;
-        const bool bEvent = p->usage_page == kEventUsagePage && p->usage == kEventUsage;
+    for (const HidInterfaceInfo& info : census.Of(kMouseVendorId, spec.wProductId)) {
+        const bool bCommand = info.wUsagePage == spec.wCommandUsagePage && info.wUsage == spec.wCommandUsage;
+        const bool bEvent = info.wUsagePage == kEventUsagePage && info.wUsage == kEventUsage;
         if (!bCommand && !bEvent) continue;
         int& iCount = bCommand ? state.iDeviceCount : state.iOSDCount;
         if (iCount >= kReceiverTableSize) continue;
-        HidDevicePtr handle = OpenHidPath(p->path);
+        HidDevicePtr handle = OpenHidPath(info.strPath.c_str());
         if (!handle) continue;
         ReceiverRecord record;
         (bCommand ? record.hDevice : record.hOSDDevice) = handle;
-        record.szPath = AnsiToWide(p->path != nullptr ? p->path : "");
+        record.szPath = AnsiToWide(info.strPath.c_str());
         record.iSlot = iCount;
-        record.szToken = GetInstanceToken(p->path != nullptr ? p->path : "");
+        record.szToken = GetInstanceToken(info.strPath.c_str());
         Trace(bCommand ? L"handle = %p\n" : L"OSD handle = %p\n", handle.get());
         std::lock_guard<std::mutex> guard(m_lock);
         (bCommand ? state.device : state.osd)[static_cast<size_t>(iCount)] = std::move(record);
         ++iCount;
     }
-    LockedHidFreeEnumeration(pList);
 
     const int iThreads = std::min(state.iOSDCount, spec.iMaxThreads);
     for (int i = 0; i < iThreads; ++i) {

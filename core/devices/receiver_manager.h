@@ -8,6 +8,7 @@
 // loop is waiting for it. Reports read by the threads of an earlier opening are dropped.
 #pragma once
 
+#include "hid_census.h"
 #include "hid_handle.h"
 
 #include <windows.h>
@@ -61,11 +62,13 @@ public:
     CReceiverManager(const CReceiverManager&) = delete;
     CReceiverManager& operator=(const CReceiverManager&) = delete;
 
-    // UI thread. Ends the earlier opening's polling threads of the kind, opens every present
-    // receiver of the kind and starts polling its event interfaces.
+    // UI thread. Ends the earlier opening's polling threads of the kind, opens every receiver of
+    // the kind the census lists and starts polling its event interfaces. Without a census, one
+    // is taken for this opening.
     void OpenWirelessReceivers() { Open(ReceiverKind::Wireless); }
     void OpenWireless4kReceivers() { Open(ReceiverKind::Wireless4k); }
-    void Open(ReceiverKind kind);
+    void Open(ReceiverKind kind) { Open(kind, CHidCensus::Take()); }
+    void Open(ReceiverKind kind, const CHidCensus& census);
 
     // UI thread: a device interface was removed (its Windows interface name).
     void OnWirelessReceiverRemoved(const std::wstring& name) { OnRemoved(ReceiverKind::Wireless, name); }

@@ -3,7 +3,6 @@
 #include "dialogs/msg_wnd.h"
 #include "dialogs/file_dialog.h"
 #include "dialogs/rich_edit_filter.h"
-#include "hidapi_lock.h"
 #include "page_messages.h"
 #include "receiver_manager.h"
 #include "util/folders.h"
@@ -245,6 +244,12 @@ bool CPageBase::StartDriverLibraryFrom(const std::wstring& strPath) {
     m_driver.SetVidPid(kMouseVendorId, m_pInfo->wCablePid);
     m_driver.OpenDevMonitor(m_hMainWnd, PageMsgBase(m_iModel) + WM_PAGE_DEVDATA_OFFSET,
                             PageMsgBase(m_iModel) + WM_PAGE_DEVLINK_OFFSET);
+    if (m_found.bCableArriving) {
+        // The monitor found the mouse there and will not announce it: the arrival is told here.
+        m_found.bCableArriving = false;
+        DeliverDevMonitor(kCableArrivedWord);
+        return false;
+    }
     return m_driver.OpenFeatureDevice();
 }
 
@@ -424,13 +429,4 @@ bool CPageBase::SubscribeBle() {
     if (!m_pBleDevice || m_pBleDevice->IsSubscribed() || !m_gatt.IsOpen()) return false;
     m_pBleDevice->Subscribe(m_gatt.Callback());
     return m_pBleDevice->IsSubscribed();
-}
-
-bool CPageBase::ProbeBleMouse() const {
-    // Without hidapi (its set-up failed) the mouse counts as absent.
-    if (!m_pInfo->HasBle() || LockedHidInit() != 0) return false;
-    hid_device_info* pList = LockedHidEnumerate(kBluetoothVendorId, m_pInfo->wBlePid);
-    const bool bPresent = pList != nullptr;
-    LockedHidFreeEnumeration(pList);
-    return bPresent;
 }

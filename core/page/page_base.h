@@ -45,6 +45,14 @@
 
 enum class LinkKind { Cable, Wireless, Wireless4k, Ble };
 
+// What the main window found of a model's mouse when it started the page: its Bluetooth LE
+// interface listed (the mouse is paired), or its cabled mouse just arriving (the page then
+// takes it as an arrival, with its settling pause, instead of a mouse found at start).
+struct DevicesFound {
+    bool bBlePaired = false;
+    bool bCableArriving = false;
+};
+
 // One line of a page's table of notification routes: the control's name without the page's
 // prefix, and the handler ({L"profile_add_btn", &CMS_10_Page::OnAddProfile}).
 template <class Page>
@@ -89,6 +97,8 @@ public:
     // Gives the page its context before InitPage; binds the link indicators and opens the
     // Bluetooth notification route of a Bluetooth model.
     void Attach(const PageContext& context);
+    // What the main window found of the mouse, before InitPage (nothing found by default).
+    void SetDevicesFound(const DevicesFound& found) { m_found = found; }
     virtual void InitPage() {}
     virtual void LoadData() {}
     virtual void RefreshControls() {}
@@ -163,9 +173,8 @@ public:
     // Bluetooth LE (null on models without it) and the subscription with the model's callback.
     CBleDevice* BleDevice() { return m_pBleDevice.get(); }
     bool SubscribeBle();
-    // Whether the model's Bluetooth mouse shows itself as a HID device (vendor 0x045E); false
-    // when hidapi cannot be set up.
-    bool ProbeBleMouse() const;
+    // Whether the main window found the model's Bluetooth mouse paired when it started the page.
+    bool BleMouseFound() const { return m_pInfo->HasBle() && m_found.bBlePaired; }
 
     int ChargeValue() const { return m_iChargeValue; }
     // The control with the page's prefix before `pszSuffix` ("wireless" -> "ms_10_wireless").
@@ -237,7 +246,8 @@ protected:
     // Loads the model's driver library from the program folder, selects the model's cabled
     // mouse, asks for its device messages (B(N) + 3 and + 4) and opens it. True when the cabled
     // mouse is open; false also when the library or an entry point is missing (the cable link
-    // then stays down, nothing else changes).
+    // then stays down, nothing else changes). A mouse whose arrival started the page is not
+    // opened here: its arrival goes to the device monitor, which opens it once it has settled.
     bool StartDriverLibrary();
     // The same with the library at `strPath`.
     bool StartDriverLibraryFrom(const std::wstring& strPath);
@@ -349,6 +359,7 @@ private:
     CPageWorker m_worker;
     CAckWindow m_ack;
     CDriverLibrary m_driver;
+    DevicesFound m_found;
     std::unique_ptr<CBleDevice> m_pBleDevice;
     CGattLink m_gatt;
     std::unordered_map<std::wstring, std::function<void(DuiLib::TNotifyUI&)>> m_routes;

@@ -1,7 +1,6 @@
 // What the main window gives every page before its set-up: the window the page posts to and
-// times on, the paint manager its controls live in, the Hook.dll entry points, and the receivers
-// (kept for the page's record; the pages reach their receivers through the handles they are
-// given).
+// times on, the paint manager its controls live in and the Hook.dll entry points. (The pages
+// reach their receivers through the handles the main window gives them.)
 #pragma once
 
 #include "hook_api.h"
@@ -11,11 +10,9 @@
 namespace DuiLib {
 class CPaintManagerUI;
 }
-class CReceiverManager;
 
 struct PageContext {
     HWND hMainWnd = nullptr;
     DuiLib::CPaintManagerUI* pPaintManager = nullptr;
     const HookTable* pHookTable = nullptr;
-    CReceiverManager* pReceivers = nullptr;
 };

@@ -1,14 +1,12 @@
 #include "device_page.h"
 
 #include "device_timing.h"
+#include "page_messages.h"
 
 #include <cwchar>
 
 namespace {
 
-constexpr DWORD kLinkWord = 0x7F00;
-constexpr int kLinkArrived = 1;
-constexpr int kLinkRemoved = 2;
 constexpr unsigned kChargingAnimationMs = 30;
 constexpr int kFullBatteryLevel = 100;
 
@@ -25,13 +23,11 @@ void CDevicePage::StopOwnWork() {
 }
 
 void CDevicePage::OnDevMonitor(DWORD dwWord) {
+    if (dwWord == kCableArrivedWord) return OnCableArrived();
+    if (dwWord == kCableLeftWord) return OnCableRemoved();
     const DWORD dwHigh = dwWord >> 16;
     const int iLow = static_cast<int>(dwWord & 0xFFFF);
-    if (dwHigh == kLinkWord) {
-        if (iLow == kLinkArrived) OnCableArrived();
-        if (iLow == kLinkRemoved) OnCableRemoved();
-        return;
-    }
+    if (dwHigh == 0x7F00) return;  // another link word: nothing to do
     if (dwHigh >= 0x1000 && dwHigh <= 0x9000) OnDeviceEvent(static_cast<int>(dwHigh), iLow);
 }
 

@@ -30,8 +30,8 @@ void CGen1Page::InitPage() {
         CableOpened();
     else
         SetSleeping(true);
-    // The Bluetooth link itself comes up with the data (LoadData).
-    m_bBlePaired = ProbeBleMouse();
+    // The Bluetooth link itself comes up with the data (LoadData), when the mouse was found paired.
+    m_bBlePaired = BleMouseFound();
     // Announced whatever the outcome, so the tabs reflect the page from the start.
     AnnounceLinks(true);
 }

@@ -23,8 +23,8 @@ void CGen2Page::InitPage() {
         CableOpened();
     else if (m_pWiredIcon != nullptr)
         m_pWiredIcon->SetVisible(false);
-    // The link itself comes up with the data (LoadData).
-    m_bBlePaired = ProbeBleMouse();
+    // The link itself comes up with the data (LoadData), when the mouse was found paired.
+    m_bBlePaired = BleMouseFound();
     // Announced whatever the outcome, so the tabs reflect the page from the start.
     AnnounceLinks(true);
 }

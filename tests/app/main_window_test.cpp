@@ -622,6 +622,7 @@ TEST_F(MainWindowTest, PagesComeFromAFactoryPerModelInModelOrder) {
     CPaintManagerUI::SetInstance(GetModuleHandleW(nullptr));
     CPaintManagerUI::SetResourcePath((GetExeFolder() + L"res\\").c_str());
     wnd.Create(nullptr, nullptr, WS_POPUP, 0, 0, 0, 800, 572);
+    ASSERT_TRUE(wnd.ActivatePage(7));
     SendMessageW(wnd.GetHWND(), PageMsgBase(7) + WM_PAGE_DEVLINK_OFFSET, 1, 0);
     EXPECT_TRUE(pSpy->Logged(L"OnDevMonitor 0x7F000001"));
     DestroyWindow(wnd.GetHWND());

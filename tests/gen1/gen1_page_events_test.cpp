@@ -261,6 +261,25 @@ TEST_P(Gen1Events, TheSettlingPauseOfAnArrivalDoesNotHoldTheWindow) {
     PumpUntil([&] { return Page().WiredState() == 1; }, 5000);
 }
 
+// The program starts a model's page only once its mouse is there: a cabled mouse plugged in after
+// the start starts its page from the arrival, settles, and then comes up as on a running page:
+// its tab, its indicator, and the mouse answers the first apply on the cable.
+TEST_P(Gen1Events, AMousePluggedInAfterTheStartStartsItsPageAndComesUp) {
+    m_ePageStart = PageStart::AsFound;
+    Start(GetParam(), Link::None);
+    EXPECT_FALSE(Window()->PageActive(Model()));
+    EXPECT_EQ(Page().WorkerThreadId(), 0u) << "no worker for a model without its mouse";
+    m_cable = kit::PlugCableMouse(FindModel(Model())->wCablePid);
+    m_bCable = true;
+    EXPECT_TRUE(Window()->PageActive(Model()));
+    EXPECT_NE(Page().WiredState(), 1) << "opened only once it has settled";
+    PumpUntil([&] { return Page().WiredState() == 1 && Window()->Connected(Model()); });
+    EXPECT_FALSE(Page().Sleeping());
+    EXPECT_TRUE(Page().LinkIndicator(LinkKind::Cable)->IsVisible());
+    Apply();
+    EXPECT_EQ(Ids(CableWrites()), "0C 04 05 06 08");
+}
+
 INSTANTIATE_TEST_SUITE_P(Models, Gen1Events, ::testing::Values(10, 1, 2, 3, 4, 5),
                          [](const auto& info) { return "MS_" + std::to_string(info.param); });
 

@@ -50,7 +50,7 @@ void Gen1PageTest::OpenWindow() {
         auto pPage = std::make_unique<TestGen1Page>(n, strFolder);
         m_pPage = pPage.get();
         return pPage;
-    });
+    }, m_ePageStart);
     ASSERT_NE(m_pPage, nullptr);
     if (m_bReceiver) {
         if (bAcknowledge) {

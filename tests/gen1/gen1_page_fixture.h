@@ -139,6 +139,9 @@ protected:
     bool m_bAcknowledge = true;
     // The window is shown (its page on screen, so a test can click it) when set before Start.
     bool m_bShowWindow = false;
+    // Every page started by the window fixture (default), or only those whose mice the program
+    // finds, as the program does (set before Start).
+    PageStart m_ePageStart = PageStart::All;
     bool m_bReceiver4k = false;
     bool m_bBle = false;
 

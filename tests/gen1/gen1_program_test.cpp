@@ -101,4 +101,30 @@ TEST(Gen1Program, ASimulatedMouseBehindAReceiverTakesAnApplyAndTheLogShowsEachFr
     DeleteFileW(strLog.c_str());
 }
 
+// The window shows before the program looks for any device: with a cabled MS_10 there, every
+// enumeration the simulated hidapi logs ("<ms> enumerate <thread> <shown> <vendor> <product>")
+// comes after the window is visible, and the first one lists everything.
+TEST(Gen1Program, TheWindowShowsBeforeAnyDeviceIsLookedFor) {
+    const std::wstring strLog = GetExeFolder() + L"gen1_program_enumerations.log";
+    DeleteFileW(strLog.c_str());
+    wchar_t szCable[32];
+    wsprintfW(szCable, L"cable:%04X", FindModel(10)->wCablePid);
+    ScopedEnvironment devices(L"SIMHID_DEVICES", szCable);
+    ScopedEnvironment log(L"SIMHID_ENUM_LOG", strLog);
+    testkit::Program program(L"");
+    ASSERT_TRUE(program.Started());
+    ASSERT_NE(program.Window(), nullptr);
+    // The census, then MS_10's driver library looking for its mouse.
+    ASSERT_TRUE(WaitFor([&] { return ReadLog(strLog).size() >= 2; }, 15000));
+
+    const std::vector<LoggedWrite> lines = ReadLog(strLog);
+    for (const LoggedWrite& line : lines) {
+        // Read as "<ms> enumerate <thread>" with "<shown> <vendor> <product>" after them.
+        EXPECT_EQ(line.strPath, "enumerate");
+        EXPECT_EQ(line.strHex.rfind("1 ", 0), 0u) << "an enumeration before the window showed: " << line.strHex;
+    }
+    EXPECT_EQ(lines.front().strHex, "1 0000 0000") << "one look at every device first";
+    DeleteFileW(strLog.c_str());
+}
+
 }  // namespace

@@ -11,7 +11,7 @@ struct SkinSetup {
 
 }  // namespace
 
-MainWindow::MainWindow(bool bVisible, TestPageMaker makePage) {
+MainWindow::MainWindow(bool bVisible, TestPageMaker makePage, PageStart eStart) {
     static SkinSetup setup;
     PageFactoryTable factories;
     for (int n = 1; n <= kModelCount; ++n) {
@@ -25,6 +25,9 @@ MainWindow::MainWindow(bool bVisible, TestPageMaker makePage) {
     }
     m_pWnd = std::make_unique<CMainWnd>(factories);
     m_pWnd->Create(nullptr, nullptr, WS_POPUP | WS_CLIPCHILDREN | (bVisible ? WS_VISIBLE : 0), 0, 0, 0, 800, 572);
+    uikit::PumpUntil([this] { return m_pWnd->DevicesStarted(); }, 5000);
+    if (eStart == PageStart::All)
+        for (int n = 1; n <= kModelCount; ++n) m_pWnd->ActivatePage(n);
     uikit::PumpUntilIdle(500);
 }
 

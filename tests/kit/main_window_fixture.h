@@ -1,6 +1,8 @@
 // The real main window, created in-process on the program's own skins (hidden unless asked),
 // with a spy page in place of every model's page (or the page a test makes for it), Hook.dll and
-// the simulated receivers.
+// the simulated receivers. The window's start-up runs to its end (the devices started); then, as
+// most tests want them, every page is started as if its mouse had been found, unless the test
+// looks at which pages the program starts by itself (PageStart::AsFound).
 #pragma once
 
 #include "main_wnd.h"
@@ -19,9 +21,11 @@
 // The page a test puts in place of model n; nullptr leaves the spy page there.
 using TestPageMaker = std::function<std::unique_ptr<CPageBase>(int n)>;
 
+enum class PageStart { All, AsFound };
+
 class MainWindow {
 public:
-    explicit MainWindow(bool bVisible = false, TestPageMaker makePage = {});
+    explicit MainWindow(bool bVisible = false, TestPageMaker makePage = {}, PageStart eStart = PageStart::All);
     ~MainWindow();
     MainWindow(const MainWindow&) = delete;
     MainWindow& operator=(const MainWindow&) = delete;

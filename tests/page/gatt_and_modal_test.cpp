@@ -31,7 +31,7 @@ TEST_F(PageRuntime, ANotificationRacingThePagesEndNeverReachesIt) {
     blekit::SimBleWorld world;
     const int iMouse = world.AddDevice(blekit::MouseDevice(L"PID&002A", L"c0ffee000018"));
     MainWindow wnd;
-    const PageContext context{wnd.hwnd(), uikit::ManagerOf(wnd.hwnd()), &wnd->Hooks(), &wnd->Receivers()};
+    const PageContext context{wnd.hwnd(), uikit::ManagerOf(wnd.hwnd()), &wnd->Hooks()};
     for (int round = 0; round < 5; ++round) {
         // A page of MS_18 of its own, subscribed, that goes while notifications stream in.
         auto pPage = std::make_unique<CSpyPage>(18);
