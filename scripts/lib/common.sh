@@ -11,10 +11,10 @@ BUILD_TYPE=${BUILD_TYPE:-Release}
 # the command is missing (a machine may have npm from another source, which Debian's npm
 # package conflicts with).
 # Wine comes with what it recommends (its fonts among them: the skins' text is measured with
-# them); "wine" brings the wine command itself. Wine's Tahoma, the skins' font, has neither
-# Chinese nor Vietnamese letters: the prefixes link it to WenQuanYi Micro Hei, which has both
+# them); "wine" brings the wine command itself. The skins' font, Tahoma, is drawn in DejaVu Sans
+# Condensed, which has every Vietnamese letter, linked to WenQuanYi Micro Hei for Chinese
 # (scripts/lib/wine-prefix.sh), as Windows links Tahoma to its own CJK fonts.
-BASE_PACKAGES=(wine:wine wine64 fonts-wine fonts-wqy-microhei
+BASE_PACKAGES=(wine:wine wine64 fonts-wine fonts-dejavu-extra fonts-wqy-microhei
                g++-mingw-w64-x86-64-posix:x86_64-w64-mingw32-g++-posix cmake:cmake
                make:make googletest npm:npm ca-certificates)
 SCREEN_PACKAGES=(xvfb:Xvfb x11-utils:xwininfo imagemagick:import xdotool:xdotool)

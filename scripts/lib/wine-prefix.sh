@@ -25,20 +25,22 @@ if [ ! -f "$stamp" ]; then
   touch "$stamp"
 fi
 
-# The skins' font is Tahoma. Wine's own Tahoma (package fonts-wine) goes into the prefix's fonts
-# folder, where Windows keeps it (this Wine does not look in its own data folder); without it
-# every text would be drawn and measured in whatever font fontconfig offers instead. Windows draws
-# the Chinese and Vietnamese letters that Tahoma lacks from the fonts Tahoma is linked to; Wine
-# does the same when told which font to link: WenQuanYi Micro Hei (package fonts-wqy-microhei)
-# has both. So texts show and measure as on a user's Windows. A prefix made before this gets it
-# here (and its copies are made again).
-fonts_stamp="$prefix/.orvek-fonts"
+# The skins' font is Tahoma, which on Windows draws every Vietnamese letter and is linked to the
+# system's Chinese fonts. Wine's own Tahoma lacks most Vietnamese letters and loses the grave of
+# "ì" at the title sizes, so the prefix takes no Tahoma and Wine replaces the name with DejaVu
+# Sans Condensed (package fonts-dejavu-extra): Tahoma's proportions, every Vietnamese letter in
+# one design. Chinese comes, as on Windows, from the font it is linked to: WenQuanYi Micro Hei
+# (package fonts-wqy-microhei). So texts show and measure as on a user's Windows. A prefix made
+# before this gets it here (and its copies are made again).
+fonts_stamp="$prefix/.orvek-fonts-2"
 if [ ! -f "$fonts_stamp" ]; then
   export WINEPREFIX="$prefix"
-  cp -f /usr/share/wine/fonts/tahoma.ttf /usr/share/wine/fonts/tahomabd.ttf "$prefix/drive_c/windows/Fonts/"
+  rm -f "$prefix/drive_c/windows/Fonts/tahoma.ttf" "$prefix/drive_c/windows/Fonts/tahomabd.ttf"
+  wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Tahoma /d 'DejaVu Sans Condensed' /f >/dev/null 2>&1
   key='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink'
-  # Wine finds a link by the face's full name: the regular face and the bold one.
-  for face in Tahoma 'Tahoma Bold'; do
+  # Wine finds a link by the face's full name: the regular face and the bold one, under the name
+  # the skins ask for and the name of the font that stands in for it.
+  for face in Tahoma 'Tahoma Bold' 'DejaVu Sans Condensed' 'DejaVu Sans Condensed Bold'; do
     wine reg add "$key" /v "$face" /t REG_MULTI_SZ /d 'wqy-microhei.ttc,WenQuanYi Micro Hei' /f >/dev/null 2>&1
   done
   # On disk once the server ends (a prefix made earlier may have one waiting for programs).
@@ -48,7 +50,7 @@ if [ ! -f "$fonts_stamp" ]; then
 fi
 
 for copy in "$@"; do
-  [ -f "$copy/.orvek-$driver" ] && [ -f "$copy/.orvek-fonts" ] && continue
+  [ -f "$copy/.orvek-$driver" ] && [ -f "$copy/.orvek-fonts-2" ] && continue
   # The registry files are complete only once the prefix's server has ended.
   WINEPREFIX="$prefix" wineserver -k 2>/dev/null || true
   WINEPREFIX="$prefix" wineserver -w 2>/dev/null || true
