@@ -9,6 +9,7 @@
 #include "dialogs/msg_wnd.h"
 #include "dialogs/rich_edit_filter.h"
 #include "util/edit_filter.h"
+#include "util/string_helpers.h"
 
 #include <algorithm>
 
@@ -67,7 +68,7 @@ void CSelectMacroBase::InitWindow() {
     m_answer = BindAnswerButtons(bind);
     m_pListMacro = bind.Find<CListUI>(L"list_macro");
     for (int i = 0; i < m_style.iRepeatModes; ++i)
-        m_pRepeat[i] = bind.Find<COptionUI>(L"repeat_" + std::to_wstring(i + 1));
+        m_pRepeat[i] = bind.Find<COptionUI>(NumberedName(L"repeat_%d", i + 1));
     m_pHorLoopTime = bind.Find(L"hor_loop_time");
     m_pEditLoopTime = bind.Find<CRichEditUI>(L"edit_loop_time");
     if (m_style.bColourMacro) {
