@@ -2,25 +2,25 @@
 
 #include <vector>
 
+#include "util/unique_handle.h"
+
 namespace {
 
-class RegKey {
-public:
-    explicit RegKey(const std::wstring& subKey) {
-        if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, subKey.c_str(), 0, KEY_ALL_ACCESS, &m_key) != ERROR_SUCCESS)
-            m_key = nullptr;
-    }
-    ~RegKey() {
-        if (m_key != nullptr) RegCloseKey(m_key);
-    }
-    RegKey(const RegKey&) = delete;
-    RegKey& operator=(const RegKey&) = delete;
-    explicit operator bool() const { return m_key != nullptr; }
-    HKEY get() const { return m_key; }
-
-private:
-    HKEY m_key = nullptr;
+struct RegKeyTraits {
+    using Handle = HKEY;
+    static Handle Empty() { return nullptr; }
+    static bool IsSet(Handle h) { return h != nullptr; }
+    static bool Close(Handle h) { return RegCloseKey(h) == ERROR_SUCCESS; }
 };
+
+using RegKey = UniqueHandle<RegKeyTraits>;
+
+// The key under HKEY_LOCAL_MACHINE, opened for reading and writing; empty when it cannot be.
+RegKey OpenMachineKey(const std::wstring& subKey) {
+    HKEY hKey = nullptr;
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, subKey.c_str(), 0, KEY_ALL_ACCESS, &hKey) != ERROR_SUCCESS) return RegKey();
+    return RegKey(hKey);
+}
 
 bool ReadString(HKEY key, const wchar_t* name, std::wstring& out) {
     DWORD type = 0, bytes = 0;
@@ -46,24 +46,24 @@ CAutostart::CAutostart(std::wstring exePath, std::wstring runKey)
 std::wstring CAutostart::CommandLine() const { return L"\"" + m_exePath + L"\" -auto"; }
 
 bool CAutostart::IsRegistered() const {
-    RegKey key(m_runKey);
+    const RegKey key = OpenMachineKey(m_runKey);
     if (!key) return false;
     std::wstring value;
-    if (!ReadString(key.get(), kProgramName, value)) return false;
+    if (!ReadString(key.Get(), kProgramName, value)) return false;
     const std::wstring unquoted = m_exePath + L" -auto";
     return _wcsicmp(value.c_str(), CommandLine().c_str()) == 0 || _wcsicmp(value.c_str(), unquoted.c_str()) == 0;
 }
 
 bool CAutostart::Register() const {
-    RegKey key(m_runKey);
+    const RegKey key = OpenMachineKey(m_runKey);
     if (!key) return false;
     const std::wstring text = CommandLine();
-    const LSTATUS status = RegSetValueExW(key.get(), kProgramName, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+    const LSTATUS status = RegSetValueExW(key.Get(), kProgramName, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
                                           static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
     return status == ERROR_SUCCESS;
 }
 
 void CAutostart::Unregister() const {
-    RegKey key(m_runKey);
-    if (key) RegDeleteValueW(key.get(), kProgramName);
+    const RegKey key = OpenMachineKey(m_runKey);
+    if (key) RegDeleteValueW(key.Get(), kProgramName);
 }

@@ -9,13 +9,6 @@
 
 using namespace DuiLib;
 
-namespace {
-
-// The text of an id in the current language (also what the key names are looked up with).
-std::wstring ProgramText(const wchar_t* pszId) { return CResourceManager::GetInstance()->GetText(pszId).GetData(); }
-
-}  // namespace
-
 LANGID (*CMainWnd::s_pfnUiLanguage)() = &GetUserDefaultUILanguage;
 
 CMainWnd::CMainWnd(const PageFactoryTable& factories) : m_Settings(GetDataFolder() + L"CONFIG.ini") {
@@ -44,13 +37,14 @@ void CMainWnd::LoadHookDll() {
 }
 
 void CMainWnd::InitWindow() {
-    SetLanguageTextSource(&ProgramText);
+    // Key names are looked up in the current language too.
+    SetLanguageTextSource(&LanguageTextOf);
     // A data file that cannot be read at start or written later is told, once.
     SetStorageProblemSink([this](StorageProblem eProblem) { OnStorageProblem(eProblem); });
     ::SendMessageW(m_hWnd, WM_SETICON, ICON_BIG,
                  reinterpret_cast<LPARAM>(LoadIconW(CPaintManagerUI::GetInstance(), MAKEINTRESOURCEW(107))));
     InitSettings();
-    ::SetWindowTextW(m_hWnd, ProgramText(L"mouse_name_text").c_str());
+    ::SetWindowTextW(m_hWnd, LanguageTextOf(L"mouse_name_text").c_str());
 
     m_pMinBtn = m_PaintManager.FindControl(L"min_btn");
     m_pExitBtn = m_PaintManager.FindControl(L"exit_btn");
@@ -59,9 +53,8 @@ void CMainWnd::InitWindow() {
     if (CControlUI* pStrip = m_PaintManager.FindControl(L"device_tabs"))
         m_pDeviceStrip = static_cast<CHorizontalLayoutUI*>(pStrip->GetInterface(L"HorizontalLayout"));
     for (int n = 1; n <= kModelCount; ++n) {
-        wchar_t szName[32];
-        wsprintfW(szName, L"option_device_%d", n);
-        m_pOptionDevice[static_cast<size_t>(n - 1)] = static_cast<COptionUI*>(m_PaintManager.FindControl(szName));
+        const std::wstring strName = NumberedName(L"option_device_%d", n);
+        m_pOptionDevice[static_cast<size_t>(n - 1)] = static_cast<COptionUI*>(m_PaintManager.FindControl(strName.c_str()));
     }
     // Arrivals are heard from now on; the devices are looked at once the window has painted (a
     // timer's message comes after the paint), also when it starts hidden in the tray.

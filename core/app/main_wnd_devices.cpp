@@ -27,7 +27,7 @@ void CMainWnd::StartDevices() {
     m_bDevicesStarted = true;
     // The tray icon carries the program's name in the chosen language. Under a shell that
     // refuses the icon the program carries on without it.
-    m_TrayIcon.CreateTrayIcon(m_hWnd, 107, CResourceManager::GetInstance()->GetText(L"mouse_name_text").GetData(), 0);
+    m_TrayIcon.CreateTrayIcon(m_hWnd, 107, LanguageTextOf(L"mouse_name_text").c_str(), 0);
     LoadHookDll();
     // One look at what is there serves the receivers, the cabled mice and the Bluetooth mice.
     const CHidCensus census = CHidCensus::Take();
@@ -46,14 +46,12 @@ bool CMainWnd::ActivatePage(int n, const DevicesFound& found) {
     if (page == nullptr || PageActive(n) || m_bShuttingDown) return false;
     m_bPageActive[static_cast<size_t>(n - 1)] = true;
     // The page's skin goes into its slot of the tab layout, so tab n stays model n's.
-    wchar_t szSlot[32];
-    wsprintfW(szSlot, L"ms_%d_page_slot", n);
-    wchar_t szSkin[64];
-    wsprintfW(szSkin, L"MS/MS_%d/ms_%d_page.xml", n, n);
-    if (CControlUI* pSlot = m_PaintManager.FindControl(szSlot)) {
+    const std::wstring strSlot = ControlPrefix(n) + L"page_slot";
+    const std::wstring strSkin = SkinFolder(n) + ControlPrefix(n) + L"page.xml";
+    if (CControlUI* pSlot = m_PaintManager.FindControl(strSlot.c_str())) {
         CDialogBuilder builder;
-        if (builder.Create(szSkin, static_cast<UINT>(0), nullptr, &m_PaintManager, pSlot) == nullptr)
-            OutputDebugStringW((std::wstring(L"page skin not built: ") + szSkin + L"\n").c_str());
+        if (builder.Create(strSkin.c_str(), static_cast<UINT>(0), nullptr, &m_PaintManager, pSlot) == nullptr)
+            OutputDebugStringW((L"page skin not built: " + strSkin + L"\n").c_str());
     }
     AddVirtualWnd(VirtualWindowName(n).c_str(), page);
     page->Attach(PageContext{m_hWnd, &m_PaintManager, &m_HookTable});

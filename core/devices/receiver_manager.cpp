@@ -203,7 +203,7 @@ void CReceiverManager::HandleReport(ReceiverKind kind, int iSlot, unsigned uGene
         break;
     }
 
-    // Dispatch.
+    // An event report of an identified receiver goes to its model's page.
     Trace(L"iNum = %d\r\n", iSlot);
     const int iEntry = state.iModel[s];
     if (iEntry < 0 || pReport[0] != kReceiverEventReportId) return;

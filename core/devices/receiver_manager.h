@@ -97,12 +97,12 @@ private:
         std::atomic<bool> bStop{false};
     };
     struct KindState {
-        // ReceiverGroup
+        // Per entry: its polling thread and the interface records of the receivers found.
         std::array<PollThread, kReceiverTableSize> threads;
         std::array<ReceiverRecord, kReceiverTableSize> byModel;  // by model slot or 4K index
         std::array<ReceiverRecord, kReceiverTableSize> device;
         std::array<ReceiverRecord, kReceiverTableSize> osd;
-        // ReceiverSlots
+        // What the openings found and identified so far.
         int iDeviceCount = 0;
         int iOSDCount = 0;
         std::array<bool, kReceiverTableSize> bIdentified{};

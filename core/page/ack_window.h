@@ -12,6 +12,8 @@
 #include <atomic>
 #include <cstdint>
 
+#include "util/kernel_handle.h"
+
 class CAckWindow {
 public:
     using Epoch = uint64_t;
@@ -22,13 +24,13 @@ public:
     CAckWindow(const CAckWindow&) = delete;
     CAckWindow& operator=(const CAckWindow&) = delete;
 
-    // A new window, not acknowledged yet (the send loop's "m_bAck = 0").
+    // A new window, not acknowledged yet.
     Epoch Open();
     // Any thread: the mouse's answer to the frame in flight.
     void Record(bool bAccepted);
-    // Whether the mouse accepted the frame of window `epoch` (the send loop's "m_bAck is set").
+    // Whether the mouse accepted the frame of window `epoch`.
     bool Acknowledged(Epoch epoch) const;
-    // The state of the newest window: 1 acknowledged, 0 not (the page's m_bAck).
+    // The state of the newest window: 1 acknowledged, 0 not.
     int Flag() const { return Acknowledged(m_epoch.load()) ? 1 : 0; }
     // Waits until window `epoch` is acknowledged, `uMs` pass, or `hStop` (may be null) is set.
     Wait WaitFor(Epoch epoch, unsigned uMs, HANDLE hStop) const;
@@ -36,5 +38,5 @@ public:
 private:
     std::atomic<Epoch> m_epoch{0};
     std::atomic<Epoch> m_acknowledged{0};  // the window last accepted; 0 none
-    HANDLE m_hChanged;                     // set by every Record
+    KernelHandle m_changed;                // set by every Record
 };

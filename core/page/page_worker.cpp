@@ -8,16 +8,15 @@ struct CPageWorker::StartBlock {
     HANDLE hReady;
 };
 
-CPageWorker::CPageWorker() : m_hStop(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {}
+CPageWorker::CPageWorker() : m_stop(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {}
 
 CPageWorker::~CPageWorker() {
     // Whoever left a thread behind keeps its page alive; here the thread is always joined.
     Stop();
-    if (m_hStop != nullptr) CloseHandle(m_hStop);
 }
 
 bool CPageWorker::Start(unsigned uStackSize, std::vector<Job> jobs) {
-    if (m_hThread != nullptr || m_hStop == nullptr || Stopping()) return false;
+    if (m_hThread != nullptr || !m_stop || Stopping()) return false;
     HANDLE hReady = CreateEventW(nullptr, TRUE, FALSE, nullptr);
     if (hReady == nullptr) return false;
     auto* pBlock = new StartBlock{this, std::move(jobs), hReady};
@@ -50,7 +49,7 @@ DWORD WINAPI CPageWorker::ThreadProc(LPVOID pParam) {
 }
 
 void CPageWorker::RequestStop() {
-    if (m_hStop != nullptr) SetEvent(m_hStop);
+    if (m_stop) SetEvent(m_stop.Get());
 }
 
 bool CPageWorker::Stop(DWORD dwWaitMs) {
@@ -71,8 +70,8 @@ bool CPageWorker::Stop(DWORD dwWaitMs) {
 }
 
 bool CPageWorker::Pause(unsigned uMs) const {
-    if (m_hStop == nullptr) return false;
-    return WaitForSingleObject(m_hStop, uMs) == WAIT_TIMEOUT;
+    if (!m_stop) return false;
+    return WaitForSingleObject(m_stop.Get(), uMs) == WAIT_TIMEOUT;
 }
 
-bool CPageWorker::Stopping() const { return m_hStop == nullptr || WaitForSingleObject(m_hStop, 0) == WAIT_OBJECT_0; }
+bool CPageWorker::Stopping() const { return !m_stop || WaitForSingleObject(m_stop.Get(), 0) == WAIT_OBJECT_0; }

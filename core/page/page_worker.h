@@ -16,6 +16,8 @@
 #include <functional>
 #include <vector>
 
+#include "util/kernel_handle.h"
+
 class CPageWorker {
 public:
     // A thread message the worker answers, and what it runs for it.
@@ -46,7 +48,7 @@ public:
     bool Pause(unsigned uMs) const;
     bool Stopping() const;
     // Signalled once the stop was requested (manual reset): for waits that must end with the worker.
-    HANDLE StopEvent() const { return m_hStop; }
+    HANDLE StopEvent() const { return m_stop.Get(); }
 
     // The thread requests are posted to; 0 before Start and after Stop.
     DWORD ThreadId() const { return m_dwThreadId.load(); }
@@ -56,7 +58,7 @@ private:
     struct StartBlock;
     static DWORD WINAPI ThreadProc(LPVOID pParam);
 
-    HANDLE m_hStop = nullptr;
+    KernelHandle m_stop;
     HANDLE m_hThread = nullptr;
     std::atomic<DWORD> m_dwThreadId{0};
     bool m_bAbandoned = false;

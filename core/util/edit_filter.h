@@ -1,10 +1,6 @@
 // The digit filters of the numeric edits, as pure text functions: the edit's current text in,
-// the filtered text and where the caret goes out.
-//
-// The overloads that take the rich edit itself, FilterDigits(CRichEditUI*, text) and
-// FilterSignedDigits(CRichEditUI*, text), belong beside these once the edits exist: they run
-// the pure filter and, only when it changed something, SetText the result and SetSel(iCaret,
-// iCaret).
+// the filtered text and where the caret goes out. The overloads that apply them to a rich edit
+// are in dialogs/rich_edit_filter.h.
 #pragma once
 
 #include <string>

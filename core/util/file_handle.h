@@ -3,33 +3,13 @@
 
 #include <windows.h>
 
-#include <utility>
+#include "util/unique_handle.h"
 
-class FileHandle {
-public:
-    explicit FileHandle(HANDLE hFile = INVALID_HANDLE_VALUE) : m_hFile(hFile) {}
-    ~FileHandle() { Close(); }
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
-    FileHandle(FileHandle&& other) noexcept : m_hFile(std::exchange(other.m_hFile, INVALID_HANDLE_VALUE)) {}
-    FileHandle& operator=(FileHandle&& other) noexcept {
-        if (this != &other) {
-            Close();
-            m_hFile = std::exchange(other.m_hFile, INVALID_HANDLE_VALUE);
-        }
-        return *this;
-    }
-
-    bool Valid() const { return m_hFile != INVALID_HANDLE_VALUE && m_hFile != nullptr; }
-    HANDLE Get() const { return m_hFile; }
-    // Closes now; false when the system reported a failure (a write may not have reached the disk).
-    bool Close() {
-        if (!Valid()) return true;
-        const BOOL bClosed = CloseHandle(m_hFile);
-        m_hFile = INVALID_HANDLE_VALUE;
-        return bClosed != FALSE;
-    }
-
-private:
-    HANDLE m_hFile;
+struct FileHandleTraits {
+    using Handle = HANDLE;
+    static Handle Empty() { return INVALID_HANDLE_VALUE; }
+    static bool IsSet(Handle h) { return h != INVALID_HANDLE_VALUE && h != nullptr; }
+    static bool Close(Handle h) { return CloseHandle(h) != FALSE; }
 };
+
+using FileHandle = UniqueHandle<FileHandleTraits>;

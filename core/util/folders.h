@@ -7,7 +7,8 @@
 #include <string>
 
 // The whole file name of a loaded module, however long; empty when it cannot be read. nullptr
-// names the program itself. The one place the program asks for a module's path.
+// names the program itself. The program's one way to a module's path (the skin library, which
+// depends on nothing of ours, has its own).
 std::wstring GetModuleFilePath(HMODULE hModule);
 
 // Folder of a loaded module's file, with a trailing backslash; empty when the name cannot be

@@ -9,6 +9,13 @@ bool MatchPrefix(std::wstring_view strA, std::wstring_view strB) {
     return strA.substr(0, uLength) == strB.substr(0, uLength);
 }
 
+std::wstring NumberedName(const wchar_t* pszPattern, int i) {
+    wchar_t szName[128];
+    _snwprintf(szName, 127, pszPattern, i);
+    szName[127] = L'\0';
+    return szName;
+}
+
 std::string WideToAnsi(std::wstring_view strWide) {
     if (strWide.empty()) return {};
     const int iWideLength = int(strWide.size());

@@ -7,38 +7,17 @@
 
 #include <string>
 
+#include "util/unique_handle.h"
+
 // Owns one device-notification registration and ends it when it goes.
-class DeviceNotification {
-public:
-    DeviceNotification() = default;
-    explicit DeviceNotification(HDEVNOTIFY hNotify) : m_hNotify(hNotify) {}
-    ~DeviceNotification() { Reset(); }
-    DeviceNotification(const DeviceNotification&) = delete;
-    DeviceNotification& operator=(const DeviceNotification&) = delete;
-    DeviceNotification(DeviceNotification&& other) noexcept : m_hNotify(other.Release()) {}
-    DeviceNotification& operator=(DeviceNotification&& other) noexcept {
-        if (this != &other) {
-            Reset();
-            m_hNotify = other.Release();
-        }
-        return *this;
-    }
-
-    explicit operator bool() const { return m_hNotify != nullptr; }
-    HDEVNOTIFY Get() const { return m_hNotify; }
-    HDEVNOTIFY Release() {
-        const HDEVNOTIFY hNotify = m_hNotify;
-        m_hNotify = nullptr;
-        return hNotify;
-    }
-    void Reset() {
-        if (m_hNotify) UnregisterDeviceNotification(m_hNotify);
-        m_hNotify = nullptr;
-    }
-
-private:
-    HDEVNOTIFY m_hNotify = nullptr;
+struct DeviceNotificationTraits {
+    using Handle = HDEVNOTIFY;
+    static Handle Empty() { return nullptr; }
+    static bool IsSet(Handle h) { return h != nullptr; }
+    static bool Close(Handle h) { return UnregisterDeviceNotification(h) != FALSE; }
 };
+
+using DeviceNotification = UniqueHandle<DeviceNotificationTraits>;
 
 // The interface name a WM_DEVICECHANGE of a device interface carries (lParam), read within the
 // size its header gives; empty for any other header.

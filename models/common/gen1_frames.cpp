@@ -6,8 +6,6 @@
 
 namespace {
 
-uint8_t Low(int32_t iValue) { return static_cast<uint8_t>(iValue & 0xFF); }
-
 // Delay code of a pair: tenths of the delay rounded half up, with the press or release flag.
 uint8_t DelayCode(int iDelay, uint8_t byFlag) { return static_cast<uint8_t>(((iDelay + 5) / 10) | byFlag); }
 
@@ -29,7 +27,7 @@ FrameBytes BuildRateReport(const Gen1Model& model, const ProfileRecord& p) {
 
 std::array<uint8_t, 3> KeyFunctionBytes(const KeyEntry& entry, int iButton) {
     // A macro button names its macro to the mouse by its button number.
-    return KeyFunctionBytes(entry, FindKeyFunction(entry.byFunction), entry.byFunction == kFunctionMacro, Low(iButton));
+    return KeyFunctionBytes(entry, FindKeyFunction(entry.byFunction), entry.byFunction == kFunctionMacro, FrameByte(iButton));
 }
 
 FrameBytes BuildKeyReport(const ProfileRecord& p) {
@@ -38,8 +36,8 @@ FrameBytes BuildKeyReport(const ProfileRecord& p) {
 
 FrameBytes BuildMacroReport(const Gen1Model& model, int iButton, const KeyEntry& entry) {
     const MacroFrameShape& shape = model.macroFrame;
-    FrameBytes frame = NewFrame(kMacroReportId, shape.byLength, Low(iButton));
-    frame[3] = Low(entry.iLoopMode);
+    FrameBytes frame = NewFrame(kMacroReportId, shape.byLength, FrameByte(iButton));
+    frame[3] = FrameByte(entry.iLoopMode);
     frame[4] = frame[5] = frame[6] = entry.byColor[0];
     frame[7] = MacroLoopCountByte(entry.iLoopCount);
 

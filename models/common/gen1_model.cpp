@@ -95,9 +95,8 @@ const Gen1Model kGen1Models[] = {
      .iLightModeCount = kLightModes, .macroFrame = kMacroFrame131, .defaults = Defaults(kStages50),
      .sliders = kSleepPlusOneSliders},
     // MS_3's apply leaves the 4K presence timer running. Its link-dependent settings (light,
-    // polling-rate section, battery, debounce) show on every link as MS_4's do: a wireless mouse
-    // that lost its battery, light and section headers away from the cable left its page in
-    // pieces.
+    // polling-rate section, battery, debounce) show on every link, as MS_4's do: hidden away
+    // from the cable, they would leave a wireless mouse's page in pieces.
     SevenRateModel(3, 52, LinkControlsOn::AnyLink, false),
     SevenRateModel(4, 0, LinkControlsOn::AnyLink, true),
     // MS_5: the 221-entry DPI table up to 12,000 DPI, four rates with their label, the 131-byte

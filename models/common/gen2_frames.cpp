@@ -6,9 +6,6 @@
 
 namespace {
 
-uint8_t Low(int32_t iValue) { return static_cast<uint8_t>(iValue & 0xFF); }
-uint8_t Nibble(int32_t iValue) { return static_cast<uint8_t>(iValue & 0x0F); }
-
 constexpr uint8_t kLongDelayMark = 0x03;  // ends the pair that carries a long delay's hundreds
 constexpr int kShortDelayMaxMs = 127;
 
@@ -74,7 +71,7 @@ constexpr int kOneHotFastest = 3;
 uint8_t RateCode(const Gen2Model& model, const ProfileRecordEx& p) {
     if (model.eRateCodec == RateCodec::OneHot)
         return p.iRate >= 0 && p.iRate < kOneHotFastest ? kOneHotCodes[p.iRate] : 0x01;
-    return static_cast<uint8_t>((Nibble(p.iRateHs + 1) << 4) | Nibble(p.iRate + 1));
+    return static_cast<uint8_t>((FrameNibble(p.iRateHs + 1) << 4) | FrameNibble(p.iRate + 1));
 }
 
 int RateIndexOfOneHotCode(int iCode) {
@@ -95,7 +92,7 @@ bool IsMacroFunctionEx(uint8_t byFunction) { return byFunction == kFunctionMacro
 
 std::array<uint8_t, 3> KeyFunctionBytes(const Gen2Model& model, int k, const KeyEntryEx& entry) {
     // A macro button names its macro to the mouse by its first block.
-    const uint8_t byBlock = (k >= 0 && k < kButtonCount) ? Low(model.iMacroBlock[k]) : 0;
+    const uint8_t byBlock = (k >= 0 && k < kButtonCount) ? FrameByte(model.iMacroBlock[k]) : 0;
     return KeyFunctionBytes(entry, FindKeyFunctionEx(entry.byFunction), IsMacroFunctionEx(entry.byFunction), byBlock);
 }
 
@@ -105,11 +102,11 @@ FrameBytes BuildKeyReport(const Gen2Model& model, const ProfileRecordEx& p) {
 
 MacroReportBlock BuildMacroReport(const MacroFrameShape& shape, const KeyEntryEx& entry, int iBlock, int iStartAction,
                                   bool bMayContinue) {
-    FrameBytes frame = NewFrame(kMacroReportId, shape.byLength, Low(iBlock));
+    FrameBytes frame = NewFrame(kMacroReportId, shape.byLength, FrameByte(iBlock));
     const int iCount = ActionCount(entry);
     const int iStart = std::clamp(iStartAction, 0, iCount);
     if (iStart == 0) {
-        frame[3] = Low(entry.iLoopMode);
+        frame[3] = FrameByte(entry.iLoopMode);
         std::copy(entry.byColor, entry.byColor + 3, frame.begin() + 4);
         frame[7] = MacroLoopCountByte(entry.iLoopCount);
     }
@@ -119,7 +116,7 @@ MacroReportBlock BuildMacroReport(const MacroFrameShape& shape, const KeyEntryEx
     for (int i = iStart; i < iEnd; ++i) uAt += static_cast<size_t>(EncodeAction(entry.stActions[i], frame.data() + uAt));
     const bool bContinues = iEnd < iCount && bMayContinue;
     if (bContinues) {
-        frame[uAt++] = Low(iBlock + 1);
+        frame[uAt++] = FrameByte(iBlock + 1);
         frame[uAt++] = kMacroContinue;
     }
     frame[shape.byCountAt] = static_cast<uint8_t>((uAt - uFirstAt) / 2);  // every unit is two bytes

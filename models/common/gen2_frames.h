@@ -51,8 +51,9 @@ MacroReportBlock BuildMacroReport(const MacroFrameShape& shape, const KeyEntryEx
                                   bool bMayContinue = true);
 
 // Every block of button k's macro, in sending order: at most four, numbered from the button's
-// m_iMacroBlock. A button without a macro slot (block 0) gets none. A macro that would need more
-// blocks ends the fourth at its last whole action, without the continuation pair.
+// iMacroBlock in the model description. A button without a macro slot (block 0) gets none. A
+// macro that would need more blocks ends the fourth at its last whole action, without the
+// continuation pair.
 std::vector<FrameBytes> BuildMacroChain(const Gen2Model& model, int k, const KeyEntryEx& entry);
 
 // The event total of actions (the editor's iTotalNum): 3 for a move, 1 for any other action, one

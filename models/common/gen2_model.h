@@ -60,7 +60,7 @@ struct Gen2Model {
     RateCodec eRateCodec = RateCodec::Nibbles;
     // How the mouse reports its polling rate (event 0x20) over the cable, the 2.4 GHz receiver and
     // Bluetooth LE: Nibbles, the low nibble is the index + 1; OneHot, the code frame 0x06 sends
-    // (RateIndexOfCode), over Bluetooth LE only the values 1 to 8.
+    // (RateIndexOfOneHotCode), over Bluetooth LE only the values 1 to 8.
     RateCodec eRateEventCodec = RateCodec::Nibbles;
     // A rate the mouse reports over Bluetooth LE also selects its option (false: it is only
     // stored, and the options show it once a link that offers them is up).

@@ -3,6 +3,7 @@
 #include "dialogs/file_dialog.h"
 #include "util/edit_filter.h"
 #include "util/folders.h"
+#include "util/string_helpers.h"
 
 #include <algorithm>
 #include <iterator>
@@ -59,7 +60,7 @@ void CMacroEditorBase::BindControls() {
     m_pNameTab = bind.Find(Prefixed(L"macro_name_tab"));
     m_pMouseEventTab = bind.Find(Prefixed(L"macro_mouse_event_tab"));
     for (int i = 0; i < 5; ++i)
-        m_pKeyBtn[i] = bind.Find<CButtonUI>(m_strPrefix + L"macro_key" + std::to_wstring(i + 1) + L"_btn");
+        m_pKeyBtn[i] = bind.Find<CButtonUI>(m_strPrefix + NumberedName(L"macro_key%d_btn", i + 1));
     m_pSaveDataTab = bind.Find(Prefixed(L"macro_savedata_tab"));
     m_pExportOrImportTab = bind.Find(Prefixed(L"macro_exportorimport_tab"));
     m_pSaveBtn = bind.Find<CButtonUI>(Prefixed(L"macro_save_btn"));

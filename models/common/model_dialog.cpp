@@ -12,4 +12,12 @@ CModelDialog::CModelDialog(int iModel, const std::wstring& strKind, const std::w
 
 void CModelDialog::OnFinalMessage(HWND hWnd) { FinishDialogWindow(this, hWnd); }
 
+CModelDialog::AnswerButtons CModelDialog::BindAnswerButtons(CControlBinder& bind) {
+    AnswerButtons buttons;
+    buttons.pOk = bind.Find<DuiLib::CButtonUI>(L"btn_ok");
+    buttons.pCancel = bind.Find<DuiLib::CButtonUI>(L"btn_cancel");
+    buttons.pExit = bind.Find<DuiLib::CButtonUI>(L"btn_exit");
+    return buttons;
+}
+
 UINT CModelDialog::RunModal(HWND hOwner, LPCWSTR pszWindowName) { return RunModalDialog(*this, hOwner, pszWindowName); }

@@ -1,11 +1,12 @@
 // What each model's own dialogs (macro editor, macro picker, profile-name dialog) are as
 // windows: a window class and a skin named after the model number, the end of a dialog built
-// on its caller's stack, and the control names its skins lacked (a test holds them against the
-// skins).
+// on its caller's stack, the answer buttons, and the control names its skins lacked (a test
+// holds them against the skins).
 #pragma once
 
 #include <windows.h>
 
+#include "control_binder.h"
 #include "ui/ui.h"
 
 #include <string>
@@ -32,6 +33,16 @@ protected:
 
     // The calling sequence: owned by hOwner (the main window), centred, modal.
     UINT RunModal(HWND hOwner, LPCWSTR pszWindowName);
+
+    // The answer buttons of the picker and the name dialog: OK ("btn_ok"), Cancel ("btn_cancel")
+    // and the title bar's close button ("btn_exit"). Cancel and close end the dialog with 0.
+    struct AnswerButtons {
+        DuiLib::CButtonUI* pOk = nullptr;
+        DuiLib::CButtonUI* pCancel = nullptr;
+        DuiLib::CButtonUI* pExit = nullptr;
+        bool Cancels(const DuiLib::CControlUI* pSender) const { return pSender == pCancel || pSender == pExit; }
+    };
+    static AnswerButtons BindAnswerButtons(CControlBinder& bind);
 
     std::vector<std::wstring> m_missingControls;
 

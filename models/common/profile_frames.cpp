@@ -5,9 +5,6 @@
 
 namespace {
 
-uint8_t Low(int32_t iValue) { return static_cast<uint8_t>(iValue & 0xFF); }
-uint8_t Nibble(int32_t iValue) { return static_cast<uint8_t>(iValue & 0x0F); }
-
 void PutRgb(FrameBytes& frame, size_t uAt, uint32_t dwColor) {
     frame[uAt] = static_cast<uint8_t>(dwColor & 0xFF);
     frame[uAt + 1] = static_cast<uint8_t>((dwColor >> 8) & 0xFF);
@@ -37,10 +34,10 @@ void PutStagesTable51(FrameBytes& frame, const Profile& p) {
 // MS_1: codes of the 221-entry table, with a flag per stage above 10,000 DPI.
 template <class Profile>
 void PutStagesTable221(FrameBytes& frame, const Profile& p) {
-    frame[3] = Low(p.iAngleSnap);
-    frame[4] = Low(p.iRipple);
+    frame[3] = FrameByte(p.iAngleSnap);
+    frame[4] = FrameByte(p.iRipple);
     for (int i = 0; i < kDpiStageCount; ++i) {
-        const size_t uValue = std::min<size_t>(Low(p.iDpi[i]), DpiRegisterTable.size() - 1);
+        const size_t uValue = std::min<size_t>(FrameByte(p.iDpi[i]), DpiRegisterTable.size() - 1);
         frame[8 + i] = uValue != 0 ? DpiRegisterTable[uValue] : 0;
         frame[16 + i] = uValue > 200 ? 1 : 0;
     }
@@ -52,18 +49,18 @@ void PutLinearCodes(FrameBytes& frame, const Profile& p) {
     for (int i = 0; i < kDpiStageCount; ++i) {
         if (p.iDpi[i] <= 0) continue;
         const int32_t iSent = p.iDpi[i] - 1;
-        frame[8 + i] = Low(iSent);
-        frame[16 + i] = Low(iSent >> 8);
+        frame[8 + i] = FrameByte(iSent);
+        frame[16 + i] = FrameByte(iSent >> 8);
     }
 }
 
 // MS_2 and the second generation: the linear stage codes and all four sensor options.
 template <class Profile>
 void PutStagesLinear(FrameBytes& frame, const Profile& p) {
-    frame[3] = Low(p.iLiftOff);
-    frame[4] = Low(p.iRipple);
-    frame[6] = Low(p.iAngleSnap);
-    frame[7] = Low(p.iMotionSync);
+    frame[3] = FrameByte(p.iLiftOff);
+    frame[4] = FrameByte(p.iRipple);
+    frame[6] = FrameByte(p.iAngleSnap);
+    frame[7] = FrameByte(p.iMotionSync);
     PutLinearCodes(frame, p);
 }
 
@@ -71,8 +68,8 @@ void PutStagesLinear(FrameBytes& frame, const Profile& p) {
 // 3, angle snap and motion sync in byte 4 (each option keeps to its nibble), bytes 6 and 7 left 0.
 template <class Profile>
 void PutStagesLinearPacked(FrameBytes& frame, const Profile& p) {
-    frame[3] = static_cast<uint8_t>((Nibble(p.iLiftOff) << 4) | Nibble(p.iRipple));
-    frame[4] = static_cast<uint8_t>((Nibble(p.iAngleSnap) << 4) | Nibble(p.iMotionSync));
+    frame[3] = static_cast<uint8_t>((FrameNibble(p.iLiftOff) << 4) | FrameNibble(p.iRipple));
+    frame[4] = static_cast<uint8_t>((FrameNibble(p.iAngleSnap) << 4) | FrameNibble(p.iMotionSync));
     PutLinearCodes(frame, p);
 }
 
@@ -80,14 +77,14 @@ void PutStagesLinearPacked(FrameBytes& frame, const Profile& p) {
 // flag above; lift-off, ripple and angle snap as MS_2 sends them, byte 7 left 0.
 template <class Profile>
 void PutStagesSplitLinear(FrameBytes& frame, const Profile& p) {
-    frame[3] = Low(p.iLiftOff);
-    frame[4] = Low(p.iRipple);
-    frame[6] = Low(p.iAngleSnap);
+    frame[3] = FrameByte(p.iLiftOff);
+    frame[4] = FrameByte(p.iRipple);
+    frame[6] = FrameByte(p.iAngleSnap);
     for (int i = 0; i < kDpiStageCount; ++i) {
         const int32_t iValue = p.iDpi[i];
         if (iValue <= 0) continue;
         const bool bHighRange = iValue > 200;
-        frame[8 + i] = Low(bHighRange ? iValue - 101 : iValue - 1);
+        frame[8 + i] = FrameByte(bHighRange ? iValue - 101 : iValue - 1);
         frame[16 + i] = bHighRange ? 1 : 0;
     }
 }
@@ -117,10 +114,10 @@ FrameBytes BuildDpiReport(DpiCodec eCodec, const Profile& p, uint8_t byTail) {
         case DpiCodec::LinearPacked: PutStagesLinearPacked(frame, p); break;
         case DpiCodec::LinearPackedMode:
             PutStagesLinearPacked(frame, p);
-            frame[6] = Low(p.iSensorMode);
+            frame[6] = FrameByte(p.iSensorMode);
             break;
     }
-    frame[24] = Low(p.iCurDpi + 1);
+    frame[24] = FrameByte(p.iCurDpi + 1);
     for (int i = 0; i < kDpiStageCount; ++i) PutRgb(frame, 25 + 3 * static_cast<size_t>(i), p.dwDpiColor[i]);
     frame[49] = byTail;
     PutChecksum(frame, 50);
@@ -131,20 +128,20 @@ template <class Profile>
 FrameBytes BuildLightReport(LightCodec eCodec, const Profile& p) {
     FrameBytes frame = NewFrame(kLightReportId, kLightReportLength);
     const int32_t iBrightness = (p.iLightMode == 1 || p.iLightMode == 9) ? p.iBrightness : 8;
-    frame[3] = Low(p.iLightMode << 4);
+    frame[3] = FrameByte(p.iLightMode << 4);
     if (eCodec == LightCodec::PackedSleep) {
         // Sleep shares bytes 4 and 5 with the speed and the brightness: each keeps to its nibble,
         // so a value out of range never changes another setting.
-        frame[4] = static_cast<uint8_t>((p.iSleep & 0xF0) | Nibble(9 - p.iBreathSpeed));
-        frame[5] = static_cast<uint8_t>((Nibble(p.iSleep) << 4) | Nibble(iBrightness));
-        frame[9] = Low(p.iLightOff);
+        frame[4] = static_cast<uint8_t>((p.iSleep & 0xF0) | FrameNibble(9 - p.iBreathSpeed));
+        frame[5] = static_cast<uint8_t>((FrameNibble(p.iSleep) << 4) | FrameNibble(iBrightness));
+        frame[9] = FrameByte(p.iLightOff);
     } else {
-        frame[4] = Low(9 - p.iBreathSpeed);
-        frame[5] = Low(iBrightness);
-        frame[9] = Low(p.iSleep + 1);
+        frame[4] = FrameByte(9 - p.iBreathSpeed);
+        frame[5] = FrameByte(iBrightness);
+        frame[9] = FrameByte(p.iSleep + 1);
     }
     PutRgb(frame, 6, p.dwLightColor);
-    frame[10] = Low(p.iDebounce);
+    frame[10] = FrameByte(p.iDebounce);
     PutChecksum(frame, 11);
     return frame;
 }

@@ -8,9 +8,7 @@ UINT CProfileNameBase::Run(HWND hOwner) { return RunModal(hOwner, nullptr); }
 
 void CProfileNameBase::InitWindow() {
     CControlBinder bind(m_PaintManager, m_missingControls);
-    m_pBtnOk = bind.Find<CButtonUI>(L"btn_ok");
-    m_pBtnCancel = bind.Find<CButtonUI>(L"btn_cancel");
-    m_pBtnExit = bind.Find<CButtonUI>(L"btn_exit");
+    m_answer = BindAnswerButtons(bind);
     m_pTitle = bind.Find<CLabelUI>(L"title_string");
     m_pEditName = bind.Find<CRichEditUI>(L"edit_name");
     if (m_pTitle != nullptr) {
@@ -25,9 +23,9 @@ void CProfileNameBase::Notify(TNotifyUI& msg) {
 }
 
 void CProfileNameBase::OnClick(TNotifyUI& msg) {
-    if (msg.pSender == m_pBtnOk) {
+    if (msg.pSender == m_answer.pOk) {
         Accept();
-    } else if (msg.pSender == m_pBtnCancel || msg.pSender == m_pBtnExit) {
+    } else if (m_answer.Cancels(msg.pSender)) {
         Close(0);
     }
 }

@@ -43,9 +43,7 @@ private:
     size_t NameCapacity() const { return m_pProfiles.NameCapacity() != 0 ? m_pProfiles.NameCapacity() : kNameCharsMax; }
     void Accept();
 
-    DuiLib::CButtonUI* m_pBtnOk = nullptr;
-    DuiLib::CButtonUI* m_pBtnCancel = nullptr;
-    DuiLib::CButtonUI* m_pBtnExit = nullptr;
+    AnswerButtons m_answer;
     DuiLib::CLabelUI* m_pTitle = nullptr;
     DuiLib::CRichEditUI* m_pEditName = nullptr;
 };

@@ -10,6 +10,10 @@
 
 using FrameBytes = std::vector<uint8_t>;
 
+// A value as one frame byte (its low 8 bits) or as one half of a byte (its low 4 bits).
+constexpr uint8_t FrameByte(int32_t iValue) { return static_cast<uint8_t>(iValue & 0xFF); }
+constexpr uint8_t FrameNibble(int32_t iValue) { return static_cast<uint8_t>(iValue & 0x0F); }
+
 // A zeroed frame of uLength bytes that begins with its id, its length and the index byte.
 FrameBytes NewFrame(uint8_t byReportId, size_t uLength, uint8_t byIndex = 1);
 

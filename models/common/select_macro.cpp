@@ -9,6 +9,7 @@
 #include "dialogs/msg_wnd.h"
 #include "dialogs/rich_edit_filter.h"
 #include "util/edit_filter.h"
+#include "util/string_helpers.h"
 
 #include <algorithm>
 
@@ -64,12 +65,10 @@ UINT CSelectMacroBase::Run(HWND hOwner) { return RunModal(hOwner, GetWindowClass
 
 void CSelectMacroBase::InitWindow() {
     CControlBinder bind(m_PaintManager, m_missingControls);
-    m_pBtnOk = bind.Find<CButtonUI>(L"btn_ok");
-    m_pBtnCancel = bind.Find<CButtonUI>(L"btn_cancel");
-    m_pBtnExit = bind.Find<CButtonUI>(L"btn_exit");
+    m_answer = BindAnswerButtons(bind);
     m_pListMacro = bind.Find<CListUI>(L"list_macro");
     for (int i = 0; i < m_style.iRepeatModes; ++i)
-        m_pRepeat[i] = bind.Find<COptionUI>(L"repeat_" + std::to_wstring(i + 1));
+        m_pRepeat[i] = bind.Find<COptionUI>(NumberedName(L"repeat_%d", i + 1));
     m_pHorLoopTime = bind.Find(L"hor_loop_time");
     m_pEditLoopTime = bind.Find<CRichEditUI>(L"edit_loop_time");
     if (m_style.bColourMacro) {
@@ -144,7 +143,7 @@ void CSelectMacroBase::Notify(TNotifyUI& msg) {
 }
 
 void CSelectMacroBase::OnClick(TNotifyUI& msg) {
-    if (msg.pSender == m_pBtnOk) {
+    if (msg.pSender == m_answer.pOk) {
         // The count typed last counts even when the edit still has the focus.
         TakeLoopCount();
         // Nothing chosen yet: OK has nothing to confirm, and the picker stays for the choice.
@@ -155,7 +154,7 @@ void CSelectMacroBase::OnClick(TNotifyUI& msg) {
             return;
         }
         Close(1);
-    } else if (msg.pSender == m_pBtnCancel || msg.pSender == m_pBtnExit) {
+    } else if (m_answer.Cancels(msg.pSender)) {
         Close(0);
     }
 }

@@ -87,9 +87,7 @@ private:
     void ShowColourButton();
 
     PickerStyle m_style;
-    DuiLib::CButtonUI* m_pBtnOk = nullptr;
-    DuiLib::CButtonUI* m_pBtnCancel = nullptr;
-    DuiLib::CButtonUI* m_pBtnExit = nullptr;
+    AnswerButtons m_answer;
     DuiLib::CListUI* m_pListMacro = nullptr;
     DuiLib::COptionUI* m_pRepeat[kRepeatModesMax] = {};
     DuiLib::CControlUI* m_pHorLoopTime = nullptr;

@@ -130,10 +130,8 @@ void CableMouse::ReleaseAtUnload() {
     // Nothing may be waited for while the loader unloads the library: no lock is taken.
     if (m_pFeature != nullptr) hid_close(m_pFeature);
     m_pFeature = nullptr;
-    for (HANDLE* pEvent : {&m_hStop, &m_hReady}) {
-        if (*pEvent != nullptr) CloseHandle(*pEvent);
-        *pEvent = nullptr;
-    }
+    m_stop.Close();
+    m_ready.Close();
 }
 
 bool CableMouse::StartMonitor(HWND hwnd, UINT uDataMsg, UINT uLinkMsg) {
@@ -144,9 +142,9 @@ bool CableMouse::StartMonitor(HWND hwnd, UINT uDataMsg, UINT uLinkMsg) {
     m_uLinkMsg = uLinkMsg;
     m_bLookForArrival = false;
     m_bLookForRemoval = false;
-    m_hStop = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-    m_hReady = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-    if (m_hStop == nullptr || m_hReady == nullptr) {
+    m_stop = KernelHandle(CreateEventW(nullptr, TRUE, FALSE, nullptr));
+    m_ready = KernelHandle(CreateEventW(nullptr, TRUE, FALSE, nullptr));
+    if (!m_stop || !m_ready) {
         StopMonitor();
         return false;
     }
@@ -155,8 +153,8 @@ bool CableMouse::StartMonitor(HWND hwnd, UINT uDataMsg, UINT uLinkMsg) {
     HMODULE hSelf = nullptr;
     GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS, reinterpret_cast<LPCWSTR>(&CableMouse::MonitorThreadProc),
                        &hSelf);
-    m_hThread = CreateThread(nullptr, 0, &CableMouse::MonitorThreadProc, this, 0, nullptr);
-    if (m_hThread == nullptr) {
+    m_thread = KernelHandle(CreateThread(nullptr, 0, &CableMouse::MonitorThreadProc, this, 0, nullptr));
+    if (!m_thread) {
         if (hSelf != nullptr) FreeLibrary(hSelf);
         StopMonitor();
         return false;
@@ -164,22 +162,19 @@ bool CableMouse::StartMonitor(HWND hwnd, UINT uDataMsg, UINT uLinkMsg) {
     // Whether the mouse is there is settled before returning, and the thread hears of every
     // arrival from then on: a mouse already there is not announced (the caller opens it), one
     // plugged in afterwards always is.
-    const HANDLE waits[2] = {m_hReady, m_hThread};
+    const HANDLE waits[2] = {m_ready.Get(), m_thread.Get()};
     WaitForMultipleObjects(2, waits, FALSE, INFINITE);
     return true;
 }
 
 void CableMouse::StopMonitor() {
-    if (m_hThread != nullptr) {
-        SetEvent(m_hStop);
-        WaitForSingleObject(m_hThread, INFINITE);
-        CloseHandle(m_hThread);
-        m_hThread = nullptr;
+    if (m_thread) {
+        SetEvent(m_stop.Get());
+        WaitForSingleObject(m_thread.Get(), INFINITE);
+        m_thread.Close();
     }
-    for (HANDLE* pEvent : {&m_hStop, &m_hReady}) {
-        if (*pEvent != nullptr) CloseHandle(*pEvent);
-        *pEvent = nullptr;
-    }
+    m_stop.Close();
+    m_ready.Close();
 }
 
 DWORD WINAPI CableMouse::MonitorThreadProc(LPVOID pParam) {
@@ -224,7 +219,7 @@ void CableMouse::MonitorLoop() {
     };
     // Registered first, looked second: an arrival in between is heard and then found present.
     const std::string initialPath = lookup();
-    SetEvent(m_hReady);
+    SetEvent(m_ready.Get());
 
     bool bPresent = !initialPath.empty();
     hid_device* pEvents = bPresent ? LockedHidOpenPath(initialPath.c_str()) : nullptr;
@@ -233,7 +228,8 @@ void CableMouse::MonitorLoop() {
     RetryWaits retryWaits;
     ULONGLONG ullRetryAt = bPresent && pEvents == nullptr ? GetTickCount64() + retryWaits.Next() : 0;
 
-    while (WaitForSingleObject(m_hStop, 0) == WAIT_TIMEOUT) {
+    const HANDLE hStop = m_stop.Get();
+    while (WaitForSingleObject(hStop, 0) == WAIT_TIMEOUT) {
         if (pEvents != nullptr) {
             unsigned char report[65] = {};
             const int n = hid_read_timeout(pEvents, report, sizeof report, kReadTimeoutMs);
@@ -262,7 +258,7 @@ void CableMouse::MonitorLoop() {
             } else {
                 // Nothing to read: sleep until a notification, the stop or the next look comes.
                 const DWORD dwWait = bPresent ? static_cast<DWORD>(ullRetryAt - ullNow) : INFINITE;
-                MsgWaitForMultipleObjects(1, &m_hStop, FALSE, dwWait, QS_ALLINPUT);
+                MsgWaitForMultipleObjects(1, &hStop, FALSE, dwWait, QS_ALLINPUT);
             }
         }
 

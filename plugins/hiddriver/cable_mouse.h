@@ -19,6 +19,8 @@
 #include <mutex>
 #include <string>
 
+#include "util/kernel_handle.h"
+
 struct hid_device_;
 
 class CableMouse {
@@ -61,9 +63,9 @@ private:
     HWND m_hwnd = nullptr;
     UINT m_uDataMsg = 0;
     UINT m_uLinkMsg = 0;
-    HANDLE m_hThread = nullptr;
-    HANDLE m_hStop = nullptr;
-    HANDLE m_hReady = nullptr;  // the thread is registered and has looked for the mouse once
+    KernelHandle m_thread;
+    KernelHandle m_stop;
+    KernelHandle m_ready;  // the thread is registered and has looked for the mouse once
     bool m_bLookForArrival = false;  // an interface of the mouse arrived
     bool m_bLookForRemoval = false;  // an interface of the mouse left
 };

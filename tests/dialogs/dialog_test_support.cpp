@@ -39,7 +39,7 @@ bool UseLanguage(const wchar_t* pszLanguage) {
     return DuiLib::CResourceManager::GetInstance()->LoadLanguage(sFile.c_str());
 }
 
-std::wstring Text(const wchar_t* pszId) { return DuiLib::CResourceManager::GetInstance()->GetText(pszId).str(); }
+std::wstring Text(const wchar_t* pszId) { return DuiLib::LanguageTextOf(pszId); }
 
 std::vector<WayToClose> WaysToClose(const wchar_t* pszOkButton, std::initializer_list<const wchar_t*> cancelButtons) {
     auto clickOn = [](std::wstring sName) { return [sName](HWND hWnd) { uikit::Click(hWnd, sName.c_str()); }; };

@@ -28,7 +28,7 @@ protected:
         }
     }
     bool Checked(const wchar_t* pszSuffix) { return ControlOf<CCheckBoxUI>(pszSuffix)->GetCheck(); }
-    static std::wstring Text(const wchar_t* pszId) { return CResourceManager::GetInstance()->GetText(pszId).str(); }
+    static std::wstring Text(const wchar_t* pszId) { return DuiLib::LanguageTextOf(pszId); }
     static std::string LinksName(int iLinks) { return iLinks == kBleOnly ? "ble" : LinkName(static_cast<Link>(iLinks)); }
 };
 

@@ -31,6 +31,14 @@ TEST(MatchPrefix, TheShorterStringMustBeginTheLonger) {
     }
 }
 
+TEST(NumberedName, PutsTheNumberIntoThePattern) {
+    EXPECT_EQ(NumberedName(L"dpi_edit_%d", 3), L"dpi_edit_3");
+    EXPECT_EQ(NumberedName(L"option_device_%d", 24), L"option_device_24");
+    EXPECT_EQ(NumberedName(L"ms_%d_page_slot", 10), L"ms_10_page_slot");
+    const std::wstring strLong(200, L'x');
+    EXPECT_EQ(NumberedName((strLong + L"%d").c_str(), 1), strLong.substr(0, 127)) << "cut to the name's 127 characters";
+}
+
 TEST(WideToAnsi, ConvertsDeviceInterfaceNames) {
     EXPECT_EQ(WideToAnsi(L""), "");
     const wchar_t szName[] = L"\\\\?\\HID#VID_1D57&PID_FA60&MI_01&Col02#7&2a5b3c40&0&0001#{4d1e55b2-f16f-11cf-88cb-001111000030}";

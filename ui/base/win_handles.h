@@ -1,5 +1,6 @@
-// Small owners for the Win32 handles the library holds: GDI objects, memory DCs and COM
-// interface pointers. Each closes its handle exactly once.
+// Small owners for the Win32 handles the library holds: GDI objects, memory DCs, files it reads
+// and COM interface pointers. Each closes its handle exactly once. The library depends on nothing
+// of the program's, so it keeps owners of its own.
 #pragma once
 
 #include <windows.h>
@@ -62,6 +63,33 @@ public:
 private:
     HDC m_h = nullptr;
 };
+
+// Owns a file handle opened with CreateFileW (CloseHandle).
+class FileHandle {
+public:
+    explicit FileHandle(HANDLE h) : m_h(h) {}
+    FileHandle(const FileHandle&) = delete;
+    FileHandle& operator=(const FileHandle&) = delete;
+    ~FileHandle() {
+        if (m_h != INVALID_HANDLE_VALUE && m_h != nullptr) ::CloseHandle(m_h);
+    }
+    HANDLE Get() const { return m_h; }
+
+private:
+    HANDLE m_h;
+};
+
+// The header of a 32-bit BI_RGB DIB of cx by cy pixels, top row first.
+inline BITMAPINFO TopDownDib32(int cx, int cy) {
+    BITMAPINFO bmi{};
+    bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    bmi.bmiHeader.biWidth = cx;
+    bmi.bmiHeader.biHeight = -cy;
+    bmi.bmiHeader.biPlanes = 1;
+    bmi.bmiHeader.biBitCount = 32;
+    bmi.bmiHeader.biCompression = BI_RGB;
+    return bmi;
+}
 
 // Selects an object into a DC for one scope.
 class SelectObjectScope {

@@ -9,11 +9,27 @@
 #include "ui/control/container.h"
 #include "ui/manager/ui_thread.h"
 #include "ui/resource/resource_manager.h"
-#include "util/folders.h"
 
 namespace DuiLib {
 
 namespace {
+
+// Folder of a loaded module's file, with a trailing backslash; empty when the name cannot be
+// read. The buffer grows until the whole name fits, up to the longest path Windows handles.
+std::wstring ModuleFolder(HMODULE hModule) {
+    constexpr DWORD kLongestPath = 32768;
+    std::wstring sName;
+    for (DWORD dwSize = MAX_PATH; dwSize <= kLongestPath * 2; dwSize *= 2) {
+        sName.resize(dwSize);
+        const DWORD dwLength = ::GetModuleFileNameW(hModule, sName.data(), dwSize);
+        if (dwLength == 0) return {};
+        if (dwLength < dwSize) {
+            const size_t uLastSeparator = sName.find_last_of(L"\\/", dwLength);
+            return uLastSeparator == std::wstring::npos ? std::wstring() : sName.substr(0, uLastSeparator + 1);
+        }
+    }
+    return {};
+}
 
 struct SharedState {
     HINSTANCE hInstance = nullptr;
@@ -424,7 +440,7 @@ HINSTANCE CPaintManagerUI::GetInstance() {
 
 void CPaintManagerUI::SetInstance(HINSTANCE hInst) { Shared().hInstance = hInst; }
 
-CDuiString CPaintManagerUI::GetInstancePath() { return CDuiString(GetModuleFolder(GetInstance()).c_str()); }
+CDuiString CPaintManagerUI::GetInstancePath() { return CDuiString(ModuleFolder(GetInstance()).c_str()); }
 
 CDuiString CPaintManagerUI::GetCurrentPath() {
     wchar_t szPath[MAX_PATH + 1] = {0};

@@ -47,13 +47,7 @@ bool CPaintManagerUI::EnsureOffscreen(int cx, int cy) {
     if (m_dcOffscreen && m_szOffscreen.cx == cx && m_szOffscreen.cy == cy) return true;
     m_dcOffscreen.Reset();
     m_bmpOffscreen.Reset();
-    BITMAPINFO bmi{};
-    bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    bmi.bmiHeader.biWidth = cx;
-    bmi.bmiHeader.biHeight = -cy;
-    bmi.bmiHeader.biPlanes = 1;
-    bmi.bmiHeader.biBitCount = 32;
-    bmi.bmiHeader.biCompression = BI_RGB;
+    const BITMAPINFO bmi = TopDownDib32(cx, cy);
     void* pBits = nullptr;
     m_bmpOffscreen.Reset(::CreateDIBSection(nullptr, &bmi, DIB_RGB_COLORS, &pBits, nullptr, 0));
     if (!m_bmpOffscreen) return false;

@@ -19,13 +19,7 @@ constexpr DWORD kThumbEdgeColor = 0xFF202020;
 void PutPixels(HDC hDC, const RECT& rc, const std::vector<DWORD>& pixels) {
     const int cx = rc.right - rc.left, cy = rc.bottom - rc.top;
     if (cx <= 0 || cy <= 0 || pixels.size() != static_cast<size_t>(cx) * static_cast<size_t>(cy)) return;
-    BITMAPINFO bmi{};
-    bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    bmi.bmiHeader.biWidth = cx;
-    bmi.bmiHeader.biHeight = -cy;
-    bmi.bmiHeader.biPlanes = 1;
-    bmi.bmiHeader.biBitCount = 32;
-    bmi.bmiHeader.biCompression = BI_RGB;
+    const BITMAPINFO bmi = TopDownDib32(cx, cy);
     ::SetDIBitsToDevice(hDC, rc.left, rc.top, static_cast<DWORD>(cx), static_cast<DWORD>(cy), 0, 0, 0,
                         static_cast<UINT>(cy), pixels.data(), &bmi, DIB_RGB_COLORS);
 }

@@ -10,13 +10,7 @@ namespace {
 
 // A 1x1 premultiplied pixel stretched with AlphaBlend: GDI has no translucent FillRect.
 void BlendColor(HDC hDC, const RECT& rc, DWORD dwColor) {
-    BITMAPINFO bmi{};
-    bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    bmi.bmiHeader.biWidth = 1;
-    bmi.bmiHeader.biHeight = 1;
-    bmi.bmiHeader.biPlanes = 1;
-    bmi.bmiHeader.biBitCount = 32;
-    bmi.bmiHeader.biCompression = BI_RGB;
+    const BITMAPINFO bmi = TopDownDib32(1, 1);
     void* pBits = nullptr;
     GdiObject<HBITMAP> hBitmap(::CreateDIBSection(hDC, &bmi, DIB_RGB_COLORS, &pBits, nullptr, 0));
     if (!hBitmap || pBits == nullptr) return;

@@ -58,13 +58,7 @@ std::unique_ptr<TImageInfo> CImageCache::Decode(LPCWSTR pstrPath) {
     const int nY = static_cast<int>(bitmap.GetHeight());
     if (nX <= 0 || nY <= 0) return nullptr;
 
-    BITMAPINFO bmi{};
-    bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    bmi.bmiHeader.biWidth = nX;
-    bmi.bmiHeader.biHeight = -nY;  // top-down
-    bmi.bmiHeader.biPlanes = 1;
-    bmi.bmiHeader.biBitCount = 32;
-    bmi.bmiHeader.biCompression = BI_RGB;
+    const BITMAPINFO bmi = TopDownDib32(nX, nY);
     void* pBits = nullptr;
     GdiObject<HBITMAP> hBitmap(::CreateDIBSection(nullptr, &bmi, DIB_RGB_COLORS, &pBits, nullptr, 0));
     if (!hBitmap || pBits == nullptr) return nullptr;

@@ -71,6 +71,8 @@ CDuiString CResourceManager::GetText(LPCWSTR lpstrId, LPCWSTR /*lpstrType*/) {
     return pText ? CDuiString(*pText) : CDuiString(lpstrId);
 }
 
+std::wstring LanguageTextOf(LPCWSTR pszTextId) { return CResourceManager::GetInstance()->GetText(pszTextId).str(); }
+
 void CResourceManager::ReloadText() {
     // Texts are resolved when they are painted, so every window only needs a new layout and paint.
     std::vector<CPaintManagerUI*> managers = m_managers;

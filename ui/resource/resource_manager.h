@@ -65,4 +65,7 @@ private:
     std::vector<CPaintManagerUI*> m_managers;
 };
 
+// The language text of a text id (CResourceManager::GetText) as a plain string; any thread.
+std::wstring LanguageTextOf(LPCWSTR pszTextId);
+
 }  // namespace DuiLib

@@ -5,7 +5,6 @@
 #include <xmllite.h>
 
 #include "ui/base/win_handles.h"
-#include "util/file_handle.h"
 
 namespace DuiLib {
 

@@ -19,8 +19,6 @@ namespace {
 
 constexpr wchar_t kDialogTitle[] = L"Dialog Demo";
 
-std::wstring LanguageText(const wchar_t* pszId) { return DuiLib::CResourceManager::GetInstance()->GetText(pszId).str(); }
-
 class COwnerWnd : public DuiLib::WindowImplBase {
 public:
     LPCWSTR GetWindowClassName() const override { return L"DialogDemoOwner"; }
@@ -130,11 +128,11 @@ int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE, LPWSTR, int) {
     const std::wstring sFolder = DuiLib::CPaintManagerUI::GetInstancePath().str();
     DuiLib::CPaintManagerUI::SetResourcePath((sFolder + L"res\\").c_str());
     DuiLib::CResourceManager::GetInstance()->LoadLanguage((L"lan/" + sLanguage + L".xml").c_str());
-    SetLanguageTextSource(&LanguageText);
+    SetLanguageTextSource(&DuiLib::LanguageTextOf);
 
     const std::wstring sDataFolder = sFolder + L"demo_data\\";
     ::CreateDirectoryW(sDataFolder.c_str(), nullptr);
-    auto resolve = [](std::wstring_view id) { return LanguageText(std::wstring(id).c_str()); };
+    auto resolve = [](std::wstring_view id) { return DuiLib::LanguageTextOf(std::wstring(id).c_str()); };
     Gen1Storage storage(*FindGen1Model(10), sDataFolder, resolve);
     Gen2Storage storage2(*FindGen2Model(11), sDataFolder, resolve);
     MacroList macros = DemoMacros();
