@@ -1,5 +1,6 @@
 // The data library on POSIX: the native build the sanitizer and fuzz runs use. Paths go to the
-// system as UTF-8; names compare case-blind per UTF-16 unit through the C library's towupper.
+// system as UTF-8; names compare case-blind per UTF-16 unit by the C library's Unicode upper case
+// (the C.UTF-8 locale's, whatever locale the process runs in), as Windows' ordinal comparison does.
 #include "data_platform.h"
 
 #include <cerrno>
@@ -8,6 +9,7 @@
 #include <thread>
 
 #include <fcntl.h>
+#include <locale.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -115,10 +117,18 @@ std::wstring TextFromName(NameView strName) {
     return strText;
 }
 
+namespace {
+wint_t UpperOf(char16_t ch) {
+    static const locale_t unicode = ::newlocale(LC_CTYPE_MASK, "C.UTF-8", static_cast<locale_t>(nullptr));
+    if (ch >= 0xD800 && ch <= 0xDFFF) return ch;  // half a pair has no case
+    return unicode != static_cast<locale_t>(nullptr) ? ::towupper_l(ch, unicode) : std::towupper(ch);
+}
+}  // namespace
+
 bool NamesEqualNoCase(NameView strA, NameView strB) {
     if (strA.size() != strB.size()) return false;
     for (size_t i = 0; i < strA.size(); ++i)
-        if (std::towupper(strA[i]) != std::towupper(strB[i])) return false;
+        if (UpperOf(strA[i]) != UpperOf(strB[i])) return false;
     return true;
 }
 

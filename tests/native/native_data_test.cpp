@@ -34,6 +34,24 @@ TEST(NativeData, EveryModelHasADescriptionOfItsGeneration) {
     }
 }
 
+TEST(NativeData, NamesCompareWithoutRegardToCaseBeyondAscii) {
+    const struct {
+        const wchar_t* pszA;
+        const wchar_t* pszB;
+        bool bEqual;
+    } cases[] = {
+        {L"Fire", L"fIRE", true},          {L"\u00C4rger", L"\u00E4RGER", true}, {L"\u03B1\u03B2", L"\u0391\u0392", true},
+        {L"Fire", L"Fire ", false},        {L"Fire", L"Fir", false},             {L"", L"", true},
+        {L"\U0001F600", L"\U0001F600", true}, {L"\U0001F600", L"\U0001F601", false},
+    };
+    for (size_t i = 0; i < std::size(cases); ++i)
+        EXPECT_EQ(NamesEqualNoCase(NameFromText(cases[i].pszA), NameFromText(cases[i].pszB)), cases[i].bEqual)
+            << "case " << i;
+    // Text to name and back keeps every character, two units for one past the first plane.
+    EXPECT_EQ(NameFromText(L"\U0001F600x").size(), 3u);
+    EXPECT_EQ(TextFromName(NameFromText(L"\u00C4\U0001F600x")), L"\u00C4\U0001F600x");
+}
+
 // Each model's storage in a scratch folder, for either generation.
 template <class Storage>
 struct ModelFiles {
