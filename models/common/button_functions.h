@@ -1,8 +1,8 @@
 // What the button-function menu and the macro editor do to a profile's button entries, apart
-// from any window: which function a menu item stands for, the rule that some button keeps the
-// left click, a key button's caption, a macro copied into a button, and bringing the buttons'
-// macro copies in line with the macro list after the editor closed. Written over the shared
-// record shapes (record_types.h), so either generation's entries and macros fit.
+// from any window: the rule that some button keeps the left click, a macro copied into a button,
+// and bringing the buttons' macro copies in line with the macro list after the editor closed.
+// Written over the shared record shapes (record_types.h), so either generation's entries and
+// macros fit. What a button shows and where its menu opens are the pages' (button_captions.h).
 #pragma once
 
 #include "key_function_table.h"
@@ -10,29 +10,16 @@
 #include "name_helpers.h"
 #include "record_types.h"
 
-#include <windows.h>
-
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
-#include <functional>
 #include <memory>
-#include <string>
-#include <string_view>
 #include <type_traits>
 #include <vector>
 
 constexpr int kMenuButtonCount = 12;       // key buttons 1..12 open the menu
 constexpr int kLeftClickButtonCount = 16;  // buttons 1..16 count for the left-click rule
 constexpr uint8_t kFunctionLeftClick = 1;
-
-// The function id of a menu item's name: the page's prefix and the item of a row of the key
-// function table ("ms_10_copy" -> 33), compared without regard to case. A name that names no row
-// gives the left click.
-uint8_t FunctionOfMenuItem(std::wstring_view strItem, std::wstring_view strPrefix);
-
-// The menu item names (without the page's prefix) the first generation offers, in table order.
-std::vector<std::wstring> MenuItemNames();
 
 // Whether some button of 1..16 keeps the left click when button iButton (0-based) takes
 // byFunction. Buttons 17 and 18 do not count.
@@ -43,51 +30,6 @@ bool KeepsLeftClick(const Profile& profile, int iButton, uint8_t byFunction) {
         if (byId == kFunctionLeftClick) return true;
     }
     return false;
-}
-
-// A key button's caption: a language text id, or text composed from language texts (bTextId
-// false). Empty text id for a function without a caption.
-struct KeyCaption {
-    std::wstring strText;
-    bool bTextId = true;
-    bool operator==(const KeyCaption&) const = default;
-};
-
-// Where a key button's menu opens (screen coordinates): at the button's top-right corner, the
-// button's rectangle given in the main window (rcWindow on the screen). The page reckons the
-// menu 22 pixels a row plus 4 high; one that would reach the bottom of the screen (cyScreen)
-// is moved up so that its bottom edge lies 25 pixels below the button's top.
-struct KeyMenuPlace {
-    POINT pt;
-    bool bMovedUp;
-};
-constexpr int kMenuRowHeight = 22;
-KeyMenuPlace PlaceKeyMenu(const RECT& rcWindow, const RECT& rcButton, int nRows, int cyScreen);
-
-// Looks a language text up by its id.
-using TextLookup = std::function<std::wstring(const wchar_t* pszId)>;
-
-// "Ctrl+Shift+A": the modifier names in the order Ctrl, Shift, Alt, Win, each followed by "+",
-// then the key's name.
-std::wstring ShortcutCaption(uint8_t byModifiers, uint8_t byUsage, const TextLookup& text);
-
-// bColourMacros: the generation has macros that carry a colour (function 25), captioned
-// "assign_left_macro_text", "-" and the name; without them 25 has no caption.
-template <class Key>
-KeyCaption CaptionOf(const Key& entry, const TextLookup& text, bool bColourMacros = false) {
-    switch (entry.byFunction) {
-        case kFunctionShortcut:
-            return {ShortcutCaption(entry.byModifiers, entry.byUsage, text), false};
-        case kFunctionMacro:
-            return {text(L"assign_macro_text") + std::wstring(NameOf(entry.szMacroName)), false};
-        case kFunctionMacroColour:
-            if (bColourMacros) return {text(L"assign_left_macro_text") + L"-" + std::wstring(NameOf(entry.szMacroName)), false};
-            return {L"", true};
-        default: {
-            const wchar_t* pszId = KeyFunctionCaption(entry.byFunction);
-            return {pszId != nullptr ? pszId : L"", true};
-        }
-    }
 }
 
 // The macro's copy in a button entry: its action count, its name and its actions. The entry's

@@ -1,8 +1,17 @@
 #include "dpi_tables.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace {
+
+// A DPI reckoned wide: a stage value from outside every model's range gives the nearest int rather
+// than overflowing.
+int SaturatedDpi(int64_t iDpi) {
+    return static_cast<int>(
+        std::clamp<int64_t>(iDpi, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+}
+
 constexpr std::array<uint8_t, 221> MakeDpiRegisterTable() {
     constexpr uint8_t kFirst[201] = {
         0,   1,   2,   3,   4,   5,   6,   8,   9,   10,  11,  12,  14,  15,  16,  17,  18,  19,
@@ -31,13 +40,14 @@ const std::array<uint8_t, 51> DpiRegisterTable10 = {
     59, 62, 64, 66, 69, 71, 73, 76, 78, 80, 83, 85, 87, 90, 92, 94, 97, 99, 101, 104, 106, 108, 111, 113, 115};
 
 int DpiOfStageValue(DpiCodec eCodec, int32_t iValue) {
+    const int64_t iWide = iValue;
     switch (eCodec) {
-        case DpiCodec::Table51: return iValue * 100;
+        case DpiCodec::Table51: return SaturatedDpi(iWide * 100);
         case DpiCodec::Table221:
-        case DpiCodec::SplitLinear: return iValue <= 200 ? iValue * 50 : (iValue - 100) * 100;
+        case DpiCodec::SplitLinear: return SaturatedDpi(iWide <= 200 ? iWide * 50 : (iWide - 100) * 100);
         case DpiCodec::Linear:
         case DpiCodec::LinearPacked:
-        case DpiCodec::LinearPackedMode: return iValue * 50;
+        case DpiCodec::LinearPackedMode: return SaturatedDpi(iWide * 50);
     }
     return 0;
 }

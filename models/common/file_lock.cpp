@@ -1,6 +1,6 @@
 #include "file_lock.h"
 
-#include <windows.h>
+#include "data_platform.h"
 
 #include <map>
 
@@ -17,24 +17,6 @@ std::recursive_mutex& MutexOf(const std::wstring& strKey) {
 
 }  // namespace
 
-std::wstring FileLock::KeyOf(const std::wstring& strPath) {
-    std::wstring strFull(MAX_PATH, L'\0');
-    DWORD dwLength = GetFullPathNameW(strPath.c_str(), static_cast<DWORD>(strFull.size()), strFull.data(), nullptr);
-    if (dwLength >= strFull.size()) {
-        strFull.resize(dwLength);
-        dwLength = GetFullPathNameW(strPath.c_str(), static_cast<DWORD>(strFull.size()), strFull.data(), nullptr);
-    }
-    if (dwLength == 0 || dwLength >= strFull.size()) strFull = strPath;  // keyed as given
-    else strFull.resize(dwLength);
-    if (!strFull.empty()) {
-        // File names compare as upper-case letters, as the file system does.
-        std::wstring strUpper(strFull.size(), L'\0');
-        const int iLength = LCMapStringEx(LOCALE_NAME_INVARIANT, LCMAP_UPPERCASE, strFull.data(),
-                                          static_cast<int>(strFull.size()), strUpper.data(),
-                                          static_cast<int>(strUpper.size()), nullptr, nullptr, 0);
-        if (iLength == static_cast<int>(strUpper.size())) strFull = std::move(strUpper);
-    }
-    return strFull;
-}
+std::wstring FileLock::KeyOf(const std::wstring& strPath) { return FileKeyOf(strPath); }
 
 FileLock::FileLock(const std::wstring& strPath) : m_lock(MutexOf(KeyOf(strPath))) {}

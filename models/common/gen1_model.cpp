@@ -146,7 +146,10 @@ uint8_t RateCode(const Gen1Model& model, int32_t iRate) {
 
 uint8_t RateFrameCode(const Gen1Model& model, int32_t iRate, int32_t iRateHs) {
     if (model.iRateHsCount == 0) return RateCode(model, iRate);
-    return static_cast<uint8_t>((((iRateHs + 1) & 0x0F) << 4) | ((iRate + 1) & 0x0F));
+    // Reckoned unsigned: an index from outside the record's range wraps inside its nibble.
+    const uint32_t uRate = static_cast<uint32_t>(iRate) + 1u;
+    const uint32_t uRateHs = static_cast<uint32_t>(iRateHs) + 1u;
+    return static_cast<uint8_t>(((uRateHs & 0x0F) << 4) | (uRate & 0x0F));
 }
 
 int DpiOfValue(const Gen1Model& model, int32_t iValue) { return DpiOfStageValue(model.eDpiCodec, iValue); }

@@ -166,9 +166,9 @@ const Gen2Model* FindGen2Model(int iNumber) {
 
 int ShownBatteryLevel(const Gen2Model& model, int iLevel) {
     if (model.eBatteryDisplay != BatteryDisplay::Raised) return iLevel;
+    if (iLevel >= 70) return 100;  // raised by 30, which reaches the top (and no sum can overflow)
     int iRaise = 0;
-    if (iLevel >= 70) iRaise = 30;
-    else if (iLevel >= 60) iRaise = 20;
+    if (iLevel >= 60) iRaise = 20;
     else if (iLevel >= 50) iRaise = 10;
     else if (iLevel >= 31) iRaise = 5;
     return std::min(iLevel + iRaise, 100);

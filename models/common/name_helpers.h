@@ -3,6 +3,8 @@
 // field, and a unique name is made by cutting the base so that base + "_k" still fits.
 #pragma once
 
+#include "data_platform.h"
+
 #include <cstddef>
 #include <memory>
 #include <string>
@@ -10,22 +12,21 @@
 #include <type_traits>
 #include <vector>
 
-// Equal without regard to case (ordinal, as upper-case letters).
-bool NamesEqualNoCase(std::wstring_view strA, std::wstring_view strB);
+// Names are compared without regard to case by NamesEqualNoCase (data_platform.h).
 
 // The name in a fixed field, up to its first NUL (the whole field when it has none).
 template <size_t N>
-std::wstring_view NameOf(const wchar_t (&szField)[N]) {
+NameView NameOf(const NameChar (&szField)[N]) {
     size_t uLength = 0;
-    while (uLength < N && szField[uLength] != L'\0') ++uLength;
+    while (uLength < N && szField[uLength] != 0) ++uLength;
     return {szField, uLength};
 }
 
 // Copies a name into a fixed field, cut to N - 1 characters; the rest of the field is zeroed.
 template <size_t N>
-void CopyName(wchar_t (&szField)[N], std::wstring_view strName) {
+void CopyName(NameChar (&szField)[N], NameView strName) {
     const size_t uLength = strName.size() < N - 1 ? strName.size() : N - 1;
-    for (size_t i = 0; i < N; ++i) szField[i] = i < uLength ? strName[i] : L'\0';
+    for (size_t i = 0; i < N; ++i) szField[i] = i < uLength ? strName[i] : NameChar{0};
 }
 
 // Field capacity (characters without the terminator) of a record type's name.
@@ -35,7 +36,7 @@ constexpr size_t NameCapacity() {
 }
 
 template <class Rec>
-bool IsNameTaken(const std::vector<std::unique_ptr<Rec>>& list, std::wstring_view strName) {
+bool IsNameTaken(const std::vector<std::unique_ptr<Rec>>& list, NameView strName) {
     for (const std::unique_ptr<Rec>& pRec : list)
         if (pRec && NamesEqualNoCase(NameOf(pRec->szName), strName)) return true;
     return false;
@@ -43,13 +44,12 @@ bool IsNameTaken(const std::vector<std::unique_ptr<Rec>>& list, std::wstring_vie
 
 // The name itself (cut to uMaxChars) when it is free; otherwise the first free "base_k" for
 // k = 1, 2, ..., the base cut so that the candidate has at most uMaxChars characters.
-std::wstring MakeUniqueName(const std::vector<std::wstring_view>& taken, std::wstring_view strName,
-                            size_t uMaxChars);
+NameString MakeUniqueName(const std::vector<NameView>& taken, NameView strName, size_t uMaxChars);
 
 template <class Rec>
-std::wstring MakeUniqueName(const std::vector<std::unique_ptr<Rec>>& list, std::wstring_view strName,
-                            size_t uMaxChars = NameCapacity<Rec>()) {
-    std::vector<std::wstring_view> taken;
+NameString MakeUniqueName(const std::vector<std::unique_ptr<Rec>>& list, NameView strName,
+                          size_t uMaxChars = NameCapacity<Rec>()) {
+    std::vector<NameView> taken;
     taken.reserve(list.size());
     for (const std::unique_ptr<Rec>& pRec : list)
         if (pRec) taken.push_back(NameOf(pRec->szName));

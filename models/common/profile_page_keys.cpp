@@ -6,7 +6,7 @@
 // second generation's macros may carry a colour, function 25) and which buttons have a macro slot.
 #include "profile_page.h"
 
-#include "button_functions.h"
+#include "button_captions.h"
 #include "gen1_storage.h"
 #include "gen2_storage.h"
 #include "select_macro.h"

@@ -2,11 +2,11 @@
 // target and moves it over the target, so a crash never leaves a truncated file behind.
 #pragma once
 
+#include "data_platform.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
-
-enum class ReadStatus : uint8_t { Ok, NotFound, Failed };
 
 // Reads the whole file. NotFound only when the file or its folder does not exist; any other
 // failure (sharing, access, read error, absurd size) is Failed.
@@ -20,7 +20,7 @@ bool WriteFileAtomically(const std::wstring& strPath, const std::vector<uint8_t>
 // Creates the folder and any missing parent; true when it exists afterwards.
 bool EnsureFolder(const std::wstring& strFolder);
 
-// strFolder and strName joined by exactly one backslash.
+// strFolder and strName joined by exactly one separator (a backslash on Windows).
 std::wstring JoinPath(const std::wstring& strFolder, const std::wstring& strName);
 
 // Damaged files are kept as strPath + ".bad", then ".bad1", ".bad2", ...: a copy kept by an

@@ -40,10 +40,10 @@ bool Clamp(T& value, T low, T high) {
 bool ClampCount(int32_t& iValue, int iCount) { return iCount > 0 && Clamp(iValue, 0, iCount - 1); }
 
 template <size_t N>
-bool Terminate(wchar_t (&szField)[N]) {
-    for (wchar_t ch : szField)
-        if (ch == L'\0') return false;
-    szField[N - 1] = L'\0';
+bool Terminate(NameChar (&szField)[N]) {
+    for (NameChar ch : szField)
+        if (ch == 0) return false;
+    szField[N - 1] = 0;
     return true;
 }
 

@@ -141,11 +141,11 @@ private:
     std::wstring Text(std::wstring_view strTextId) const;
     // strName, or when it is empty the base name of a new record: the text of strTextId
     // ("add_profile_text", "add_macro_text") followed by the list's size + 1.
-    std::wstring NameOrNew(std::wstring_view strName, std::wstring_view strTextId, size_t uListSize) const;
+    NameString NameOrNew(NameView strName, std::wstring_view strTextId, size_t uListSize) const;
     // strNewName: the default profile's base name, resolved before the file lock is taken, so the
     // page's text resolver never runs under a file lock.
-    void StartWithDefault(Profiles& profiles, ProDataHeader& header, const std::wstring& strNewName) const;
-    Profile* AddDefaultProfileNamed(Profiles& profiles, const std::wstring& strBase) const;
+    void StartWithDefault(Profiles& profiles, ProDataHeader& header, const NameString& strNewName) const;
+    Profile* AddDefaultProfileNamed(Profiles& profiles, const NameString& strBase) const;
 
     const ModelType& m_model;
     std::wstring m_strDataFolder;

@@ -85,8 +85,8 @@ void RecordStorage<R>::SetDefaultProfile(Profile& profile) const {
 }
 
 template <class R>
-std::wstring RecordStorage<R>::NameOrNew(std::wstring_view strName, std::wstring_view strTextId, size_t uListSize) const {
-    return strName.empty() ? Text(strTextId) + std::to_wstring(uListSize + 1) : std::wstring(strName);
+NameString RecordStorage<R>::NameOrNew(NameView strName, std::wstring_view strTextId, size_t uListSize) const {
+    return strName.empty() ? NameFromText(Text(strTextId) + std::to_wstring(uListSize + 1)) : NameString(strName);
 }
 
 template <class R>
@@ -95,7 +95,7 @@ typename R::Profile* RecordStorage<R>::AddDefaultProfile(Profiles& profiles) con
 }
 
 template <class R>
-typename R::Profile* RecordStorage<R>::AddDefaultProfileNamed(Profiles& profiles, const std::wstring& strBase) const {
+typename R::Profile* RecordStorage<R>::AddDefaultProfileNamed(Profiles& profiles, const NameString& strBase) const {
     std::unique_ptr<Profile> pProfile = storage_detail::ZeroedRecord<Profile>();
     SetDefaultProfile(*pProfile);
     CopyName(pProfile->szName, MakeUniqueName(profiles, strBase));
@@ -143,7 +143,7 @@ bool RecordStorage<R>::SaveProData(const Profiles& profiles, const ProDataHeader
 
 template <class R>
 void RecordStorage<R>::StartWithDefault(Profiles& profiles, ProDataHeader& header,
-                                        const std::wstring& strNewName) const {
+                                        const NameString& strNewName) const {
     header.iCurProfile = 0;
     header.reserved.assign(static_cast<size_t>(HeaderSize()) - sizeof(header.iCurProfile), 0);
     AddDefaultProfileNamed(profiles, strNewName);
@@ -151,7 +151,7 @@ void RecordStorage<R>::StartWithDefault(Profiles& profiles, ProDataHeader& heade
 
 template <class R>
 LoadResult RecordStorage<R>::LoadProData(Profiles& profiles, ProDataHeader& header) {
-    const std::wstring strNewName = NameOrNew({}, L"add_profile_text", profiles.size());
+    const NameString strNewName = NameOrNew({}, L"add_profile_text", profiles.size());
     const std::wstring strPath = ProDataPath();
     const FileLock lock(strPath);
     std::vector<uint8_t> bytes;
@@ -193,7 +193,7 @@ LoadResult RecordStorage<R>::LoadProData(Profiles& profiles, ProDataHeader& head
 
 template <class R>
 typename R::Macro* RecordStorage<R>::AddMacroRecord(Macros& macros) {
-    const std::wstring strBase = NameOrNew({}, L"add_macro_text", macros.size());
+    const NameString strBase = NameOrNew({}, L"add_macro_text", macros.size());
     std::unique_ptr<Macro> pMacro = storage_detail::ZeroedRecord<Macro>();
     CopyName(pMacro->szName, MakeUniqueName(macros, strBase));
     macros.push_back(std::move(pMacro));
@@ -304,7 +304,7 @@ typename R::Profile* RecordStorage<R>::AddImported(std::unique_ptr<Profile> pPro
         if (!R::IsMacroFunction(entry.byFunction)) continue;
         // Every macro button brings a macro of its own, even when an equal one exists.
         std::unique_ptr<Macro> pMacro = storage_detail::CarriedMacro<Macro>(entry);
-        const std::wstring strName =
+        const NameString strName =
             MakeUniqueName(macros, NameOrNew(NameOf(entry.szMacroName), L"add_macro_text", macros.size()));
         CopyName(pMacro->szName, strName);
         CopyName(entry.szMacroName, strName);

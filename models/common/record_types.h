@@ -4,12 +4,12 @@
 // how a profile lies in a model's file is its layout (profile_layout.h).
 #pragma once
 
+#include "data_platform.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <vector>
-
-static_assert(sizeof(wchar_t) == 2, "records hold UTF-16 names");
 
 constexpr int kKeyEntryCount = 24;      // key entries in a profile record
 constexpr int kButtonCount = 18;        // entries 0..17 are buttons 1..18; 18..23 stay zero
@@ -35,7 +35,7 @@ template <class Action, int N>
 struct MacroRecordT {
     using ActionType = Action;
     static constexpr int kActionMax = N;
-    wchar_t szName[kMacroNameChars];
+    NameChar szName[kMacroNameChars];
     int32_t iLoopCount;  // 0 for macros made in the editor; set by a profile import
     int32_t iActionNum;  // 0..N
     Action stActions[N];
@@ -54,7 +54,7 @@ struct KeyEntryT {
     uint16_t wParam;
     uint8_t byReserved2[2];
     int32_t iLoopMode;     // repeat option of the macro picker
-    wchar_t szMacroName[kMacroNameChars];
+    NameChar szMacroName[kMacroNameChars];
     int32_t iLoopCount;
     uint16_t wActionNum;   // actions copied into stActions, 0..N
     uint8_t byReserved3[1002];
@@ -75,9 +75,9 @@ struct KeyEntryT {
 template <class Key>
 struct ProfileRecordT {
     using KeyType = Key;
-    wchar_t szName[kProfileNameChars];
-    wchar_t szExtra1[500];
-    wchar_t szExtra2[500];
+    NameChar szName[kProfileNameChars];
+    NameChar szExtra1[500];
+    NameChar szExtra2[500];
     int32_t iParam1;
     int32_t iParam2;
     uint8_t byParam3;

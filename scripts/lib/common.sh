@@ -18,6 +18,9 @@ BASE_PACKAGES=(wine:wine wine64 fonts-wine fonts-dejavu-extra fonts-wqy-microhei
                g++-mingw-w64-x86-64-posix:x86_64-w64-mingw32-g++-posix cmake:cmake
                make:make googletest npm:npm ca-certificates)
 SCREEN_PACKAGES=(xvfb:Xvfb x11-utils:xwininfo imagemagick:import xdotool:xdotool)
+# The native build of the data library (tests/native): the host's clang with its sanitizer and
+# libFuzzer runtimes.
+NATIVE_PACKAGES=(clang:clang++ libclang-rt-dev)
 
 log() { printf '\033[1m==> %s\033[0m\n' "$*" >&2; }
 
@@ -52,6 +55,18 @@ configure_and_build() {
   fi
   log "Building"
   cmake --build "$BUILD_DIR" --parallel "$JOBS" -- --no-print-directory "$@"
+}
+
+# configure_and_build_native : the data library and its sanitizer and fuzz tests, built with the
+# host's clang into $BUILD_DIR/native (the Wine build's ctest runs them under the label sanitize).
+configure_and_build_native() {
+  local native="$BUILD_DIR/native"
+  if [ ! -f "$native/CMakeCache.txt" ]; then
+    log "Configuring $native (native, sanitizers)"
+    CC=clang CXX=clang++ cmake -S "$ROOT/tests/native" -B "$native" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+  fi
+  log "Building the native data library"
+  cmake --build "$native" --parallel "$JOBS" -- --no-print-directory
 }
 
 # wine_prefix null|x11 : prints the path of a ready Wine prefix with that display driver.

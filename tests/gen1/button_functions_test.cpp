@@ -1,6 +1,6 @@
 // The button-function rules apart from any window: menu item names to function ids, the
 // left-click rule, captions, and the buttons' macro copies brought in line with the macro list.
-#include "button_functions.h"
+#include "button_captions.h"
 #include "gen1_model.h"
 #include "gen1_records.h"
 #include "gen1_storage_fixture.h"

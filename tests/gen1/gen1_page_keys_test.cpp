@@ -5,7 +5,7 @@
 // button opens the macro editor; what is deleted there leaves no button playing a lost macro.
 #include "gen1_page_fixture.h"
 
-#include "button_functions.h"
+#include "button_captions.h"
 #include "gen1_frames.h"
 #include "gen1_storage.h"
 #include "gen1_storage_fixture.h"

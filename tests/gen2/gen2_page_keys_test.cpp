@@ -8,7 +8,7 @@
 // where the editor left it.
 #include "gen2_keys_fixture.h"
 
-#include "button_functions.h"
+#include "button_captions.h"
 #include "gen2_frames.h"
 #include "hook_api.h"
 

@@ -1,4 +1,4 @@
-#include "button_functions.h"
+#include "button_captions.h"
 
 #include "util/key_text.h"
 
