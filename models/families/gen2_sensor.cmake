@@ -1,0 +1,21 @@
+# The sensor models MS_15, MS_17, MS_21 and MS_24: the longer record with the sensor mode, no
+# light section of their own (its controls stay bound, hidden, in stacked rows), the light-off
+# time, and the sensor mode shown with the polling rates over the receivers (it governs the 4K
+# receiver's fastest rates), two options to a row so each name has room beside its button.
+model_family(gen2)
+model_family(light_off)
+set(MODEL_LAYOUT Gen2Sensor)
+set(MODEL_PROTOCOL SensorRow)
+set(PAGE_SENSOR_MODE [[
+
+      <VerticalLayout name="ms_@N@_ver_sensor_mode" height="80" childpadding="4" visible="false">
+        <Label text="sensor_mode_caption_text" height="20" font="3" textcolor="#FF8A939E"/>
+        <HorizontalLayout height="26">
+          <Option @OPTION@ name="ms_@N@_option_sensor_mode_1" group="ms_@N@_sensor_mode" width="120" text="sensor_mode_1_text"/>
+          <Option @OPTION@ name="ms_@N@_option_sensor_mode_2" group="ms_@N@_sensor_mode" width="120" text="sensor_mode_2_text"/>
+        </HorizontalLayout>
+        <HorizontalLayout height="26">
+          <Option @OPTION@ name="ms_@N@_option_sensor_mode_3" group="ms_@N@_sensor_mode" width="120" text="sensor_mode_3_text"/>
+          <Option @OPTION@ name="ms_@N@_option_sensor_mode_4" group="ms_@N@_sensor_mode" width="120" text="sensor_mode_4_text"/>
+        </HorizontalLayout>
+      </VerticalLayout>]])

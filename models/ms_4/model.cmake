@@ -1,0 +1,6 @@
+# MS_4: the first generation's seven-rate mouse.
+model_family(gen1_seven_rate)
+set(MODEL_SUBSYSTEM 4)
+set(MODEL_CABLE_PID 0xFA73)
+set(MODEL_ID_BYTE 0x30)
+set(MODEL_4K_INDEX 1)

@@ -1,0 +1,7 @@
+# MS_8: a second-generation mouse.
+model_family(gen2)
+set(MODEL_SUBSYSTEM 3)
+set(MODEL_CABLE_PID 0xFA77)
+set(MODEL_ID_BYTE 0x34)
+set(MODEL_4K_INDEX 3)
+set(MODEL_BLE_PID 0x0034)
