@@ -2,5 +2,5 @@
 # plus one in a byte of its own, so the slider stops one short.
 model_family(gen1)
 set(MODEL_LAYOUT Gen1A)
-set(MODEL_PROTOCOL Row)
-set(PAGE_SLEEP_MAX 254)
+set(MODEL_PROTOCOL LayoutARow)
+set(MODEL_SLEEP_MAX 254)

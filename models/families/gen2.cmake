@@ -3,16 +3,18 @@
 set(MODEL_GENERATION 2)
 set(MODEL_LAYOUT Gen2)
 set(MODEL_PROTOCOL Row)
+# A model's own (MODEL_BUTTON_FUNCTIONS, MODEL_MACRO_BLOCKS) are said by the model or its family.
 # The core counts every link towards "online", refreshes the link controls, announces every
 # change and hands the page its six timers.
 set(MODEL_POLICY ble_online 4k_online link_controls announce_every delegate_timers)
 set(MODEL_TIMER_KINDS 6)
 
 # What the second-generation page template (res/templates/gen2_page.xml) is filled with unless a
-# family or the model says otherwise. DPI sliders: the stored stage values, one step of 50 DPI per
-# position (50 to 26,000 DPI).
-set(PAGE_DPI_MIN 1)
-set(PAGE_DPI_MAX 520)
+# family or the model says otherwise.
+# The stored DPI stage values (the protocol's and the sliders' range): one step of 50 DPI per
+# position, 50 to 26,000 DPI.
+set(MODEL_DPI_MIN 1)
+set(MODEL_DPI_MAX 520)
 set(PAGE_LIGHT_ROW hor)
 set(PAGE_POWER_SETTING_HEIGHT 54)
 set(PAGE_LIGHT_OFF_ROW "")

@@ -6,6 +6,10 @@ model_family(gen2)
 model_family(light_off)
 set(MODEL_LAYOUT Gen2Sensor)
 set(MODEL_PROTOCOL SensorRow)
+# The factory function of buttons 1 to 18, and the first of the four macro blocks each of
+# buttons 1 to 8 owns (0: none; the other buttons own none).
+set(MODEL_BUTTON_FUNCTIONS 1 2 3 6 24 4 5 52 0 0 0 0 0 0 0 0 11 12)
+set(MODEL_MACRO_BLOCKS 1 5 9 0 0 17 21 0)
 set(PAGE_SENSOR_MODE [[
 
       <VerticalLayout name="ms_@N@_ver_sensor_mode" height="80" childpadding="4" visible="false">

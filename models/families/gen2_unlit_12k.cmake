@@ -2,4 +2,4 @@
 # segments, sent through the register table), one-hot rate codes and the 131-byte macro frame.
 model_family(gen2_unlit)
 set(MODEL_PROTOCOL Row18)
-set(PAGE_DPI_MAX 220)
+set(MODEL_DPI_MAX 220)

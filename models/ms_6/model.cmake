@@ -9,13 +9,18 @@ set(MODEL_BLE_PID 0x0032)
 set(MODEL_LAYOUT Gen1D)
 # The core announces every link change and hands the page its timers.
 list(APPEND MODEL_POLICY announce_every delegate_timers)
-set(PAGE_DPI_MAX 520)
+set(MODEL_DPI_CODEC Linear)
+set(MODEL_DPI_MAX 520)
+set(MODEL_MACRO_FRAME 111)
+# Seven rates of its own over the 4K receiver; no lights to show.
+set(MODEL_4K_RATES 7)
+set(MODEL_NO_LIGHT_SECTION true)
 set(PAGE_LIFT_OFF true)
 set(PAGE_RIPPLE true)
 set(PAGE_ANGLE_SNAP true)
 set(PAGE_MOTION_SYNC true)
 # No label names the chosen rate: the rate section is its row of rates alone.
-set(PAGE_RATE_LABEL false)
+set(MODEL_RATE_LABEL false)
 set(PAGE_RATE_BODY_HEIGHT 26)
 # Its own rates over the 4K receiver: a second panel of the rate section, shown instead of the
 # first while the 4K receiver is the fastest link up.

@@ -120,7 +120,9 @@ TEST(ModelDescriptions, ProtocolRowsAreBuiltByTheFunctionTheDescriptionNames) {
     using Gen1Mark = std::function<bool(const Gen1Model&)>;
     using Gen2Mark = std::function<bool(const Gen2Model&)>;
     const std::map<std::string, Gen1Mark> gen1Marks = {
-        {"Row", [](const Gen1Model& g) { return !g.bPauseAfterEveryFrame; }},
+        {"LayoutARow", [](const Gen1Model& g) { return g.eLightCodec == LightCodec::SleepPlusOne; }},
+        {"LayoutBRow",
+         [](const Gen1Model& g) { return !g.bPauseAfterEveryFrame && g.eLightCodec == LightCodec::PackedSleep; }},
         {"LayoutCModel",
          [](const Gen1Model& g) { return g.bPauseAfterEveryFrame && !g.bNeverSleeps && g.iRateCount != 7; }},
         {"SevenRateModel", [](const Gen1Model& g) { return g.iRateCount == 7; }},
@@ -132,7 +134,8 @@ TEST(ModelDescriptions, ProtocolRowsAreBuiltByTheFunctionTheDescriptionNames) {
         {"Row18", [](const Gen2Model& g) { return g.eRateCodec == RateCodec::OneHot && g.eRateEventCodec == RateCodec::Nibbles; }},
         {"Row19", [](const Gen2Model& g) { return g.eDpiCodec == DpiCodec::LinearPacked; }},
         {"Row20", [](const Gen2Model& g) { return g.eRateEventCodec == RateCodec::OneHot && g.bBleRateSelectsOption; }},
-        {"SensorRow", [](const Gen2Model& g) { return g.iSensorModeCount > 0; }},
+        {"SensorRow", [](const Gen2Model& g) { return g.iSensorModeCount > 0 && g.iBatteryEventCode == 0x40; }},
+        {"BleSensorRow", [](const Gen2Model& g) { return g.iSensorModeCount > 0 && g.iBatteryEventCode == 0x41; }},
     };
     for (const DescriptionRow& d : kDescriptions) {
         if (const Gen1Model* pGen1 = FindGen1Model(d.iNumber)) {
@@ -149,6 +152,10 @@ TEST(ModelDescriptions, ProtocolRowsAreBuiltByTheFunctionTheDescriptionNames) {
             if (InFamily(d, "gen2_unlit")) {
                 EXPECT_TRUE(pGen2->bNoLightSection && pGen2->defaults.iDebounce == 6 && pGen2->byDpiFrameTail == 2)
                     << Label(d.iNumber);
+            }
+            // The sensor models with Bluetooth are the sensor models with the link.
+            if (InFamily(d, "gen2_sensor")) {
+                EXPECT_EQ(InFamily(d, "gen2_sensor_ble"), FindModel(d.iNumber)->HasBle()) << Label(d.iNumber);
             }
             // Its 12,000-DPI models: the register table and the 131-byte macro frame.
             EXPECT_EQ(pGen2->eDpiCodec == DpiCodec::Table221, InFamily(d, "gen2_unlit_12k")) << Label(d.iNumber);
