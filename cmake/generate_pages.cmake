@@ -1,11 +1,12 @@
 # Generates per-model skins from a template: @N@ becomes the model number.
-# Usage: cmake -DTEMPLATE=<file> -DDST=<run res> [-DOUT=<path under DST>] [-DMODELS=<n;n;...>]
-#   [-DVALUES=<values file>] -P generate_pages.cmake
+# Usage: cmake -DTEMPLATE=<file> -DDST=<run res> [-DOUT=<path under DST>] [-DMODELS=<n,n,...>]
+#   [-DDESCRIBED=ON] -P generate_pages.cmake
 # OUT names each model's file with @N@ in it (default the page, MS/MS_@N@/ms_@N@_page.xml);
-# MODELS lists the models (default all 24). VALUES is a CMake file that fills the template's other
-# @KEY@s: model N's @KEY@ becomes PAGE_<KEY>_<N> when it sets that, else PAGE_<KEY>; a key it
-# leaves unset is an error. A file already holding the text is left alone.
+# MODELS lists the models (default all 24). DESCRIBED fills the template's other @KEY@s from each
+# model's description (models/ms_N/model.cmake and its families): @KEY@ becomes its PAGE_<KEY>;
+# a key it leaves unset is an error. A file already holding the text is left alone.
 cmake_minimum_required(VERSION 3.25)
+include(${CMAKE_CURRENT_LIST_DIR}/model_description.cmake)
 file(READ ${TEMPLATE} text)
 if(NOT DEFINED OUT)
   set(OUT "MS/MS_@N@/ms_@N@_page.xml")
@@ -15,8 +16,7 @@ if(NOT DEFINED MODELS)
 endif()
 string(REPLACE "," ";" MODELS "${MODELS}")
 set(keys "")
-if(DEFINED VALUES)
-  include(${VALUES})
+if(DESCRIBED)
   string(REGEX MATCHALL "@[A-Z][A-Z0-9_]+@" found "${text}")
   foreach(token IN LISTS found)
     string(REGEX REPLACE "^@(.*)@$" "\\1" key "${token}")
@@ -24,18 +24,18 @@ if(DEFINED VALUES)
   endforeach()
   list(REMOVE_DUPLICATES keys)
 endif()
-foreach(N IN LISTS MODELS)
+
+function(generate_page N)
+  if(DESCRIBED)
+    read_model_description(${N})
+  endif()
   string(REPLACE "@N@" "${N}" page "${text}")
   # Twice: a value may hold other keys (a panel with the shared looks).
   foreach(key IN LISTS keys keys)
-    if(DEFINED PAGE_${key}_${N})
-      set(value "${PAGE_${key}_${N}}")
-    elseif(DEFINED PAGE_${key})
-      set(value "${PAGE_${key}}")
-    else()
-      message(FATAL_ERROR "${TEMPLATE}: no value for @${key}@ of model ${N} in ${VALUES}")
+    if(NOT DEFINED PAGE_${key})
+      message(FATAL_ERROR "${TEMPLATE}: no value for @${key}@ in the description of MS_${N}")
     endif()
-    string(REPLACE "@${key}@" "${value}" page "${page}")
+    string(REPLACE "@${key}@" "${PAGE_${key}}" page "${page}")
   endforeach()
   # A value may name the model's controls too.
   string(REPLACE "@N@" "${N}" page "${page}")
@@ -43,8 +43,12 @@ foreach(N IN LISTS MODELS)
   if(EXISTS ${out})
     file(READ ${out} old)
     if(old STREQUAL page)
-      continue()
+      return()
     endif()
   endif()
   file(WRITE ${out} "${page}")
+endfunction()
+
+foreach(N IN LISTS MODELS)
+  generate_page(${N})
 endforeach()

@@ -1,7 +1,7 @@
 // The ranges of a settings page's sliders, in the units the profile stores, as a model's
 // description gives them (both generations). The generated skins carry the same numbers (the
-// page values of cmake/gen1_page_values.cmake, gen2_page_values.cmake and page_looks.cmake); the
-// skin tests hold the two together. A record from a file is brought into these ranges when it is
+// page values of models/ms_N/model.cmake, its families and cmake/page_looks.cmake); the skin
+// tests hold the two together. A record from a file is brought into these ranges when it is
 // loaded, and refused on import when it lies outside them.
 #pragma once
 

@@ -3,33 +3,9 @@
 #include <cstdio>
 #include <cwctype>
 
-// number, subsystem, generation, cable product id, id byte, 4K index, Bluetooth product id,
-// profile record layout
+// Each model's identity, from its description (models/ms_N/model.cmake).
 const std::array<ModelInfo, kModelCount> g_Models = {{
-    {1, 2, 1, 0xFA61, 0x10, -1, 0, RecordLayout::Gen1A},
-    {2, 2, 1, 0xFA71, 0x20, -1, 0, RecordLayout::Gen1A},
-    {3, 4, 1, 0xFA72, 0x21, 0, 0, RecordLayout::Gen1C},
-    {4, 4, 1, 0xFA73, 0x30, 1, 0, RecordLayout::Gen1C},
-    {5, 4, 1, 0xFA74, 0x31, -1, 0, RecordLayout::Gen1C},
-    {6, 5, 1, 0xFA75, 0x32, 2, 0x0032, RecordLayout::Gen1D},
-    {7, 5, 1, 0xFA76, 0x33, -1, 0x0033, RecordLayout::Gen1C},
-    {8, 3, 2, 0xFA77, 0x34, 3, 0x0034, RecordLayout::Gen2},
-    {9, 5, 1, 0xFA78, 0x35, -1, 0x0035, RecordLayout::Gen1C},
-    {10, 2, 1, 0xFA79, 0x36, -1, 0, RecordLayout::Gen1B},
-    {11, 3, 2, 0xFA7A, 0x37, 4, 0x0037, RecordLayout::Gen2},
-    {12, 3, 2, 0xFA7B, 0x38, 5, 0, RecordLayout::Gen2},
-    {13, 3, 2, 0xFA7C, 0x39, 6, 0, RecordLayout::Gen2},
-    {14, 6, 2, 0xFA7D, 0x3A, 7, 0x003A, RecordLayout::Gen2},
-    {15, 8, 2, 0xFA24, 0x3D, 8, 0, RecordLayout::Gen2Sensor},
-    {16, 6, 2, 0xFA26, 0x3F, 9, 0, RecordLayout::Gen2},
-    {17, 8, 2, 0xFA29, 0x29, 10, 0, RecordLayout::Gen2Sensor},
-    {18, 6, 2, 0xFA2A, 0x2A, -1, 0x002A, RecordLayout::Gen2},
-    {19, 6, 2, 0xFA2B, 0x2B, -1, 0x002B, RecordLayout::Gen2},
-    {20, 7, 2, 0xFA2C, 0x2C, -1, 0x002C, RecordLayout::Gen2},
-    {21, 8, 2, 0x2250, 0x50, 11, 0x0250, RecordLayout::Gen2Sensor},
-    {22, 7, 2, 0xFA2E, 0x2E, -1, 0x002E, RecordLayout::Gen2},
-    {23, 7, 2, 0xFA2D, 0x2D, -1, 0x002D, RecordLayout::Gen2},
-    {24, 8, 2, 0x2256, 0x56, 12, 0x0256, RecordLayout::Gen2Sensor},
+#include "model_rows.inc"
 }};
 
 const ModelInfo* FindModel(int iNumber) {

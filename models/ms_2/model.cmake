@@ -1,0 +1,11 @@
+# MS_2: the first generation's layout A with 50-DPI stages up to 26,000 DPI.
+model_family(gen1_layout_a)
+set(MODEL_SUBSYSTEM 2)
+set(MODEL_CABLE_PID 0xFA71)
+set(MODEL_ID_BYTE 0x20)
+set(MODEL_DPI_CODEC Linear)
+set(MODEL_DPI_MAX 520)
+set(PAGE_LIFT_OFF true)
+set(PAGE_RIPPLE true)
+set(PAGE_ANGLE_SNAP true)
+set(PAGE_MOTION_SYNC true)

@@ -1,0 +1,6 @@
+# MS_23: an unlit second-generation mouse up to 12,000 DPI.
+model_family(gen2_row20)
+set(MODEL_SUBSYSTEM 7)
+set(MODEL_CABLE_PID 0xFA2D)
+set(MODEL_ID_BYTE 0x2D)
+set(MODEL_BLE_PID 0x002D)
