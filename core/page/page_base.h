@@ -15,8 +15,9 @@
 // Threads: the page runs on the UI thread except RunApply (its worker) and
 // RecordAcknowledgement (the thread that read the acknowledgement). Controls and timers belong to
 // the UI thread; the worker reaches them through PostToUi and the timer helpers, which post when
-// called from another thread. The link flags are atomics written under m_lock together with the
-// receiver handles, so Links() is one consistent picture.
+// called from another thread. The link flags are atomics written under the link lock together
+// with the receiver handles, so Links() is one consistent picture. The page's profiles are its
+// profile store's, under a lock of their own.
 #pragma once
 
 #include "ack_window.h"
@@ -163,6 +164,9 @@ public:
     // False (and nothing done) when the link already was so. UI thread.
     bool SetLink(LinkKind kind, bool bUp);
     bool SetReceiverLink(bool b4k, bool bUp) { return SetLink(b4k ? LinkKind::Wireless4k : LinkKind::Wireless, bUp); }
+    // The cable stops counting as a link (the second generation's Bluetooth link took over): it
+    // reads as removed, while its indicator and its device stay as they are.
+    void StopCountingCable();
     DuiLib::CControlUI* LinkIndicator(LinkKind kind) const;
     // The receiver's command interface the page sends through (null: the receiver is gone).
     void SetWirelessHandle(const HidDevicePtr& hDevice);
@@ -320,7 +324,6 @@ protected:
     DuiLib::CPaintManagerUI* m_pPaintManager = nullptr;
     const HookTable* m_pHookTable = nullptr;
 
-    mutable std::mutex m_lock;  // guards the link flags with the handles, and the page's profiles
     std::atomic<int> m_bOnline{0};
     std::atomic<int> m_iWiredState{0};
     std::atomic<int> m_bWireless{0};
@@ -347,6 +350,8 @@ private:
     };
 
     static std::wstring Numbered(const wchar_t* pszPattern, int i);
+
+    mutable std::mutex m_linkLock;  // guards the link flags' writes with the receiver handles
     std::atomic<int>& Flag(LinkKind kind);
     // Runs a device event now, or keeps it while a dialog is open.
     void Deliver(std::function<void()> event);

@@ -34,11 +34,7 @@ void CDevicePage::SetBleLink(bool bUp) {
         SetPageTimer(TIMER_BLE_SUBSCRIBE, Timing().uBleSubscribeMs);
         SetReceiverLink(false, false);
         SetReceiverLink(true, false);
-        {
-            // The cable no longer counts as a link; its indicator and its device stay as they are.
-            std::lock_guard guard(m_lock);
-            m_iWiredState = 2;
-        }
+        StopCountingCable();
         UpdateLinkControls();
         KillPageTimer(TIMER_WIRELESS_TIMEOUT);
         KillPageTimer(TIMER_WIRELESS4K_TIMEOUT);
