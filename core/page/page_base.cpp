@@ -78,7 +78,6 @@ CControlUI* CPageBase::FindPageControl(const wchar_t* pszSuffix) const {
 
 void CPageBase::OnKeyMenuClick(DuiLib::CDuiString) {}
 void CPageBase::HandleDeviceChange(WPARAM, LPARAM) {}
-void CPageBase::HandleTimer(UINT_PTR) {}
 void CPageBase::OnWireless4kTimeout() { SetLink(LinkKind::Wireless4k, false); }
 void CPageBase::OnDevMonitor(DWORD) {}
 void CPageBase::OnDeviceEvent(int, int) {}

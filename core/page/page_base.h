@@ -107,8 +107,6 @@ public:
     virtual void OnKeyMenuClick(DuiLib::CDuiString strName);
     // Every WM_DEVICECHANGE, for the pages that watch their Bluetooth mouse.
     virtual void HandleDeviceChange(WPARAM wEvent, LPARAM lHeader);
-    // The page's timers, for the pages that run them themselves (Policy().eTimers).
-    virtual void HandleTimer(UINT_PTR uId);
     // The 4K presence timeout: drops the 4K link.
     virtual void OnWireless4kTimeout();
 
@@ -138,8 +136,8 @@ public:
     bool IsShutDown() const { return m_bShutDown; }
     bool Wedged() const { return m_worker.Abandoned(); }
 
-    // The shared page timers, kind 0 to 5 of the page's range, as the core runs them for the
-    // pages that leave them to it (a page's HandleTimer may run them too).
+    // The page timers, kind 0 to 5 of the page's range, as the main window hands them over: the
+    // same work for every model.
     void RunStandardTimer(unsigned uKind);
 
     // The worker the router forwards apply requests to (m_dwThreadId); 0 while none runs.

@@ -136,12 +136,6 @@ void CDevicePage::ShowReportedBattery(int iStatus, int iLevel, int iLowestLevel)
         ShowNoBattery();
 }
 
-void CDevicePage::HandleTimer(UINT_PTR uId) {
-    const UINT_PTR uBase = PageTimerBase(Model());
-    if (uId < uBase || uId - uBase >= Policy().uTimerKinds) return;
-    RunStandardTimer(static_cast<unsigned>(uId - uBase));
-}
-
 bool CDevicePage::ReportReceiverBattery(LinkKind eLink, int iStatus, int iLevel, bool bChargingYieldsToCable) {
     SetPageTimer(PresenceTimerOf(eLink), Timing().uPresenceTimeoutMs);
     // Full, or charging where the model says so, with the cable present: the cable reaches the

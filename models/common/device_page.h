@@ -13,7 +13,6 @@
 //     The cable charges the mouse from its arrival until its removal, whatever the Bluetooth link
 //     does; a report of the mouse over any road says what it does now. A battery report over a
 //     receiver also keeps that receiver's link alive (ReportReceiverBattery).
-//   - The page's timers, where the page runs them itself (HandleTimer): the runtime's.
 //   - The Bluetooth LE link of the models that have one (ble_link.cpp): SetBleLink,
 //     HandleDeviceChange and the decoding of the mouse's notifications; inert elsewhere.
 #pragma once
@@ -40,10 +39,6 @@ public:
     void ShowBattery(int iLevel);
     int BatteryLevel() const { return m_iBatteryLevel; }  // the level shown, -1 before the first
     int BatteryStatusValue() const { return m_iBatteryStatus; }  // the last reported status, -1 none
-
-    // The page's timers as the main window hands them over (UI thread): the runtime's work for
-    // each of the page's kinds; any other id is ignored.
-    void HandleTimer(UINT_PTR uId) override;
 
     // ---- Bluetooth LE (models with a Bluetooth link; UI thread) ----
     // Up, first generation: the notifications are subscribed to at once; the other links stay.

@@ -44,10 +44,6 @@ public:
     // mouse are shown; without one nothing is hidden. The rates the links allow are fitted first.
     void UpdateLinkControls() override;
 
-    // The page's timers, for the models whose main window hands them over: the shared timer
-    // routine of the page runtime.
-    void HandleTimer(UINT_PTR uId) override;
-
     bool Sleeping() const { return m_bSleeping.load() != 0; }  // any thread
 
     // ---- Button functions (gen1_page_keys.cpp, UI thread) ----
