@@ -7,18 +7,14 @@
 // window (the mouse asks for the frame again).
 #pragma once
 
-#include <windows.h>
-
 #include <atomic>
 #include <cstdint>
 
 class CAckWindow {
 public:
     using Epoch = uint64_t;
-    enum class Wait { Acknowledged, TimedOut, Stopped };
 
-    CAckWindow();
-    ~CAckWindow();
+    CAckWindow() = default;
     CAckWindow(const CAckWindow&) = delete;
     CAckWindow& operator=(const CAckWindow&) = delete;
 
@@ -28,13 +24,8 @@ public:
     void Record(bool bAccepted);
     // Whether the mouse accepted the frame of window `epoch` (the send loop's "m_bAck is set").
     bool Acknowledged(Epoch epoch) const;
-    // The state of the newest window: 1 acknowledged, 0 not (the page's m_bAck).
-    int Flag() const { return Acknowledged(m_epoch.load()) ? 1 : 0; }
-    // Waits until window `epoch` is acknowledged, `uMs` pass, or `hStop` (may be null) is set.
-    Wait WaitFor(Epoch epoch, unsigned uMs, HANDLE hStop) const;
 
 private:
     std::atomic<Epoch> m_epoch{0};
     std::atomic<Epoch> m_acknowledged{0};  // the window last accepted; 0 none
-    HANDLE m_hChanged;                     // set by every Record
 };

@@ -240,10 +240,6 @@ protected:
     // then look before each further attempt whether the mouse accepted it.
     CAckWindow::Epoch OpenAckWindow() { return m_ack.Open(); }
     bool AckArrived(CAckWindow::Epoch epoch) const { return m_ack.Acknowledged(epoch); }
-    CAckWindow::Wait WaitForAck(CAckWindow::Epoch epoch, unsigned uMs) const {
-        return m_ack.WaitFor(epoch, uMs, m_worker.StopEvent());
-    }
-    int AckFlag() const { return m_ack.Flag(); }  // m_bAck
 
     // Loads the model's driver library from the program folder, selects the model's cabled
     // mouse, asks for its device messages (B(N) + 3 and + 4) and opens it. True when the cabled

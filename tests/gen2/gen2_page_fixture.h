@@ -37,7 +37,8 @@ public:
     // Loads the driver library from this path instead of the program folder's (empty: as the
     // program does).
     void UseDriverLibrary(std::wstring strPath) { m_strDriverLibrary = std::move(strPath); }
-    using CGen2Page::AckFlag;
+    using CGen2Page::AckArrived;
+    using CGen2Page::OpenAckWindow;
     using CGen2Page::PostApply;
     using CGen2Page::m_bBLE;
     using CGen2Page::m_bOnline;

@@ -57,8 +57,6 @@ public:
     using CPageBase::StartDriverLibraryFrom;
     using CPageBase::StartWorker;
     using CPageBase::Stopping;
-    using CPageBase::WaitForAck;
-    using CPageBase::AckFlag;
     using CPageBase::Driver;
     using CPageBase::m_hMainWnd;
     using CPageBase::m_bBLE;
