@@ -70,7 +70,5 @@ void CDevicePage::OnGattValue(const std::vector<uint8_t>& value) {
     std::tm local{};
     localtime_s(&local, &now);
     DUITRACE(L"dwLeft = %04x, dwRight = %04x, %d:%d:%d\r\n", iLeft, iRight, local.tm_hour, local.tm_min, local.tm_sec);
-    OnDeviceEventBLE(iLeft, iRight);
+    OnEventWord(EventRoad::Ble, iLeft, iRight);
 }
-
-void CDevicePage::OnDeviceEventBLE(int, int) {}

@@ -46,15 +46,6 @@ void CProfilePageT<R>::OnStageReported(int iStage) {
 
 namespace {
 
-// Event codes (the high byte of an event word).
-enum EventCode : int {
-    kEventStage = 0x10,
-    kEventRate = 0x20,
-    kEventBattery = 0x40,
-    kEventLightMode = 0x70,
-    kEventSaved = 0x80,
-};
-
 // The code of a model's battery reports: its description's where it gives one.
 template <class Model>
 int BatteryEventCodeOf(const Model& model) {
@@ -67,30 +58,24 @@ int BatteryEventCodeOf(const Model& model) {
 }  // namespace
 
 template <class R>
-void CProfilePageT<R>::HandleEventWord(EventRoad eRoad, int iEventWord, int iValue) {
+void CProfilePageT<R>::OnEventWord(EventRoad eRoad, int iEventWord, int iValue) {
     if ((iEventWord & 0xFF) != Info().byIdByte) return;
-    const int iCode = (iEventWord >> 8) & 0xFF;
-    // A model reports its battery under its own code; the other battery code means nothing there.
-    if (iCode == BatteryEventCodeOf(m_model)) {
-        OnBatteryEvent(eRoad, iValue);
+    int iCode = (iEventWord >> 8) & 0xFF;
+    if (iCode == BatteryEventCodeOf(m_model))
+        iCode = kEventBattery;
+    else if (iCode == kEventBattery)
         return;
-    }
-    switch (iCode) {
-        case kEventStage:
-            if (iValue >= 1 && iValue <= kDpiStageCount) OnStageReported(iValue - 1);
-            return;
-        case kEventRate:
-            OnRateEvent(eRoad, iValue);
-            return;
-        case kEventLightMode:
-            OnLightEvent(eRoad, iValue);
-            return;
-        case kEventSaved:
-            if (iValue >= 1 && iValue <= 5) this->SaveProfilesSoon();
-            return;
-        default:  // 0x50 recorded where it was read (RecordAcknowledgement), 0x60 shows nothing
-            return;
-    }
+    DispatchEvent(eRoad, iCode, iValue);
+}
+
+template <class R>
+void CProfilePageT<R>::OnStageEvent(EventRoad, int iValue) {
+    if (iValue >= 1 && iValue <= kDpiStageCount) OnStageReported(iValue - 1);
+}
+
+template <class R>
+void CProfilePageT<R>::OnSavedEvent(EventRoad, int iValue) {
+    if (iValue >= 1 && iValue <= 5) this->SaveProfilesSoon();
 }
 
 template <class R>

@@ -7,8 +7,8 @@
 //     field alone, into the copy last sent, then is saved by the worker: pending edits stay
 //     pending.
 //   - The DPI stage the mouse reports (OnStageReported), the same in both generations.
-//   - The event words of the page's mouse (HandleEventWord): what every generation and road
-//     reads alike here, the rate, battery and light mode as the generation reads them.
+//   - The event words of the page's mouse (OnEventWord): the page's own, by the generation's
+//     table (DispatchEvent); the handlers both generations share (stage, saved) are here.
 //   - The button functions (profile_page_keys.cpp).
 #pragma once
 
@@ -66,15 +66,16 @@ protected:
     virtual void HighlightDpiEdit(int iLevel) = 0;
 
     // An event word of the mouse (its low byte the model's id byte, its high byte the event
-    // code) with its value, by any road: the stage (0x10, 1..8) and 0x80 (1..5: the profiles
-    // saved) are handled here; the acknowledgement (0x50) was recorded where it was read; 0x60
-    // shows nothing; the rate (0x20), battery (0x40, or the model's own code) and light mode (0x70)
-    // go to the generation.
-    // Another id byte, another code or a value out of range is ignored.
-    void HandleEventWord(EventRoad eRoad, int iEventWord, int iValue);
-    virtual void OnRateEvent(EventRoad eRoad, int iValue) = 0;
-    virtual void OnBatteryEvent(EventRoad eRoad, int iValue) = 0;
-    virtual void OnLightEvent(EventRoad eRoad, int iValue) = 0;
+    // code) with its value, by any road, goes to the generation's table (DispatchEvent). A model
+    // that reports its battery under a code of its own has it read as the battery code, and the
+    // battery code means nothing there. Another id byte is ignored; the acknowledgement (0x50)
+    // was recorded where it was read.
+    void OnEventWord(EventRoad eRoad, int iEventWord, int iValue) override;
+    virtual void DispatchEvent(EventRoad eRoad, int iCode, int iValue) = 0;
+    // Handlers both generations' tables use: the stage (1..8) and the mouse's save (1..5: the
+    // profiles saved); a value out of range is ignored.
+    void OnStageEvent(EventRoad eRoad, int iValue);
+    void OnSavedEvent(EventRoad eRoad, int iValue);
     // The option numbered i of a row ("btn_prate_%d", 2) selected without a notification.
     void SelectNumberedOption(const wchar_t* pszPattern, int i);
 
