@@ -62,7 +62,7 @@ struct PageRoute {
     void (Page::*pfn)(DuiLib::TNotifyUI&);
 };
 
-// The links and receiver handles at one moment, taken under the page's lock.
+// The links and receiver handles at one moment, taken under the page's link lock.
 struct LinkSnapshot {
     bool bCable = false;  // m_iWiredState is 1
     bool bWireless = false;
