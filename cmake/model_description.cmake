@@ -12,7 +12,7 @@
 #   MODEL_GENERATION   1 or 2: which page, dialogs and protocol implementation it uses
 #   MODEL_LAYOUT       its profile record layout (RecordLayout::<value>)
 #   MODEL_POLICY       how the core treats its page: any of ble_online, 4k_online, link_controls,
-#                      announce_every, delegate_timers
+#                      announce_every
 #   MODEL_TIMER_KINDS  how many ids from the page's timer base are its timers
 #   MODEL_PROTOCOL     the family function its protocol row in gen1_model.cpp / gen2_model.cpp is
 #                      built by
@@ -52,7 +52,7 @@ macro(read_model_description n)
     endif()
   endforeach()
   foreach(flag IN LISTS MODEL_POLICY)
-    if(NOT flag MATCHES "^(ble_online|4k_online|link_controls|announce_every|delegate_timers)$")
+    if(NOT flag MATCHES "^(ble_online|4k_online|link_controls|announce_every)$")
       message(FATAL_ERROR "models/ms_${n}/model.cmake: unknown policy ${flag}")
     endif()
   endforeach()

@@ -96,9 +96,8 @@ function(derive_from_description n)
   policy_flag(4k_online fourk)
   policy_flag(link_controls links)
   policy_flag(announce_every announce)
-  policy_flag(delegate_timers delegate)
   set_property(GLOBAL APPEND_STRING PROPERTY POLICY_ROWS
-    "    /* MS_${n} */ {.bBleCountsOnline = ${ble}, .b4kCountsOnline = ${fourk}, .bUpdateLinkControls = ${links}, .bAnnounceEveryChange = ${announce}, .bDelegateTimers = ${delegate}, .uTimerKinds = ${MODEL_TIMER_KINDS}},\n")
+    "    /* MS_${n} */ {.bBleCountsOnline = ${ble}, .b4kCountsOnline = ${fourk}, .bUpdateLinkControls = ${links}, .bAnnounceEveryChange = ${announce}, .uTimerKinds = ${MODEL_TIMER_KINDS}},\n")
 
   if(MODEL_GENERATION EQUAL 1)
     gen1_row(${n})

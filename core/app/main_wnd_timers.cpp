@@ -1,5 +1,5 @@
-// The main window's timers: the receivers' arrival timers, and the page timers, run here for
-// the pages that leave them to the core and handed to the others.
+// The main window's timers: the receivers' arrival timers, and the page timers, whose work the
+// page runtime does the same for every model (RunStandardTimer).
 #include "main_wnd.h"
 
 #include "device_timing.h"
@@ -30,8 +30,5 @@ void CMainWnd::OnTimer(UINT_PTR uId) {
     if (!PageActive(n)) return;
     CPageBase& page = *Page(n);
     if (uKind >= page.Policy().uTimerKinds) return;  // not one of this page's timers
-    if (page.Policy().eTimers == TimerHandling::Delegate)
-        page.HandleTimer(uId);
-    else
-        page.RunStandardTimer(uKind);
+    page.RunStandardTimer(uKind);
 }

@@ -7,36 +7,25 @@
 // window (the mouse asks for the frame again).
 #pragma once
 
-#include <windows.h>
-
 #include <atomic>
 #include <cstdint>
-
-#include "util/kernel_handle.h"
 
 class CAckWindow {
 public:
     using Epoch = uint64_t;
-    enum class Wait { Acknowledged, TimedOut, Stopped };
 
-    CAckWindow();
-    ~CAckWindow();
+    CAckWindow() = default;
     CAckWindow(const CAckWindow&) = delete;
     CAckWindow& operator=(const CAckWindow&) = delete;
 
-    // A new window, not acknowledged yet.
+    // A new window, not acknowledged yet (the send loop's "m_bAck = 0").
     Epoch Open();
     // Any thread: the mouse's answer to the frame in flight.
     void Record(bool bAccepted);
-    // Whether the mouse accepted the frame of window `epoch`.
+    // Whether the mouse accepted the frame of window `epoch` (the send loop's "m_bAck is set").
     bool Acknowledged(Epoch epoch) const;
-    // The state of the newest window: 1 acknowledged, 0 not.
-    int Flag() const { return Acknowledged(m_epoch.load()) ? 1 : 0; }
-    // Waits until window `epoch` is acknowledged, `uMs` pass, or `hStop` (may be null) is set.
-    Wait WaitFor(Epoch epoch, unsigned uMs, HANDLE hStop) const;
 
 private:
     std::atomic<Epoch> m_epoch{0};
     std::atomic<Epoch> m_acknowledged{0};  // the window last accepted; 0 none
-    KernelHandle m_changed;                // set by every Record
 };

@@ -78,7 +78,6 @@ CControlUI* CPageBase::FindPageControl(const wchar_t* pszSuffix) const {
 
 void CPageBase::OnKeyMenuClick(DuiLib::CDuiString) {}
 void CPageBase::HandleDeviceChange(WPARAM, LPARAM) {}
-void CPageBase::HandleTimer(UINT_PTR) {}
 void CPageBase::OnWireless4kTimeout() { SetLink(LinkKind::Wireless4k, false); }
 void CPageBase::OnDevMonitor(DWORD) {}
 void CPageBase::OnDeviceEvent(int, int) {}
@@ -347,7 +346,7 @@ bool CPageBase::LinkUp(LinkKind kind) const {
 }
 
 LinkSnapshot CPageBase::Links() const {
-    std::lock_guard guard(m_lock);
+    std::lock_guard guard(m_linkLock);
     LinkSnapshot links;
     links.bCable = m_iWiredState == 1;
     links.bWireless = m_bWireless != 0;
@@ -382,7 +381,7 @@ void CPageBase::AnnounceLinks(bool bEveryTime) {
 
 bool CPageBase::SetLink(LinkKind kind, bool bUp) {
     {
-        std::lock_guard guard(m_lock);
+        std::lock_guard guard(m_linkLock);
         std::atomic<int>& flag = Flag(kind);
         // The cable's state remembers a removal (2) apart from never having been seen (0).
         const int iWanted = kind == LinkKind::Cable ? (bUp ? 1 : 2) : (bUp ? 1 : 0);
@@ -405,23 +404,28 @@ bool CPageBase::SetLink(LinkKind kind, bool bUp) {
     return true;
 }
 
+void CPageBase::StopCountingCable() {
+    std::lock_guard guard(m_linkLock);
+    m_iWiredState = 2;
+}
+
 void CPageBase::SetWirelessHandle(const HidDevicePtr& hDevice) {
-    std::lock_guard guard(m_lock);
+    std::lock_guard guard(m_linkLock);
     m_hWirelessDevice = hDevice;
 }
 
 void CPageBase::SetWireless4kHandle(const HidDevicePtr& hDevice) {
-    std::lock_guard guard(m_lock);
+    std::lock_guard guard(m_linkLock);
     m_hWireless4kDevice = hDevice;
 }
 
 HidDevicePtr CPageBase::WirelessDevice() const {
-    std::lock_guard guard(m_lock);
+    std::lock_guard guard(m_linkLock);
     return m_hWirelessDevice;
 }
 
 HidDevicePtr CPageBase::Wireless4kDevice() const {
-    std::lock_guard guard(m_lock);
+    std::lock_guard guard(m_linkLock);
     return m_hWireless4kDevice;
 }
 

@@ -15,8 +15,9 @@
 // Threads: the page runs on the UI thread except RunApply (its worker) and
 // RecordAcknowledgement (the thread that read the acknowledgement). Controls and timers belong to
 // the UI thread; the worker reaches them through PostToUi and the timer helpers, which post when
-// called from another thread. The link flags are atomics written under m_lock together with the
-// receiver handles, so Links() is one consistent picture.
+// called from another thread. The link flags are atomics written under the link lock together
+// with the receiver handles, so Links() is one consistent picture. The page's profiles are its
+// profile store's, under a lock of their own.
 #pragma once
 
 #include "ack_window.h"
@@ -61,7 +62,7 @@ struct PageRoute {
     void (Page::*pfn)(DuiLib::TNotifyUI&);
 };
 
-// The links and receiver handles at one moment, taken under the page's lock.
+// The links and receiver handles at one moment, taken under the page's link lock.
 struct LinkSnapshot {
     bool bCable = false;  // m_iWiredState is 1
     bool bWireless = false;
@@ -106,8 +107,6 @@ public:
     virtual void OnKeyMenuClick(DuiLib::CDuiString strName);
     // Every WM_DEVICECHANGE, for the pages that watch their Bluetooth mouse.
     virtual void HandleDeviceChange(WPARAM wEvent, LPARAM lHeader);
-    // The page's timers, for the pages that run them themselves (Policy().eTimers).
-    virtual void HandleTimer(UINT_PTR uId);
     // The 4K presence timeout: drops the 4K link.
     virtual void OnWireless4kTimeout();
 
@@ -137,8 +136,8 @@ public:
     bool IsShutDown() const { return m_bShutDown; }
     bool Wedged() const { return m_worker.Abandoned(); }
 
-    // The shared page timers, kind 0 to 5 of the page's range, as the core runs them for the
-    // pages that leave them to it (a page's HandleTimer may run them too).
+    // The page timers, kind 0 to 5 of the page's range, as the main window hands them over: the
+    // same work for every model.
     void RunStandardTimer(unsigned uKind);
 
     // The worker the router forwards apply requests to (m_dwThreadId); 0 while none runs.
@@ -163,6 +162,9 @@ public:
     // False (and nothing done) when the link already was so. UI thread.
     bool SetLink(LinkKind kind, bool bUp);
     bool SetReceiverLink(bool b4k, bool bUp) { return SetLink(b4k ? LinkKind::Wireless4k : LinkKind::Wireless, bUp); }
+    // The cable stops counting as a link (the second generation's Bluetooth link took over): it
+    // reads as removed, while its indicator and its device stay as they are.
+    void StopCountingCable();
     DuiLib::CControlUI* LinkIndicator(LinkKind kind) const;
     // The receiver's command interface the page sends through (null: the receiver is gone).
     void SetWirelessHandle(const HidDevicePtr& hDevice);
@@ -238,10 +240,6 @@ protected:
     // then look before each further attempt whether the mouse accepted it.
     CAckWindow::Epoch OpenAckWindow() { return m_ack.Open(); }
     bool AckArrived(CAckWindow::Epoch epoch) const { return m_ack.Acknowledged(epoch); }
-    CAckWindow::Wait WaitForAck(CAckWindow::Epoch epoch, unsigned uMs) const {
-        return m_ack.WaitFor(epoch, uMs, m_worker.StopEvent());
-    }
-    int AckFlag() const { return m_ack.Flag(); }  // m_bAck
 
     // Loads the model's driver library from the program folder, selects the model's cabled
     // mouse, asks for its device messages (B(N) + 3 and + 4) and opens it. True when the cabled
@@ -320,7 +318,6 @@ protected:
     DuiLib::CPaintManagerUI* m_pPaintManager = nullptr;
     const HookTable* m_pHookTable = nullptr;
 
-    mutable std::mutex m_lock;  // guards the link flags with the handles, and the page's profiles
     std::atomic<int> m_bOnline{0};
     std::atomic<int> m_iWiredState{0};
     std::atomic<int> m_bWireless{0};
@@ -347,6 +344,8 @@ private:
     };
 
     static std::wstring Numbered(const wchar_t* pszPattern, int i);
+
+    mutable std::mutex m_linkLock;  // guards the link flags' writes with the receiver handles
     std::atomic<int>& Flag(LinkKind kind);
     // Runs a device event now, or keeps it while a dialog is open.
     void Deliver(std::function<void()> event);

@@ -3,8 +3,8 @@
 // through the seconds a full apply takes and never waits on the disk.
 //
 // Start returns only once the thread's message queue exists, so a request posted right after it
-// is never lost. RequestStop signals the stop event: every Pause (and every acknowledgement wait
-// given StopEvent) returns at once from then on, so a send loop over a silent receiver ends at
+// is never lost. RequestStop signals the stop event: every Pause returns at once from then on, so
+// a send loop over a silent receiver (it pauses between its looks for the acknowledgement) ends at
 // once. Stop also ends the loop and joins the thread, for at most the time given: a thread held
 // inside a device call that does not return is left behind (Abandoned), and whoever owns the page
 // must then keep it alive until the process ends.
@@ -47,8 +47,6 @@ public:
     // Waits `uMs` milliseconds; false at once (or as soon as it comes) when the worker stops.
     bool Pause(unsigned uMs) const;
     bool Stopping() const;
-    // Signalled once the stop was requested (manual reset): for waits that must end with the worker.
-    HANDLE StopEvent() const { return m_stop.Get(); }
 
     // The thread requests are posted to; 0 before Start and after Stop.
     DWORD ThreadId() const { return m_dwThreadId.load(); }

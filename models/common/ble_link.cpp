@@ -34,11 +34,7 @@ void CDevicePage::SetBleLink(bool bUp) {
         SetPageTimer(TIMER_BLE_SUBSCRIBE, Timing().uBleSubscribeMs);
         SetReceiverLink(false, false);
         SetReceiverLink(true, false);
-        {
-            // The cable no longer counts as a link; its indicator and its device stay as they are.
-            std::lock_guard guard(m_lock);
-            m_iWiredState = 2;
-        }
+        StopCountingCable();
         UpdateLinkControls();
         KillPageTimer(TIMER_WIRELESS_TIMEOUT);
         KillPageTimer(TIMER_WIRELESS4K_TIMEOUT);
@@ -74,7 +70,5 @@ void CDevicePage::OnGattValue(const std::vector<uint8_t>& value) {
     std::tm local{};
     localtime_s(&local, &now);
     DUITRACE(L"dwLeft = %04x, dwRight = %04x, %d:%d:%d\r\n", iLeft, iRight, local.tm_hour, local.tm_min, local.tm_sec);
-    OnDeviceEventBLE(iLeft, iRight);
+    OnEventWord(EventRoad::Ble, iLeft, iRight);
 }
-
-void CDevicePage::OnDeviceEventBLE(int, int) {}

@@ -136,22 +136,24 @@ void CDevicePage::ShowReportedBattery(int iStatus, int iLevel, int iLowestLevel)
         ShowNoBattery();
 }
 
-void CDevicePage::HandleTimer(UINT_PTR uId) {
-    const UINT_PTR uBase = PageTimerBase(Model());
-    if (uId < uBase || uId - uBase >= Policy().uTimerKinds) return;
-    RunStandardTimer(static_cast<unsigned>(uId - uBase));
-}
-
-bool CDevicePage::ReportReceiverBattery(LinkKind eLink, int iStatus, int iLevel, bool bChargingYieldsToCable) {
+void CDevicePage::OnBatteryEvent(EventRoad eRoad, int iValue) {
+    const int iStatus = iValue & 0xFF;
+    const int iLevel = (iValue >> 8) & 0xFF;
+    if (eRoad == EventRoad::Ble) {
+        ShowReportedBattery(iStatus, iLevel, 0);
+        return;
+    }
+    // The report keeps alive the receiver link it came over (a cabled mouse's reports come as the
+    // 2.4 GHz receiver's).
+    const LinkKind eLink = eRoad == EventRoad::Wireless4k ? LinkKind::Wireless4k : LinkKind::Wireless;
+    const bool bFull = iStatus == static_cast<int>(BatteryStatus::Full);
+    const bool bFullOnCable = bFull && WiredState() == 1;
     SetPageTimer(PresenceTimerOf(eLink), Timing().uPresenceTimeoutMs);
     // Full, or charging where the model says so, with the cable present: the cable reaches the
     // mouse, not the receiver.
-    const bool bYields = iStatus == static_cast<int>(BatteryStatus::Full) ||
-                         (iStatus == static_cast<int>(BatteryStatus::Charging) && bChargingYieldsToCable);
-    const bool bLinkUp = !(WiredState() == 1 && bYields);
-    SetLink(eLink, bLinkUp);
+    const bool bYields = bFull || (iStatus == static_cast<int>(BatteryStatus::Charging) &&
+                                   eRoad == EventRoad::Receiver && ChargingYieldsToCable());
+    SetLink(eLink, !(WiredState() == 1 && bYields));
     ShowReportedBattery(iStatus, iLevel, 1);
-    return bLinkUp;
+    if (!bFullOnCable) MouseHeardOverReceiver();
 }
-
-void CDevicePage::ReportBleBattery(int iStatus, int iLevel) { ShowReportedBattery(iStatus, iLevel, 0); }

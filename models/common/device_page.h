@@ -6,27 +6,24 @@
 //     again). A repeated arrival, or one while the mouse is open, is ignored.
 //   - A removal closes the mouse; a repeated removal is ignored.
 //   - What the page does when the mouse opens or leaves is its own (CableOpened, CableClosed).
-//   - Event words of the cable go to the page's OnDeviceEvent, as the receivers' do.
+//   - Event words of the cable go to the page's OnDeviceEvent, as the receivers' do; every
+//     road's event words reach the generation's event table (device_events.h) by OnEventWord.
 //   - The battery display ("ms_N_label_power" over "ms_N_progress_power") shows one thing at a
 //     time, and its label and bar always agree: nothing (an empty label, an empty bar), charging
 //     ("charging_text" with the bar running), or a level ("57%" with the bar standing at it).
 //     The cable charges the mouse from its arrival until its removal, whatever the Bluetooth link
 //     does; a report of the mouse over any road says what it does now. A battery report over a
-//     receiver also keeps that receiver's link alive (ReportReceiverBattery).
-//   - The page's timers, where the page runs them itself (HandleTimer): the runtime's.
+//     receiver also keeps that receiver's link alive (OnBatteryEvent, both generations).
 //   - The Bluetooth LE link of the models that have one (ble_link.cpp): SetBleLink,
 //     HandleDeviceChange and the decoding of the mouse's notifications; inert elsewhere.
 #pragma once
 
 #include "apply_page.h"
 #include "delayed_call.h"
+#include "device_events.h"
 
 #include <string>
 #include <vector>
-
-// The road an event word came by: the cable or the 2.4 GHz receiver (one handler), the 4K
-// receiver, or a Bluetooth LE notification.
-enum class EventRoad { Receiver, Wireless4k, Ble };
 
 // Battery states a mouse reports in event 0x40 (the value's low byte).
 enum class BatteryStatus : int { Unknown = -1, Full = 2, Charging = 3 };  // any other: on battery
@@ -40,10 +37,6 @@ public:
     void ShowBattery(int iLevel);
     int BatteryLevel() const { return m_iBatteryLevel; }  // the level shown, -1 before the first
     int BatteryStatusValue() const { return m_iBatteryStatus; }  // the last reported status, -1 none
-
-    // The page's timers as the main window hands them over (UI thread): the runtime's work for
-    // each of the page's kinds; any other id is ignored.
-    void HandleTimer(UINT_PTR uId) override;
 
     // ---- Bluetooth LE (models with a Bluetooth link; UI thread) ----
     // Up, first generation: the notifications are subscribed to at once; the other links stay.
@@ -67,22 +60,31 @@ protected:
     virtual void CableOpened() = 0;
     virtual void CableClosed() = 0;
 
-    // A battery report (event 0x40: status iStatus, level iLevel) over a receiver (eLink Wireless
-    // or Wireless4k): the link's presence timeout armed again; the link dropped with the cable
-    // present when the mouse is full, or charging and bChargingYieldsToCable (the cable reaches
-    // the mouse), else raised; then the display as ShowReportedBattery says (levels 1 to 100).
-    // True when the link was raised.
-    bool ReportReceiverBattery(LinkKind eLink, int iStatus, int iLevel, bool bChargingYieldsToCable);
-    // The same over Bluetooth LE: no timeout and no link change; levels 0 to 100 are shown.
-    void ReportBleBattery(int iStatus, int iLevel);
+    // Every road's event words (UI thread): the cable's and the 2.4 GHz receiver's, the 4K
+    // receiver's and Bluetooth LE's, handed to OnEventWord.
+    void OnDeviceEvent(int iEventWord, int iValue) override { OnEventWord(EventRoad::Receiver, iEventWord, iValue); }
+    void OnDeviceEvent4k(int iEventWord, int iValue) override { OnEventWord(EventRoad::Wireless4k, iEventWord, iValue); }
+    virtual void OnEventWord(EventRoad eRoad, int iEventWord, int iValue) = 0;
+
+    // A battery report (status in the value's low byte, level in its high byte), the same for
+    // both generations. Over a receiver: the link's presence timeout armed again; the link
+    // dropped with the cable present when the mouse is full, or charging over the 2.4 GHz
+    // receiver where ChargingYieldsToCable (the cable reaches the mouse), else raised; the display
+    // as ShowReportedBattery says (levels 1 to 100); then, unless the mouse is full on the cable,
+    // MouseHeardOverReceiver. Over Bluetooth LE: no timeout and no link change; levels 0 to 100.
+    void OnBatteryEvent(EventRoad eRoad, int iValue);
+    // Whether a mouse charging on the cable leaves the 2.4 GHz receiver's link down.
+    virtual bool ChargingYieldsToCable() const = 0;
+    // A receiver's battery report showed the mouse awake there.
+    virtual void MouseHeardOverReceiver() {}
     // What the mouse says of its battery, over any road: charging shows charging, full 100%, on
     // battery its level when it lies from iLowestLevel to 100. On battery without such a level
     // a level shown stays, and a charging display ends (the mouse says it is not charging).
     void ShowReportedBattery(int iStatus, int iLevel, int iLowestLevel);
 
-    // A Bluetooth notification of at least four bytes: id byte, event code, value low and high.
+    // A Bluetooth notification of at least four bytes: id byte, event code, value low and high,
+    // handed to OnEventWord.
     void OnGattValue(const std::vector<uint8_t>& value) override;
-    virtual void OnDeviceEventBLE(int iEventWord, int iValue);
 
     // The level the display shows for a reported one (as reported unless the model says otherwise).
     virtual int ShownLevel(int iLevel) const { return iLevel; }

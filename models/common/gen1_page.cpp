@@ -17,11 +17,6 @@ CGen1Page::CGen1Page(int iModel, const std::wstring& strDataFolder)
     m_applyPolicy.bRearms4kTimer = Info().Has4k() && m_model.bApplyRearms4kTimer;
 }
 
-void CGen1Page::HandleTimer(UINT_PTR uId) {
-    const UINT_PTR uBase = PageTimerBase(Info().iNumber);
-    if (uId >= uBase && uId < uBase + Policy().uTimerKinds) RunStandardTimer(static_cast<unsigned>(uId - uBase));
-}
-
 void CGen1Page::InitPage() {
     InitControls();
     // The worker's queue exists before any apply can be requested.

@@ -3,7 +3,7 @@
 // share it takes from its bases: the send routine and the apply worker (CApplyPage), the cabled
 // mouse, the battery display and the Bluetooth LE link (CDevicePage), the profiles and the copy last sent
 // (CProfilePageT), the settings controls, their handlers and the profile operations
-// (CSettingsPageT). Its own are the first generation's frames, its event table and battery steps,
+// (CSettingsPageT). Its own are the first generation's frames, its event table (device_events.h),
 // the controls that follow its links (rates a slow link does not take, the sections shown on the
 // links the model names), and the sleeping mouse: a mouse not heard from since the set-up or since
 // the cable left takes no apply until a battery report shows it awake.
@@ -44,10 +44,6 @@ public:
     // mouse are shown; without one nothing is hidden. The rates the links allow are fitted first.
     void UpdateLinkControls() override;
 
-    // The page's timers, for the models whose main window hands them over: the shared timer
-    // routine of the page runtime.
-    void HandleTimer(UINT_PTR uId) override;
-
     bool Sleeping() const { return m_bSleeping.load() != 0; }  // any thread
 
     // ---- Button functions (gen1_page_keys.cpp, UI thread) ----
@@ -71,15 +67,11 @@ protected:
     bool ApplyGateOpen() const override { return !Sleeping(); }
     std::vector<FrameBytes> FramesFor(const ProfileRecord& snapshot, const ChangeFlags& changes) override;
 
-    // ---- Device events (UI thread) ----
-    // The cable's and the 2.4 GHz receiver's event words, the 4K receiver's (the same but for
-    // the battery report, which keeps the 4K link alive instead, and the rate and light mode as
-    // that receiver reports them) and Bluetooth LE's (the rate as the cable's, the battery
-    // without a link of its own).
-    void OnDeviceEvent(int iEventWord, int iValue) override;
-    void OnDeviceEvent4k(int iEventWord, int iValue) override;
-    void OnDeviceEventBLE(int iEventWord, int iValue) override;
-    void OnEventWord(EventRoad eRoad, int iEventWord, int iValue);
+    // ---- Device events (UI thread; gen1_page_events.cpp) ----
+    // The first generation's event table: the stage, rate, battery, 0x60, light mode and save
+    // over each road (the 4K receiver reports the rate and light mode its own way, Bluetooth LE
+    // the rate as the cable does).
+    void DispatchEvent(EventRoad eRoad, int iCode, int iValue) override;
     void CableOpened() override;
     void CableClosed() override;
     void OnRateReported(int iRateCode);
@@ -89,11 +81,16 @@ protected:
     // Event 0x70 as the link carries it (the mode itself or in the high nibble); a mode out of range
     // is ignored.
     void OnLightModeEvent(int iValue, bool b4k);
-    void OnBatteryReported(int iStatus, int iLevel, LinkKind eReceiver);
-    // The shared dispatch's steps (HandleEventWord).
-    void OnRateEvent(EventRoad eRoad, int iValue) override;
-    void OnBatteryEvent(EventRoad eRoad, int iValue) override;
-    void OnLightEvent(EventRoad eRoad, int iValue) override;
+    // The table's handlers.
+    void OnRateEvent(EventRoad eRoad, int iValue);
+    void OnLightEvent(EventRoad eRoad, int iValue);
+    // Event 0x60 (1..10): the battery level on the models that say so, nothing shown.
+    void OnSixtyEvent(EventRoad eRoad, int iValue);
+    // The battery (OnBatteryEvent): charging over the 2.4 GHz receiver with the cable in leaves the
+    // mouse on the cable where the model says so; a mouse heard over a receiver is awake, and the
+    // controls show what can be set over that receiver.
+    bool ChargingYieldsToCable() const override { return m_model.bChargingOnCableDropsWireless; }
+    void MouseHeardOverReceiver() override;
     void SetSleeping(bool bSleeping);
 
     // ---- Link-dependent settings (used by UpdateLinkControls) ----

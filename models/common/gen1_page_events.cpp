@@ -1,13 +1,10 @@
 // The first-generation page's device side: what it does when the cabled mouse opens or leaves,
-// and the event words the mouse sends over the cable or the 2.4 GHz receiver, the 4K receiver and
-// Bluetooth LE: its DPI stage, polling rate, battery, acknowledgement and light mode.
+// and its event table: what the event words the mouse sends over the cable or the 2.4 GHz
+// receiver, the 4K receiver and Bluetooth LE do (its DPI stage, polling rate, battery, 0x60,
+// light mode and save).
 #include "gen1_page.h"
 
 namespace {
-
-// Event 0x60 (1..10): the battery level on some models, nothing to show. The other codes are
-// read by the shared dispatch (HandleEventWord).
-constexpr int kEventSixty = 0x60;
 
 bool InRange(int iValue, int iLow, int iHigh) { return iValue >= iLow && iValue <= iHigh; }
 
@@ -43,20 +40,22 @@ void CGen1Page::SetSleeping(bool bSleeping) {
 
 // ---- Event words ----
 
-void CGen1Page::OnDeviceEvent(int iEventWord, int iValue) { OnEventWord(EventRoad::Receiver, iEventWord, iValue); }
+void CGen1Page::DispatchEvent(EventRoad eRoad, int iCode, int iValue) {
+    using P = CGen1Page;
+    static constexpr DeviceEventRow<P> kEvents[] = {
+        //  code             cable, 2.4 GHz       4K receiver          Bluetooth LE
+        {kEventStage,     &P::OnStageEvent,    &P::OnStageEvent,    &P::OnStageEvent},
+        {kEventRate,      &P::OnRateEvent,     &P::OnRateEvent,     &P::OnRateEvent},
+        {kEventBattery,   &P::OnBatteryEvent,  &P::OnBatteryEvent,  &P::OnBatteryEvent},
+        {kEventSixty,     &P::OnSixtyEvent,    &P::OnSixtyEvent,    &P::OnSixtyEvent},
+        {kEventLightMode, &P::OnLightEvent,    &P::OnLightEvent,    &P::OnLightEvent},
+        {kEventSaved,     &P::OnSavedEvent,    &P::OnSavedEvent,    &P::OnSavedEvent},
+    };
+    DispatchDeviceEvent(*this, kEvents, eRoad, iCode, iValue);
+}
 
-void CGen1Page::OnDeviceEvent4k(int iEventWord, int iValue) { OnEventWord(EventRoad::Wireless4k, iEventWord, iValue); }
-
-void CGen1Page::OnDeviceEventBLE(int iEventWord, int iValue) { OnEventWord(EventRoad::Ble, iEventWord, iValue); }
-
-void CGen1Page::OnEventWord(EventRoad eRoad, int iEventWord, int iValue) {
-    // Event 0x60 is the battery level on some models; the rest as every page reads them.
-    const bool bOurs = (iEventWord & 0xFF) == Info().byIdByte;
-    if (bOurs && ((iEventWord >> 8) & 0xFF) == kEventSixty) {
-        if (m_model.bSixtyIsBatteryLevel && InRange(iValue, 1, 10)) m_iBatteryLevel = iValue;
-        return;
-    }
-    HandleEventWord(eRoad, iEventWord, iValue);
+void CGen1Page::OnSixtyEvent(EventRoad, int iValue) {
+    if (m_model.bSixtyIsBatteryLevel && InRange(iValue, 1, 10)) m_iBatteryLevel = iValue;
 }
 
 void CGen1Page::OnRateEvent(EventRoad eRoad, int iValue) {
@@ -69,17 +68,6 @@ void CGen1Page::OnRateEvent(EventRoad eRoad, int iValue) {
         OnRateNibbleReported(iValue, eRoad == EventRoad::Wireless4k);
     else if (m_model.bExactRateEvents || InRange(iValue, 1, 8))
         OnRateReported(iValue);
-}
-
-void CGen1Page::OnBatteryEvent(EventRoad eRoad, int iValue) {
-    const int iStatus = iValue & 0xFF;
-    const int iLevel = (iValue >> 8) & 0xFF;
-    if (eRoad == EventRoad::Ble) {
-        // Bluetooth LE has no presence timeout, and its reports change no link.
-        ReportBleBattery(iStatus, iLevel);
-        return;
-    }
-    OnBatteryReported(iStatus, iLevel, eRoad == EventRoad::Wireless4k ? LinkKind::Wireless4k : LinkKind::Wireless);
 }
 
 void CGen1Page::OnLightEvent(EventRoad eRoad, int iValue) { OnLightModeEvent(iValue, eRoad == EventRoad::Wireless4k); }
@@ -133,16 +121,9 @@ void CGen1Page::OnLightModeEvent(int iValue, bool b4k) {
     OnLightModeReported(iMode);
 }
 
-void CGen1Page::OnBatteryReported(int iStatus, int iLevel, LinkKind eReceiver) {
-    // The report keeps alive the receiver link it came over (a cabled mouse's reports come as the
-    // 2.4 GHz receiver's); charging over the 2.4 GHz receiver with the cable in leaves the mouse
-    // on the cable where the model says so.
-    const bool b4k = eReceiver == LinkKind::Wireless4k;
-    const bool bFullOnCable = iStatus == static_cast<int>(BatteryStatus::Full) && WiredState() == 1;
-    ReportReceiverBattery(eReceiver, iStatus, iLevel, !b4k && m_model.bChargingOnCableDropsWireless);
-    if (bFullOnCable) return;
-    // The mouse heard is awake; the receiver's own link change leaves the controls alone, so they
-    // now show what can be set over it.
+void CGen1Page::MouseHeardOverReceiver() {
+    // The receiver's own link change leaves the controls alone, so they now show what can be set
+    // over it.
     SetSleeping(false);
     UpdateLinkControls();
 }

@@ -20,8 +20,9 @@ int CGen1Page::FitRateToLinks() {
     const bool bSlowLink = WiredState() == 1 || LinkUp(LinkKind::Wireless);
     const int iSlowRates = m_model.iRatesOnSlowLinks > 0 ? m_model.iRatesOnSlowLinks : m_model.iRateCount;
     const int iAllowed = bSlowLink ? iSlowRates : m_model.iRateCount;
-    std::lock_guard guard(m_lock);
-    if (m_pCurProfile != nullptr && m_pCurProfile->iRate >= iAllowed) m_pCurProfile->iRate = iAllowed - 1;
+    m_store.Edit([iAllowed](ProfileRecord& p) {
+        if (p.iRate >= iAllowed) p.iRate = iAllowed - 1;
+    });
     return iAllowed;
 }
 

@@ -69,13 +69,13 @@ protected:
     std::vector<FrameBytes> FramesFor(const ProfileRecordEx& snapshot, const ChangeFlags& changes) override;
 
     // ---- Device events (UI thread; gen2_page_events.cpp) ----
-    // The cable's and the 2.4 GHz receiver's, the 4K receiver's and Bluetooth LE's event words.
-    void OnDeviceEvent(int iEventWord, int iValue) override;
-    void OnDeviceEvent4k(int iEventWord, int iValue) override;
-    void OnDeviceEventBLE(int iEventWord, int iValue) override;
-    void OnRateEvent(EventRoad eRoad, int iValue) override;
-    void OnBatteryEvent(EventRoad eRoad, int iValue) override;
-    void OnLightEvent(EventRoad eRoad, int iValue) override;
+    // The second generation's event table: the stage, rates, battery, light mode and save over
+    // the cable or the 2.4 GHz receiver, the 4K receiver and Bluetooth LE.
+    void DispatchEvent(EventRoad eRoad, int iCode, int iValue) override;
+    void OnRateEvent(EventRoad eRoad, int iValue);
+    void OnLightEvent(EventRoad eRoad, int iValue);
+    // Charging with the cable present: the cable reaches the mouse, not the 2.4 GHz receiver.
+    bool ChargingYieldsToCable() const override { return true; }
     void CableOpened() override;
     void CableClosed() override;
 

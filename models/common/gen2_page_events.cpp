@@ -1,6 +1,6 @@
-// The second-generation page's device side: the cabled mouse opening and leaving, and the event
-// words the mouse sends over the cable or the 2.4 GHz receiver, the 4K receiver and Bluetooth LE:
-// its DPI stage, polling rates, battery and light mode. What the mouse changed itself is taken
+// The second-generation page's device side: the cabled mouse opening and leaving, and its event
+// table: what the event words the mouse sends over the cable or the 2.4 GHz receiver, the 4K
+// receiver and Bluetooth LE do (its DPI stage, polling rates, battery, light mode and save). What the mouse changed itself is taken
 // into the current profile and the copy last sent, so the next apply does not send it back.
 #include "gen2_page.h"
 
@@ -10,8 +10,6 @@ namespace {
 
 bool InRange(int iValue, int iLow, int iHigh) { return iValue >= iLow && iValue <= iHigh; }
 
-int LowByte(int iValue) { return iValue & 0xFF; }
-int HighByte(int iValue) { return (iValue >> 8) & 0xFF; }
 int LowNibble(int iValue) { return iValue & 0x0F; }
 int HighNibble(int iValue) { return (iValue >> 4) & 0x0F; }
 
@@ -37,11 +35,18 @@ void CGen2Page::CableClosed() {
 
 // ---- Event words ----
 
-void CGen2Page::OnDeviceEvent(int iEventWord, int iValue) { HandleEventWord(EventRoad::Receiver, iEventWord, iValue); }
-
-void CGen2Page::OnDeviceEvent4k(int iEventWord, int iValue) { HandleEventWord(EventRoad::Wireless4k, iEventWord, iValue); }
-
-void CGen2Page::OnDeviceEventBLE(int iEventWord, int iValue) { HandleEventWord(EventRoad::Ble, iEventWord, iValue); }
+void CGen2Page::DispatchEvent(EventRoad eRoad, int iCode, int iValue) {
+    using P = CGen2Page;
+    static constexpr DeviceEventRow<P> kEvents[] = {
+        //  code             cable, 2.4 GHz       4K receiver          Bluetooth LE
+        {kEventStage,     &P::OnStageEvent,    &P::OnStageEvent,    &P::OnStageEvent},
+        {kEventRate,      &P::OnRateEvent,     &P::OnRateEvent,     &P::OnRateEvent},
+        {kEventBattery,   &P::OnBatteryEvent,  &P::OnBatteryEvent,  &P::OnBatteryEvent},
+        {kEventLightMode, &P::OnLightEvent,    &P::OnLightEvent,    &P::OnLightEvent},
+        {kEventSaved,     &P::OnSavedEvent,    &P::OnSavedEvent,    &P::OnSavedEvent},
+    };
+    DispatchDeviceEvent(*this, kEvents, eRoad, iCode, iValue);
+}
 
 void CGen2Page::OnRateEvent(EventRoad eRoad, int iValue) {
     // Each road reports the nibble of the rate it carries, as frame 0x06 codes it (index + 1); a
@@ -62,23 +67,6 @@ void CGen2Page::OnRateEvent(EventRoad eRoad, int iValue) {
     if (!InRange(iRate, 0, m_model.iRateCount - 1)) return;
     if (!TakeReported([iRate](ProfileRecordEx& p) { p.iRate = iRate; })) return;
     if (eRoad == EventRoad::Receiver || m_model.bBleRateSelectsOption) SelectNumberedOption(L"btn_prate_%d", iRate + 1);
-}
-
-void CGen2Page::OnBatteryEvent(EventRoad eRoad, int iValue) {
-    const int iStatus = LowByte(iValue);
-    const int iLevel = HighByte(iValue);
-    switch (eRoad) {
-        case EventRoad::Receiver:
-            // Charging with the cable present: the cable reaches the mouse, not the receiver.
-            ReportReceiverBattery(LinkKind::Wireless, iStatus, iLevel, true);
-            return;
-        case EventRoad::Wireless4k:
-            ReportReceiverBattery(LinkKind::Wireless4k, iStatus, iLevel, false);
-            return;
-        case EventRoad::Ble:
-            ReportBleBattery(iStatus, iLevel);
-            return;
-    }
 }
 
 void CGen2Page::OnLightEvent(EventRoad eRoad, int iValue) {

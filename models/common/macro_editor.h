@@ -38,7 +38,7 @@ public:
     LRESULT HandleCustomMessage(UINT uMsg, WPARAM wParam, LPARAM lParam, BOOL& bHandled) override;
 
     // Set by the page before the window is created.
-    RecordList* m_pMacros = nullptr;  // the page's macros; the editor edits them in place
+    RecordList* m_pMacros = nullptr;  // the macros to edit, in place (the page's copy of its list)
     Storage* m_pStorage = nullptr;    // the page's storage of the model's files
 
     // The routines every editor of the generation shares.

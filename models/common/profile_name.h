@@ -5,7 +5,7 @@
 //
 // The page's calling sequence: build the model's dialog (CMS_10_ProfileName) on the stack, set
 // m_strTitle ("profile_name_1_text" to add, "profile_name_2_text" to rename) and m_pProfiles
-// (&m_Profiles), Run(main window). Only a result of 1 counts: m_strName is then the name.
+// (a copy of the page's profiles), Run(main window). Only a result of 1 counts: m_strName is then the name.
 #pragma once
 
 #include <windows.h>

@@ -1,27 +1,19 @@
-// The profiles of a model page, for either generation (Records: Gen1Records, Gen2Records): the
-// profile list, the macro list, the pro.data header, the current profile, the copy of it last
-// sent, and the apply's side of them:
-//   - LoadProfiles: both files read; the current profile becomes the copy last sent and the
-//     next apply sends everything.
-//   - PlanApply: a snapshot of the current profile, compared with the copy last sent
-//     (DiffProfile, or every group for a full send); the generation builds the frames of the
-//     groups that changed (FramesFor).
-//   - RecordApplied: the snapshot becomes the copy last sent (the rate fields may stay those last
-//     sent, when the link did not carry the rate frame); ProfileBytesLocked gives pro.data's
-//     bytes, WriteProfileBytes writes them without the lock.
-//   - A setting the mouse changed itself (TakeReported) is written into the current profile and,
-//     that field alone, into the copy last sent, then saved by the worker: pending edits stay
+// The profiles of a model page, for either generation (Records: Gen1Records, Gen2Records), over
+// the page's profile store (profile_store.h), which holds them and their lock:
+//   - LoadProfiles: the store loads both files; the next apply sends everything.
+//   - The apply's side (PlanApply, RecordApplied) and the saves go to the store; the generation
+//     builds the frames of the groups that changed (FramesFor).
+//   - A setting the mouse changed itself (TakeReported) goes into the current profile and, that
+//     field alone, into the copy last sent, then is saved by the worker: pending edits stay
 //     pending.
 //   - The DPI stage the mouse reports (OnStageReported), the same in both generations.
-//   - The event words of the page's mouse (HandleEventWord): what every generation and road
-//     reads alike here, the rate, battery and light mode as the generation reads them.
-// Threads: m_lock guards the lists, the header, the current profile and the copy last sent; it is
-// never held while a file is read or written.
+//   - The event words of the page's mouse (OnEventWord): the page's own, by the generation's
+//     table (DispatchEvent); the handlers both generations share (stage, saved) are here.
+//   - The button functions (profile_page_keys.cpp).
 #pragma once
 
 #include "device_page.h"
-#include "profile_diff.h"
-#include "record_storage.h"
+#include "profile_store.h"
 
 #include "ui/ui.h"
 
@@ -41,22 +33,26 @@ public:
     // strDataFolder: the folder holding the model's data folder (empty: the program's "Data").
     CProfilePageT(int iModel, const Model& model, const std::wstring& strDataFolder);
 
-    // Copies of the current profile and of the copy last sent, taken under the lock.
-    Profile CurrentProfileCopy() const;
-    Profile SentProfileCopy() const;
+    // Copies of the current profile and of the copy last sent, taken under the store's lock.
+    Profile CurrentProfileCopy() const { return m_store.CurrentCopy(); }
+    Profile SentProfileCopy() const { return m_store.SentCopy(); }
+
+    void RequestResendAll() override { m_store.RequestResendAll(); }
+    bool ResendAllPending() const override { return m_store.ResendAllPending(); }
 
 protected:
-    // Reads both files, then takes what they hold under the lock (UI thread, once); false when no
-    // profile could be chosen.
-    bool LoadProfiles();
+    // The store loads both files (UI thread, once); false when no profile could be chosen.
+    bool LoadProfiles() { return m_store.Load(); }
 
-    // The frames of the groups `changes` names, built from `snapshot`, in sending order, without
-    // the start frame (m_lock held).
+    // The frames of the groups `changes` names, built from `snapshot` alone, in sending order,
+    // without the start frame (run under the store's lock).
     virtual std::vector<FrameBytes> FramesFor(const Profile& snapshot, const ChangeFlags& changes) = 0;
-    std::vector<FrameBytes> PlanApply(bool bResendAll) override;
-    void RecordApplied(bool bKeepSentRate) override;
-    std::vector<uint8_t> ProfileBytesLocked() const override;
-    bool WriteProfileBytes(const std::vector<uint8_t>& bytes) override;
+    ApplyPlan PlanApply() override;
+    bool RecordApplied(bool bKeepSentRate, bool bAllDelivered) override {
+        return m_store.Record(bKeepSentRate, bAllDelivered);
+    }
+    bool SaveProfiles() override { return m_store.Save(); }
+    void SaveProfilesAtShutdown() override { m_store.SaveAtShutdown(); }
 
     // The mouse changed a setting: `take` writes it into a profile; it is applied to the current
     // profile and to the copy last sent, then the profiles are saved by the worker. False without
@@ -70,15 +66,16 @@ protected:
     virtual void HighlightDpiEdit(int iLevel) = 0;
 
     // An event word of the mouse (its low byte the model's id byte, its high byte the event
-    // code) with its value, by any road: the stage (0x10, 1..8) and 0x80 (1..5: the profiles
-    // saved) are handled here; the acknowledgement (0x50) was recorded where it was read; 0x60
-    // shows nothing; the rate (0x20), battery (0x40, or the model's own code) and light mode (0x70)
-    // go to the generation.
-    // Another id byte, another code or a value out of range is ignored.
-    void HandleEventWord(EventRoad eRoad, int iEventWord, int iValue);
-    virtual void OnRateEvent(EventRoad eRoad, int iValue) = 0;
-    virtual void OnBatteryEvent(EventRoad eRoad, int iValue) = 0;
-    virtual void OnLightEvent(EventRoad eRoad, int iValue) = 0;
+    // code) with its value, by any road, goes to the generation's table (DispatchEvent). A model
+    // that reports its battery under a code of its own has it read as the battery code, and the
+    // battery code means nothing there. Another id byte is ignored; the acknowledgement (0x50)
+    // was recorded where it was read.
+    void OnEventWord(EventRoad eRoad, int iEventWord, int iValue) override;
+    virtual void DispatchEvent(EventRoad eRoad, int iCode, int iValue) = 0;
+    // Handlers both generations' tables use: the stage (1..8) and the mouse's save (1..5: the
+    // profiles saved); a value out of range is ignored.
+    void OnStageEvent(EventRoad eRoad, int iValue);
+    void OnSavedEvent(EventRoad eRoad, int iValue);
     // The option numbered i of a row ("btn_prate_%d", 2) selected without a notification.
     void SelectNumberedOption(const wchar_t* pszPattern, int i);
 
@@ -92,36 +89,29 @@ protected:
     bool ChooseKeyFunction(std::wstring_view strItem);
     // Key button pButton shows the function the current profile gives button iButton (0..17).
     void ShowKeyCaption(int iButton, DuiLib::CControlUI* pButton);
-    // After the macro editor: every profile's buttons brought in line with the macro list; true
-    // when the current profile's buttons were touched (the caller redraws and applies).
-    bool ResyncKeyMacros();
+    // After the macro editor: the edited list becomes the store's and every profile's buttons are
+    // brought in line with it; true when the current profile's buttons were touched (the caller
+    // redraws and applies).
+    bool ResyncKeyMacros(RecordList<Macro> macros);
     // Runs the generation's macro editor (Editor: built on the model number) on the page's macro
     // list and, once it closed, ResyncKeyMacros; its result.
+    // The editor works on a copy of the macro list, which the store takes back once it closed.
     template <class Editor>
     bool RunMacroEditor() {
+        RecordList<Macro> macros = m_store.MacrosCopy();
         Editor editor(CPageBase::Model());
-        editor.m_pMacros = &m_Macros;
-        editor.m_pStorage = m_pStorage.get();
+        editor.m_pMacros = &macros;
+        editor.m_pStorage = &m_store.Files();
         editor.m_pHookTable = m_pHookTable;
         RunModal([&] { return editor.Run(m_hMainWnd); });
-        return ResyncKeyMacros();
+        return ResyncKeyMacros(std::move(macros));
     }
 
     std::unique_ptr<DuiLib::CMenuWnd> m_pKeyMenu;  // the menu last opened
     int m_iMenuKey = 0;                            // the key button (0..11) it was opened for
 
     const Model& m_model;
-    std::unique_ptr<Storage> m_pStorage;
-
-    // Guarded by m_lock.
-    RecordList<Profile> m_Profiles;
-    RecordList<Macro> m_Macros;
-    ProDataHeader m_stProDataHeader;
-    Profile* m_pCurProfile = nullptr;
-    std::unique_ptr<Profile> m_pSentProfile;    // m_stSentProfile: the copy last sent
-    std::unique_ptr<Profile> m_pApplySnapshot;  // what the apply in progress sends
-    bool m_bSnapshotTaken = false;
-    ChangeFlags m_changes;                      // the groups of the last apply
+    CProfileStore<Records> m_store;
 
 private:
     // The shortcut dialog and the macro picker for button k; true when the entry holds the new

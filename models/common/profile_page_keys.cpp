@@ -82,108 +82,103 @@ bool CProfilePageT<Records>::ChooseKeyFunction(std::wstring_view strItem) {
     uint8_t byFunction = FunctionOfMenuItem(strItem, Prefix());
     // The menu shows no macro item on a button without a macro slot; refuse it all the same.
     if (byFunction == kFunctionMacro && !Records::HasMacroSlot(m_model, k)) return false;
-    bool bKeepsLeftClick = false;
-    {
-        std::lock_guard guard(m_lock);
-        if (m_pCurProfile == nullptr) return false;
-        bKeepsLeftClick = KeepsLeftClick(*m_pCurProfile, k, byFunction);
-    }
-    if (!bKeepsLeftClick) {
+    const std::optional<bool> bKeepsLeftClick =
+        m_store.Read([&](const Profile& p) { return KeepsLeftClick(p, k, byFunction); });
+    if (!bKeepsLeftClick) return false;
+    if (!*bKeepsLeftClick) {
         ShowMessage(L"one_click_text");
         return false;
     }
     if (byFunction == kFunctionShortcut && !AskShortcut(k)) return false;
     if (byFunction == kFunctionMacro && !AskMacro(k, &byFunction)) return false;
-    std::lock_guard guard(m_lock);
-    if (m_pCurProfile == nullptr) return false;
-    m_pCurProfile->stKeys[k].byFunction = byFunction;
-    return true;
+    return m_store.Edit([&](Profile& p) { p.stKeys[k].byFunction = byFunction; });
 }
 
 template <class Records>
 bool CProfilePageT<Records>::AskShortcut(int k) {
     BYTE byModifiers = 0;
     BYTE byUsage = 0;
-    {
-        std::lock_guard guard(m_lock);
-        auto& entry = m_pCurProfile->stKeys[k];
+    const bool bCurrent = m_store.Edit([&](Profile& p) {
+        auto& entry = p.stKeys[k];
         if (entry.byFunction != kFunctionShortcut) {
             entry.byUsage = 0;
             std::fill(std::begin(entry.byReserved1), std::end(entry.byReserved1), uint8_t{0});
         }
         byModifiers = entry.byModifiers & 0x0F;
         byUsage = entry.byUsage;
-    }
+    });
+    if (!bCurrent) return false;
     if (!RunModal([&] { return RunShortcutWnd(m_hMainWnd, m_pHookTable, byModifiers, byUsage); })) return false;
-    std::lock_guard guard(m_lock);
-    if (m_pCurProfile == nullptr) return false;
-    auto& entry = m_pCurProfile->stKeys[k];
-    entry.byUsage = byUsage;
-    entry.byModifiers = byModifiers;
+    const bool bEdited = m_store.Edit([&](Profile& p) {
+        p.stKeys[k].byUsage = byUsage;
+        p.stKeys[k].byModifiers = byModifiers;
+    });
     // OK with neither a modifier nor a key keeps the old function.
-    return byModifiers != 0 || byUsage != 0;
+    return bEdited && (byModifiers != 0 || byUsage != 0);
 }
 
 template <class Records>
 bool CProfilePageT<Records>::AskMacro(int k, uint8_t* pbyFunction) {
     const bool bColour = HasColourMacros<Records>();
     CModelMacroPicker picker(CPageBase::Model());
-    picker.m_pMacros = &m_Macros;
-    {
-        std::lock_guard guard(m_lock);
-        const auto& entry = m_pCurProfile->stKeys[k];
-        if (Records::IsMacroFunction(entry.byFunction)) {
-            picker.m_iMacroIndex = entry.iMacroIndex;
-            picker.m_iRepeatMode = entry.iLoopMode;
-            picker.m_iLoopCount = entry.iLoopCount;
-            picker.m_bLeftMacro = entry.byFunction == kFunctionMacroColour;
-            if (picker.m_bLeftMacro) std::memcpy(&picker.m_dwColor, entry.byColor, sizeof(picker.m_dwColor));
-        }
-    }
+    // The picker shows a copy of the macro list; the list changes only on this thread.
+    const RecordList<Macro> macros = m_store.MacrosCopy();
+    picker.m_pMacros = &macros;
+    const bool bCurrent = m_store.Edit([&](Profile& p) {
+        const auto& entry = p.stKeys[k];
+        if (!Records::IsMacroFunction(entry.byFunction)) return;
+        picker.m_iMacroIndex = entry.iMacroIndex;
+        picker.m_iRepeatMode = entry.iLoopMode;
+        picker.m_iLoopCount = entry.iLoopCount;
+        picker.m_bLeftMacro = entry.byFunction == kFunctionMacroColour;
+        if (picker.m_bLeftMacro) std::memcpy(&picker.m_dwColor, entry.byColor, sizeof(picker.m_dwColor));
+    });
+    if (!bCurrent) return false;
     if (RunModal([&] { return picker.Run(m_hMainWnd); }) != 1) return false;
     const int iIndex = picker.m_iMacroIndex;
-    std::lock_guard guard(m_lock);
-    if (m_pCurProfile == nullptr || iIndex < 0 || static_cast<size_t>(iIndex) >= m_Macros.size() || !m_Macros[iIndex])
-        return false;
-    auto& entry = m_pCurProfile->stKeys[k];
-    entry.iLoopMode = picker.m_iRepeatMode;
-    entry.iLoopCount = picker.m_iLoopCount;
-    entry.iMacroIndex = iIndex;
-    CopyMacroInto(entry, *m_Macros[static_cast<size_t>(iIndex)]);
-    *pbyFunction = kFunctionMacro;
-    if (bColour) {
-        // Bytes R, G, B, 0 of the picker's colour (white for a new colour macro).
-        std::memcpy(entry.byColor, &picker.m_dwColor, sizeof(entry.byColor));
-        if (picker.m_bLeftMacro) *pbyFunction = kFunctionMacroColour;
-    }
-    return true;
+    return m_store.EditLists([&](typename CProfileStore<Records>::Lists& lists) {
+        if (lists.pCurrent == nullptr || iIndex < 0 || static_cast<size_t>(iIndex) >= lists.macros.size() ||
+            !lists.macros[static_cast<size_t>(iIndex)])
+            return false;
+        auto& entry = lists.pCurrent->stKeys[k];
+        entry.iLoopMode = picker.m_iRepeatMode;
+        entry.iLoopCount = picker.m_iLoopCount;
+        entry.iMacroIndex = iIndex;
+        CopyMacroInto(entry, *lists.macros[static_cast<size_t>(iIndex)]);
+        *pbyFunction = kFunctionMacro;
+        if (bColour) {
+            // Bytes R, G, B, 0 of the picker's colour (white for a new colour macro).
+            std::memcpy(entry.byColor, &picker.m_dwColor, sizeof(entry.byColor));
+            if (picker.m_bLeftMacro) *pbyFunction = kFunctionMacroColour;
+        }
+        return true;
+    });
 }
 
 template <class Records>
 void CProfilePageT<Records>::ShowKeyCaption(int iButton, CControlUI* pButton) {
     if (iButton < 0 || iButton >= kButtonCount || pButton == nullptr) return;
-    typename Profile::KeyType entry{};
-    {
-        std::lock_guard guard(m_lock);
-        if (m_pCurProfile == nullptr) return;
-        entry = m_pCurProfile->stKeys[iButton];
-    }
-    const KeyCaption caption = CaptionOf(entry, LanguageText, HasColourMacros<Records>());
+    const std::optional<typename Profile::KeyType> entry = m_store.Read([&](const Profile& p) { return p.stKeys[iButton]; });
+    if (!entry) return;
+    const KeyCaption caption = CaptionOf(*entry, LanguageText, HasColourMacros<Records>());
     pButton->SetResourceText(caption.bTextId);
     pButton->SetText(caption.strText.c_str());
 }
 
 template <class Records>
-bool CProfilePageT<Records>::ResyncKeyMacros() {
-    std::lock_guard guard(m_lock);
-    return ::ResyncButtonMacros(m_Profiles, m_Macros, m_pCurProfile, m_model.defaults.byFunction,
-                                &Records::IsMacroFunction);
+bool CProfilePageT<Records>::ResyncKeyMacros(RecordList<Macro> macros) {
+    // The list the store held goes with `macros`, once the lock is let go.
+    return m_store.EditLists([&](typename CProfileStore<Records>::Lists& lists) {
+        lists.macros.swap(macros);
+        return ::ResyncButtonMacros(lists.profiles, lists.macros, lists.pCurrent, m_model.defaults.byFunction,
+                                    &Records::IsMacroFunction);
+    });
 }
 
 #define INSTANTIATE_KEY_BUTTONS(R)                                                                  \
     template void CProfilePageT<R>::OpenKeyMenu(int, CControlUI*, const std::wstring&);            \
     template bool CProfilePageT<R>::ChooseKeyFunction(std::wstring_view);                          \
     template void CProfilePageT<R>::ShowKeyCaption(int, CControlUI*);                              \
-    template bool CProfilePageT<R>::ResyncKeyMacros();
+    template bool CProfilePageT<R>::ResyncKeyMacros(RecordList<R::Macro>);
 INSTANTIATE_KEY_BUTTONS(Gen1Records)
 INSTANTIATE_KEY_BUTTONS(Gen2Records)

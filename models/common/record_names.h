@@ -1,7 +1,7 @@
 // A view of a page's list of named records (profiles or macros of either generation), for the
 // dialogs that only show, count and compare names: the profile-name dialog and the macro
-// pickers. The page hands its list itself (dialog.m_pProfiles = &m_Profiles); the list stays
-// the page's and must outlive the dialog.
+// pickers. The page hands a copy of its list (dialog.m_pProfiles = &profiles), which must
+// outlive the dialog.
 #pragma once
 
 #include "name_helpers.h"

@@ -61,16 +61,7 @@ CSettingsPageT<R>::CSettingsPageT(int iModel, const Model& model, const std::wst
 
 template <class R>
 int CSettingsPageT<R>::CurrentProfileIndex() const {
-    std::lock_guard guard(m_lock);
-    return m_stProDataHeader.iCurProfile;
-}
-
-template <class R>
-bool CSettingsPageT<R>::EditProfile(const std::function<void(Profile&)>& edit) {
-    std::lock_guard guard(m_lock);
-    if (m_pCurProfile == nullptr) return false;
-    edit(*m_pCurProfile);
-    return true;
+    return m_store.CurrentIndex();
 }
 
 // ---- Binding ----
@@ -164,11 +155,7 @@ void CSettingsPageT<R>::AddSettingsRoutes() {
 template <class R>
 void CSettingsPageT<R>::RefreshControls() {
     this->UpdateLinkControls();
-    std::optional<Profile> current;
-    {
-        std::lock_guard guard(m_lock);
-        if (m_pCurProfile != nullptr) current = *m_pCurProfile;
-    }
+    const std::optional<Profile> current = m_store.Read([](const Profile& p) { return p; });
     if (!current) return;
     const Profile& p = *current;
 
@@ -218,12 +205,7 @@ void CSettingsPageT<R>::HighlightDpiEdit(int iLevel) {
 
 template <class R>
 void CSettingsPageT<R>::ShowLightRows() {
-    int iMode = 0;
-    {
-        std::lock_guard guard(m_lock);
-        if (m_pCurProfile != nullptr) iMode = m_pCurProfile->iLightMode;
-    }
-    const LightRows rows = LightRowsFor(iMode);
+    const LightRows rows = LightRowsFor(CurrentValue(&Profile::iLightMode).value_or(0));
     if (m_ui.pBrightnessRow != nullptr) m_ui.pBrightnessRow->SetVisible(rows.bBrightness);
     if (m_ui.pBreathSpeedRow != nullptr) m_ui.pBreathSpeedRow->SetVisible(rows.bBreathSpeed);
     if (m_ui.pLightColorRow != nullptr) m_ui.pLightColorRow->SetVisible(rows.bColor);
@@ -232,9 +214,7 @@ void CSettingsPageT<R>::ShowLightRows() {
 
 template <class R>
 std::optional<int32_t> CSettingsPageT<R>::CurrentValue(int32_t Profile::*pField) const {
-    std::lock_guard guard(m_lock);
-    if (m_pCurProfile == nullptr) return std::nullopt;
-    return m_pCurProfile->*pField;
+    return m_store.Read([pField](const Profile& p) { return p.*pField; });
 }
 
 template <class R>
@@ -411,11 +391,7 @@ template <class R>
 void CSettingsPageT<R>::OnDpiEditKillFocus(TNotifyUI&, int iNumber) {
     const int iLevel = iNumber - 1;
     CommitDpiEdit(iLevel);
-    int iCurDpi = -1;
-    {
-        std::lock_guard guard(m_lock);
-        if (m_pCurProfile != nullptr) iCurDpi = m_pCurProfile->iCurDpi;
-    }
+    const int iCurDpi = CurrentValue(&Profile::iCurDpi).value_or(-1);
     SetEditImages(m_ui.dpiEdits[iLevel], iLevel == iCurDpi ? kEditImageCur : kEditImage, kEditImageCur);
 }
 
@@ -498,7 +474,7 @@ void CSettingsPageT<R>::OnLightColor(TNotifyUI&) {
 template <class R>
 void CSettingsPageT<R>::OnResetDpi(TNotifyUI&) {
     Profile defaults{};
-    m_pStorage->SetDefaultProfile(defaults);
+    m_store.Files().SetDefaultProfile(defaults);
     const bool bEdited = EditProfile([&](Profile& p) {
         std::memcpy(p.iDpi, defaults.iDpi, sizeof p.iDpi);
         std::memcpy(p.iDpi2, defaults.iDpi2, sizeof p.iDpi2);

@@ -16,8 +16,8 @@
 //   - with the next apply: DPI sliders and DPI edit commits.
 // Rename saves pro.data at once and sends nothing; export writes its own file only.
 //
-// Threads: everything here runs on the UI thread; every write of a profile or the lists is made
-// under the page's lock, which the worker holds while it takes its snapshot.
+// Threads: everything here runs on the UI thread; every read and write of a profile or the lists
+// goes through the page's profile store, under its lock.
 #pragma once
 
 #include "profile_page.h"
@@ -85,10 +85,10 @@ protected:
     // the profile takes it as the mouse's own and the combo and light rows follow silently.
     void OnLightModeReported(int iMode);
 
-    // A field of the current profile, read under the page's lock; nothing without one.
+    // A field of the current profile, read under the store's lock; nothing without one.
     std::optional<int32_t> CurrentValue(int32_t Profile::*pField) const;
-    // Edits the current profile under the page's lock; false without one.
-    bool EditProfile(const std::function<void(Profile&)>& edit);
+    // Edits the current profile under the store's lock; false without one.
+    bool EditProfile(const std::function<void(Profile&)>& edit) { return this->m_store.Edit(edit); }
     // The current profile selects `iIndex` of the list (index, pointer, refresh, resend-all,
     // apply, pro.data saved); the list row is selected without a notification.
     void SwitchProfile(int iIndex);
@@ -98,13 +98,8 @@ protected:
     std::vector<std::wstring> m_missingControls;
     int m_iLinksShown = -1;  // the links ShowLinkSections last showed, one bit each (none yet)
 
-    using Base::m_Macros;
-    using Base::m_Profiles;
-    using Base::m_lock;
     using Base::m_model;
-    using Base::m_pCurProfile;
-    using Base::m_pStorage;
-    using Base::m_stProDataHeader;
+    using Base::m_store;
     using CPageBase::m_hMainWnd;
     using CPageBase::m_pPaintManager;
 

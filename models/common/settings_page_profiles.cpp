@@ -1,8 +1,8 @@
 // The profile operations of a settings page: switch, add, delete, rename, reset, export and
 // import. The operations that change the current profile switch it themselves (index, pointer,
 // refresh, resend-all, apply) and then select its list row without a notification, so nothing
-// waits for the list to raise one. A deleted record is freed under the page's lock after the
-// switch; the worker only ever sends its own snapshot.
+// waits for the list to raise one. The lists change in the profile store, under its lock; the
+// worker only ever sends its own snapshot.
 #include "settings_page.h"
 
 #include "gen1_storage.h"
@@ -41,12 +41,10 @@ void CSettingsPageT<R>::FillProfileList() {
     if (m_ui.pProfileList == nullptr) return;
     m_ui.pProfileList->RemoveAll();
     std::vector<std::wstring> names;
-    int iCurrent = 0;
-    {
-        std::lock_guard guard(m_lock);
-        for (const auto& pProfile : m_Profiles) names.emplace_back(NameOf(pProfile->szName));
-        iCurrent = m_stProDataHeader.iCurProfile;
-    }
+    const int iCurrent = m_store.EditLists([&](const typename CProfileStore<R>::Lists& lists) {
+        for (const auto& pProfile : lists.profiles) names.emplace_back(NameOf(pProfile->szName));
+        return lists.header.iCurProfile;
+    });
     for (const std::wstring& strName : names) AppendProfileRow(strName);
     SelectProfileRow(iCurrent);
 }
@@ -67,12 +65,7 @@ void CSettingsPageT<R>::SelectProfileRow(int iIndex) {
 
 template <class R>
 void CSettingsPageT<R>::SwitchProfile(int iIndex) {
-    {
-        std::lock_guard guard(m_lock);
-        if (iIndex < 0 || iIndex >= static_cast<int>(m_Profiles.size())) return;
-        m_stProDataHeader.iCurProfile = iIndex;
-        m_pCurProfile = m_Profiles[static_cast<size_t>(iIndex)].get();
-    }
+    if (!m_store.Select(iIndex)) return;
     SelectProfileRow(iIndex);
     RefreshControls();
     this->RequestResendAll();
@@ -92,8 +85,9 @@ template <class R>
 std::optional<std::wstring> CSettingsPageT<R>::AskProfileName(const wchar_t* pszTitleId) {
     CPageProfileName dialog(CPageBase::Model());
     dialog.m_strTitle = pszTitleId;
-    // The dialog reads the names while it runs; the lists change only on this thread.
-    dialog.m_pProfiles = &m_Profiles;
+    // The dialog reads the names of a copy while it runs; the lists change only on this thread.
+    const RecordList<Profile> profiles = m_store.ProfilesCopy();
+    dialog.m_pProfiles = &profiles;
     if (this->RunModal([&] { return dialog.Run(m_hMainWnd); }) != 1) return std::nullopt;
     return std::wstring(dialog.m_strName.str());
 }
@@ -103,47 +97,25 @@ void CSettingsPageT<R>::OnAddProfile(TNotifyUI&) {
     const std::optional<std::wstring> name = AskProfileName(L"profile_name_1_text");
     if (!name) return;
     auto pProfile = std::make_unique<Profile>();
-    m_pStorage->SetDefaultProfile(*pProfile);
+    m_store.Files().SetDefaultProfile(*pProfile);
     CopyName(pProfile->szName, *name);
-    int iIndex = 0;
-    {
-        std::lock_guard guard(m_lock);
-        m_Profiles.push_back(std::move(pProfile));
-        iIndex = static_cast<int>(m_Profiles.size()) - 1;
-    }
+    const int iIndex = m_store.Add(std::move(pProfile));
     AppendProfileRow(*name);
     SwitchProfile(iIndex);
 }
 
 template <class R>
 void CSettingsPageT<R>::OnDeleteProfile(TNotifyUI&) {
-    size_t uCount = 0;
-    {
-        std::lock_guard guard(m_lock);
-        uCount = m_Profiles.size();
-    }
+    const size_t uCount = m_store.EditLists([](const typename CProfileStore<R>::Lists& lists) { return lists.profiles.size(); });
     if (uCount <= 1) {
         this->ShowMessage(L"one_profile_text");
         return;
     }
     if (!this->Ask(L"delete_profile_text")) return;
-    std::unique_ptr<Profile> pDeleted;
-    int iNext = 0;
-    {
-        std::lock_guard guard(m_lock);
-        const int iDeleted = m_stProDataHeader.iCurProfile;
-        if (m_Profiles.size() <= 1 || iDeleted < 0 || iDeleted >= static_cast<int>(m_Profiles.size())) return;
-        pDeleted = std::move(m_Profiles[static_cast<size_t>(iDeleted)]);
-        m_Profiles.erase(m_Profiles.begin() + iDeleted);
-        iNext = iDeleted < static_cast<int>(m_Profiles.size()) ? iDeleted : iDeleted - 1;
-        m_stProDataHeader.iCurProfile = iNext;
-        m_pCurProfile = m_Profiles[static_cast<size_t>(iNext)].get();
-        if (m_ui.pProfileList != nullptr) m_ui.pProfileList->RemoveAt(iDeleted);
-    }
-    SwitchProfile(iNext);
-    // Freed only now that nothing points at it; the worker holds the lock while it copies.
-    std::lock_guard guard(m_lock);
-    pDeleted.reset();
+    const std::optional<int> iDeleted = m_store.RemoveCurrent();
+    if (!iDeleted) return;
+    if (m_ui.pProfileList != nullptr) m_ui.pProfileList->RemoveAt(*iDeleted);
+    SwitchProfile(m_store.CurrentIndex());
 }
 
 template <class R>
@@ -152,13 +124,14 @@ void CSettingsPageT<R>::OnRenameProfile(TNotifyUI&) {
     if (!name) return;
     int iIndex = 0;
     std::wstring strStored;
-    {
-        std::lock_guard guard(m_lock);
-        if (m_pCurProfile == nullptr) return;
-        CopyName(m_pCurProfile->szName, *name);
-        strStored = NameOf(m_pCurProfile->szName);
-        iIndex = m_stProDataHeader.iCurProfile;
-    }
+    const bool bRenamed = m_store.EditLists([&](const typename CProfileStore<R>::Lists& lists) {
+        if (lists.pCurrent == nullptr) return false;
+        CopyName(lists.pCurrent->szName, *name);
+        strStored = NameOf(lists.pCurrent->szName);
+        iIndex = lists.header.iCurProfile;
+        return true;
+    });
+    if (!bRenamed) return;
     if (m_ui.pProfileList != nullptr)
         if (CControlUI* pRow = m_ui.pProfileList->GetItemAt(iIndex)) pRow->SetText(strStored.c_str());
     this->SaveProfiles();
@@ -168,7 +141,7 @@ template <class R>
 void CSettingsPageT<R>::OnResetProfile(TNotifyUI&) {
     if (!this->Ask(L"restore_text")) return;
     // The defaults keep the name, the move mode and the reserved words.
-    if (!EditProfile([&](Profile& p) { m_pStorage->SetDefaultProfile(p); })) return;
+    if (!EditProfile([&](Profile& p) { m_store.Files().SetDefaultProfile(p); })) return;
     RefreshControls();
     this->RequestResendAll();
     this->SaveProfiles();
@@ -179,32 +152,21 @@ template <class R>
 void CSettingsPageT<R>::OnExportProfile(TNotifyUI&) {
     const std::optional<std::wstring> path = this->AskSavePath(L"Profile File", L"*.pro;*.PRO", L"pro");
     if (!path) return;
-    if (!m_pStorage->ExportProfile(this->CurrentProfileCopy(), *path)) this->ShowMessage(L"export_failed_text");
+    if (!m_store.Files().ExportProfile(this->CurrentProfileCopy(), *path)) this->ShowMessage(L"export_failed_text");
 }
 
 template <class R>
 void CSettingsPageT<R>::OnImportProfile(TNotifyUI&) {
     const std::optional<std::wstring> path = this->AskOpenPath(L"Profile File", L"*.pro;*.PRO");
     if (!path) return;
-    // The file is read and checked without the page's lock; only the lists change under it.
+    // The file is read and checked without the store's lock; only the lists change under it.
     std::unique_ptr<Profile> pImported = std::make_unique<Profile>();
-    const ImportResult eResult = m_pStorage->ReadImport(*path, *pImported);
+    const ImportResult eResult = m_store.Files().ReadImport(*path, *pImported);
     if (eResult != ImportResult::Imported) {
         this->ShowMessage(RefusalText(eResult));
         return;
     }
-    std::wstring strName;
-    int iIndex = 0;
-    bool bMacrosAdded = false;
-    std::vector<uint8_t> macroBytes;
-    {
-        std::lock_guard guard(m_lock);
-        const Profile* pAdded = m_pStorage->AddImported(std::move(pImported), m_Profiles, m_Macros, &bMacrosAdded);
-        strName = NameOf(pAdded->szName);
-        iIndex = static_cast<int>(m_Profiles.size()) - 1;
-        if (bMacrosAdded) macroBytes = m_pStorage->SerializeMacroData(m_Macros);
-    }
-    if (bMacrosAdded) m_pStorage->WriteMacroDataBytes(macroBytes);
+    const auto [iIndex, strName] = m_store.AddImported(std::move(pImported));
     AppendProfileRow(strName);
     SwitchProfile(iIndex);
 }

@@ -2,7 +2,7 @@
 # first-generation model names one of its families, which name this one.
 set(MODEL_GENERATION 1)
 # The core counts only the cable and the 2.4 GHz receiver towards "online", announces only a
-# change of it and runs the page's four timers itself.
+# change of it; the page has four timers.
 set(MODEL_POLICY "")
 set(MODEL_TIMER_KINDS 4)
 # The protocol row's facts (gen1_model.cpp) unless a family or the model says otherwise: the

@@ -1,10 +1,8 @@
 # MS_3 and MS_4: layout C with stages of 50 DPI up to 26,000, the 111-byte macro frame, every
 # sensor option, and seven rates, the three highest over the 4K receiver alone: a second row of
-# options named as the 4K receiver's rates are, and no label naming the chosen rate. The page
-# handles its own timers.
+# options named as the 4K receiver's rates are, and no label naming the chosen rate.
 model_family(gen1_layout_c)
 set(MODEL_PROTOCOL SevenRateModel)
-list(APPEND MODEL_POLICY delegate_timers)
 set(MODEL_DPI_CODEC Linear)
 set(MODEL_DPI_MAX 520)
 set(MODEL_MACRO_FRAME 111)

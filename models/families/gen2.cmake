@@ -5,8 +5,8 @@ set(MODEL_LAYOUT Gen2)
 set(MODEL_PROTOCOL Row)
 # A model's own (MODEL_BUTTON_FUNCTIONS, MODEL_MACRO_BLOCKS) are said by the model or its family.
 # The core counts every link towards "online", refreshes the link controls, announces every
-# change and hands the page its six timers.
-set(MODEL_POLICY ble_online 4k_online link_controls announce_every delegate_timers)
+# change; the page has six timers.
+set(MODEL_POLICY ble_online 4k_online link_controls announce_every)
 set(MODEL_TIMER_KINDS 6)
 
 # What the second-generation page template (res/templates/gen2_page.xml) is filled with unless a

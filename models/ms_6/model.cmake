@@ -7,8 +7,8 @@ set(MODEL_4K_INDEX 2)
 set(MODEL_BLE_PID 0x0032)
 # Record layout D: layout C with the 4K polling rate.
 set(MODEL_LAYOUT Gen1D)
-# The core announces every link change and hands the page its timers.
-list(APPEND MODEL_POLICY announce_every delegate_timers)
+# The core announces every link change.
+list(APPEND MODEL_POLICY announce_every)
 set(MODEL_DPI_CODEC Linear)
 set(MODEL_DPI_MAX 520)
 set(MODEL_MACRO_FRAME 111)

@@ -1,5 +1,5 @@
-// The Bluetooth subscribe timer the main window runs for the pages that leave it to the core,
-// against the simulated Bluetooth LE world; notifications reach the page on the UI thread, and
+// The Bluetooth subscribe timer the main window runs for the pages, against the simulated
+// Bluetooth LE world; notifications reach the page on the UI thread, and
 // shut-down ends every registration.
 #include "main_window_fixture.h"
 #include "model_table.h"
@@ -15,7 +15,7 @@ TEST(BleSubscribeTimer, SubscribesOncePerRegistrationAndShutDownEndsIt) {
     FreshSettingsFile();
     blekit::SimBleWorld world;
     const int iMouse18 = world.AddDevice(blekit::MouseDevice(L"PID&002A", L"c0ffee000018"));
-    world.AddDevice(blekit::MouseDevice(L"PID&0037", L"c0ffee000011"));  // MS_11 delegates its timers
+    const int iMouse11 = world.AddDevice(blekit::MouseDevice(L"PID&0037", L"c0ffee000011"));
     auto wnd = std::make_unique<MainWindow>();
     CSpyPage& page18 = wnd->Page(18);
     ASSERT_NE(page18.BleDevice(), nullptr);
@@ -39,10 +39,15 @@ TEST(BleSubscribeTimer, SubscribesOncePerRegistrationAndShutDownEndsIt) {
     EXPECT_EQ(world.Notify(iMouse18, {0x2A, 0x40, 80, 0}), 1);
     EXPECT_TRUE(uikit::PumpUntil([&] { return page18.Logged(L"OnGattValue 2A 40 50 00"); }));
 
-    // Pages that run their own timers or have no subscribe timer are not subscribed by the core.
+    // Every page with a subscribe timer subscribes to its own mouse; a page without one (MS_7
+    // has five kinds of timer) is not subscribed by the core.
     wnd->Page(11).SetLink(LinkKind::Ble, true);
     (*wnd)->OnTimer(PageTimer(11, TIMER_BLE_SUBSCRIBE));
+    ASSERT_EQ(world.Registrations().size(), 2u);
+    EXPECT_EQ(world.Registrations()[1].iDevice, iMouse11);
     (*wnd)->OnTimer(PageTimer(7, TIMER_BLE_SUBSCRIBE));
+    EXPECT_EQ(world.Registrations().size(), 2u);
+    wnd->Page(11).SetLink(LinkKind::Ble, false);
     EXPECT_EQ(world.Registrations().size(), 1u);
 
     // The link going down ends the registration.

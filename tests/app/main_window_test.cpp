@@ -153,22 +153,19 @@ TEST_F(MainWindowTest, ForwardsApplyRequestsToThePagesWorker) {
     CloseHandle(hApplied);
 }
 
-TEST_F(MainWindowTest, PageTimersGoToThePageOrRunOnThePageBaseByRange) {
+TEST_F(MainWindowTest, PageTimersRunThePageRuntimesWorkByRange) {
     ScopedTiming timing;
     Timing().uPresenceTimeoutMs = 6000;
-    // Per model, written out: whether the core runs its timers itself, how many kinds of timer
-    // it has, and what the 2.4 GHz timeout does while its 4K link is up (link controls refreshed,
-    // online afterwards, tab refreshes asked for).
-    struct Row { int model; bool inlineTimers; unsigned kinds; bool controls; int online; int announced; };
+    // Per model, written out: how many kinds of timer it has, and what the 2.4 GHz timeout does
+    // while its 4K link is up (link controls refreshed, online afterwards, tab refreshes asked for).
+    struct Row { int model; unsigned kinds; bool controls; int online; int announced; };
     const Row rows[] = {
-        {1, true, 4, false, 0, 1},  {2, true, 4, false, 0, 1},  {3, false, 5, false, 0, 0},
-        {4, false, 5, false, 0, 0}, {5, true, 5, true, 1, 0},   {6, false, 5, false, 0, 0},
-        {7, true, 5, true, 1, 0},   {8, false, 6, false, 0, 0}, {9, true, 5, true, 1, 0},
-        {10, true, 4, false, 0, 1}, {11, false, 6, false, 0, 0}, {12, false, 5, false, 0, 0},
-        {13, false, 5, false, 0, 0}, {14, false, 6, false, 0, 0}, {15, false, 6, false, 0, 0},
-        {16, false, 6, false, 0, 0}, {17, false, 6, false, 0, 0}, {18, true, 6, true, 1, 1},
-        {19, true, 6, true, 1, 1},  {20, true, 6, true, 1, 1},  {21, false, 6, false, 0, 0},
-        {22, true, 6, true, 1, 1},  {23, true, 6, true, 1, 1},  {24, false, 6, false, 0, 0},
+        {1, 4, false, 0, 1}, {2, 4, false, 0, 1},  {3, 5, true, 1, 0},   {4, 5, true, 1, 0},
+        {5, 5, true, 1, 0},  {6, 5, true, 1, 1},   {7, 5, true, 1, 0},   {8, 6, true, 1, 1},
+        {9, 5, true, 1, 0},  {10, 4, false, 0, 1}, {11, 6, true, 1, 1},  {12, 5, true, 1, 1},
+        {13, 5, true, 1, 1}, {14, 6, true, 1, 1},  {15, 6, true, 1, 1},  {16, 6, true, 1, 1},
+        {17, 6, true, 1, 1}, {18, 6, true, 1, 1},  {19, 6, true, 1, 1},  {20, 6, true, 1, 1},
+        {21, 6, true, 1, 1}, {22, 6, true, 1, 1},  {23, 6, true, 1, 1},  {24, 6, true, 1, 1},
     };
     MainWindow wnd;
     for (const Row& r : rows) {
@@ -182,15 +179,7 @@ TEST_F(MainWindowTest, PageTimersGoToThePageOrRunOnThePageBaseByRange) {
             page.m_bOnline = 1;
             wnd->OnTimer(PageTimer(r.model, k));
             const bool bMine = k < r.kinds;
-            wchar_t szId[32];
-            wsprintfW(szId, L"HandleTimer 0x%X", PageTimer(r.model, k));
-            if (!r.inlineTimers) {
-                EXPECT_EQ(Logged(page, szId), bMine) << "page " << r.model << " kind " << k;
-                EXPECT_EQ(page.m_bWireless, 1) << "a delegating page keeps its own state, page " << r.model;
-                continue;
-            }
-            EXPECT_FALSE(Logged(page, szId)) << r.model;
-            // Inline work, kind by kind.
+            // The runtime's work, kind by kind; nothing for an id past the page's kinds.
             EXPECT_EQ(page.m_bWireless, bMine && k == 0 ? 0 : 1) << "page " << r.model << " kind " << k;
             EXPECT_EQ(wnd.TakePosted(PageMsgBase(r.model) + 5), bMine && k == 1 ? 1 : 0) << "page " << r.model << " kind " << k;
             EXPECT_EQ(Logged(page, L"OnWireless4kTimeout"), bMine && k == 4) << "page " << r.model << " kind " << k;
@@ -633,20 +622,20 @@ TEST_F(MainWindowTest, PagesComeFromAFactoryPerModelInModelOrder) {
 
 // The core's policy per model, as the receivers and the timers must apply it.
 TEST(PagePolicies, EachModelCountsItsLinksAndAnnouncesAsItsGenerationDoes) {
-    struct Row { int model; bool ble; bool fourK; bool update; bool every; bool inlineTimers; unsigned kinds; };
+    struct Row { int model; bool ble; bool fourK; bool update; bool every; unsigned kinds; };
     const Row rows[] = {
-        {1, false, false, false, false, true, 4},  {2, false, false, false, false, true, 4},
-        {3, false, true, true, false, false, 5},   {4, false, true, true, false, false, 5},
-        {5, false, true, true, false, true, 5},    {6, true, true, true, true, false, 5},
-        {7, true, true, true, false, true, 5},     {8, true, true, true, true, false, 6},
-        {9, true, true, true, false, true, 5},     {10, false, false, false, false, true, 4},
-        {11, true, true, true, true, false, 6},    {12, false, true, true, true, false, 5},
-        {13, false, true, true, true, false, 5},   {14, true, true, true, true, false, 6},
-        {15, true, true, true, true, false, 6},    {16, true, true, true, true, false, 6},
-        {17, true, true, true, true, false, 6},    {18, true, true, true, true, true, 6},
-        {19, true, true, true, true, true, 6},     {20, true, true, true, true, true, 6},
-        {21, true, true, true, true, false, 6},    {22, true, true, true, true, true, 6},
-        {23, true, true, true, true, true, 6},     {24, true, true, true, true, false, 6},
+        {1, false, false, false, false, 4},  {2, false, false, false, false, 4},
+        {3, false, true, true, false, 5},    {4, false, true, true, false, 5},
+        {5, false, true, true, false, 5},    {6, true, true, true, true, 5},
+        {7, true, true, true, false, 5},     {8, true, true, true, true, 6},
+        {9, true, true, true, false, 5},     {10, false, false, false, false, 4},
+        {11, true, true, true, true, 6},     {12, false, true, true, true, 5},
+        {13, false, true, true, true, 5},    {14, true, true, true, true, 6},
+        {15, true, true, true, true, 6},     {16, true, true, true, true, 6},
+        {17, true, true, true, true, 6},     {18, true, true, true, true, 6},
+        {19, true, true, true, true, 6},     {20, true, true, true, true, 6},
+        {21, true, true, true, true, 6},     {22, true, true, true, true, 6},
+        {23, true, true, true, true, 6},     {24, true, true, true, true, 6},
     };
     for (const Row& r : rows) {
         const PagePolicy& p = PolicyOf(r.model);
@@ -654,7 +643,6 @@ TEST(PagePolicies, EachModelCountsItsLinksAndAnnouncesAsItsGenerationDoes) {
         EXPECT_EQ(p.b4kCountsOnline, r.fourK) << r.model;
         EXPECT_EQ(p.bUpdateLinkControls, r.update) << r.model;
         EXPECT_EQ(p.bAnnounceEveryChange, r.every) << r.model;
-        EXPECT_EQ(p.eTimers == TimerHandling::Inline, r.inlineTimers) << r.model;
         EXPECT_EQ(p.uTimerKinds, r.kinds) << r.model;
     }
 }

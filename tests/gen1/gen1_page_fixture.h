@@ -22,15 +22,12 @@
 namespace gen1test {
 
 // The page with a few doors open for tests: edits of the current profile as the settings
-// handlers make them (under the page's lock), and the link and sleep state.
+// handlers make them (under the profile store's lock), and the link and sleep state.
 class TestGen1Page : public CGen1Page {
 public:
     TestGen1Page(int iModel, std::wstring strDataFolder) : CGen1Page(iModel, std::move(strDataFolder)) {}
 
-    void Edit(const std::function<void(ProfileRecord&)>& edit) {
-        std::lock_guard guard(m_lock);
-        edit(*m_pCurProfile);
-    }
+    void Edit(const std::function<void(ProfileRecord&)>& edit) { m_store.Edit(edit); }
     using CGen1Page::AckArrived;
     using CGen1Page::OpenAckWindow;
     using CGen1Page::PostApply;

@@ -19,16 +19,13 @@
 namespace gen2test {
 
 // The page with a few doors open for tests: edits of the current profile as the settings
-// handlers make them (under the page's lock), the link state, and the pauses the send routine
-// asks for, recorded as they are made.
+// handlers make them (under the profile store's lock), the link state, and the pauses the send
+// routine asks for, recorded as they are made.
 class TestGen2Page : public CGen2Page {
 public:
     TestGen2Page(int iModel, std::wstring strDataFolder) : CGen2Page(iModel, std::move(strDataFolder)) {}
 
-    void Edit(const std::function<void(ProfileRecordEx&)>& edit) {
-        std::lock_guard guard(m_lock);
-        edit(*m_pCurProfile);
-    }
+    void Edit(const std::function<void(ProfileRecordEx&)>& edit) { m_store.Edit(edit); }
     std::vector<unsigned> Pauses() {
         std::lock_guard guard(m_pauseLock);
         return m_pauses;
@@ -40,7 +37,8 @@ public:
     // Loads the driver library from this path instead of the program folder's (empty: as the
     // program does).
     void UseDriverLibrary(std::wstring strPath) { m_strDriverLibrary = std::move(strPath); }
-    using CGen2Page::AckFlag;
+    using CGen2Page::AckArrived;
+    using CGen2Page::OpenAckWindow;
     using CGen2Page::PostApply;
     using CGen2Page::m_bBLE;
     using CGen2Page::m_bOnline;

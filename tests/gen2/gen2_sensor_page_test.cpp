@@ -97,7 +97,7 @@ TEST_F(Gen2SensorPage, TheHoldCatchesUpWhenTheFourKReceiverLinksUp) {
     Start(17, kReceiver | k4k);
     Apply();
     // The 4K receiver's presence times out.
-    Page().HandleTimer(PageTimer(17, TIMER_WIRELESS4K_TIMEOUT));
+    Page().RunStandardTimer(TIMER_WIRELESS4K_TIMEOUT);
     ASSERT_FALSE(Page().LinkUp(LinkKind::Wireless4k));
     ClearAllWrites();
     ClickOn(L"check_prate");

@@ -6,21 +6,16 @@
 namespace gen2test {
 
 std::vector<std::wstring> TestGen2Page::ProfileNames() const {
-    std::lock_guard guard(m_lock);
     std::vector<std::wstring> names;
-    for (const auto& p : m_Profiles) names.emplace_back(NameOf(p->szName));
+    for (const auto& p : m_store.ProfilesCopy()) names.emplace_back(NameOf(p->szName));
     return names;
 }
 
-size_t TestGen2Page::MacroCount() const {
-    std::lock_guard guard(m_lock);
-    return m_Macros.size();
-}
+size_t TestGen2Page::MacroCount() const { return m_store.MacrosCopy().size(); }
 
 std::vector<std::wstring> TestGen2Page::MacroNames() const {
-    std::lock_guard guard(m_lock);
     std::vector<std::wstring> names;
-    for (const auto& m : m_Macros) names.emplace_back(NameOf(m->szName));
+    for (const auto& m : m_store.MacrosCopy()) names.emplace_back(NameOf(m->szName));
     return names;
 }
 

@@ -23,7 +23,6 @@ public:
     void UpdateLinkControls() override { Log(L"UpdateLinkControls"); }
     void OnKeyMenuClick(DuiLib::CDuiString strName) override { Log(L"OnKeyMenuClick " + std::wstring(strName.GetData())); }
     void HandleDeviceChange(WPARAM wEvent, LPARAM) override { Log(L"HandleDeviceChange " + Hex(static_cast<DWORD>(wEvent))); }
-    void HandleTimer(UINT_PTR uId) override { Log(L"HandleTimer " + Hex(static_cast<DWORD>(uId))); }
     void OnWireless4kTimeout() override {
         Log(L"OnWireless4kTimeout");
         CPageBase::OnWireless4kTimeout();
@@ -58,8 +57,6 @@ public:
     using CPageBase::StartDriverLibraryFrom;
     using CPageBase::StartWorker;
     using CPageBase::Stopping;
-    using CPageBase::WaitForAck;
-    using CPageBase::AckFlag;
     using CPageBase::Driver;
     using CPageBase::m_hMainWnd;
     using CPageBase::m_bBLE;
