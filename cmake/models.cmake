@@ -1,7 +1,8 @@
 # Every model's description (models/ms_N/model.cmake) read at configure time, and what the build
 # derives from them: the model lists (GEN1_MODELS, GEN2_MODELS), the identity, policy and
-# protocol rows the C++ tables include, the page factory table and each model's thin classes (ms_N/ms_N_page.h,
-# ms_N/ms_N_dialogs.h) under MODELS_GENERATED_DIR. The skins read the same descriptions when
+# protocol rows the C++ tables include, the page factory table and each model's thin classes
+# (models/ms_N/ms_N_page.h, models/ms_N/ms_N_dialogs.h) under MODELS_GENERATED_DIR, the folder
+# "models" of the generated include root. The skins read the same descriptions when
 # they are generated (generate_pages.cmake). A description read here is a configure input: an
 # edit reconfigures.
 include(${CMAKE_CURRENT_LIST_DIR}/model_description.cmake)
@@ -109,7 +110,7 @@ function(derive_from_description n)
   set_property(GLOBAL APPEND_STRING PROPERTY DESCRIPTION_ROWS
     "    {${n}, \"${families}\", \"${MODEL_PROTOCOL}\"},\n")
 
-  set_property(GLOBAL APPEND_STRING PROPERTY FACTORY_INCLUDES "#include \"ms_${n}/ms_${n}_page.h\"\n")
+  set_property(GLOBAL APPEND_STRING PROPERTY FACTORY_INCLUDES "#include \"models/ms_${n}/ms_${n}_page.h\"\n")
   set_property(GLOBAL APPEND_STRING PROPERTY FACTORY_ROWS "        Make<CMS_${n}_Page>(),\n")
 
   set(N ${n})
@@ -124,7 +125,7 @@ function(derive_from_description n)
 // on MS_@N@'s description.
 #pragma once
 
-#include "gen@GEN@_page.h"
+#include "models/pages/gen@GEN@_page.h"
 
 class CMS_@N@_Page : public CGen@GEN@Page {
 public:
@@ -138,9 +139,9 @@ public:
 // "MS/MS_@N@/", the picker's in "@PICKER_FOLDER@").
 #pragma once
 
-#include "gen@GEN@_macro_editor.h"
-#include "profile_name.h"
-#include "select_macro.h"
+#include "models/dialogs/gen@GEN@_macro_editor.h"
+#include "models/dialogs/profile_name.h"
+#include "models/dialogs/select_macro.h"
 
 class CMS_@N@_Macro : public CGen@GEN@MacroEditor {
 public:
@@ -188,7 +189,7 @@ file(CONFIGURE OUTPUT ${MODELS_GENERATED_DIR}/model_description_rows.inc @ONLY C
 file(CONFIGURE OUTPUT ${MODELS_GENERATED_DIR}/page_factories.cpp @ONLY CONTENT [[
 // Generated from models/ms_*/model.cmake: the program's own pages, one factory per model in
 // model order.
-#include "page_factories.h"
+#include "core/app/page_factories.h"
 
 @FACTORY_INCLUDES@
 namespace {

@@ -1,8 +1,8 @@
-#include "about_wnd.h"
+#include "core/app/about_wnd.h"
 
-#include "app_messages.h"
-#include "settings_file.h"
-#include "version_text.h"
+#include "core/app/app_messages.h"
+#include "core/app/settings_file.h"
+#include "core/app/version_text.h"
 
 using namespace DuiLib;
 

@@ -1,7 +1,7 @@
 // The custom window messages of the main window and the core's own timers.
 #pragma once
 
-#include "page_messages.h"
+#include "core/page/page_messages.h"
 
 #include <windows.h>
 

@@ -1,8 +1,8 @@
-#include "autostart.h"
+#include "core/app/autostart.h"
 
 #include <vector>
 
-#include "util/unique_handle.h"
+#include "core/util/unique_handle.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // Program entry: one instance only, COM and OLE, the skin library, the main window, the message
 // loop, and the shut-down in a fixed order.
-#include "autostart.h"
-#include "main_wnd.h"
+#include "core/app/autostart.h"
+#include "core/app/main_wnd.h"
 
 #include <objbase.h>
 #include <ole2.h>

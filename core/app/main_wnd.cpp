@@ -1,11 +1,11 @@
-#include "main_wnd.h"
+#include "core/app/main_wnd.h"
 
-#include "about_wnd.h"
+#include "core/app/about_wnd.h"
 
-#include "model_table.h"
-#include "util/folders.h"
-#include "util/key_services.h"
-#include "util/string_helpers.h"
+#include "models/table/model_table.h"
+#include "core/util/folders.h"
+#include "core/util/key_services.h"
+#include "core/util/string_helpers.h"
 
 using namespace DuiLib;
 

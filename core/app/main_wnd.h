@@ -9,16 +9,16 @@
 // receiver, or by the arrival of its cable or Bluetooth interface.
 #pragma once
 
-#include "app_messages.h"
-#include "autostart.h"
-#include "hook_api.h"
-#include "model_table.h"
-#include "page_factories.h"
-#include "receiver_manager.h"
-#include "settings_file.h"
-#include "storage_problems.h"
+#include "core/app/app_messages.h"
+#include "core/app/autostart.h"
+#include "plugins/include/hook_api.h"
+#include "models/table/model_table.h"
+#include "core/app/page_factories.h"
+#include "core/devices/receiver_manager.h"
+#include "core/app/settings_file.h"
+#include "models/data/storage_problems.h"
 #include "ui/ui.h"
-#include "util/usb_notification.h"
+#include "core/util/usb_notification.h"
 
 #include <array>
 #include <atomic>

@@ -1,8 +1,8 @@
 // The start-up's second half and the pages of the mice found: a page starts (its skin, its
 // worker, its driver library, its data) only once its mouse is there.
-#include "main_wnd.h"
+#include "core/app/main_wnd.h"
 
-#include "model_table.h"
+#include "models/table/model_table.h"
 
 #include <cwctype>
 

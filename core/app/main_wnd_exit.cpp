@@ -1,8 +1,8 @@
 // How the program ends: the tray's "Exit", the window's end and the end of the Windows session
 // run the same shut-down steps once; a storage problem is told once per run.
-#include "main_wnd.h"
+#include "core/app/main_wnd.h"
 
-#include "dialogs/msg_wnd.h"
+#include "core/dialogs/msg_wnd.h"
 
 #include <vector>
 

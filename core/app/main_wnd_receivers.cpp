@@ -1,9 +1,9 @@
 // The receivers hand their events to the pages here, on the UI thread (the acknowledgement
 // excepted, which a send loop waits for on another thread).
-#include "main_wnd.h"
+#include "core/app/main_wnd.h"
 
-#include "device_timing.h"
-#include "model_table.h"
+#include "core/devices/device_timing.h"
+#include "models/table/model_table.h"
 
 using namespace DuiLib;
 

@@ -1,11 +1,11 @@
 // The main window's router: every custom message, the driver libraries' device messages, the
 // pages' apply requests, timers and device-interface notifications.
-#include "main_wnd.h"
+#include "core/app/main_wnd.h"
 
-#include "device_timing.h"
-#include "model_table.h"
-#include "page_messages.h"
-#include "util/usb_notification.h"
+#include "core/devices/device_timing.h"
+#include "models/table/model_table.h"
+#include "core/page/page_messages.h"
+#include "core/util/usb_notification.h"
 
 #include <dbt.h>
 

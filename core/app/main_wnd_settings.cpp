@@ -1,7 +1,7 @@
 // The main window's settings: language, start with Windows and the feedback option.
-#include "main_wnd.h"
+#include "core/app/main_wnd.h"
 
-#include "util/folders.h"
+#include "core/util/folders.h"
 
 using namespace DuiLib;
 

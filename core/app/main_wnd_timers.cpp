@@ -1,9 +1,9 @@
 // The main window's timers: the receivers' arrival timers, and the page timers, whose work the
 // page runtime does the same for every model (RunStandardTimer).
-#include "main_wnd.h"
+#include "core/app/main_wnd.h"
 
-#include "device_timing.h"
-#include "model_table.h"
+#include "core/devices/device_timing.h"
+#include "models/table/model_table.h"
 
 using namespace DuiLib;
 

@@ -2,8 +2,8 @@
 // builds CMS_1_Page ... CMS_24_Page; a test may put a page of its own in place of any model.
 #pragma once
 
-#include "model_table.h"
-#include "page_base.h"
+#include "models/table/model_table.h"
+#include "core/page/page_base.h"
 
 #include <array>
 #include <functional>

@@ -1,4 +1,4 @@
-#include "settings_file.h"
+#include "core/app/settings_file.h"
 
 namespace {
 constexpr wchar_t kSection[] = L"SETTING";

@@ -1,4 +1,4 @@
-#include "version_text.h"
+#include "core/app/version_text.h"
 
 #include <cstring>
 

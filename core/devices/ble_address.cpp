@@ -1,6 +1,6 @@
-#include "ble_address.h"
+#include "core/devices/ble_address.h"
 
-#include "util/string_helpers.h"
+#include "core/util/string_helpers.h"
 
 #include <windows.h>
 

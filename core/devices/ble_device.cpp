@@ -1,8 +1,8 @@
-#include "ble_device.h"
+#include "core/devices/ble_device.h"
 
-#include "ble_device_walk.h"
-#include "ble_platform.h"
-#include "ble_trace.h"
+#include "core/devices/ble_device_walk.h"
+#include "core/devices/ble_platform.h"
+#include "core/devices/ble_trace.h"
 
 #include <cstring>
 

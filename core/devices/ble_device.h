@@ -8,8 +8,8 @@
 // notification callback runs on a thread of the system.
 #pragma once
 
-#include "ble_address.h"
-#include "ble_gatt_api.h"
+#include "core/devices/ble_address.h"
+#include "core/devices/ble_gatt_api.h"
 
 #include <array>
 #include <cstdint>

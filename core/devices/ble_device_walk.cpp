@@ -1,4 +1,4 @@
-#include "ble_device_walk.h"
+#include "core/devices/ble_device_walk.h"
 
 namespace {
 

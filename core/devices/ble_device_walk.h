@@ -2,9 +2,9 @@
 // devices, and the Bluetooth LE device interfaces that belong to the mouse.
 #pragma once
 
-#include "ble_address.h"
-#include "ble_gatt_list.h"
-#include "ble_platform.h"
+#include "core/devices/ble_address.h"
+#include "core/devices/ble_gatt_list.h"
+#include "core/devices/ble_platform.h"
 
 #include <functional>
 #include <string>

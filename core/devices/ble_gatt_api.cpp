@@ -1,4 +1,4 @@
-#include "ble_gatt_api.h"
+#include "core/devices/ble_gatt_api.h"
 
 USHORT ShortUuidOf(const BTH_LE_UUID& uuid) {
     if (uuid.IsShortUuid) return uuid.Value.ShortUuid;

@@ -1,6 +1,6 @@
-#include "ble_gatt_list.h"
+#include "core/devices/ble_gatt_list.h"
 
-#include "ble_trace.h"
+#include "core/devices/ble_trace.h"
 
 #include <new>
 

@@ -2,7 +2,7 @@
 // into a zeroed buffer of that size. Every failure is traced and reported as false.
 #pragma once
 
-#include "ble_gatt_api.h"
+#include "core/devices/ble_gatt_api.h"
 
 #include <memory>
 

@@ -1,6 +1,6 @@
-#include "ble_platform.h"
+#include "core/devices/ble_platform.h"
 
-#include "ble_trace.h"
+#include "core/devices/ble_trace.h"
 
 #include <atomic>
 #include <mutex>

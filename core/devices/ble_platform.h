@@ -7,7 +7,7 @@
 // walk finds no device first, so they are never reached.
 #pragma once
 
-#include "ble_gatt_api.h"
+#include "core/devices/ble_gatt_api.h"
 
 #include <windows.h>
 #include <cfgmgr32.h>

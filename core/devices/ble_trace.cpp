@@ -1,4 +1,4 @@
-#include "ble_trace.h"
+#include "core/devices/ble_trace.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "device_timing.h"
+#include "core/devices/device_timing.h"
 
 DeviceTiming& Timing() {
     static DeviceTiming timing;

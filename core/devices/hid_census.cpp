@@ -1,6 +1,6 @@
-#include "hid_census.h"
+#include "core/devices/hid_census.h"
 
-#include "hidapi_lock.h"
+#include "plugins/include/hidapi_lock.h"
 
 CHidCensus CHidCensus::Take() {
     std::vector<HidInterfaceInfo> interfaces;

@@ -3,7 +3,7 @@
 // holder lets go, so a handle of an earlier opening is neither leaked nor closed under a send.
 #pragma once
 
-#include "hidapi_lock.h"
+#include "plugins/include/hidapi_lock.h"
 
 #include <memory>
 

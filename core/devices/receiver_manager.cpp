@@ -1,9 +1,9 @@
-#include "receiver_manager.h"
+#include "core/devices/receiver_manager.h"
 
-#include "device_timing.h"
-#include "model_table.h"
-#include "util/instance_token.h"
-#include "util/string_helpers.h"
+#include "core/devices/device_timing.h"
+#include "models/table/model_table.h"
+#include "core/util/instance_token.h"
+#include "core/util/string_helpers.h"
 
 #include <cwctype>
 #include <memory>

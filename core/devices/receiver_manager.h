@@ -8,8 +8,8 @@
 // loop is waiting for it. Reports read by the threads of an earlier opening are dropped.
 #pragma once
 
-#include "hid_census.h"
-#include "hid_handle.h"
+#include "core/devices/hid_census.h"
+#include "core/devices/hid_handle.h"
 
 #include <windows.h>
 

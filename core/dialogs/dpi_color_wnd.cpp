@@ -1,8 +1,8 @@
-#include "dialogs/dpi_color_wnd.h"
+#include "core/dialogs/dpi_color_wnd.h"
 
 #include <cwctype>
 
-#include "dialogs/dialog_lifetime.h"
+#include "core/dialogs/dialog_lifetime.h"
 
 using namespace DuiLib;
 

@@ -1,4 +1,4 @@
-#include "dialogs/file_dialog.h"
+#include "core/dialogs/file_dialog.h"
 
 #include <commdlg.h>
 

@@ -1,6 +1,6 @@
-#include "dialogs/msg_wnd.h"
+#include "core/dialogs/msg_wnd.h"
 
-#include "dialogs/dialog_lifetime.h"
+#include "core/dialogs/dialog_lifetime.h"
 
 using namespace DuiLib;
 

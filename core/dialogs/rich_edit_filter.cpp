@@ -1,4 +1,4 @@
-#include "dialogs/rich_edit_filter.h"
+#include "core/dialogs/rich_edit_filter.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #pragma once
 
 #include "ui/ui.h"
-#include "util/edit_filter.h"
+#include "core/util/edit_filter.h"
 
 // Keeps '0'..'9'.
 void FilterDigits(DuiLib::CRichEditUI* pEdit, DuiLib::CDuiString strText);

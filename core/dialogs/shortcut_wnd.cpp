@@ -1,7 +1,7 @@
-#include "dialogs/shortcut_wnd.h"
+#include "core/dialogs/shortcut_wnd.h"
 
-#include "dialogs/dialog_lifetime.h"
-#include "util/key_text.h"
+#include "core/dialogs/dialog_lifetime.h"
+#include "core/util/key_text.h"
 
 using namespace DuiLib;
 

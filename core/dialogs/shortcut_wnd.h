@@ -10,7 +10,7 @@
 
 #include <windows.h>
 
-#include "hook_api.h"
+#include "plugins/include/hook_api.h"
 #include "ui/ui.h"
 
 namespace DuiLib {

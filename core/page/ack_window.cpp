@@ -1,4 +1,4 @@
-#include "ack_window.h"
+#include "core/page/ack_window.h"
 
 CAckWindow::Epoch CAckWindow::Open() { return ++m_epoch; }
 

@@ -1,4 +1,4 @@
-#include "driver_library.h"
+#include "core/page/driver_library.h"
 
 #include <vector>
 

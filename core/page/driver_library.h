@@ -9,7 +9,7 @@
 // freed. Its owner ends the worker (the only other caller of SetFeature) before that.
 #pragma once
 
-#include "driver_api.h"
+#include "plugins/include/driver_api.h"
 
 #include <windows.h>
 

@@ -1,8 +1,8 @@
-#include "gatt_link.h"
+#include "core/page/gatt_link.h"
 
-#include "model_table.h"
-#include "page_base.h"
-#include "receiver_manager.h"
+#include "models/table/model_table.h"
+#include "core/page/page_base.h"
+#include "core/devices/receiver_manager.h"
 #include "ui/ui.h"
 
 #include <array>

@@ -10,7 +10,7 @@
 // OnGattValue gets it, unless the slot has been closed (or opened again) in between.
 #pragma once
 
-#include "ble_gatt_api.h"
+#include "core/devices/ble_gatt_api.h"
 
 #include <cstdint>
 #include <vector>

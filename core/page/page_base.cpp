@@ -1,11 +1,11 @@
-#include "page_base.h"
+#include "core/page/page_base.h"
 
-#include "dialogs/msg_wnd.h"
-#include "dialogs/file_dialog.h"
-#include "dialogs/rich_edit_filter.h"
-#include "page_messages.h"
-#include "receiver_manager.h"
-#include "util/folders.h"
+#include "core/dialogs/msg_wnd.h"
+#include "core/dialogs/file_dialog.h"
+#include "core/dialogs/rich_edit_filter.h"
+#include "core/page/page_messages.h"
+#include "core/devices/receiver_manager.h"
+#include "core/util/folders.h"
 
 #include <cwchar>
 

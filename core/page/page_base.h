@@ -20,17 +20,17 @@
 // profile store's, under a lock of their own.
 #pragma once
 
-#include "ack_window.h"
-#include "ble_device.h"
-#include "control_cast.h"
-#include "driver_library.h"
-#include "gatt_link.h"
-#include "hid_handle.h"
-#include "hook_api.h"
-#include "model_table.h"
-#include "page_context.h"
-#include "page_policy.h"
-#include "page_worker.h"
+#include "core/page/ack_window.h"
+#include "core/devices/ble_device.h"
+#include "core/page/control_cast.h"
+#include "core/page/driver_library.h"
+#include "core/page/gatt_link.h"
+#include "core/devices/hid_handle.h"
+#include "plugins/include/hook_api.h"
+#include "models/table/model_table.h"
+#include "core/page/page_context.h"
+#include "core/page/page_policy.h"
+#include "core/page/page_worker.h"
 #include "ui/ui.h"
 
 #include <atomic>

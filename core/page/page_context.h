@@ -3,7 +3,7 @@
 // reach their receivers through the handles the main window gives them.)
 #pragma once
 
-#include "hook_api.h"
+#include "plugins/include/hook_api.h"
 
 #include <windows.h>
 

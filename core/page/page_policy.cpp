@@ -1,6 +1,6 @@
-#include "page_policy.h"
+#include "core/page/page_policy.h"
 
-#include "model_table.h"
+#include "models/table/model_table.h"
 
 #include <array>
 
@@ -12,7 +12,7 @@ namespace {
 // MS_9 count their Bluetooth link as well (a mouse connected over Bluetooth keeps its tab when a
 // receiver goes) and announce only a change; the rest count every link and announce every change.
 constexpr std::array<PagePolicy, kModelCount> kPolicies = {{
-#include "page_policy_rows.inc"
+#include "models/page_policy_rows.inc"
 }};
 
 }  // namespace

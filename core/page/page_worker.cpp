@@ -1,4 +1,4 @@
-#include "page_worker.h"
+#include "core/page/page_worker.h"
 
 #include <memory>
 

@@ -16,7 +16,7 @@
 #include <functional>
 #include <vector>
 
-#include "util/kernel_handle.h"
+#include "core/util/kernel_handle.h"
 
 class CPageWorker {
 public:

@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "util/unique_handle.h"
+#include "core/util/unique_handle.h"
 
 struct FileHandleTraits {
     using Handle = HANDLE;

@@ -1,4 +1,4 @@
-#include "util/folders.h"
+#include "core/util/folders.h"
 
 namespace {
 

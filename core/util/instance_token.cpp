@@ -1,6 +1,6 @@
-#include "util/instance_token.h"
+#include "core/util/instance_token.h"
 
-#include "util/string_helpers.h"
+#include "core/util/string_helpers.h"
 
 #include <windows.h>
 

@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "util/unique_handle.h"
+#include "core/util/unique_handle.h"
 
 struct KernelHandleTraits {
     using Handle = HANDLE;

@@ -1,4 +1,4 @@
-#include "util/key_services.h"
+#include "core/util/key_services.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "util/key_table.h"
+#include "core/util/key_table.h"
 
 #include <algorithm>
 #include <span>

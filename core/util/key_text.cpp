@@ -1,7 +1,7 @@
-#include "util/key_text.h"
+#include "core/util/key_text.h"
 
-#include "util/key_services.h"
-#include "util/key_table.h"
+#include "core/util/key_services.h"
+#include "core/util/key_table.h"
 
 #include <windows.h>
 

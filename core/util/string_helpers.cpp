@@ -1,4 +1,4 @@
-#include "util/string_helpers.h"
+#include "core/util/string_helpers.h"
 
 #include <windows.h>
 

@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "util/unique_handle.h"
+#include "core/util/unique_handle.h"
 
 // Owns one device-notification registration and ends it when it goes.
 struct DeviceNotificationTraits {

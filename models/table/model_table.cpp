@@ -1,11 +1,11 @@
-#include "model_table.h"
+#include "models/table/model_table.h"
 
 #include <cstdio>
 #include <cwctype>
 
 // Each model's identity, from its description (models/ms_N/model.cmake).
 const std::array<ModelInfo, kModelCount> g_Models = {{
-#include "model_rows.inc"
+#include "models/model_rows.inc"
 }};
 
 const ModelInfo* FindModel(int iNumber) {

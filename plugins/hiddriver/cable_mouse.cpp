@@ -1,8 +1,8 @@
-#include "cable_mouse.h"
+#include "plugins/hiddriver/cable_mouse.h"
 
-#include "driver_api.h"
-#include "hidapi_lock.h"
-#include "util/usb_notification.h"
+#include "plugins/include/driver_api.h"
+#include "plugins/include/hidapi_lock.h"
+#include "core/util/usb_notification.h"
 
 #include <dbt.h>
 

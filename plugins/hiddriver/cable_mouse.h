@@ -19,7 +19,7 @@
 #include <mutex>
 #include <string>
 
-#include "util/kernel_handle.h"
+#include "core/util/kernel_handle.h"
 
 struct hid_device_;
 

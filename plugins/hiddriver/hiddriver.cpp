@@ -1,7 +1,7 @@
 // The exported entry points of a driver library; each file name is one model's library and
 // serves one cabled mouse.
-#include "cable_mouse.h"
-#include "driver_api.h"
+#include "plugins/hiddriver/cable_mouse.h"
+#include "plugins/include/driver_api.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 // so the state below is touched by that thread only, apart from the atomics. A system-wide
 // mouse hook slows every pointer move of the whole desktop, so it exists only while mouse
 // reporting is switched on.
-#include "hook_api.h"
+#include "plugins/include/hook_api.h"
 
 #include <atomic>
 

@@ -1,10 +1,10 @@
 // The Bluetooth subscribe timer the main window runs for the pages, against the simulated
 // Bluetooth LE world; notifications reach the page on the UI thread, and
 // shut-down ends every registration.
-#include "main_window_fixture.h"
-#include "model_table.h"
-#include "sim_ble_world.h"
-#include "sim_devices.h"
+#include "tests/kit/main_window_fixture.h"
+#include "models/table/model_table.h"
+#include "tests/kit/ble/sim_ble_world.h"
+#include "tests/kit/sim_devices.h"
 
 #include <gtest/gtest.h>
 

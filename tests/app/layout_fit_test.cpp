@@ -3,12 +3,12 @@
 // (as on a user's Windows, where Chinese comes from the fonts Tahoma is linked to), on the main window with each model's page in front, on About and in every
 // caption a key button can show; and each page's settings column keeps its rows clear of its
 // scroll bar.
-#include "app_messages.h"
-#include "key_function_table.h"
-#include "layout_check.h"
-#include "main_window_fixture.h"
-#include "model_table.h"
-#include "sim_devices.h"
+#include "core/app/app_messages.h"
+#include "models/data/key_function_table.h"
+#include "tests/kit/layout_check.h"
+#include "tests/kit/main_window_fixture.h"
+#include "models/table/model_table.h"
+#include "tests/kit/sim_devices.h"
 
 #include <gtest/gtest.h>
 

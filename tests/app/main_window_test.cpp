@@ -1,11 +1,11 @@
 // The main window in-process on its real skins: start-up order, the router, the page timers of
 // all 24 ranges, the tab refresh, settings and languages.
-#include "scoped_timing.h"
-#include "device_change.h"
-#include "page_policy.h"
-#include "main_window_fixture.h"
-#include "model_table.h"
-#include "sim_devices.h"
+#include "tests/kit/scoped_timing.h"
+#include "tests/kit/device_change.h"
+#include "core/page/page_policy.h"
+#include "tests/kit/main_window_fixture.h"
+#include "models/table/model_table.h"
+#include "tests/kit/sim_devices.h"
 
 #include <dbt.h>
 #include <gtest/gtest.h>

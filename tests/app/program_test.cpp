@@ -1,7 +1,7 @@
 // The real program, started as a user starts it: one instance only, hidden with a command line,
 // hidden by its exit button, ended by a close request, its settings kept on disk.
-#include "program_runner.h"
-#include "util/folders.h"
+#include "tests/kit/program_runner.h"
+#include "core/util/folders.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>

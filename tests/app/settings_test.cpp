@@ -1,7 +1,7 @@
 // Settings file, language choice, autostart value and the version text.
-#include "autostart.h"
-#include "settings_file.h"
-#include "version_text.h"
+#include "core/app/autostart.h"
+#include "core/app/settings_file.h"
+#include "core/app/version_text.h"
 
 #include <gtest/gtest.h>
 

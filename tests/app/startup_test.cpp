@@ -1,10 +1,10 @@
 // Start-up with 24 models and few mice: the window comes first, one look at the HID devices
 // finds the mice, and only their models' pages start (skin, worker, driver library, data); a
 // model whose mouse comes later starts then.
-#include "device_change.h"
-#include "main_window_fixture.h"
-#include "model_table.h"
-#include "sim_devices.h"
+#include "tests/kit/device_change.h"
+#include "tests/kit/main_window_fixture.h"
+#include "models/table/model_table.h"
+#include "tests/kit/sim_devices.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Every text the main window, its pages, the About dialog and the tray menu show exists in each
 // of the three languages.
-#include "main_window_fixture.h"
-#include "sim_devices.h"
+#include "tests/kit/main_window_fixture.h"
+#include "tests/kit/sim_devices.h"
 
 #include <gtest/gtest.h>
 

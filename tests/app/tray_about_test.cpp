@@ -1,8 +1,8 @@
 // The tray icon's menu, the menu router and the About dialog, driven as a person would.
-#include "about_wnd.h"
-#include "main_window_fixture.h"
-#include "model_table.h"
-#include "sim_devices.h"
+#include "core/app/about_wnd.h"
+#include "tests/kit/main_window_fixture.h"
+#include "models/table/model_table.h"
+#include "tests/kit/sim_devices.h"
 
 #include <gtest/gtest.h>
 

@@ -7,12 +7,12 @@
 // the wall time of the apply, the sum of the pauses the protocol asks for those frames, and their
 // ratio (1.00 is the protocol's pace).
 //   apply_bench.exe [rounds]      run by scripts/bench; not a test
-#include "device_timing.h"
-#include "gen1_page.h"
-#include "gen2_page.h"
-#include "main_window_fixture.h"
-#include "sim_ble_world.h"
-#include "sim_devices.h"
+#include "core/devices/device_timing.h"
+#include "models/pages/gen1_page.h"
+#include "models/pages/gen2_page.h"
+#include "tests/kit/main_window_fixture.h"
+#include "tests/kit/ble/sim_ble_world.h"
+#include "tests/kit/sim_devices.h"
 
 #include <windows.h>
 

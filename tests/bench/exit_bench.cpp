@@ -4,12 +4,12 @@
 // inside its write. Printed per run: both times in milliseconds and their ratio; the end must not
 // wait for the devices (aim: under 2000 ms whatever they do).
 //   exit_bench.exe [runs]      run by scripts/bench; not a test
-#include "device_timing.h"
-#include "gen1_page.h"
-#include "gen2_page.h"
-#include "main_window_fixture.h"
-#include "sim_ble_world.h"
-#include "sim_devices.h"
+#include "core/devices/device_timing.h"
+#include "models/pages/gen1_page.h"
+#include "models/pages/gen2_page.h"
+#include "tests/kit/main_window_fixture.h"
+#include "tests/kit/ble/sim_ble_world.h"
+#include "tests/kit/sim_devices.h"
 
 #include <windows.h>
 

@@ -1,7 +1,7 @@
 // Reading addresses out of hardware ids, matching interface paths, and the short form of UUIDs.
-#include "ble_address.h"
-#include "ble_gatt_api.h"
-#include "sim_ble_world.h"
+#include "core/devices/ble_address.h"
+#include "core/devices/ble_gatt_api.h"
+#include "tests/kit/ble/sim_ble_world.h"
 
 #include <gtest/gtest.h>
 

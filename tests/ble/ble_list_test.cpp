@@ -1,6 +1,6 @@
 // The address list: which Bluetooth devices are listed, and that refilling it is safe while a
 // write walks it.
-#include "ble_test_support.h"
+#include "tests/ble/ble_test_support.h"
 
 #include <thread>
 

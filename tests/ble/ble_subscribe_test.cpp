@@ -1,6 +1,6 @@
 // Subscribe and Unsubscribe: which characteristics get their notifications switched on, the
 // registrations kept and ended, and notifications reaching the callback.
-#include "ble_test_support.h"
+#include "tests/ble/ble_test_support.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // The program's own platform: the system's SetupAPI walk and, only with a device in hand, the
 // system's GATT functions. On a machine without a Bluetooth LE mouse (as under Wine, where those
 // functions end the process when called) nothing reaches them.
-#include "ble_device.h"
-#include "ble_platform.h"
+#include "core/devices/ble_device.h"
+#include "core/devices/ble_platform.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "ble_test_support.h"
+#include "tests/ble/ble_test_support.h"
 
-#include "ble_platform.h"
+#include "core/devices/ble_platform.h"
 
 #include <algorithm>
 

@@ -2,9 +2,9 @@
 // access traced, and a notification callback that records what reached it.
 #pragma once
 
-#include "ble_device.h"
-#include "ble_trace.h"
-#include "sim_ble_world.h"
+#include "core/devices/ble_device.h"
+#include "core/devices/ble_trace.h"
+#include "tests/kit/ble/sim_ble_world.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Write: which device and characteristic a frame goes to, what reaches the mouse, and what
 // happens when a step fails.
-#include "ble_test_support.h"
+#include "tests/ble/ble_test_support.h"
 
 namespace {
 

@@ -3,12 +3,12 @@
 // mice of several models and receivers of both kinds are there at start or arrive together. The
 // simulated hidapi pauses inside those calls, so threads that do not take turns are caught
 // overlapping.
-#include "device_change.h"
-#include "gen1_page.h"
-#include "gen2_page.h"
-#include "model_table.h"
-#include "page_world_fixture.h"
-#include "sim_devices.h"
+#include "tests/kit/device_change.h"
+#include "models/pages/gen1_page.h"
+#include "models/pages/gen2_page.h"
+#include "models/table/model_table.h"
+#include "tests/kit/page_world_fixture.h"
+#include "tests/kit/sim_devices.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // The receiver manager on the simulated HID world: opening, polling, pairing by instance token,
 // identification by the first report, dispatch, removal, thread limits and shut-down.
-#include "scoped_timing.h"
-#include "receiver_manager.h"
-#include "receiver_test_host.h"
-#include "sim_devices.h"
+#include "tests/kit/scoped_timing.h"
+#include "core/devices/receiver_manager.h"
+#include "tests/devices/receiver_test_host.h"
+#include "tests/kit/sim_devices.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "receiver_test_host.h"
+#include "tests/devices/receiver_test_host.h"
 
 namespace {
 constexpr UINT kRunWork = WM_APP + 0x100;

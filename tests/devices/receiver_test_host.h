@@ -2,7 +2,7 @@
 // thread (through a message-only window, as the real window does) and records every call.
 #pragma once
 
-#include "receiver_manager.h"
+#include "core/devices/receiver_manager.h"
 
 #include <windows.h>
 

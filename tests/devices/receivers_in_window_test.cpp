@@ -1,10 +1,10 @@
 // Receivers seen through the whole program: the main window opens them, identifies the model
 // answering on each, keeps that page's link and tab alive, and drops them when they go.
-#include "device_change.h"
-#include "scoped_timing.h"
-#include "main_window_fixture.h"
-#include "model_table.h"
-#include "sim_devices.h"
+#include "tests/kit/device_change.h"
+#include "tests/kit/scoped_timing.h"
+#include "tests/kit/main_window_fixture.h"
+#include "models/table/model_table.h"
+#include "tests/kit/sim_devices.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
-#include "dialog_test_support.h"
+#include "tests/dialogs/dialog_test_support.h"
 
 #include <cwchar>
 #include <ostream>
 
-#include "util/folders.h"
-#include "util/key_services.h"
+#include "core/util/folders.h"
+#include "core/util/key_services.h"
 
 namespace DuiLib {
 void PrintTo(const CDuiString& s, std::ostream* os) {

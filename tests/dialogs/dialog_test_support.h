@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "ui/ui.h"
-#include "ui_driver.h"
+#include "tests/kit/ui_driver.h"
 
 namespace DuiLib {
 // Readable CDuiString values in test failure messages.

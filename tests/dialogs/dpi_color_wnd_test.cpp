@@ -5,8 +5,8 @@
 
 #include <functional>
 
-#include "dialog_test_support.h"
-#include "dialogs/dpi_color_wnd.h"
+#include "tests/dialogs/dialog_test_support.h"
+#include "core/dialogs/dpi_color_wnd.h"
 
 using namespace DuiLib;
 

@@ -6,12 +6,12 @@
 #include <set>
 #include <string>
 
-#include "dialog_test_support.h"
-#include "dialogs/dpi_color_wnd.h"
-#include "dialogs/msg_wnd.h"
-#include "dialogs/shortcut_wnd.h"
-#include "util/folders.h"
-#include "util/key_table.h"
+#include "tests/dialogs/dialog_test_support.h"
+#include "core/dialogs/dpi_color_wnd.h"
+#include "core/dialogs/msg_wnd.h"
+#include "core/dialogs/shortcut_wnd.h"
+#include "core/util/folders.h"
+#include "core/util/key_table.h"
 
 using namespace DuiLib;
 

@@ -2,8 +2,8 @@
 // texts it shows, where it appears and how its object ends.
 #include <gtest/gtest.h>
 
-#include "dialog_test_support.h"
-#include "dialogs/msg_wnd.h"
+#include "tests/dialogs/dialog_test_support.h"
+#include "core/dialogs/msg_wnd.h"
 
 using namespace DuiLib;
 using dlgtest::Text;

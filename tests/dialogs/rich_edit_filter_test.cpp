@@ -3,8 +3,8 @@
 // not written back.
 #include <gtest/gtest.h>
 
-#include "dialog_test_support.h"
-#include "dialogs/rich_edit_filter.h"
+#include "tests/dialogs/dialog_test_support.h"
+#include "core/dialogs/rich_edit_filter.h"
 
 using namespace DuiLib;
 

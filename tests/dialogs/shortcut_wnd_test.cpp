@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "../util/fake_layout.h"
-#include "dialog_test_support.h"
-#include "dialogs/shortcut_wnd.h"
-#include "hook_dll.h"
-#include "hook_spy.h"
+#include "tests/util/fake_layout.h"
+#include "tests/dialogs/dialog_test_support.h"
+#include "core/dialogs/shortcut_wnd.h"
+#include "tests/kit/hook_dll.h"
+#include "tests/kit/hook_spy.h"
 
 using namespace DuiLib;
 using dlgtest::Text;

@@ -1,10 +1,10 @@
 // The button-function rules apart from any window: menu item names to function ids, the
 // left-click rule, captions, and the buttons' macro copies brought in line with the macro list.
-#include "button_captions.h"
-#include "gen1_model.h"
-#include "gen1_records.h"
-#include "gen1_storage_fixture.h"
-#include "profile_defaults.h"
+#include "models/pages/button_captions.h"
+#include "models/data/gen1_model.h"
+#include "models/data/gen1_records.h"
+#include "tests/gen1/gen1_storage_fixture.h"
+#include "models/data/profile_defaults.h"
 
 #include <gtest/gtest.h>
 

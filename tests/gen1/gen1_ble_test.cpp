@@ -4,13 +4,13 @@
 // (read on the UI thread, short ones ignored), the device changes that bring the link up and
 // down, the tab a Bluetooth mouse keeps, the rate of a profile chosen over Bluetooth alone reaching
 // the mouse once the cable arrives, and a shut-down while the mouse keeps talking.
-#include "gen1_settings_fixture.h"
+#include "tests/gen1/gen1_settings_fixture.h"
 
-#include "device_change.h"
-#include "device_timing.h"
-#include "gen1_frames.h"
-#include "page_messages.h"
-#include "page_world_fixture.h"
+#include "tests/kit/device_change.h"
+#include "core/devices/device_timing.h"
+#include "models/data/gen1_frames.h"
+#include "core/page/page_messages.h"
+#include "tests/kit/page_world_fixture.h"
 
 #include <atomic>
 #include <functional>

@@ -3,11 +3,11 @@
 // played it back to the model's own default, in every profile, and the profile reset gives the
 // current profile the model's factory buttons; both checked on the captions, the key frame the
 // mouse gets and pro.data.
-#include "gen1_settings_fixture.h"
+#include "tests/gen1/gen1_settings_fixture.h"
 
-#include "gen1_storage.h"
-#include "gen1_storage_fixture.h"
-#include "page_world_fixture.h"
+#include "models/data/gen1_storage.h"
+#include "tests/gen1/gen1_storage_fixture.h"
+#include "tests/kit/page_world_fixture.h"
 
 #include <cstring>
 

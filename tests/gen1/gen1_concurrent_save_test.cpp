@@ -1,7 +1,7 @@
 // Several storage objects on one data folder (the page, the macro editor, the picker) saving from
 // several threads at once: every save succeeds and the files hold one whole save each.
-#include "file_lock.h"
-#include "gen1_storage_fixture.h"
+#include "models/data/file_lock.h"
+#include "tests/gen1/gen1_storage_fixture.h"
 
 #include <gtest/gtest.h>
 

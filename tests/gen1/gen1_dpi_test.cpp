@@ -2,9 +2,9 @@
 // (stored in the model's unit, shown as what was stored, long numbers saturating), the current
 // stage that cannot be switched off, focusing a stage's edit, the DPI reset, and the colour
 // picker opened below a colour button.
-#include "gen1_settings_fixture.h"
+#include "tests/gen1/gen1_settings_fixture.h"
 
-#include "dialogs/dpi_color_wnd.h"
+#include "core/dialogs/dpi_color_wnd.h"
 
 namespace gen1test {
 namespace {

@@ -2,10 +2,10 @@
 // polling-rate and debounce sections by link (none over Bluetooth LE alone), MS_6's two rate
 // panels and its high-speed rates, MS_7's and MS_9's light rows and light-off time, and the sleep
 // and light-off sliders that apply soon after the last move.
-#include "gen1_settings_fixture.h"
+#include "tests/gen1/gen1_settings_fixture.h"
 
-#include "gen1_frames.h"
-#include "util/string_helpers.h"
+#include "models/data/gen1_frames.h"
+#include "core/util/string_helpers.h"
 
 namespace gen1test {
 namespace {

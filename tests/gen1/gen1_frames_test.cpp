@@ -2,11 +2,11 @@
 // descriptions: the worked examples, the DPI boundaries, the rate codes, the macro pair rule and
 // its bounds in both macro frame shapes, and the pieces a macro frame travels in over the cable,
 // the 2.4 GHz receiver and the 4K receiver.
-#include "dpi_tables.h"
-#include "gen1_frames.h"
-#include "gen1_storage.h"
-#include "gen1_test_util.h"
-#include "key_function_table.h"
+#include "models/data/dpi_tables.h"
+#include "models/data/gen1_frames.h"
+#include "models/data/gen1_storage.h"
+#include "tests/gen1/gen1_test_util.h"
+#include "models/data/key_function_table.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Profile and macro imports that must be refused whole or named for the user: a profile carrying
 // a macro its frame cannot hold, and records whose names are empty.
-#include "gen1_frames.h"
-#include "gen1_storage_fixture.h"
+#include "models/data/gen1_frames.h"
+#include "tests/gen1/gen1_storage_fixture.h"
 
 #include <gtest/gtest.h>
 

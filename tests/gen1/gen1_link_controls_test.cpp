@@ -2,8 +2,8 @@
 // (light, polling-rate section, battery, debounce) appear on the links the model shows them on,
 // the three highest rates of MS_3 and MS_4 only over the 4K receiver alone, and MS_5 names its
 // rate in its label.
-#include "gen1_page_fixture.h"
-#include "util/string_helpers.h"
+#include "tests/gen1/gen1_page_fixture.h"
+#include "core/util/string_helpers.h"
 
 namespace gen1test {
 namespace {

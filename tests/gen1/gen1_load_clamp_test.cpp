@@ -1,7 +1,7 @@
 // A damaged pro.data is brought into what the page's controls and the frames can carry when it
 // is loaded, so a save afterwards keeps what the page shows; what the page does not use stays as
 // the file had it.
-#include "gen1_storage_fixture.h"
+#include "tests/gen1/gen1_storage_fixture.h"
 
 #include <gtest/gtest.h>
 

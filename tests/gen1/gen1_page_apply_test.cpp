@@ -3,11 +3,11 @@
 // the receiver's retries and acknowledgements, the macro pieces, failures and the full resend
 // that follows them, the sleeping gate, edits made during an apply, and a shut-down in the
 // middle of a retry loop.
-#include "gen1_page_fixture.h"
+#include "tests/gen1/gen1_page_fixture.h"
 
-#include "device_timing.h"
-#include "gen1_frames.h"
-#include "gen1_storage.h"
+#include "core/devices/device_timing.h"
+#include "models/data/gen1_frames.h"
+#include "models/data/gen1_storage.h"
 
 #include <map>
 

@@ -3,11 +3,11 @@
 // save-only event), which field of the copy last sent each event touches, the receivers' presence
 // timeouts, the rates the links allow, and the cabled mouse arriving and leaving through the real
 // driver library.
-#include "gen1_page_fixture.h"
+#include "tests/gen1/gen1_page_fixture.h"
 
-#include "device_timing.h"
-#include "device_change.h"
-#include "page_messages.h"
+#include "core/devices/device_timing.h"
+#include "tests/kit/device_change.h"
+#include "core/page/page_messages.h"
 
 #include <tuple>
 

@@ -1,8 +1,8 @@
-#include "gen1_page_fixture.h"
+#include "tests/gen1/gen1_page_fixture.h"
 
-#include "device_timing.h"
-#include "model_table.h"
-#include "page_world_fixture.h"
+#include "core/devices/device_timing.h"
+#include "models/table/model_table.h"
+#include "tests/kit/page_world_fixture.h"
 
 #include <algorithm>
 

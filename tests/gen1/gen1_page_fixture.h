@@ -5,12 +5,12 @@
 // down, and the frames the mouse got read back from the world.
 #pragma once
 
-#include "gen1_page.h"
-#include "gen1_test_util.h"
-#include "main_window_fixture.h"
-#include "scoped_timing.h"
-#include "sim_ble_world.h"
-#include "sim_devices.h"
+#include "models/pages/gen1_page.h"
+#include "tests/gen1/gen1_test_util.h"
+#include "tests/kit/main_window_fixture.h"
+#include "tests/kit/scoped_timing.h"
+#include "tests/kit/ble/sim_ble_world.h"
+#include "tests/kit/sim_devices.h"
 
 #include <gtest/gtest.h>
 

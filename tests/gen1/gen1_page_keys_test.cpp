@@ -3,15 +3,15 @@
 // through the shortcut dialog and the macro picker, a shortcut or a macro), the caption follows,
 // and the change reaches the mouse (frames 0x08 and 0x09 byte for byte) and pro.data. The macro
 // button opens the macro editor; what is deleted there leaves no button playing a lost macro.
-#include "gen1_page_fixture.h"
+#include "tests/gen1/gen1_page_fixture.h"
 
-#include "button_captions.h"
-#include "gen1_frames.h"
-#include "gen1_storage.h"
-#include "gen1_storage_fixture.h"
-#include "hook_api.h"
-#include "page_world_fixture.h"
-#include "report_frame.h"
+#include "models/pages/button_captions.h"
+#include "models/data/gen1_frames.h"
+#include "models/data/gen1_storage.h"
+#include "tests/gen1/gen1_storage_fixture.h"
+#include "plugins/include/hook_api.h"
+#include "tests/kit/page_world_fixture.h"
+#include "models/data/report_frame.h"
 
 #include <algorithm>
 #include <cstring>

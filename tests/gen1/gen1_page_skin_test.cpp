@@ -3,9 +3,9 @@
 // the page expects, and its sliders offer the ranges of the model's description; and whatever
 // links are up, the page stands whole: every section shown has its header, every open header its
 // content.
-#include "gen1_page_fixture.h"
-#include "slider_skin_kit.h"
-#include "util/string_helpers.h"
+#include "tests/gen1/gen1_page_fixture.h"
+#include "tests/kit/slider_skin_kit.h"
+#include "core/util/string_helpers.h"
 
 namespace gen1test {
 namespace {

@@ -2,14 +2,14 @@
 // the name dialog, the message box and the file dialog: each operation's profile becomes current
 // and goes to the mouse whole, pro.data on disk follows every operation, imports refuse files
 // they cannot take with a message, and a restart shows what was left.
-#include "gen1_settings_fixture.h"
+#include "tests/gen1/gen1_settings_fixture.h"
 
-#include "dialogs/file_dialog.h"
-#include "gen1_storage.h"
-#include "gen2_storage.h"
-#include "record_sizes.h"
-#include "storage_kit.h"
-#include "util/string_helpers.h"
+#include "core/dialogs/file_dialog.h"
+#include "models/data/gen1_storage.h"
+#include "models/data/gen2_storage.h"
+#include "models/data/record_sizes.h"
+#include "tests/kit/storage_kit.h"
+#include "core/util/string_helpers.h"
 
 namespace gen1test {
 namespace {

@@ -1,9 +1,9 @@
 // The real program on the simulated mice of SIMHID_DEVICES, checked from outside through the
 // SIMHID_LOG file: an MS_10 behind a 2.4 GHz receiver reports its battery, so its page wakes;
 // an apply request then reaches it as the page's frames, each acknowledged at its first attempt.
-#include "model_table.h"
-#include "program_runner.h"
-#include "util/folders.h"
+#include "models/table/model_table.h"
+#include "tests/kit/program_runner.h"
+#include "core/util/folders.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>

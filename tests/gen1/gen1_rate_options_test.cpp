@@ -2,9 +2,9 @@
 // the links up let a person reach, the apply request each choice posts to the main window, MS_5's
 // rate label, the rate report the mouse gets over the link that is up (byte for byte, as written
 // on that link) and the rate kept in pro.data.
-#include "gen1_settings_fixture.h"
+#include "tests/gen1/gen1_settings_fixture.h"
 
-#include "gen1_storage.h"
+#include "models/data/gen1_storage.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
 // Damaged pro.data and macro.data over several runs: every damaged original stays kept under a
 // name of its own, a file that cannot be kept is never replaced, and the save after a dropped
 // tail leaves whole records only.
-#include "gen1_storage_fixture.h"
-#include "record_file.h"
+#include "tests/gen1/gen1_storage_fixture.h"
+#include "models/data/record_file.h"
 
 #include <gtest/gtest.h>
 

@@ -4,9 +4,9 @@
 // requests the page posted taken off the window's queue, and its deferred apply's timer looked at.
 #pragma once
 
-#include "device_timing.h"
-#include "gen1_page_fixture.h"
-#include "model_table.h"
+#include "core/devices/device_timing.h"
+#include "tests/gen1/gen1_page_fixture.h"
+#include "models/table/model_table.h"
 
 #include <string>
 

@@ -3,9 +3,9 @@
 // profile and shows it, and its change reaches the mouse at once, after the page's one deferred
 // wait (the light mode, the sliders) or with the next apply (DPI values); checked on the frames
 // the mouse gets and the files on disk.
-#include "gen1_settings_fixture.h"
+#include "tests/gen1/gen1_settings_fixture.h"
 
-#include "gen1_frames.h"
+#include "models/data/gen1_frames.h"
 
 namespace gen1test {
 namespace {

@@ -2,11 +2,11 @@
 // by the test itself, and macro records built in place (storage_kit.h).
 #pragma once
 
-#include "button_functions.h"
-#include "gen1_storage.h"
-#include "gen1_test_util.h"
-#include "name_helpers.h"
-#include "storage_kit.h"
+#include "models/pages/button_functions.h"
+#include "models/data/gen1_storage.h"
+#include "tests/gen1/gen1_test_util.h"
+#include "models/data/name_helpers.h"
+#include "tests/kit/storage_kit.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // pro.data, macro.data and the exported records of the first-generation models, checked on disk: first
 // start, byte-identical round trips, damaged files, unreadable files, imports and the macro lookup.
-#include "gen1_frames.h"
-#include "gen1_storage_fixture.h"
-#include "name_helpers.h"
-#include "record_repair.h"
+#include "models/data/gen1_frames.h"
+#include "tests/gen1/gen1_storage_fixture.h"
+#include "models/data/name_helpers.h"
+#include "models/data/record_repair.h"
 
 #include <gtest/gtest.h>
 

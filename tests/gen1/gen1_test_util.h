@@ -2,9 +2,9 @@
 // under the test's working folder (file_kit.h), and the models that share one implementation.
 #pragma once
 
-#include "file_kit.h"
-#include "gen1_model.h"
-#include "report_frame.h"
+#include "tests/kit/file_kit.h"
+#include "models/data/gen1_model.h"
+#include "models/data/report_frame.h"
 
 #include <string>
 

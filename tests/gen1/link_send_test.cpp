@@ -1,12 +1,12 @@
 // The send routine on a port that records instead of sending and waiting: which link a frame
 // takes, how it is packaged, and the pauses each generation's policy makes, in order. The pauses
 // are checked as asked for, not timed.
-#include "link_send.h"
+#include "models/pages/link_send.h"
 
-#include "device_timing.h"
-#include "file_kit.h"
-#include "profile_frames.h"
-#include "scoped_timing.h"
+#include "core/devices/device_timing.h"
+#include "tests/kit/file_kit.h"
+#include "models/data/profile_frames.h"
+#include "tests/kit/scoped_timing.h"
 
 #include <gtest/gtest.h>
 

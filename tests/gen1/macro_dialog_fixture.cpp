@@ -1,6 +1,6 @@
-#include "macro_dialog_fixture.h"
+#include "tests/gen1/macro_dialog_fixture.h"
 
-#include "util/folders.h"
+#include "core/util/folders.h"
 
 #include <gtest/gtest.h>
 

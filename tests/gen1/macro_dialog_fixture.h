@@ -3,21 +3,21 @@
 // file dialogs and the message boxes, and the editor run modally over the page's macro list.
 #pragma once
 
-#include "dialog_test_support.h"
-#include "gen1_storage_fixture.h"
-#include "macro_recording.h"
-#include "ms_1/ms_1_dialogs.h"
-#include "ms_10/ms_10_dialogs.h"
-#include "ms_2/ms_2_dialogs.h"
-#include "ms_3/ms_3_dialogs.h"
-#include "ms_4/ms_4_dialogs.h"
-#include "ms_5/ms_5_dialogs.h"
-#include "ms_6/ms_6_dialogs.h"
-#include "ms_7/ms_7_dialogs.h"
-#include "ms_9/ms_9_dialogs.h"
+#include "tests/dialogs/dialog_test_support.h"
+#include "tests/gen1/gen1_storage_fixture.h"
+#include "models/dialogs/macro_recording.h"
+#include "models/ms_1/ms_1_dialogs.h"
+#include "models/ms_10/ms_10_dialogs.h"
+#include "models/ms_2/ms_2_dialogs.h"
+#include "models/ms_3/ms_3_dialogs.h"
+#include "models/ms_4/ms_4_dialogs.h"
+#include "models/ms_5/ms_5_dialogs.h"
+#include "models/ms_6/ms_6_dialogs.h"
+#include "models/ms_7/ms_7_dialogs.h"
+#include "models/ms_9/ms_9_dialogs.h"
 
-#include "dialogs/file_dialog.h"
-#include "dialogs/msg_wnd.h"
+#include "core/dialogs/file_dialog.h"
+#include "core/dialogs/msg_wnd.h"
 
 #include <functional>
 #include <set>

@@ -1,6 +1,6 @@
 // Every text the macro editor, the macro picker and the profile-name dialog show, from their
 // skins and from their code, exists in each of the three languages.
-#include "macro_dialog_fixture.h"
+#include "tests/gen1/macro_dialog_fixture.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The macro editor driven as a person uses it, on MS_10's skin and data folder: choosing macros
 // and actions, editing delays and keys, moving, deleting and inserting actions, renaming and
 // deleting macros, and what reaches the records and macro.data on disk.
-#include "macro_dialog_fixture.h"
+#include "tests/gen1/macro_dialog_fixture.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 // Exporting and importing single macros in MS_10's editor, through the file dialogs' door:
 // round trips, names made unique, and files refused with a message while nothing changes
 // (the files checked on disk).
-#include "gen2_records.h"
-#include "macro_dialog_fixture.h"
+#include "models/data/gen2_records.h"
+#include "tests/gen1/macro_dialog_fixture.h"
 
-#include "util/folders.h"
+#include "core/util/folders.h"
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,8 @@
 // clock moved by the test), where they land, their delays in the three delay modes, the
 // auto-repeat filter, the limits, the key capture of the action edit, closing while recording,
 // and one recording through the real Hook.dll with keys made by SendInput.
-#include "hook_dll.h"
-#include "macro_dialog_fixture.h"
+#include "tests/kit/hook_dll.h"
+#include "tests/gen1/macro_dialog_fixture.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // The model table: every model once, no identifier claimed twice, names derived from the number.
-#include "gen1_model.h"
-#include "model_table.h"
-#include "profile_layout.h"
-#include "record_sizes.h"
+#include "models/data/gen1_model.h"
+#include "models/table/model_table.h"
+#include "models/data/profile_layout.h"
+#include "models/data/record_sizes.h"
 
 #include <gtest/gtest.h>
 

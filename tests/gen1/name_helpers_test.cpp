@@ -1,7 +1,7 @@
 // Profile and macro names: compared without regard to case, cut to their field, made unique by
 // cutting the base so that "_k" still fits.
-#include "gen1_records.h"
-#include "name_helpers.h"
+#include "models/data/gen1_records.h"
+#include "models/data/name_helpers.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The four first-generation file layouts of a profile: lossless in both directions, and each
 // field at the offset its model's files have it.
-#include "profile_layout.h"
+#include "models/data/profile_layout.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The profile-name dialog driven as a person uses it, opened as a page opens it to add or to
 // rename a profile: names refused with a message, the 99-character field, and only OK as a
 // choice.
-#include "macro_dialog_fixture.h"
+#include "tests/gen1/macro_dialog_fixture.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The macro picker driven as a person uses it, opened as the page opens it for a button: the
 // macros listed in order, the button's choice shown, the repeat modes and the loop count.
-#include "gen1_frames.h"
-#include "macro_dialog_fixture.h"
+#include "models/data/gen1_frames.h"
+#include "tests/gen1/macro_dialog_fixture.h"
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,8 @@
 // generations share: the captions of its macro functions (17 plain, 25 with a colour), the buttons
 // without a macro slot, and the buttons' macro copies brought in line with the macro list after
 // the editor (both macro functions reset when their macro is gone, the colour kept when found).
-#include "button_captions.h"
-#include "gen2_test_util.h"
+#include "models/pages/button_captions.h"
+#include "tests/gen2/gen2_test_util.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "gen2_dialog_fixture.h"
+#include "tests/gen2/gen2_dialog_fixture.h"
 
 #include <cstdio>
 

@@ -4,16 +4,16 @@
 // them.
 #pragma once
 
-#include "gen2_test_util.h"
-#include "macro_dialog_fixture.h"
-#include "ms_11/ms_11_dialogs.h"
-#include "ms_12/ms_12_dialogs.h"
-#include "ms_13/ms_13_dialogs.h"
-#include "ms_14/ms_14_dialogs.h"
-#include "ms_16/ms_16_dialogs.h"
-#include "ms_18/ms_18_dialogs.h"
-#include "ms_19/ms_19_dialogs.h"
-#include "ms_8/ms_8_dialogs.h"
+#include "tests/gen2/gen2_test_util.h"
+#include "tests/gen1/macro_dialog_fixture.h"
+#include "models/ms_11/ms_11_dialogs.h"
+#include "models/ms_12/ms_12_dialogs.h"
+#include "models/ms_13/ms_13_dialogs.h"
+#include "models/ms_14/ms_14_dialogs.h"
+#include "models/ms_16/ms_16_dialogs.h"
+#include "models/ms_18/ms_18_dialogs.h"
+#include "models/ms_19/ms_19_dialogs.h"
+#include "models/ms_8/ms_8_dialogs.h"
 
 #include <cstdint>
 #include <functional>

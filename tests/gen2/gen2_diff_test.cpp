@@ -1,8 +1,8 @@
 // Change detection: which frame groups a change of one field sends, over MS_11, MS_8, MS_12 and
 // MS_13, starting from each model's default profile.
-#include "gen2_diff.h"
-#include "gen2_frames.h"
-#include "gen2_test_util.h"
+#include "models/data/gen2_diff.h"
+#include "models/data/gen2_frames.h"
+#include "tests/gen2/gen2_test_util.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // still comes up with its controls and the current profile on them, its cabled mouse is never
 // opened or written to (even when it is plugged in, and when it comes again), every other link
 // carries the changes, and with no other link a change is kept in pro.data.
-#include "gen2_page_fixture.h"
+#include "tests/gen2/gen2_page_fixture.h"
 
 #include <ostream>
 #include <tuple>

@@ -1,7 +1,7 @@
 // Second-generation frames 0x0C, 0x04, 0x05, 0x06 and 0x08 byte for byte over MS_11, MS_8, MS_12
 // and MS_13 through their descriptions, and the reports that carry a frame over each link.
-#include "gen2_frames.h"
-#include "gen2_test_util.h"
+#include "models/data/gen2_frames.h"
+#include "tests/gen2/gen2_test_util.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // Exported and imported profiles and macros of the second generation: the carried macros an
 // import makes, the files it refuses whole (too short, a macro the mouse could not take) and the
 // names it gives.
-#include "gen2_frames.h"
-#include "gen2_test_util.h"
+#include "models/data/gen2_frames.h"
+#include "tests/gen2/gen2_test_util.h"
 
 #include <gtest/gtest.h>
 

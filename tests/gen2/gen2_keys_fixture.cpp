@@ -1,7 +1,7 @@
-#include "gen2_keys_fixture.h"
+#include "tests/gen2/gen2_keys_fixture.h"
 
-#include "app_messages.h"
-#include "model_table.h"
+#include "core/app/app_messages.h"
+#include "models/table/model_table.h"
 
 #include <algorithm>
 #include <cwchar>

@@ -5,7 +5,7 @@
 // what reached the mouse and the data files read back.
 #pragma once
 
-#include "gen2_page_fixture.h"
+#include "tests/gen2/gen2_page_fixture.h"
 
 #include <functional>
 #include <initializer_list>

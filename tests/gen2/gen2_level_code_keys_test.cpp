@@ -2,10 +2,10 @@
 // macro blocks (1, 5, 9, 13, 17, 21), so their menus offer a macro and the picker's choice reaches
 // the mouse as 131-byte blocks in three pieces; buttons 7 to 12 offer none. The model's own macro
 // editor and picker come up.
-#include "gen2_keys_fixture.h"
+#include "tests/gen2/gen2_keys_fixture.h"
 
-#include "button_functions.h"
-#include "gen2_frames.h"
+#include "models/pages/button_functions.h"
+#include "models/data/gen2_frames.h"
 
 namespace gen2test {
 namespace {

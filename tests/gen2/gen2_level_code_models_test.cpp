@@ -2,8 +2,8 @@
 // register table, one-hot rates, the 131-byte macro frame) with their own buttons, buttons 1 to 6
 // each owning four macro blocks from 1, 5, 9, 13, 17 and 21, the rate the mouse reports read as
 // its one-hot code, and their factory profile on disk.
-#include "gen2_frames.h"
-#include "gen2_test_util.h"
+#include "models/data/gen2_frames.h"
+#include "tests/gen2/gen2_test_util.h"
 
 #include <gtest/gtest.h>
 

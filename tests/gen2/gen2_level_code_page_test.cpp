@@ -3,12 +3,12 @@
 // whole over Bluetooth LE), the polling rate the mouse reports as its one-hot code, and the
 // Bluetooth LE link: its start with and without the cable, its subscribe timer at every start
 // and its end.
-#include "gen2_page_fixture.h"
+#include "tests/gen2/gen2_page_fixture.h"
 
-#include "device_change.h"
-#include "device_timing.h"
-#include "gen2_frames.h"
-#include "page_messages.h"
+#include "tests/kit/device_change.h"
+#include "core/devices/device_timing.h"
+#include "models/data/gen2_frames.h"
+#include "core/page/page_messages.h"
 
 #include <tuple>
 

@@ -2,9 +2,9 @@
 // receivers, and Bluetooth LE for MS_14): what the page shows of the link (MS_16 never shows a
 // light section; no rate or debounce over Bluetooth LE alone), and what the mouse reports under
 // its own id byte: its stage, its rates on each road and its battery.
-#include "gen2_page_fixture.h"
+#include "tests/gen2/gen2_page_fixture.h"
 
-#include "page_messages.h"
+#include "core/page/page_messages.h"
 
 #include <tuple>
 

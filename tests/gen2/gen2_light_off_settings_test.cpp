@@ -3,11 +3,11 @@
 // debounce label in steps of 2 ms, the stacked light rows of MS_14 by mode, and MS_16's page
 // without a light section whose light frame still carries its sleep, light-off and debounce. Then
 // the light-off slider of MS_15, MS_17, MS_21 and MS_24 the same way.
-#include "gen2_settings_fixture.h"
+#include "tests/gen2/gen2_settings_fixture.h"
 
-#include "device_timing.h"
-#include "gen2_frames.h"
-#include "gen2_test_util.h"
+#include "core/devices/device_timing.h"
+#include "models/data/gen2_frames.h"
+#include "tests/gen2/gen2_test_util.h"
 
 namespace gen2test {
 namespace {

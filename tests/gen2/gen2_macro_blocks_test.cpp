@@ -1,8 +1,8 @@
 // Second-generation macro frames: the action encoding, the 98-byte blocks and their chain with its
 // limit of four, the event total and the fit predicate, and the pieces a macro block travels in
 // over the cable, the 2.4 GHz receiver and the 4K receiver.
-#include "gen2_frames.h"
-#include "gen2_test_util.h"
+#include "models/data/gen2_frames.h"
+#include "tests/gen2/gen2_test_util.h"
 
 #include <gtest/gtest.h>
 

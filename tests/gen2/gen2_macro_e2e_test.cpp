@@ -3,12 +3,12 @@
 // by SendInput, the hooks watched from outside), a mouse move is typed in, the picker gives the
 // macro to a button as a colour macro, and the mouse gets frame 0x08 and the macro block byte for
 // byte over the cable (MS_11) and the 2.4 GHz receiver (MS_12); macro.data and pro.data hold it.
-#include "gen2_keys_fixture.h"
+#include "tests/gen2/gen2_keys_fixture.h"
 
-#include "gen2_frames.h"
-#include "hook_dll.h"
-#include "hook_spy.h"
-#include "macro_dialog_fixture.h"
+#include "models/data/gen2_frames.h"
+#include "tests/kit/hook_dll.h"
+#include "tests/kit/hook_spy.h"
+#include "tests/gen1/macro_dialog_fixture.h"
 
 #include <cstring>
 #include <tuple>

@@ -2,7 +2,7 @@
 // four models, mouse moves typed and inserted and edited, clicks inserted by hand, the delay
 // ranges, the 190-action and fit limits (refused with a message, the record reloaded), names,
 // and macro.data checked on disk after every change.
-#include "gen2_dialog_fixture.h"
+#include "tests/gen2/gen2_dialog_fixture.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // Exporting and importing single macros in the second generation's editor through the file
 // dialogs' door: the 3,096-byte export, the round trip into another model, names cut and made
 // unique, and files refused with a message while nothing changes (files checked on disk).
-#include "gen2_dialog_fixture.h"
+#include "tests/gen2/gen2_dialog_fixture.h"
 
-#include "util/folders.h"
+#include "core/util/folders.h"
 
 #include <gtest/gtest.h>
 

@@ -3,15 +3,15 @@
 // the 25,000 ms ceiling, the side buttons, the auto-repeat filter, the stop at 190 events,
 // closing while recording, the key capture of the action edit, and one recording through the
 // real Hook.dll.
-#include "gen2_dialog_fixture.h"
-#include "hook_dll.h"
-#include "ms_15/ms_15_dialogs.h"
-#include "ms_17/ms_17_dialogs.h"
-#include "ms_20/ms_20_dialogs.h"
-#include "ms_21/ms_21_dialogs.h"
-#include "ms_22/ms_22_dialogs.h"
-#include "ms_23/ms_23_dialogs.h"
-#include "ms_24/ms_24_dialogs.h"
+#include "tests/gen2/gen2_dialog_fixture.h"
+#include "tests/kit/hook_dll.h"
+#include "models/ms_15/ms_15_dialogs.h"
+#include "models/ms_17/ms_17_dialogs.h"
+#include "models/ms_20/ms_20_dialogs.h"
+#include "models/ms_21/ms_21_dialogs.h"
+#include "models/ms_22/ms_22_dialogs.h"
+#include "models/ms_23/ms_23_dialogs.h"
+#include "models/ms_24/ms_24_dialogs.h"
 
 #include <gtest/gtest.h>
 

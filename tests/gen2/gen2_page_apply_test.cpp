@@ -3,10 +3,10 @@
 // pieces and repeats, whole Bluetooth writes without the rate frame), the pauses asked for, the
 // links' order, the groups each difference sends, failures and the full resend after them, and a
 // shut-down inside a retry loop.
-#include "gen2_page_fixture.h"
+#include "tests/gen2/gen2_page_fixture.h"
 
-#include "device_timing.h"
-#include "gen2_frames.h"
+#include "core/devices/device_timing.h"
+#include "models/data/gen2_frames.h"
 
 #include <map>
 #include <tuple>

@@ -3,12 +3,12 @@
 // which field of the copy last sent each event touches, the battery and the links it keeps, the
 // cabled mouse coming and going, the Bluetooth link and the device changes that switch it, and
 // the page's timers.
-#include "gen2_page_fixture.h"
+#include "tests/gen2/gen2_page_fixture.h"
 
-#include "device_change.h"
-#include "device_timing.h"
-#include "gen2_frames.h"
-#include "page_messages.h"
+#include "tests/kit/device_change.h"
+#include "core/devices/device_timing.h"
+#include "models/data/gen2_frames.h"
+#include "core/page/page_messages.h"
 
 #include <optional>
 

@@ -1,7 +1,7 @@
-#include "gen2_page_fixture.h"
+#include "tests/gen2/gen2_page_fixture.h"
 
-#include "device_timing.h"
-#include "model_table.h"
+#include "core/devices/device_timing.h"
+#include "models/table/model_table.h"
 
 namespace gen2test {
 

@@ -5,10 +5,10 @@
 // world. What each mouse got is read back from its world.
 #pragma once
 
-#include "gen2_page.h"
-#include "gen2_test_util.h"
-#include "page_world_fixture.h"
-#include "sim_ble_world.h"
+#include "models/pages/gen2_page.h"
+#include "tests/gen2/gen2_test_util.h"
+#include "tests/kit/page_world_fixture.h"
+#include "tests/kit/ble/sim_ble_world.h"
 
 #include <functional>
 #include <memory>

@@ -6,11 +6,11 @@
 // byte) and pro.data. Buttons without a macro slot on the mouse get no macro. After the macro
 // editor every profile's buttons follow the edited macros, and the picker shows a button's macro
 // where the editor left it.
-#include "gen2_keys_fixture.h"
+#include "tests/gen2/gen2_keys_fixture.h"
 
-#include "button_captions.h"
-#include "gen2_frames.h"
-#include "hook_api.h"
+#include "models/pages/button_captions.h"
+#include "models/data/gen2_frames.h"
+#include "plugins/include/hook_api.h"
 
 #include <cstring>
 #include <map>

@@ -2,15 +2,15 @@
 // start, add, delete, rename, reset, export and import (with the macros an imported profile
 // carries), refusals with a message, a delete during an apply, and a restart that keeps it all.
 // What the mouse got and what the files on disk hold are checked after each.
-#include "gen2_settings_fixture.h"
+#include "tests/gen2/gen2_settings_fixture.h"
 
-#include "dialogs/file_dialog.h"
-#include "gen1_storage.h"
-#include "gen2_frames.h"
-#include "gen2_storage.h"
-#include "name_helpers.h"
-#include "record_sizes.h"
-#include "storage_kit.h"
+#include "core/dialogs/file_dialog.h"
+#include "models/data/gen1_storage.h"
+#include "models/data/gen2_frames.h"
+#include "models/data/gen2_storage.h"
+#include "models/data/name_helpers.h"
+#include "models/data/record_sizes.h"
+#include "tests/kit/storage_kit.h"
 
 #include <algorithm>
 #include <cstring>

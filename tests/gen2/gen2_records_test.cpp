@@ -1,10 +1,10 @@
 // The second generation's records around their bytes: the two file layouts (the sensor layout
 // fits as one more span list), the 65-row button-function table beside the first generation's
 // 64 rows, and the DPI scale of the description.
-#include "gen2_test_util.h"
-#include "key_function_table.h"
-#include "profile_layout.h"
-#include "record_sizes.h"
+#include "tests/gen2/gen2_test_util.h"
+#include "models/data/key_function_table.h"
+#include "models/data/profile_layout.h"
+#include "models/data/record_sizes.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
 // A damaged pro.data on the second-generation page: what a slider shows, what the light frame
 // sends and what the next save keeps are one repaired value (never a slider at 9 while the mouse
 // gets the speed of 100 and pro.data keeps 100).
-#include "gen2_settings_fixture.h"
+#include "tests/gen2/gen2_settings_fixture.h"
 
-#include "gen2_frames.h"
-#include "gen2_storage.h"
-#include "storage_kit.h"
+#include "models/data/gen2_frames.h"
+#include "models/data/gen2_storage.h"
+#include "tests/kit/storage_kit.h"
 
 #include <algorithm>
 #include <cstddef>

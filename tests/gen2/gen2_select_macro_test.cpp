@@ -2,7 +2,7 @@
 // colour-macro option with its hidden colour button, the colour handed back as it came, a macro
 // too long for the mouse refused with a message, and each model's window and skin. Then every
 // text of the second generation's editor and picker in the three languages.
-#include "gen2_dialog_fixture.h"
+#include "tests/gen2/gen2_dialog_fixture.h"
 
 #include <gtest/gtest.h>
 

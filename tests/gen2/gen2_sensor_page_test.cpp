@@ -3,9 +3,9 @@
 // section by link, the light section kept hidden, the battery reports of each model with MS_15's
 // raised display, frame 0x04 byte for byte over the link up, MS_21 over Bluetooth LE, and a macro
 // under MS_24's own block.
-#include "gen2_page_fixture.h"
+#include "tests/gen2/gen2_page_fixture.h"
 
-#include "gen2_frames.h"
+#include "models/data/gen2_frames.h"
 
 namespace gen2test {
 namespace {

@@ -1,9 +1,9 @@
 // The sensor models MS_15, MS_17, MS_21 and MS_24 through their descriptions: frame 0x04 with the
 // sensor mode and the options two to a byte, their light and button frames, their macro blocks,
 // and pro.data in the sensor layout (101,544-byte records after a 507,724-byte header) on disk.
-#include "gen2_frames.h"
-#include "gen2_test_util.h"
-#include "name_helpers.h"
+#include "models/data/gen2_frames.h"
+#include "tests/gen2/gen2_test_util.h"
+#include "models/data/name_helpers.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "gen2_settings_fixture.h"
+#include "tests/gen2/gen2_settings_fixture.h"
 
-#include "device_timing.h"
-#include "name_helpers.h"
+#include "core/devices/device_timing.h"
+#include "models/data/name_helpers.h"
 
 namespace gen2test {
 

@@ -4,8 +4,8 @@
 // and answer the page's dialogs.
 #pragma once
 
-#include "gen2_page.h"
-#include "page_world_fixture.h"
+#include "models/pages/gen2_page.h"
+#include "tests/kit/page_world_fixture.h"
 
 #include <gtest/gtest.h>
 

@@ -3,10 +3,10 @@
 // expects, its sliders offer the ranges of the model's description, and the Bluetooth indicator is
 // there exactly on the models with the link. What the skin shows a person: the rates without an
 // empty caption, buttons 13 to 18 with their captions.
-#include "gen2_settings_fixture.h"
-#include "slider_skin_kit.h"
-#include "ui_driver.h"
-#include "util/string_helpers.h"
+#include "tests/gen2/gen2_settings_fixture.h"
+#include "tests/kit/slider_skin_kit.h"
+#include "tests/kit/ui_driver.h"
+#include "core/util/string_helpers.h"
 
 #include <algorithm>
 

@@ -2,10 +2,10 @@
 // generated skin with a cabled mouse: what each control stores, what it shows, and when the
 // change reaches the mouse (at once, after the deferred wait, or with the next apply), checked
 // frame by frame as the mouse got it.
-#include "gen2_settings_fixture.h"
+#include "tests/gen2/gen2_settings_fixture.h"
 
-#include "dialogs/dpi_color_wnd.h"
-#include "gen2_frames.h"
+#include "core/dialogs/dpi_color_wnd.h"
+#include "models/data/gen2_frames.h"
 
 namespace gen2test {
 namespace {

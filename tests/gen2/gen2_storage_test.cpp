@@ -1,9 +1,9 @@
 // pro.data, macro.data and their bytes on disk for MS_11, MS_8, MS_12 and MS_13: first start with
 // each model's defaults, byte-identical round trips, the reset, damaged files and the values a
 // load brings into range, the page's start and the save in two steps.
-#include "gen2_test_util.h"
-#include "name_helpers.h"
-#include "record_repair.h"
+#include "tests/gen2/gen2_test_util.h"
+#include "models/data/name_helpers.h"
+#include "models/data/record_repair.h"
 
 #include <gtest/gtest.h>
 

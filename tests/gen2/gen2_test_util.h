@@ -2,11 +2,11 @@
 // storage in a scratch folder (storage_kit.h), default profiles and macro actions built in place.
 #pragma once
 
-#include "button_functions.h"
-#include "file_kit.h"
-#include "gen2_model.h"
-#include "gen2_storage.h"
-#include "storage_kit.h"
+#include "models/pages/button_functions.h"
+#include "tests/kit/file_kit.h"
+#include "models/data/gen2_model.h"
+#include "models/data/gen2_storage.h"
+#include "tests/kit/storage_kit.h"
 
 #include <cstring>
 #include <initializer_list>

@@ -2,9 +2,9 @@
 // two-segment stage codes with their range flags, one-hot rate codes and 131-byte macro frame in
 // its three pieces, MS_19's sensor options two to a byte, the DPI shown and typed on both scales,
 // and their first pro.data on disk.
-#include "gen2_frames.h"
-#include "gen2_test_util.h"
-#include "record_repair.h"
+#include "models/data/gen2_frames.h"
+#include "tests/gen2/gen2_test_util.h"
+#include "models/data/record_repair.h"
 
 #include <gtest/gtest.h>
 

@@ -2,9 +2,9 @@
 // receiver, Bluetooth LE): the stage and rate codes and the macro block as each link carries them,
 // what the page shows of the link (no light section on any link; no rate or debounce over
 // Bluetooth LE alone), and the mouse's own stage and rate changes reported in each model's terms.
-#include "gen2_page_fixture.h"
+#include "tests/gen2/gen2_page_fixture.h"
 
-#include "page_messages.h"
+#include "core/page/page_messages.h"
 
 #include <tuple>
 

@@ -2,12 +2,12 @@
 // mouse: no light section, the debounce label in whole milliseconds, DPI typed on each model's
 // scale (MS_18's two segments up to 12,000 DPI, MS_19's steps of 50 up to 26,000) and what the
 // mouse then gets, MS_18's rate codes and MS_19's sensor options two to a byte.
-#include "gen2_settings_fixture.h"
+#include "tests/gen2/gen2_settings_fixture.h"
 
-#include "gen2_frames.h"
-#include "gen2_test_util.h"
+#include "models/data/gen2_frames.h"
+#include "tests/gen2/gen2_test_util.h"
 
-#include "device_timing.h"
+#include "core/devices/device_timing.h"
 
 namespace gen2test {
 namespace {

@@ -2,9 +2,9 @@
 // another layout's size) and a record holding what this program never writes are refused before
 // anything is added (the page's lists, macro.data and pro.data stay as they were), while every
 // profile and macro the program itself writes comes back unchanged.
-#include "record_cases.h"
-#include "record_repair.h"
-#include "record_sizes.h"
+#include "tests/gen2/record_cases.h"
+#include "models/data/record_repair.h"
+#include "models/data/record_sizes.h"
 
 #include <gtest/gtest.h>
 

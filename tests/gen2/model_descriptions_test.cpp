@@ -1,15 +1,15 @@
 // Every model is described once (models/ms_N/model.cmake and the families it names); the tables,
 // classes and skins the build derives from those descriptions must agree with themselves, with
 // the protocol rows of gen1_model.cpp and gen2_model.cpp, and with the skins in the run folder.
-#include "file_kit.h"
-#include "gen1_model.h"
-#include "gen1_page.h"
-#include "gen2_frames.h"
-#include "gen2_model.h"
-#include "gen2_page.h"
-#include "model_table.h"
-#include "page_factories.h"
-#include "page_policy.h"
+#include "tests/kit/file_kit.h"
+#include "models/data/gen1_model.h"
+#include "models/pages/gen1_page.h"
+#include "models/data/gen2_frames.h"
+#include "models/data/gen2_model.h"
+#include "models/pages/gen2_page.h"
+#include "models/table/model_table.h"
+#include "core/app/page_factories.h"
+#include "core/page/page_policy.h"
 
 #include <gtest/gtest.h>
 
@@ -31,7 +31,7 @@ struct DescriptionRow {
     const char* pszProtocol;
 };
 constexpr DescriptionRow kDescriptions[] = {
-#include "model_description_rows.inc"
+#include "models/model_description_rows.inc"
 };
 static_assert(std::size(kDescriptions) == kModelCount);
 

@@ -4,13 +4,13 @@
 // refusal changed nothing.
 #pragma once
 
-#include "gen1_frames.h"
-#include "gen1_storage.h"
-#include "gen2_frames.h"
-#include "gen2_storage.h"
-#include "gen2_test_util.h"
-#include "key_function_table.h"
-#include "storage_kit.h"
+#include "models/data/gen1_frames.h"
+#include "models/data/gen1_storage.h"
+#include "models/data/gen2_frames.h"
+#include "models/data/gen2_storage.h"
+#include "tests/gen2/gen2_test_util.h"
+#include "models/data/key_function_table.h"
+#include "tests/kit/storage_kit.h"
 
 #include <gtest/gtest.h>
 

@@ -3,8 +3,8 @@
 // the button's factory function, and a profile with no stage on gets its current stage switched
 // on. What the repair leaves is a record the program could have written: it passes the repair
 // unchanged and imports.
-#include "record_cases.h"
-#include "record_repair.h"
+#include "tests/gen2/record_cases.h"
+#include "models/data/record_repair.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "device_change.h"
+#include "tests/kit/device_change.h"
 
 #include <dbt.h>
 

@@ -3,7 +3,7 @@
 // world. Sent synchronously, as the system sends them.
 #pragma once
 
-#include "sim_devices.h"
+#include "tests/kit/sim_devices.h"
 
 #include <windows.h>
 

@@ -1,5 +1,5 @@
 // The simulated device world, exercised through the hidapi API only.
-#include "sim_devices.h"
+#include "tests/kit/sim_devices.h"
 
 #include <gtest/gtest.h>
 #include <hidapi.h>

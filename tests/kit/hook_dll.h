@@ -6,8 +6,8 @@
 
 #include <string>
 
-#include "hook_api.h"
-#include "util/folders.h"
+#include "plugins/include/hook_api.h"
+#include "core/util/folders.h"
 
 namespace kit {
 

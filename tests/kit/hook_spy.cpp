@@ -1,4 +1,4 @@
-#include "hook_spy.h"
+#include "tests/kit/hook_spy.h"
 
 #include <cstring>
 #include <map>

@@ -1,4 +1,4 @@
-#include "layout_check.h"
+#include "tests/kit/layout_check.h"
 
 #include <windows.h>
 

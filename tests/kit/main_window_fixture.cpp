@@ -1,4 +1,4 @@
-#include "main_window_fixture.h"
+#include "tests/kit/main_window_fixture.h"
 
 namespace {
 

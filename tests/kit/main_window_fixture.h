@@ -5,10 +5,10 @@
 // looks at which pages the program starts by itself (PageStart::AsFound).
 #pragma once
 
-#include "main_wnd.h"
-#include "spy_page.h"
-#include "ui_driver.h"
-#include "util/folders.h"
+#include "core/app/main_wnd.h"
+#include "tests/kit/spy_page.h"
+#include "tests/kit/ui_driver.h"
+#include "core/util/folders.h"
 
 #include <windows.h>
 

@@ -1,9 +1,9 @@
-#include "page_world_fixture.h"
+#include "tests/kit/page_world_fixture.h"
 
-#include "device_timing.h"
-#include "control_cast.h"
-#include "model_table.h"
-#include "ui_driver.h"
+#include "core/devices/device_timing.h"
+#include "core/page/control_cast.h"
+#include "models/table/model_table.h"
+#include "tests/kit/ui_driver.h"
 
 namespace pagetest {
 

@@ -4,11 +4,11 @@
 // world. A generation's fixture plugs its devices, makes its page and says what its events are.
 #pragma once
 
-#include "apply_page.h"
-#include "file_kit.h"
-#include "main_window_fixture.h"
-#include "scoped_timing.h"
-#include "sim_devices.h"
+#include "models/pages/apply_page.h"
+#include "tests/kit/file_kit.h"
+#include "tests/kit/main_window_fixture.h"
+#include "tests/kit/scoped_timing.h"
+#include "tests/kit/sim_devices.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 // when the test is done.
 #pragma once
 
-#include "util/folders.h"
+#include "core/util/folders.h"
 
 #include <windows.h>
 

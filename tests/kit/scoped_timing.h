@@ -2,7 +2,7 @@
 // changed in it.
 #pragma once
 
-#include "device_timing.h"
+#include "core/devices/device_timing.h"
 
 class ScopedTiming {
 public:

@@ -1,6 +1,6 @@
-#include "sim_devices.h"
+#include "tests/kit/sim_devices.h"
 
-#include "device_change.h"
+#include "tests/kit/device_change.h"
 
 #include <cstdio>
 

@@ -2,7 +2,7 @@
 // Windows-style interface paths, event reports, and the written-report log.
 #pragma once
 
-#include "hidapi_sim/simhid.h"
+#include "tests/kit/hidapi_sim/simhid.h"
 
 #include <cstdint>
 #include <string>

@@ -3,10 +3,10 @@
 // are repaired into, so no slider shows a value other than the one kept and sent.
 #pragma once
 
-#include "page/page_base.h"
-#include "slider_ranges.h"
+#include "core/page/page_base.h"
+#include "models/data/slider_ranges.h"
 #include "ui/ui.h"
-#include "util/string_helpers.h"
+#include "core/util/string_helpers.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "spy_page.h"
+#include "tests/kit/spy_page.h"
 
 #include <cwchar>
 

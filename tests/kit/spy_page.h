@@ -5,8 +5,8 @@
 // routes and modal dialogs.
 #pragma once
 
-#include "page_factories.h"
-#include "page_base.h"
+#include "core/app/page_factories.h"
+#include "core/page/page_base.h"
 
 #include <functional>
 #include <string>

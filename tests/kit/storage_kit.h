@@ -2,10 +2,10 @@
 // made by the test itself, and macro records built in place.
 #pragma once
 
-#include "file_kit.h"
-#include "name_helpers.h"
-#include "profile_layout.h"
-#include "record_storage.h"
+#include "tests/kit/file_kit.h"
+#include "models/data/name_helpers.h"
+#include "models/data/profile_layout.h"
+#include "models/data/record_storage.h"
 
 #include <gtest/gtest.h>
 

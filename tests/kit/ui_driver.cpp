@@ -1,4 +1,4 @@
-#include "ui_driver.h"
+#include "tests/kit/ui_driver.h"
 
 #include <cwchar>
 #include <string>

@@ -2,9 +2,9 @@
 // the DPI slider and the typed DPI (they wait for the next apply), a slider that waits two
 // seconds and the light mode that waits a moment, each changed just before the end, on a model of
 // each generation, ended by the tray's "Exit", a close request and the end of the Windows session.
-#include "lifecycle_fixture.h"
+#include "tests/lifecycle/lifecycle_fixture.h"
 
-#include "ui_driver.h"
+#include "tests/kit/ui_driver.h"
 
 #include <functional>
 #include <string>

@@ -1,9 +1,9 @@
-#include "lifecycle_fixture.h"
+#include "tests/lifecycle/lifecycle_fixture.h"
 
-#include "device_timing.h"
-#include "file_kit.h"
-#include "gen1_page.h"
-#include "gen2_page.h"
+#include "core/devices/device_timing.h"
+#include "tests/kit/file_kit.h"
+#include "models/pages/gen1_page.h"
+#include "models/pages/gen2_page.h"
 
 namespace lifecycle {
 

@@ -4,7 +4,7 @@
 // devices, as the next start of the program would.
 #pragma once
 
-#include "page_world_fixture.h"
+#include "tests/kit/page_world_fixture.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 // A save the disk holds up never holds up the window: while another program (an indexer, an
 // antivirus) keeps pro.data open and the worker's save waits to replace it, the mouse's reports
 // over its receiver are handled at once on the UI thread, and both saves reach the file after.
-#include "gen2_page_fixture.h"
+#include "tests/gen2/gen2_page_fixture.h"
 
-#include "file_kit.h"
-#include "ui_driver.h"
+#include "tests/kit/file_kit.h"
+#include "tests/kit/ui_driver.h"
 
 #include <windows.h>
 

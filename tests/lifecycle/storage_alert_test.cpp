@@ -1,10 +1,10 @@
 // A data file that cannot be written, or could not be read at start, is told to the person once
 // per run (in their language), not only traced; a file that could not be read is never written
 // over.
-#include "gen2_page_fixture.h"
+#include "tests/gen2/gen2_page_fixture.h"
 
-#include "file_kit.h"
-#include "ui_driver.h"
+#include "tests/kit/file_kit.h"
+#include "tests/kit/ui_driver.h"
 
 #include <windows.h>
 

@@ -1,10 +1,10 @@
 // Ends in every order: a page destroyed while its worker sends, the tray's "Exit" while a page's
 // dialog is open, and a receiver that goes taking its handles with it.
-#include "gen2_keys_fixture.h"
+#include "tests/gen2/gen2_keys_fixture.h"
 
-#include "app_messages.h"
-#include "device_change.h"
-#include "ui_driver.h"
+#include "core/app/app_messages.h"
+#include "tests/kit/device_change.h"
+#include "tests/kit/ui_driver.h"
 
 #include <windows.h>
 

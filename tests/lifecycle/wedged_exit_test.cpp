@@ -1,9 +1,9 @@
 // The program ends whatever a device does: with the worker stuck inside a Bluetooth write that
 // takes its time, or inside a cable write that never returns, the window's end does not wait for
 // it, and the page has saved what it held.
-#include "gen2_page_fixture.h"
+#include "tests/gen2/gen2_page_fixture.h"
 
-#include "ui_driver.h"
+#include "tests/kit/ui_driver.h"
 
 #include <windows.h>
 

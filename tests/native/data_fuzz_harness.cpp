@@ -1,16 +1,16 @@
-#include "data_fuzz_harness.h"
+#include "tests/native/data_fuzz_harness.h"
 
-#include "button_functions.h"
-#include "gen1_frames.h"
-#include "gen1_storage.h"
-#include "gen2_frames.h"
-#include "gen2_storage.h"
-#include "model_table.h"
-#include "native_kit.h"
-#include "profile_diff.h"
-#include "record_file.h"
-#include "record_repair.h"
-#include "report_frame.h"
+#include "models/pages/button_functions.h"
+#include "models/data/gen1_frames.h"
+#include "models/data/gen1_storage.h"
+#include "models/data/gen2_frames.h"
+#include "models/data/gen2_storage.h"
+#include "models/table/model_table.h"
+#include "tests/native/native_kit.h"
+#include "models/data/profile_diff.h"
+#include "models/data/record_file.h"
+#include "models/data/record_repair.h"
+#include "models/data/report_frame.h"
 
 #include <unistd.h>
 

@@ -1,5 +1,5 @@
 // Writes the fuzz run's seed corpus into the folder named on the command line, one file a seed.
-#include "data_fuzz_seeds.h"
+#include "tests/native/data_fuzz_seeds.h"
 
 #include <cstdio>
 #include <filesystem>

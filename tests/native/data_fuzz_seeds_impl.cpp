@@ -1,10 +1,10 @@
-#include "data_fuzz_harness.h"
-#include "data_fuzz_seeds.h"
+#include "tests/native/data_fuzz_harness.h"
+#include "tests/native/data_fuzz_seeds.h"
 
-#include "gen1_storage.h"
-#include "gen2_storage.h"
-#include "model_table.h"
-#include "native_kit.h"
+#include "models/data/gen1_storage.h"
+#include "models/data/gen2_storage.h"
+#include "models/table/model_table.h"
+#include "tests/native/native_kit.h"
 
 #include <cstring>
 

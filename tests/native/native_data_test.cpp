@@ -1,17 +1,17 @@
 // The data library on the native build, under the sanitizers: every model's files written, read
 // and imported as the program does, the repair of damaged files, the refused imports, and every
 // input the fuzz run found a fault with, run again through the same harness.
-#include "data_fuzz_harness.h"
-#include "data_fuzz_seeds.h"
-#include "native_kit.h"
+#include "tests/native/data_fuzz_harness.h"
+#include "tests/native/data_fuzz_seeds.h"
+#include "tests/native/native_kit.h"
 
-#include "dpi_tables.h"
-#include "gen1_storage.h"
-#include "gen2_storage.h"
-#include "model_table.h"
-#include "name_helpers.h"
-#include "record_file.h"
-#include "record_sizes.h"
+#include "models/data/dpi_tables.h"
+#include "models/data/gen1_storage.h"
+#include "models/data/gen2_storage.h"
+#include "models/table/model_table.h"
+#include "models/data/name_helpers.h"
+#include "models/data/record_file.h"
+#include "models/data/record_sizes.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "native_kit.h"
+#include "tests/native/native_kit.h"
 
-#include "gen1_model.h"
-#include "gen2_model.h"
-#include "model_table.h"
+#include "models/data/gen1_model.h"
+#include "models/data/gen2_model.h"
+#include "models/table/model_table.h"
 
 #include <algorithm>
 #include <filesystem>

@@ -3,13 +3,13 @@
 // standing at it), never two of them at once, whatever the cable, the receivers and the Bluetooth
 // link do in between. The mouse's reports are handed to the page as the core hands them over; the
 // cable and the Bluetooth mouse come and go as the system announces them.
-#include "device_change.h"
-#include "device_page.h"
-#include "gen1_page.h"
-#include "gen2_page.h"
-#include "model_table.h"
-#include "page_world_fixture.h"
-#include "sim_ble_world.h"
+#include "tests/kit/device_change.h"
+#include "models/pages/device_page.h"
+#include "models/pages/gen1_page.h"
+#include "models/pages/gen2_page.h"
+#include "models/table/model_table.h"
+#include "tests/kit/page_world_fixture.h"
+#include "tests/kit/ble/sim_ble_world.h"
 
 #include <cctype>
 #include <memory>

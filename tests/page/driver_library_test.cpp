@@ -2,8 +2,8 @@
 // cable down and everything else working; arrival and removal of the cabled mouse reach the
 // page from the library's notifications, without enumerating in between; unloading with the
 // monitor running stops it before the library goes.
-#include "main_window_fixture.h"
-#include "sim_devices.h"
+#include "tests/kit/main_window_fixture.h"
+#include "tests/kit/sim_devices.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
 // The Bluetooth notification route racing a page's end, modal dialogs during which device events
 // wait, notification routes by control name, and typed control lookup.
-#include "device_change.h"
-#include "dialogs/file_dialog.h"
-#include "main_window_fixture.h"
-#include "scoped_timing.h"
-#include "dialogs/shortcut_wnd.h"
-#include "sim_ble_world.h"
-#include "sim_devices.h"
+#include "tests/kit/device_change.h"
+#include "core/dialogs/file_dialog.h"
+#include "tests/kit/main_window_fixture.h"
+#include "tests/kit/scoped_timing.h"
+#include "core/dialogs/shortcut_wnd.h"
+#include "tests/kit/ble/sim_ble_world.h"
+#include "tests/kit/sim_devices.h"
 
 #include <gtest/gtest.h>
 

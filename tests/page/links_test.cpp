@@ -1,8 +1,8 @@
 // SetLink for the four kinds of link, on the real main window's skins: the flag, the indicator,
 // the link controls and the announcement, as each model's policy has them. The expected values
 // are written out per step, not read from the policy table under test.
-#include "main_window_fixture.h"
-#include "sim_devices.h"
+#include "tests/kit/main_window_fixture.h"
+#include "tests/kit/sim_devices.h"
 
 #include <gtest/gtest.h>
 

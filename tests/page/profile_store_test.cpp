@@ -1,13 +1,13 @@
 // The profile store of both generations under the threads that meet it: the apply worker's plan
 // and saves against the UI thread's edits.
-#include "file_lock.h"
-#include "gen1_model.h"
-#include "gen1_storage.h"
-#include "gen2_model.h"
-#include "gen2_storage.h"
-#include "name_helpers.h"
-#include "profile_store.h"
-#include "storage_kit.h"
+#include "models/data/file_lock.h"
+#include "models/data/gen1_model.h"
+#include "models/data/gen1_storage.h"
+#include "models/data/gen2_model.h"
+#include "models/data/gen2_storage.h"
+#include "models/data/name_helpers.h"
+#include "models/pages/profile_store.h"
+#include "tests/kit/storage_kit.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // The page's worker and the acknowledgement window: applies are never lost at start, a stop ends
 // pauses and acknowledgement waits at once, and an acknowledgement belongs to the window that was
 // open when it came, over the real receiver path too.
-#include "scoped_timing.h"
-#include "main_window_fixture.h"
-#include "sim_devices.h"
+#include "tests/kit/scoped_timing.h"
+#include "tests/kit/main_window_fixture.h"
+#include "tests/kit/sim_devices.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // The driver libraries on the simulated HID world: loaded as a page loads them, by file name,
 // with their seven entry points resolved by export name.
-#include "device_change.h"
-#include "driver_api.h"
-#include "message_sink.h"
-#include "sim_devices.h"
+#include "tests/kit/device_change.h"
+#include "plugins/include/driver_api.h"
+#include "tests/plugins/message_sink.h"
+#include "tests/kit/sim_devices.h"
 
 #include <gtest/gtest.h>
 

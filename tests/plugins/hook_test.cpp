@@ -1,7 +1,7 @@
 // Hook.dll driven by synthetic input (SendInput), as Wine delivers it to low-level hooks.
-#include "hook_api.h"
-#include "hook_spy.h"
-#include "message_sink.h"
+#include "plugins/include/hook_api.h"
+#include "tests/kit/hook_spy.h"
+#include "tests/plugins/message_sink.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // the builder callback, names in the window, and rows built from a row skin.
 #include <gtest/gtest.h>
 
-#include "ui_test_support.h"
+#include "tests/ui/ui_test_support.h"
 
 using namespace DuiLib;
 using uitest::CTestWindow;

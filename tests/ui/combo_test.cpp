@@ -1,6 +1,6 @@
 // CComboUI: items from the skin, SelectItem from code against the user's picks in the drop-down
 // window (mouse and keyboard), and every way the drop-down closes.
-#include "skinned_window_test.h"
+#include "tests/ui/skinned_window_test.h"
 
 using namespace DuiLib;
 using Seq = std::vector<std::wstring>;

@@ -2,8 +2,8 @@
 // person uses them.
 #include <gtest/gtest.h>
 
-#include "demo/demo_window.h"
-#include "ui_test_support.h"
+#include "tests/ui/demo/demo_window.h"
+#include "tests/ui/ui_test_support.h"
 
 using namespace DuiLib;
 

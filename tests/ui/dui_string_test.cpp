@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "ui/ui.h"
-#include "ui_test_support.h"
+#include "tests/ui/ui_test_support.h"
 
 using DuiLib::CDuiString;
 

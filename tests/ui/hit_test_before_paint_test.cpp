@@ -2,7 +2,7 @@
 // the layout is brought up to date for hit-testing, not only for painting.
 #include <gtest/gtest.h>
 
-#include "ui_test_support.h"
+#include "tests/ui/ui_test_support.h"
 
 using namespace DuiLib;
 using uitest::CTestWindow;

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "skinned_window_test.h"
+#include "tests/ui/skinned_window_test.h"
 
 using namespace DuiLib;
 using uitest::CTestWindow;

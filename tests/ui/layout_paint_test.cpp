@@ -2,7 +2,7 @@
 // (wheel, scroll bar, EndDown, EnsureVisible) and what the window paints.
 #include <gtest/gtest.h>
 
-#include "ui_test_support.h"
+#include "tests/ui/ui_test_support.h"
 
 using namespace DuiLib;
 using uitest::CTestWindow;

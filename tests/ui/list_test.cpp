@@ -1,6 +1,6 @@
 // CListUI: the user's selection (mouse and keys) against selections from code, rows removed
 // and rebuilt, rows built from a row skin, scrolling, and how rows are painted.
-#include "skinned_window_test.h"
+#include "tests/ui/skinned_window_test.h"
 
 using namespace DuiLib;
 using Seq = std::vector<std::wstring>;

@@ -9,7 +9,7 @@
 #include <new>
 #include <string>
 
-#include "ui_test_support.h"
+#include "tests/ui/ui_test_support.h"
 
 using namespace DuiLib;
 using uitest::CTestWindow;

@@ -2,7 +2,7 @@
 // change state silently or with a notification.
 #include <gtest/gtest.h>
 
-#include "ui_test_support.h"
+#include "tests/ui/ui_test_support.h"
 
 using namespace DuiLib;
 using uitest::CTestWindow;

@@ -1,7 +1,7 @@
 // CRichEditUI: typing into the native window laid over the edit, the notifications a person's
 // typing and focus moves raise against the silent calls from code, read-only and length-limited
 // edits, the selection, and the state images the edit is drawn with.
-#include "skinned_window_test.h"
+#include "tests/ui/skinned_window_test.h"
 
 using namespace DuiLib;
 using Seq = std::vector<std::wstring>;

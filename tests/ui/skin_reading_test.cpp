@@ -5,7 +5,7 @@
 #include "ui/ui.h"
 #include "ui/resource/language_table.h"
 #include "ui/xml/xml_document.h"
-#include "ui_test_support.h"
+#include "tests/ui/ui_test_support.h"
 
 using namespace DuiLib;
 

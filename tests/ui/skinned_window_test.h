@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <string>
 
-#include "ui_test_support.h"
+#include "tests/ui/ui_test_support.h"
 
 namespace uitest {
 

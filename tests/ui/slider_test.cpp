@@ -1,6 +1,6 @@
 // CSliderUI: the thumb dragged and the track pressed with the mouse, the keys while focused,
 // "valuechanged" once a user change is released, SetValue silent, and how the slider paints.
-#include "skinned_window_test.h"
+#include "tests/ui/skinned_window_test.h"
 
 using namespace DuiLib;
 using Seq = std::vector<std::wstring>;

@@ -1,4 +1,4 @@
-#include "ui_test_support.h"
+#include "tests/ui/ui_test_support.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 // map; language switches reach every window; native child windows get their reflected messages.
 #include <gtest/gtest.h>
 
-#include "ui_test_support.h"
+#include "tests/ui/ui_test_support.h"
 
 using namespace DuiLib;
 using uitest::CTestWindow;

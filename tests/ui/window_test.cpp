@@ -5,7 +5,7 @@
 #include <atomic>
 #include <thread>
 
-#include "ui_test_support.h"
+#include "tests/ui/ui_test_support.h"
 
 using namespace DuiLib;
 using uitest::CTestWindow;

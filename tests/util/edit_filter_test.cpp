@@ -1,4 +1,4 @@
-#include "util/edit_filter.h"
+#include "core/util/edit_filter.h"
 
 #include <gtest/gtest.h>
 

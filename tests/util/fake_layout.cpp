@@ -1,4 +1,4 @@
-#include "fake_layout.h"
+#include "tests/util/fake_layout.h"
 
 #include <algorithm>
 #include <array>

@@ -2,7 +2,7 @@
 // circumflex key, language texts that show which id was asked for, and a trace recorder.
 #pragma once
 
-#include "util/key_services.h"
+#include "core/util/key_services.h"
 
 #include <string>
 #include <vector>

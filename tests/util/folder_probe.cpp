@@ -1,6 +1,6 @@
 // Writes, one per line into the file named on its command line, the program folder and the
 // data folder of two calls, as UTF-16.
-#include "util/folders.h"
+#include "core/util/folders.h"
 
 #include <windows.h>
 

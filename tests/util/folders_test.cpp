@@ -1,6 +1,6 @@
 // The program and data folders, seen from this test program and from copies of a small probe
 // program run from fresh folders (one of them deeper than MAX_PATH).
-#include "util/folders.h"
+#include "core/util/folders.h"
 
 #include <windows.h>
 

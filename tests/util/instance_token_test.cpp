@@ -1,6 +1,6 @@
-#include "util/instance_token.h"
+#include "core/util/instance_token.h"
 
-#include "sim_devices.h"
+#include "tests/kit/sim_devices.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The key table's shape: what the lookups rely on (first match, unique keys, scan codes only
 // in the block the layout translates).
-#include "util/key_table.h"
+#include "core/util/key_table.h"
 
 #include <windows.h>
 

@@ -1,8 +1,8 @@
 // Virtual keys to usages and usages to captions, on the real Win32 layout (a US keyboard under
 // Wine) and on an AZERTY layout behind the seam.
-#include "fake_layout.h"
-#include "util/key_table.h"
-#include "util/key_text.h"
+#include "tests/util/fake_layout.h"
+#include "core/util/key_table.h"
+#include "core/util/key_text.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "util/usb_notification.h"
+#include "core/util/usb_notification.h"
 
 #include <windows.h>
 

@@ -8,11 +8,11 @@
 #include <cwchar>
 #include <string>
 
-#include "dialogs/dpi_color_wnd.h"
-#include "dialogs/msg_wnd.h"
-#include "dialogs/shortcut_wnd.h"
+#include "core/dialogs/dpi_color_wnd.h"
+#include "core/dialogs/msg_wnd.h"
+#include "core/dialogs/shortcut_wnd.h"
 #include "ui/ui.h"
-#include "util/key_services.h"
+#include "core/util/key_services.h"
 
 namespace {
 

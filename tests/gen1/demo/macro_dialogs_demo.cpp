@@ -10,10 +10,10 @@
 
 #include <string>
 
-#include "ms_10/ms_10_dialogs.h"
-#include "ms_11/ms_11_dialogs.h"
-#include "name_helpers.h"
-#include "util/key_services.h"
+#include "models/ms_10/ms_10_dialogs.h"
+#include "models/ms_11/ms_11_dialogs.h"
+#include "models/data/name_helpers.h"
+#include "core/util/key_services.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // The GATT function table of the simulated world: lists asked for by count and then fetched,
 // reliable writes, descriptor and characteristic values, and event registrations, with the
 // answers and checks of the system's functions.
-#include "sim_ble_state.h"
+#include "tests/kit/ble/sim_ble_state.h"
 
 namespace blekit {
 namespace {

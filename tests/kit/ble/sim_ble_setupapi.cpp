@@ -1,6 +1,6 @@
 // The SetupAPI, configuration-manager and file calls of the device walks, answered from the
 // simulated world with the checks and errors the system applies.
-#include "sim_ble_state.h"
+#include "tests/kit/ble/sim_ble_state.h"
 
 #include <cwctype>
 

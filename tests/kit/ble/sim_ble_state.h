@@ -1,8 +1,8 @@
 // Inside of the simulated Bluetooth LE world, shared by its SetupAPI and GATT halves.
 #pragma once
 
-#include "ble_platform.h"
-#include "sim_ble_world.h"
+#include "core/devices/ble_platform.h"
+#include "tests/kit/ble/sim_ble_world.h"
 
 #include <array>
 #include <condition_variable>

@@ -1,4 +1,4 @@
-#include "sim_ble_state.h"
+#include "tests/kit/ble/sim_ble_state.h"
 
 #include <cassert>
 

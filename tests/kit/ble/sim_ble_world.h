@@ -9,7 +9,7 @@
 // so the program's threads and the test thread may all use it.
 #pragma once
 
-#include "ble_gatt_api.h"
+#include "core/devices/ble_gatt_api.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "call_overlap.h"
+#include "tests/kit/hidapi_sim/call_overlap.h"
 
 #include <windows.h>
 

@@ -1,10 +1,10 @@
 // The hidapi API over the simulated world. Semantics follow hidapi 0.15 on Windows where the
 // program and the driver libraries rely on them: enumerate works before hid_init, reads return
 // 0 when nothing arrived and -1 once the device is gone, writes return the bytes written or -1.
-#include "call_overlap.h"
-#include "scenario.h"
-#include "sim_world.h"
-#include "write_log.h"
+#include "tests/kit/hidapi_sim/call_overlap.h"
+#include "tests/kit/hidapi_sim/scenario.h"
+#include "tests/kit/hidapi_sim/sim_world.h"
+#include "tests/kit/hidapi_sim/write_log.h"
 
 #include <hidapi.h>
 

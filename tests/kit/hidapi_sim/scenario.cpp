@@ -1,6 +1,6 @@
-#include "scenario.h"
+#include "tests/kit/hidapi_sim/scenario.h"
 
-#include "sim_world.h"
+#include "tests/kit/hidapi_sim/sim_world.h"
 
 #include <windows.h>
 

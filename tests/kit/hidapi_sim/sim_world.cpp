@@ -1,6 +1,6 @@
-#include "sim_world.h"
+#include "tests/kit/hidapi_sim/sim_world.h"
 
-#include "write_log.h"
+#include "tests/kit/hidapi_sim/write_log.h"
 
 #include <algorithm>
 #include <chrono>

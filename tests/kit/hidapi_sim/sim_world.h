@@ -3,7 +3,7 @@
 // the program's threads, the driver libraries' threads and the test thread can all use it.
 #pragma once
 
-#include "simhid.h"
+#include "tests/kit/hidapi_sim/simhid.h"
 
 #include <windows.h>
 

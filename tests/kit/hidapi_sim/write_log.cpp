@@ -1,6 +1,6 @@
-#include "write_log.h"
+#include "tests/kit/hidapi_sim/write_log.h"
 
-#include "simhid.h"
+#include "tests/kit/hidapi_sim/simhid.h"
 
 #include <windows.h>
 

@@ -6,7 +6,7 @@
 
 #include <cwchar>
 
-#include "demo_window.h"
+#include "tests/ui/demo/demo_window.h"
 
 int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE, LPWSTR pstrCmdLine, int) {
     DuiLib::CPaintManagerUI::SetInstance(hInstance);

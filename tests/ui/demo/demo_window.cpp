@@ -1,4 +1,4 @@
-#include "demo_window.h"
+#include "tests/ui/demo/demo_window.h"
 
 #include <iterator>
 

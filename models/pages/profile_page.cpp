@@ -1,0 +1,87 @@
+#include "models/pages/profile_page.h"
+
+#include "models/data/gen1_storage.h"
+#include "models/data/gen2_storage.h"
+#include "core/page/page_messages.h"
+#include "core/util/folders.h"
+
+#include <string_view>
+
+namespace {
+
+std::wstring LanguageText(std::wstring_view strTextId) {
+    return DuiLib::CResourceManager::GetInstance()->GetText(std::wstring(strTextId).c_str()).str();
+}
+
+}  // namespace
+
+template <class R>
+CProfilePageT<R>::CProfilePageT(int iModel, const Model& model, const std::wstring& strDataFolder)
+    : CDevicePage(iModel),
+      m_model(model),
+      m_store(iModel, model, strDataFolder.empty() ? GetDataFolder() : strDataFolder, &LanguageText) {}
+
+template <class R>
+ApplyPlan CProfilePageT<R>::PlanApply() {
+    return m_store.Plan([this](const Profile& snapshot, const ChangeFlags& changes) { return FramesFor(snapshot, changes); });
+}
+
+template <class R>
+bool CProfilePageT<R>::TakeReported(const std::function<void(Profile&)>& take) {
+    if (!m_store.TakeReported(take)) return false;
+    this->SaveProfilesSoon();
+    return true;
+}
+
+template <class R>
+void CProfilePageT<R>::OnStageReported(int iStage) {
+    if (iStage < 0 || iStage >= kDpiStageCount) return;
+    if (!m_store.TakeReported([iStage](Profile& p) { p.iCurDpi = iStage; })) return;
+    const int32_t iStoredDpi = m_store.Read([iStage](const Profile& p) { return p.iDpi[iStage]; }).value_or(0);
+    SelectNumberedOption(L"option_dpi_step_%d", iStage + 1);
+    HighlightDpiEdit(iStage);
+    if (m_hMainWnd != nullptr) ::PostMessageW(m_hMainWnd, WM_SHOWDPI, static_cast<WPARAM>(Info().Slot()), iStoredDpi);
+    this->SaveProfilesSoon();
+}
+
+namespace {
+
+// The code of a model's battery reports: its description's where it gives one.
+template <class Model>
+int BatteryEventCodeOf(const Model& model) {
+    if constexpr (requires { model.iBatteryEventCode; })
+        return model.iBatteryEventCode;
+    else
+        return kEventBattery;
+}
+
+}  // namespace
+
+template <class R>
+void CProfilePageT<R>::OnEventWord(EventRoad eRoad, int iEventWord, int iValue) {
+    if ((iEventWord & 0xFF) != Info().byIdByte) return;
+    int iCode = (iEventWord >> 8) & 0xFF;
+    if (iCode == BatteryEventCodeOf(m_model))
+        iCode = kEventBattery;
+    else if (iCode == kEventBattery)
+        return;
+    DispatchEvent(eRoad, iCode, iValue);
+}
+
+template <class R>
+void CProfilePageT<R>::OnStageEvent(EventRoad, int iValue) {
+    if (iValue >= 1 && iValue <= kDpiStageCount) OnStageReported(iValue - 1);
+}
+
+template <class R>
+void CProfilePageT<R>::OnSavedEvent(EventRoad, int iValue) {
+    if (iValue >= 1 && iValue <= 5) this->SaveProfilesSoon();
+}
+
+template <class R>
+void CProfilePageT<R>::SelectNumberedOption(const wchar_t* pszPattern, int i) {
+    if (auto* pOption = FindPageControl<DuiLib::COptionUI>(NumberedSuffix(pszPattern, i).c_str())) pOption->Selected(true, false);
+}
+
+template class CProfilePageT<Gen1Records>;
+template class CProfilePageT<Gen2Records>;
