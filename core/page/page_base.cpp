@@ -185,18 +185,11 @@ std::optional<std::wstring> CPageBase::AskSavePath(const wchar_t* pszFilterName,
 
 void CPageBase::AddDpiEditFilter() {
     for (int i = 1; i <= 8; ++i)
-        AddRouteFn(DUI_MSGTYPE_TEXTCHANGED, Numbered(L"edit_dpi_%d", i).c_str(), [this](TNotifyUI& msg) { OnDpiEditTextChanged(msg); });
+        AddRouteFn(DUI_MSGTYPE_TEXTCHANGED, NumberedName(L"edit_dpi_%d", i).c_str(), [this](TNotifyUI& msg) { OnDpiEditTextChanged(msg); });
 }
 
 void CPageBase::OnDpiEditTextChanged(TNotifyUI& msg) {
     if (auto* pEdit = ControlAs<CRichEditUI>(msg.pSender)) FilterDigits(pEdit, pEdit->GetText());
-}
-
-std::wstring CPageBase::Numbered(const wchar_t* pszPattern, int i) {
-    wchar_t szName[128];
-    _snwprintf(szName, 127, pszPattern, i);
-    szName[127] = L'\0';
-    return szName;
 }
 
 void CPageBase::AddRouteFn(const wchar_t* pszType, const wchar_t* pszSuffix, std::function<void(TNotifyUI&)> handler) {

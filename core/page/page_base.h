@@ -32,6 +32,7 @@
 #include "core/page/page_policy.h"
 #include "core/page/page_worker.h"
 #include "ui/ui.h"
+#include "core/util/string_helpers.h"
 
 #include <atomic>
 #include <deque>
@@ -270,7 +271,7 @@ protected:
                    void (Page::*pfn)(DuiLib::TNotifyUI&, int)) {
         Page* pPage = static_cast<Page*>(this);
         for (int i = iFirst; i <= iLast; ++i)
-            AddRouteFn(pszType, Numbered(pszPattern, i).c_str(), [pPage, pfn, i](DuiLib::TNotifyUI& msg) { (pPage->*pfn)(msg, i); });
+            AddRouteFn(pszType, NumberedName(pszPattern, i).c_str(), [pPage, pfn, i](DuiLib::TNotifyUI& msg) { (pPage->*pfn)(msg, i); });
     }
     void AddRouteFn(const wchar_t* pszType, const wchar_t* pszSuffix, std::function<void(DuiLib::TNotifyUI&)> handler);
     // The page's eight DPI edits ("edit_dpi_1" .. "edit_dpi_8") keep digits only: their
@@ -342,8 +343,6 @@ private:
     private:
         CPageBase& m_page;
     };
-
-    static std::wstring Numbered(const wchar_t* pszPattern, int i);
 
     mutable std::mutex m_linkLock;  // guards the link flags' writes with the receiver handles
     std::atomic<int>& Flag(LinkKind kind);

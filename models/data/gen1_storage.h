@@ -13,6 +13,10 @@ struct Gen1Records {
     using Model = Gen1Model;
     using Profile = ProfileRecord;
     using Macro = MacroRecord;
+    // The description of model iModel, none where the number names no model of the generation;
+    // a page then takes the fallback model's.
+    static const Gen1Model* Find(int iModel) { return FindGen1Model(iModel); }
+    static constexpr int kFallbackModel = 10;
     static const ProfileLayout& Layout(const Gen1Model& model) { return model.Layout(); }
     static void SetDefaultProfile(const Gen1Model& model, ProfileRecord& profile);
     static bool RepairProfile(const Gen1Model& model, ProfileRecord& profile);

@@ -14,6 +14,10 @@ struct Gen2Records {
     using Model = Gen2Model;
     using Profile = ProfileRecordEx;
     using Macro = MacroRecordEx;
+    // The description of model iModel, none where the number names no model of the generation;
+    // a page then takes the fallback model's.
+    static const Gen2Model* Find(int iModel) { return FindGen2Model(iModel); }
+    static constexpr int kFallbackModel = 11;
     static const ProfileLayoutEx& Layout(const Gen2Model& model) { return model.Layout(); }
     static void SetDefaultProfile(const Gen2Model& model, ProfileRecordEx& profile);
     static bool RepairProfile(const Gen2Model& model, ProfileRecordEx& profile);

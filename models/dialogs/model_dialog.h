@@ -51,3 +51,11 @@ private:
     std::wstring m_strWindowClass;
     std::wstring m_strSkinFile;
 };
+
+// A model's dialog as its caller builds it, on its stack under the model number: the dialog
+// classes keep their constructors for the model classes, and this is the one a page uses.
+template <class Dialog>
+class CModelDialogOf final : public Dialog {
+public:
+    explicit CModelDialogOf(int iModel) : Dialog(iModel) {}
+};

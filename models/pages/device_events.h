@@ -1,7 +1,7 @@
-// The device events of a model page as one table per generation: for each event code, what the
-// page does with it over each road (the cable and the 2.4 GHz receiver, the 4K receiver,
-// Bluetooth LE). The tables are the generations' own (gen1_page_events.cpp,
-// gen2_page_events.cpp); a code without a row, or a road without a handler, is ignored.
+// The device events of a model page as a table: for each event code, what the page does with it
+// over each road (the cable and the 2.4 GHz receiver, the 4K receiver, Bluetooth LE). The pages'
+// table is CProfilePageT's (profile_page.cpp), its rate, light-mode and 0x60 handlers the
+// generations' own; a code without a row, or a road without a handler, is ignored.
 // UI thread.
 #pragma once
 

@@ -63,13 +63,6 @@ void CDevicePage::OnCableRemoved() {
     CableClosed();
 }
 
-std::wstring CDevicePage::NumberedSuffix(const wchar_t* pszPattern, int i) {
-    wchar_t szName[64];
-    _snwprintf(szName, 63, pszPattern, i);
-    szName[63] = L'\0';
-    return szName;
-}
-
 void CDevicePage::SetPowerLabel(const wchar_t* pszText, bool bTextId) {
     if (DuiLib::CControlUI* pLabel = FindPageControl(L"label_power")) {
         pLabel->SetResourceText(bTextId);

@@ -7,7 +7,7 @@
 //   - A removal closes the mouse; a repeated removal is ignored.
 //   - What the page does when the mouse opens or leaves is its own (CableOpened, CableClosed).
 //   - Event words of the cable go to the page's OnDeviceEvent, as the receivers' do; every
-//     road's event words reach the generation's event table (device_events.h) by OnEventWord.
+//     road's event words reach the page's event table (device_events.h) by OnEventWord.
 //   - The battery display ("ms_N_label_power" over "ms_N_progress_power") shows one thing at a
 //     time, and its label and bar always agree: nothing (an empty label, an empty bar), charging
 //     ("charging_text" with the bar running), or a level ("57%" with the bar standing at it).
@@ -88,8 +88,6 @@ protected:
 
     // The level the display shows for a reported one (as reported unless the model says otherwise).
     virtual int ShownLevel(int iLevel) const { return iLevel; }
-    // A numbered control's name without the prefix ("option_dpi_step_%d", 3).
-    static std::wstring NumberedSuffix(const wchar_t* pszPattern, int i);
     // "ms_N_label_power": a text id (bTextId) or literal text.
     void SetPowerLabel(const wchar_t* pszText, bool bTextId);
     // The cabled mouse is open (CableOpened) / has left (CableClosed): it charges the mouse from

@@ -3,7 +3,7 @@
 // share it takes from its bases: the send routine and the apply worker (CApplyPage), the cabled
 // mouse, the battery display and the Bluetooth LE link (CDevicePage), the profiles and the copy last sent
 // (CProfilePageT), the settings controls, their handlers and the profile operations
-// (CSettingsPageT). Its own are the first generation's frames, its event table (device_events.h),
+// (CSettingsPageT). Its own are the first generation's frames, its event handlers,
 // the controls that follow its links (rates a slow link does not take, the sections shown on the
 // links the model names), and the sleeping mouse: a mouse not heard from since the set-up or since
 // the cable left takes no apply until a battery report shows it awake.
@@ -30,48 +30,34 @@ public:
     // Ends the page's work before any of its parts goes.
     ~CGen1Page() override { Shutdown(); }
 
-    const Gen1Model& Description() const { return m_model; }
-
     // ---- What the core calls (UI thread) ----
-    // Binds the controls (settings UI), starts the worker, loads the driver library and opens
-    // the cabled mouse, looks for the paired Bluetooth mouse, then announces the page's links.
-    void InitPage() override;
-    // Loads pro.data and macro.data; the current profile becomes the copy last sent and the next
-    // apply sends everything; the Bluetooth link comes up when the mouse is paired (else goes
-    // down). Posts no apply.
-    void LoadData() override;
     // With a link up on which the model shows them (LinkControlsOn), the controls that need the
     // mouse are shown; without one nothing is hidden. The rates the links allow are fitted first.
     void UpdateLinkControls() override;
 
     bool Sleeping() const { return m_bSleeping.load() != 0; }  // any thread
 
-    // ---- Button functions (gen1_page_keys.cpp, UI thread) ----
-    // A menu item of this page was chosen: the button whose menu it was takes its function.
-    void OnKeyMenuClick(DuiLib::CDuiString strName) override;
-
 protected:
     // ---- Settings UI (gen1_page_ui.cpp) ----
-    // Binds the page's controls from the model's description (InitPage step 1).
-    virtual void InitControls();
+    // The label shown while the mouse sleeps.
+    void AddOwnControls(SettingsControlSet& set) const override;
     // "ms_N_label_prate" names the chosen rate, on the models that have the label.
     void ShowRateLabel(int iRate) override;
 
-    // ---- Button functions (gen1_page_keys.cpp) ----
-    // A button-function button was clicked (iButton 0..17 for buttons 1..18).
-    virtual void OnKeyButtonClick(int iButton);
-    // The macro button was clicked.
-    virtual void OnMacroButtonClick();
+    // ---- The set-up and the macro editor (gen1_page.cpp, gen1_page_keys.cpp) ----
+    // Without the cabled mouse the mouse counts as asleep until a battery report shows it awake.
+    void NoCableAtStart() override;
+    bool EditMacros() override;
 
     // ---- The apply ----
     bool ApplyGateOpen() const override { return !Sleeping(); }
-    std::vector<FrameBytes> FramesFor(const ProfileRecord& snapshot, const ChangeFlags& changes) override;
+    // The key frame; one macro frame for a button whose function is the macro.
+    FrameBytes KeyFrame(const ProfileRecord& snapshot) const override;
+    void AppendMacroFrames(std::vector<FrameBytes>& frames, int k, const KeyEntry& entry) const override;
 
     // ---- Device events (UI thread; gen1_page_events.cpp) ----
-    // The first generation's event table: the stage, rate, battery, 0x60, light mode and save
-    // over each road (the 4K receiver reports the rate and light mode its own way, Bluetooth LE
-    // the rate as the cable does).
-    void DispatchEvent(EventRoad eRoad, int iCode, int iValue) override;
+    // The first generation's handlers of the page's event table: the 4K receiver reports the rate
+    // and light mode its own way, Bluetooth LE the rate as the cable does.
     void CableOpened() override;
     void CableClosed() override;
     void OnRateReported(int iRateCode);
@@ -81,11 +67,10 @@ protected:
     // Event 0x70 as the link carries it (the mode itself or in the high nibble); a mode out of range
     // is ignored.
     void OnLightModeEvent(int iValue, bool b4k);
-    // The table's handlers.
-    void OnRateEvent(EventRoad eRoad, int iValue);
-    void OnLightEvent(EventRoad eRoad, int iValue);
+    void OnRateEvent(EventRoad eRoad, int iValue) override;
+    void OnLightEvent(EventRoad eRoad, int iValue) override;
     // Event 0x60 (1..10): the battery level on the models that say so, nothing shown.
-    void OnSixtyEvent(EventRoad eRoad, int iValue);
+    void OnSixtyEvent(EventRoad eRoad, int iValue) override;
     // The battery (OnBatteryEvent): charging over the 2.4 GHz receiver with the cable in leaves the
     // mouse on the cable where the model says so; a mouse heard over a receiver is awake, and the
     // controls show what can be set over that receiver.
@@ -109,11 +94,4 @@ protected:
     void ShowSectionsOfEachLink();
 
     std::atomic<int> m_bSleeping{1};
-
-private:
-    // Routes the key buttons' and the macro button's clicks (gen1_page_keys.cpp).
-    void AddKeyRoutes();
-    void OnKeyButtonClicked(DuiLib::TNotifyUI& msg, int iNumber);
-    void OnMacroButtonClicked(DuiLib::TNotifyUI& msg);
-    std::wstring KeyMenuSkin() const;
 };

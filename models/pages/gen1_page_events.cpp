@@ -1,7 +1,6 @@
 // The first-generation page's device side: what it does when the cabled mouse opens or leaves,
-// and its event table: what the event words the mouse sends over the cable or the 2.4 GHz
-// receiver, the 4K receiver and Bluetooth LE do (its DPI stage, polling rate, battery, 0x60,
-// light mode and save).
+// and its handlers of the page's event table: what the polling rate, light mode and 0x60 the
+// mouse reports over the cable or the 2.4 GHz receiver, the 4K receiver and Bluetooth LE do.
 #include "models/pages/gen1_page.h"
 
 namespace {
@@ -40,20 +39,6 @@ void CGen1Page::SetSleeping(bool bSleeping) {
 
 // ---- Event words ----
 
-void CGen1Page::DispatchEvent(EventRoad eRoad, int iCode, int iValue) {
-    using P = CGen1Page;
-    static constexpr DeviceEventRow<P> kEvents[] = {
-        //  code             cable, 2.4 GHz       4K receiver          Bluetooth LE
-        {kEventStage,     &P::OnStageEvent,    &P::OnStageEvent,    &P::OnStageEvent},
-        {kEventRate,      &P::OnRateEvent,     &P::OnRateEvent,     &P::OnRateEvent},
-        {kEventBattery,   &P::OnBatteryEvent,  &P::OnBatteryEvent,  &P::OnBatteryEvent},
-        {kEventSixty,     &P::OnSixtyEvent,    &P::OnSixtyEvent,    &P::OnSixtyEvent},
-        {kEventLightMode, &P::OnLightEvent,    &P::OnLightEvent,    &P::OnLightEvent},
-        {kEventSaved,     &P::OnSavedEvent,    &P::OnSavedEvent,    &P::OnSavedEvent},
-    };
-    DispatchDeviceEvent(*this, kEvents, eRoad, iCode, iValue);
-}
-
 void CGen1Page::OnSixtyEvent(EventRoad, int iValue) {
     if (m_model.bSixtyIsBatteryLevel && InRange(iValue, 1, 10)) m_iBatteryLevel = iValue;
 }
@@ -87,12 +72,12 @@ void CGen1Page::OnRateReported(int iRateCode) {
         }))
         return;
     if (iRate < 0 || iRate >= m_model.iRateCount) return;  // never an option out of range
-    if (auto* pOption = FindPageControl<DuiLib::COptionUI>(NumberedSuffix(L"btn_prate_%d", iRate + 1).c_str()))
+    if (auto* pOption = FindPageControl<DuiLib::COptionUI>(NumberedName(L"btn_prate_%d", iRate + 1).c_str()))
         pOption->Selected(true, false);
     if (m_model.bNoRateLabel) return;
     if (DuiLib::CControlUI* pLabel = FindPageControl(L"label_prate")) {
         pLabel->SetResourceText(true);
-        pLabel->SetText(NumberedSuffix(L"prate_%d_text", iRate + 1).c_str());
+        pLabel->SetText(NumberedName(L"prate_%d_text", iRate + 1).c_str());
     }
 }
 
@@ -108,7 +93,7 @@ void CGen1Page::OnRateNibbleReported(int iValue, bool b4k) {
         return;
     if (!bTaken) return;
     const wchar_t* pszPattern = b4k ? L"btn_prate_hs_%d" : L"btn_prate_%d";
-    if (auto* pOption = FindPageControl<DuiLib::COptionUI>(NumberedSuffix(pszPattern, iOption).c_str()))
+    if (auto* pOption = FindPageControl<DuiLib::COptionUI>(NumberedName(pszPattern, iOption).c_str()))
         pOption->Selected(true, false);
 }
 

@@ -1,4 +1,4 @@
-// The first-generation page's own part of the settings UI: the controls its description binds,
+// The first-generation page's own part of the settings UI: the sleeping mouse's label,
 // the rate label of the models that have one, and the controls that follow its links. Everything
 // else of the settings UI is CSettingsPageT's.
 #include "models/pages/gen1_page.h"
@@ -7,21 +7,12 @@
 
 using namespace DuiLib;
 
-void CGen1Page::InitControls() {
-    BindSettings({.iRateCount = m_model.iRateCount,
-                  .iRateHsCount = m_model.iRateHsCount,
-                  .bWireless4k = Info().Has4k(),
-                  .bBle = Info().HasBle(),
-                  .bSleepingLabel = true,
-                  .bLightOff = m_model.bLightOff,
-                  .pszLightRowPrefix = m_model.pszLightRowPrefix});
-    AddKeyRoutes();
-}
+void CGen1Page::AddOwnControls(SettingsControlSet& set) const { set.bSleepingLabel = true; }
 
 void CGen1Page::ShowRateLabel(int iRate) {
     if (m_ui.pRateLabel == nullptr || m_model.bNoRateLabel) return;
     m_ui.pRateLabel->SetResourceText(true);
-    m_ui.pRateLabel->SetText(iRate >= 0 && iRate < kRateOptionMax ? NumberedSuffix(L"prate_%d_text", iRate + 1).c_str() : L"");
+    m_ui.pRateLabel->SetText(iRate >= 0 && iRate < kRateOptionMax ? NumberedName(L"prate_%d_text", iRate + 1).c_str() : L"");
 }
 
 void CGen1Page::UpdateLinkControls() {

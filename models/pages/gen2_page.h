@@ -4,7 +4,7 @@
 // it takes from its bases: the send routine and the apply worker (CApplyPage), the cabled mouse
 // and the battery display (CDevicePage), the profiles and the copy last sent (CProfilePageT),
 // the settings controls and the profile operations (CSettingsPageT). Its own are the second
-// generation's frames (the macro block chains) and its event table over the cable, the two
+// generation's frames (the macro block chains) and its event handlers over the cable, the two
 // receivers and Bluetooth LE; the Bluetooth link of MS_11 and MS_8 is the shared component of
 // CDevicePage (ble_link.cpp).
 //
@@ -25,61 +25,39 @@
 
 class CGen2Page : public CSettingsPageT<Gen2Records> {
 public:
-    // strDataFolder: the folder that holds the model's folder of data files (default: the
-    // program's "Data" folder).
-    explicit CGen2Page(int iModel, const std::wstring& strDataFolder = {});
+    using CSettingsPageT::CSettingsPageT;
     // Ends the page's work before any of its parts goes.
     ~CGen2Page() override { Shutdown(); }
 
-    const Gen2Model& Description() const { return m_model; }
-
     // ---- What the core calls (UI thread) ----
-    // Binds the controls (settings UI), starts the worker, loads the driver library and opens
-    // the cabled mouse, looks for the paired Bluetooth mouse, then announces the page's links.
-    void InitPage() override;
-    // Loads pro.data and macro.data; the current profile becomes the copy last sent and the next
-    // apply sends everything; the Bluetooth link comes up when the set-up found the mouse paired
-    // (and is made sure to be down otherwise). Posts no apply.
-    void LoadData() override;
     // Settings UI: the polling-rate and debounce sections by link (Bluetooth LE alone offers
     // neither), and the light rows.
     void UpdateLinkControls() override;
 
-    // ---- Button functions (gen2_page_keys.cpp, UI thread) ----
-    // A menu item of this page was chosen: the button whose menu it was takes its function.
-    void OnKeyMenuClick(DuiLib::CDuiString strName) override;
-
 protected:
-    // ---- Button functions (gen2_page_keys.cpp) ----
-    // Routes the key buttons' and the macro button's clicks (InitPage).
-    void AddKeyRoutes();
-    // A key button was clicked (iButton 0..17 for buttons 1..18).
-    virtual void OnKeyButtonClick(int iButton);
-    // The macro button was clicked.
-    virtual void OnMacroButtonClick();
-    // Button iButton (0..17) shows the function the current profile gives it.
-    virtual void UpdateKeyText(int iButton);
+    // ---- The set-up and the macro editor (gen2_page.cpp, gen2_page_keys.cpp) ----
+    // Without the cabled mouse the cable's icon is hidden.
+    void NoCableAtStart() override;
+    bool EditMacros() override;
 
     // ---- Settings UI hooks (gen2_page_ui.cpp) ----
-    virtual void InitControls();  // binds the page's controls (InitPage step 1)
+    // The sensor modes, on the models that have them.
+    void AddOwnControls(SettingsControlSet& set) const override;
     // The battery level as the model displays it.
     int ShownLevel(int iLevel) const override;
 
     // ---- The apply ----
-    std::vector<FrameBytes> FramesFor(const ProfileRecordEx& snapshot, const ChangeFlags& changes) override;
+    // The key frame; the block chain of a button whose function is a macro.
+    FrameBytes KeyFrame(const ProfileRecordEx& snapshot) const override;
+    void AppendMacroFrames(std::vector<FrameBytes>& frames, int k, const KeyEntryEx& entry) const override;
 
     // ---- Device events (UI thread; gen2_page_events.cpp) ----
-    // The second generation's event table: the stage, rates, battery, light mode and save over
-    // the cable or the 2.4 GHz receiver, the 4K receiver and Bluetooth LE.
-    void DispatchEvent(EventRoad eRoad, int iCode, int iValue) override;
-    void OnRateEvent(EventRoad eRoad, int iValue);
-    void OnLightEvent(EventRoad eRoad, int iValue);
+    // The second generation's handlers of the page's event table: the rates and the light mode
+    // over the cable or the 2.4 GHz receiver, the 4K receiver and Bluetooth LE.
+    void OnRateEvent(EventRoad eRoad, int iValue) override;
+    void OnLightEvent(EventRoad eRoad, int iValue) override;
     // Charging with the cable present: the cable reaches the mouse, not the 2.4 GHz receiver.
     bool ChargingYieldsToCable() const override { return true; }
     void CableOpened() override;
     void CableClosed() override;
-
-private:
-    void OnKeyButtonClicked(DuiLib::TNotifyUI& msg, int iNumber);
-    void OnMacroButtonClicked(DuiLib::TNotifyUI& msg);
 };

@@ -1,16 +1,17 @@
-// The second-generation page's device side: the cabled mouse opening and leaving, and its event
-// table: what the event words the mouse sends over the cable or the 2.4 GHz receiver, the 4K
-// receiver and Bluetooth LE do (its DPI stage, polling rates, battery, light mode and save). What the mouse changed itself is taken
-// into the current profile and the copy last sent, so the next apply does not send it back.
+// The second-generation page's device side: the cabled mouse opening and leaving, and its
+// handlers of the page's event table: what the polling rates and light mode the mouse reports over
+// the cable or the 2.4 GHz receiver, the 4K receiver and Bluetooth LE do. What the mouse changed
+// itself is taken into the current profile and the copy last sent, so the next apply does not
+// send it back.
 #include "models/pages/gen2_page.h"
 
 #include "models/data/gen2_frames.h"
+#include "models/data/report_frame.h"
 
 namespace {
 
 bool InRange(int iValue, int iLow, int iHigh) { return iValue >= iLow && iValue <= iHigh; }
 
-int LowNibble(int iValue) { return iValue & 0x0F; }
 int HighNibble(int iValue) { return (iValue >> 4) & 0x0F; }
 
 constexpr int kLast4kLightMode = 7;
@@ -35,19 +36,6 @@ void CGen2Page::CableClosed() {
 
 // ---- Event words ----
 
-void CGen2Page::DispatchEvent(EventRoad eRoad, int iCode, int iValue) {
-    using P = CGen2Page;
-    static constexpr DeviceEventRow<P> kEvents[] = {
-        //  code             cable, 2.4 GHz       4K receiver          Bluetooth LE
-        {kEventStage,     &P::OnStageEvent,    &P::OnStageEvent,    &P::OnStageEvent},
-        {kEventRate,      &P::OnRateEvent,     &P::OnRateEvent,     &P::OnRateEvent},
-        {kEventBattery,   &P::OnBatteryEvent,  &P::OnBatteryEvent,  &P::OnBatteryEvent},
-        {kEventLightMode, &P::OnLightEvent,    &P::OnLightEvent,    &P::OnLightEvent},
-        {kEventSaved,     &P::OnSavedEvent,    &P::OnSavedEvent,    &P::OnSavedEvent},
-    };
-    DispatchDeviceEvent(*this, kEvents, eRoad, iCode, iValue);
-}
-
 void CGen2Page::OnRateEvent(EventRoad eRoad, int iValue) {
     // Each road reports the nibble of the rate it carries, as frame 0x06 codes it (index + 1); a
     // rate the page does not offer is ignored.
@@ -58,7 +46,7 @@ void CGen2Page::OnRateEvent(EventRoad eRoad, int iValue) {
             SelectNumberedOption(L"btn_prate_hs_%d", iRateHs + 1);
         return;
     }
-    int iRate = LowNibble(iValue) - 1;
+    int iRate = FrameNibble(iValue) - 1;
     if (m_model.eRateEventCodec == RateCodec::OneHot) {
         // The mouse reports the code frame 0x06 sends; over Bluetooth LE only 1 to 8 come.
         if (eRoad == EventRoad::Ble && !InRange(iValue, 1, 8)) return;

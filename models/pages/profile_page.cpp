@@ -1,29 +1,36 @@
 #include "models/pages/profile_page.h"
 
+#include "models/data/gen1_frames.h"
 #include "models/data/gen1_storage.h"
+#include "models/data/gen2_frames.h"
 #include "models/data/gen2_storage.h"
 #include "core/page/page_messages.h"
 #include "core/util/folders.h"
 
 #include <string_view>
 
-namespace {
-
-std::wstring LanguageText(std::wstring_view strTextId) {
-    return DuiLib::CResourceManager::GetInstance()->GetText(std::wstring(strTextId).c_str()).str();
-}
-
-}  // namespace
-
 template <class R>
 CProfilePageT<R>::CProfilePageT(int iModel, const Model& model, const std::wstring& strDataFolder)
     : CDevicePage(iModel),
       m_model(model),
-      m_store(iModel, model, strDataFolder.empty() ? GetDataFolder() : strDataFolder, &LanguageText) {}
+      m_store(iModel, model, strDataFolder.empty() ? GetDataFolder() : strDataFolder,
+              [](std::wstring_view strTextId) { return DuiLib::LanguageTextOf(std::wstring(strTextId).c_str()); }) {}
 
 template <class R>
 ApplyPlan CProfilePageT<R>::PlanApply() {
     return m_store.Plan([this](const Profile& snapshot, const ChangeFlags& changes) { return FramesFor(snapshot, changes); });
+}
+
+template <class R>
+std::vector<FrameBytes> CProfilePageT<R>::FramesFor(const Profile& snapshot, const ChangeFlags& changes) {
+    std::vector<FrameBytes> frames;
+    if (changes.bDpiChanged) frames.push_back(BuildDpiReport(m_model, snapshot));
+    if (changes.bLightChanged) frames.push_back(BuildLightReport(m_model, snapshot));
+    if (changes.bRateChanged) frames.push_back(BuildRateReport(m_model, snapshot));
+    if (changes.bKeyChanged) frames.push_back(KeyFrame(snapshot));
+    for (int k = 0; k < kButtonCount; ++k)
+        if (changes.bMacroChanged[k]) AppendMacroFrames(frames, k, snapshot.stKeys[k]);
+    return frames;
 }
 
 template <class R>
@@ -69,6 +76,21 @@ void CProfilePageT<R>::OnEventWord(EventRoad eRoad, int iEventWord, int iValue) 
 }
 
 template <class R>
+void CProfilePageT<R>::DispatchEvent(EventRoad eRoad, int iCode, int iValue) {
+    using P = CProfilePageT<R>;
+    static constexpr DeviceEventRow<P> kEvents[] = {
+        //  code             cable, 2.4 GHz       4K receiver          Bluetooth LE
+        {kEventStage,     &P::OnStageEvent,    &P::OnStageEvent,    &P::OnStageEvent},
+        {kEventRate,      &P::OnRateEvent,     &P::OnRateEvent,     &P::OnRateEvent},
+        {kEventBattery,   &P::OnBatteryEvent,  &P::OnBatteryEvent,  &P::OnBatteryEvent},
+        {kEventSixty,     &P::OnSixtyEvent,    &P::OnSixtyEvent,    &P::OnSixtyEvent},
+        {kEventLightMode, &P::OnLightEvent,    &P::OnLightEvent,    &P::OnLightEvent},
+        {kEventSaved,     &P::OnSavedEvent,    &P::OnSavedEvent,    &P::OnSavedEvent},
+    };
+    DispatchDeviceEvent(*this, kEvents, eRoad, iCode, iValue);
+}
+
+template <class R>
 void CProfilePageT<R>::OnStageEvent(EventRoad, int iValue) {
     if (iValue >= 1 && iValue <= kDpiStageCount) OnStageReported(iValue - 1);
 }
@@ -80,7 +102,7 @@ void CProfilePageT<R>::OnSavedEvent(EventRoad, int iValue) {
 
 template <class R>
 void CProfilePageT<R>::SelectNumberedOption(const wchar_t* pszPattern, int i) {
-    if (auto* pOption = FindPageControl<DuiLib::COptionUI>(NumberedSuffix(pszPattern, i).c_str())) pOption->Selected(true, false);
+    if (auto* pOption = FindPageControl<DuiLib::COptionUI>(NumberedName(pszPattern, i).c_str())) pOption->Selected(true, false);
 }
 
 template class CProfilePageT<Gen1Records>;

@@ -7,8 +7,9 @@
 //     field alone, into the copy last sent, then is saved by the worker: pending edits stay
 //     pending.
 //   - The DPI stage the mouse reports (OnStageReported), the same in both generations.
-//   - The event words of the page's mouse (OnEventWord): the page's own, by the generation's
-//     table (DispatchEvent); the handlers both generations share (stage, saved) are here.
+//   - The event words of the page's mouse (OnEventWord), by the page's table (DispatchEvent):
+//     the handlers both generations share (stage, saved) are here, the rate, light mode and
+//     0x60 are the generation's.
 //   - The button functions (profile_page_keys.cpp).
 #pragma once
 
@@ -29,9 +30,12 @@ public:
     using Profile = typename Records::Profile;
     using Macro = typename Records::Macro;
     using Storage = RecordStorage<Records>;
+    using KeyEntryOf = typename Profile::KeyType;
 
     // strDataFolder: the folder holding the model's data folder (empty: the program's "Data").
     CProfilePageT(int iModel, const Model& model, const std::wstring& strDataFolder);
+
+    const Model& Description() const { return m_model; }
 
     // Copies of the current profile and of the copy last sent, taken under the store's lock.
     Profile CurrentProfileCopy() const { return m_store.CurrentCopy(); }
@@ -44,9 +48,14 @@ protected:
     // The store loads both files (UI thread, once); false when no profile could be chosen.
     bool LoadProfiles() { return m_store.Load(); }
 
-    // The frames of the groups `changes` names, built from `snapshot` alone, in sending order,
-    // without the start frame (run under the store's lock).
-    virtual std::vector<FrameBytes> FramesFor(const Profile& snapshot, const ChangeFlags& changes) = 0;
+    // The frames of the groups `changes` names, built from `snapshot` alone, in sending order
+    // (DPI, light, rate, keys, then the macros), without the start frame (run under the store's
+    // lock).
+    std::vector<FrameBytes> FramesFor(const Profile& snapshot, const ChangeFlags& changes);
+    // The generation's key frame, and the frames that carry button k's macro (none while the
+    // button's function is not a macro at the time of the apply).
+    virtual FrameBytes KeyFrame(const Profile& snapshot) const = 0;
+    virtual void AppendMacroFrames(std::vector<FrameBytes>& frames, int k, const KeyEntryOf& entry) const = 0;
     ApplyPlan PlanApply() override;
     bool RecordApplied(bool bKeepSentRate, bool bAllDelivered) override {
         return m_store.Record(bKeepSentRate, bAllDelivered);
@@ -66,16 +75,24 @@ protected:
     virtual void HighlightDpiEdit(int iLevel) = 0;
 
     // An event word of the mouse (its low byte the model's id byte, its high byte the event
-    // code) with its value, by any road, goes to the generation's table (DispatchEvent). A model
+    // code) with its value, by any road, goes to the page's table (DispatchEvent). A model
     // that reports its battery under a code of its own has it read as the battery code, and the
     // battery code means nothing there. Another id byte is ignored; the acknowledgement (0x50)
     // was recorded where it was read.
     void OnEventWord(EventRoad eRoad, int iEventWord, int iValue) override;
-    virtual void DispatchEvent(EventRoad eRoad, int iCode, int iValue) = 0;
-    // Handlers both generations' tables use: the stage (1..8) and the mouse's save (1..5: the
-    // profiles saved); a value out of range is ignored.
+    // The event table (device_events.h): the stage, rate, battery, 0x60, light mode and save,
+    // each with one handler over every road; the rate, the light mode and 0x60 are the
+    // generation's handlers, which tell the roads apart where they must.
+    void DispatchEvent(EventRoad eRoad, int iCode, int iValue);
+    // Handlers both generations use: the stage (1..8) and the mouse's save (1..5: the profiles
+    // saved); a value out of range is ignored.
     void OnStageEvent(EventRoad eRoad, int iValue);
     void OnSavedEvent(EventRoad eRoad, int iValue);
+    // The generation's handlers: the rate and the light mode as each road carries them, and
+    // event 0x60 (nothing unless the generation says otherwise).
+    virtual void OnRateEvent(EventRoad eRoad, int iValue) = 0;
+    virtual void OnLightEvent(EventRoad eRoad, int iValue) = 0;
+    virtual void OnSixtyEvent(EventRoad eRoad, int iValue) { (void)eRoad, (void)iValue; }
     // The option numbered i of a row ("btn_prate_%d", 2) selected without a notification.
     void SelectNumberedOption(const wchar_t* pszPattern, int i);
 

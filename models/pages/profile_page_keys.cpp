@@ -22,14 +22,7 @@ using namespace DuiLib;
 namespace {
 
 // The model's picker ("MS_N_SelectMacro" and its skin), built under the page's model number.
-class CModelMacroPicker final : public CSelectMacroBase {
-public:
-    explicit CModelMacroPicker(int iModel) : CSelectMacroBase(iModel) {}
-};
-
-std::wstring LanguageText(const wchar_t* pszId) {
-    return CResourceManager::GetInstance()->GetText(pszId).GetData();
-}
+using CModelMacroPicker = CModelDialogOf<CSelectMacroBase>;
 
 // Whether a generation's macros may carry a colour.
 template <class Records>
@@ -160,7 +153,7 @@ void CProfilePageT<Records>::ShowKeyCaption(int iButton, CControlUI* pButton) {
     if (iButton < 0 || iButton >= kButtonCount || pButton == nullptr) return;
     const std::optional<typename Profile::KeyType> entry = m_store.Read([&](const Profile& p) { return p.stKeys[iButton]; });
     if (!entry) return;
-    const KeyCaption caption = CaptionOf(*entry, LanguageText, HasColourMacros<Records>());
+    const KeyCaption caption = CaptionOf(*entry, LanguageTextOf, HasColourMacros<Records>());
     pButton->SetResourceText(caption.bTextId);
     pButton->SetText(caption.strText.c_str());
 }

@@ -1,16 +1,11 @@
 #include "models/pages/settings_controls.h"
 
 #include "core/page/control_cast.h"
+#include "core/util/string_helpers.h"
 
 #include <cwchar>
 
 namespace {
-
-std::wstring Numbered(const std::wstring& strPrefix, const wchar_t* pszPattern, int i) {
-    wchar_t szSuffix[64];
-    std::swprintf(szSuffix, 64, pszPattern, i);
-    return strPrefix + szSuffix;
-}
 
 struct SectionNames {
     PageSection eSection;
@@ -45,9 +40,10 @@ SettingsControls BindSettingsControls(DuiLib::CPaintManagerUI& manager, const st
     using namespace DuiLib;
     CControlBinder bind(manager, missing);
     auto name = [&](const wchar_t* pszSuffix) { return strPrefix + pszSuffix; };
+    auto numbered = [&](const wchar_t* pszPattern, int i) { return strPrefix + NumberedName(pszPattern, i); };
     SettingsControls ui;
 
-    for (int k = 0; k < kButtonCount; ++k) ui.keys[k] = bind.Find<CButtonUI>(Numbered(strPrefix, L"btn_key_%d", k + 1));
+    for (int k = 0; k < kButtonCount; ++k) ui.keys[k] = bind.Find<CButtonUI>(numbered(L"btn_key_%d", k + 1));
     ui.pMacro = bind.Find<CButtonUI>(name(L"btn_macro"));
     ui.pProfileList = bind.Find<CListUI>(name(L"list_profile"));
     ui.pProfileAdd = bind.Find<CButtonUI>(name(L"profile_add_btn"));
@@ -66,12 +62,12 @@ SettingsControls BindSettingsControls(DuiLib::CPaintManagerUI& manager, const st
     if (set.iRateHsCount > 0) ui.pRateHsBody = bind.Find(name(L"ver_prate_hs"));
 
     for (int i = 0; i < kDpiStageCount; ++i) {
-        ui.dpiSliders[i] = bind.Find<CSliderUI>(Numbered(strPrefix, L"slider_dpi_%d", i + 1));
-        ui.dpiLabels[i] = bind.Find<CLabelUI>(Numbered(strPrefix, L"label_dpi_%d", i + 1));
-        ui.dpiOptions[i] = bind.Find<COptionUI>(Numbered(strPrefix, L"option_dpi_step_%d", i + 1));
-        ui.dpiChecks[i] = bind.Find<CCheckBoxUI>(Numbered(strPrefix, L"check_dpi_step_%d", i + 1));
-        ui.dpiColors[i] = bind.Find<CButtonUI>(Numbered(strPrefix, L"btn_dpi_color_%d", i + 1));
-        ui.dpiEdits[i] = bind.Find<CRichEditUI>(Numbered(strPrefix, L"edit_dpi_%d", i + 1));
+        ui.dpiSliders[i] = bind.Find<CSliderUI>(numbered(L"slider_dpi_%d", i + 1));
+        ui.dpiLabels[i] = bind.Find<CLabelUI>(numbered(L"label_dpi_%d", i + 1));
+        ui.dpiOptions[i] = bind.Find<COptionUI>(numbered(L"option_dpi_step_%d", i + 1));
+        ui.dpiChecks[i] = bind.Find<CCheckBoxUI>(numbered(L"check_dpi_step_%d", i + 1));
+        ui.dpiColors[i] = bind.Find<CButtonUI>(numbered(L"btn_dpi_color_%d", i + 1));
+        ui.dpiEdits[i] = bind.Find<CRichEditUI>(numbered(L"edit_dpi_%d", i + 1));
     }
 
     ui.pLightCombo = bind.Find<CComboUI>(name(L"combo_light"));
@@ -84,9 +80,9 @@ SettingsControls BindSettingsControls(DuiLib::CPaintManagerUI& manager, const st
     ui.pLightColor = bind.Find<CButtonUI>(name(L"btn_light_color"));
 
     for (int i = 0; i < set.iRateCount && i < kRateOptionMax; ++i)
-        ui.rates[i] = bind.Find<COptionUI>(Numbered(strPrefix, L"btn_prate_%d", i + 1));
+        ui.rates[i] = bind.Find<COptionUI>(numbered(L"btn_prate_%d", i + 1));
     for (int i = 0; i < set.iRateHsCount && i < kRateHsOptionMax; ++i)
-        ui.ratesHs[i] = bind.Find<COptionUI>(Numbered(strPrefix, L"btn_prate_hs_%d", i + 1));
+        ui.ratesHs[i] = bind.Find<COptionUI>(numbered(L"btn_prate_hs_%d", i + 1));
     ui.pRateLabel = bind.Find<CLabelUI>(name(L"label_prate"));
     ui.pMouseAttribute = bind.Find<CButtonUI>(name(L"btn_mouse_attribute"));
     ui.pSleep = bind.Find<CSliderUI>(name(L"slider_sleep_timer"));
@@ -105,11 +101,11 @@ SettingsControls BindSettingsControls(DuiLib::CPaintManagerUI& manager, const st
 
     for (int o = 0; o < kSensorOptionCount; ++o)
         for (int j = 0; j < 2; ++j)
-            ui.sensorOptions[o][j] = bind.Find<COptionUI>(Numbered(strPrefix, kSensorPatterns[o], j + 1));
+            ui.sensorOptions[o][j] = bind.Find<COptionUI>(numbered(kSensorPatterns[o], j + 1));
     if (set.iSensorModeCount > 0) {
         ui.pSensorModeBody = bind.Find(name(L"ver_sensor_mode"));
         for (int i = 0; i < set.iSensorModeCount && i < kSensorModeMax; ++i)
-            ui.sensorModes[i] = bind.Find<COptionUI>(Numbered(strPrefix, L"option_sensor_mode_%d", i + 1));
+            ui.sensorModes[i] = bind.Find<COptionUI>(numbered(L"option_sensor_mode_%d", i + 1));
     }
     ui.pDebounce = bind.Find<CSliderUI>(name(L"slider_key_debounce"));
     ui.pDebounceLabel = bind.Find<CLabelUI>(name(L"label_key_debounce"));
@@ -121,6 +117,12 @@ SettingsControls BindSettingsControls(DuiLib::CPaintManagerUI& manager, const st
     if (set.bSleepingLabel) bind.Find(name(L"sleep_label"));
     bind.Find(name(L"apply_ring"));
     return ui;
+}
+
+std::vector<const wchar_t*> SectionCheckNames() {
+    std::vector<const wchar_t*> names;
+    for (const SectionNames& s : kSections) names.push_back(s.pszCheck);
+    return names;
 }
 
 void FitHeightToShownChildren(DuiLib::CControlUI* pControl) {

@@ -111,6 +111,9 @@ struct SettingsControlSet {
 // and go with the profile or the links).
 void FitHeightToShownChildren(DuiLib::CControlUI* pControl);
 
+// The check boxes that open and close the page's sections ("check_button", ...), one a section.
+std::vector<const wchar_t*> SectionCheckNames();
+
 // Binds every control of the set, in the page's table order; names not found are added to
 // `missing`. The link indicators and the apply indicator ("apply_ring", looked up by each apply)
 // are looked up too, so that `missing` covers every name the page uses.

@@ -30,8 +30,6 @@ void SetEditImages(CRichEditUI* pEdit, const wchar_t* pszNormal, const wchar_t* 
     pEdit->Invalidate();
 }
 
-std::wstring LanguageText(const wchar_t* pszId) { return CResourceManager::GetInstance()->GetText(pszId).str(); }
-
 // A stored colour (bytes red, green, blue, 0) as the opaque colour a button shows.
 DWORD ScreenColor(uint32_t dwStored) {
     BYTE rgb[4];
@@ -56,12 +54,51 @@ int IndexOf(const std::array<Control*, N>& controls, const CControlUI* pSender) 
 }  // namespace
 
 template <class R>
-CSettingsPageT<R>::CSettingsPageT(int iModel, const Model& model, const std::wstring& strDataFolder)
-    : Base(iModel, model, strDataFolder) {}
+CSettingsPageT<R>::CSettingsPageT(int iModel, const std::wstring& strDataFolder)
+    : Base(iModel, DescriptionOf(iModel), strDataFolder) {}
+
+template <class R>
+const typename R::Model& CSettingsPageT<R>::DescriptionOf(int iModel) {
+    const Model* pModel = R::Find(iModel);
+    return pModel != nullptr ? *pModel : *R::Find(R::kFallbackModel);
+}
 
 template <class R>
 int CSettingsPageT<R>::CurrentProfileIndex() const {
     return m_store.CurrentIndex();
+}
+
+// ---- Set-up ----
+
+template <class R>
+void CSettingsPageT<R>::InitPage() {
+    SettingsControlSet set{.iRateCount = m_model.iRateCount,
+                           .iRateHsCount = m_model.iRateHsCount,
+                           .bWireless4k = this->Info().Has4k(),
+                           .bBle = this->Info().HasBle(),
+                           .bLightOff = m_model.bLightOff,
+                           .pszLightRowPrefix = m_model.pszLightRowPrefix};
+    AddOwnControls(set);
+    BindSettings(set);
+    AddKeyRoutes();
+    // The worker's queue exists before any apply can be requested.
+    this->StartWorker();
+    if (this->StartDriverLibrary())
+        this->CableOpened();
+    else
+        NoCableAtStart();
+    // The Bluetooth link itself comes up with the data (LoadData), when the mouse was found paired.
+    this->m_bBlePaired = this->BleMouseFound();
+    // Announced whatever the outcome, so the tabs reflect the page from the start.
+    this->AnnounceLinks(true);
+}
+
+template <class R>
+void CSettingsPageT<R>::LoadData() {
+    this->LoadProfiles();
+    FillProfileList();
+    this->SetBleLink(this->m_bBlePaired);
+    RefreshControls();
 }
 
 // ---- Binding ----
@@ -82,7 +119,7 @@ void CSettingsPageT<R>::FillLightCombo() {
     for (int i = 0; i < m_model.iLightModeCount; ++i) {
         auto* pItem = new CListLabelElementUI;
         pItem->SetResourceText(true);
-        pItem->SetText(CDevicePage::NumberedSuffix(L"light_mode_%d_text", i).c_str());
+        pItem->SetText(NumberedName(L"light_mode_%d_text", i).c_str());
         m_ui.pLightCombo->Add(pItem);
     }
 }
@@ -111,7 +148,7 @@ void CSettingsPageT<R>::AddSettingsRoutes() {
     for (const wchar_t* pszPattern : {L"option_lift_of_distance_%d", L"option_ripple_control_%d",
                                       L"option_angle_snap_%d", L"option_motion_sync_%d"})
         for (int j = 1; j <= 2; ++j)
-            this->template AddRoute<Page>(DUI_MSGTYPE_SELECTCHANGED, CDevicePage::NumberedSuffix(pszPattern, j).c_str(),
+            this->template AddRoute<Page>(DUI_MSGTYPE_SELECTCHANGED, NumberedName(pszPattern, j).c_str(),
                                           &Page::OnSensorOption);
     this->template AddRoutes<Page>(DUI_MSGTYPE_SELECTCHANGED, L"option_sensor_mode_%d", 1, kSensorModeMax,
                                    &Page::OnSensorMode);
@@ -119,22 +156,9 @@ void CSettingsPageT<R>::AddSettingsRoutes() {
         {L"combo_light", &Page::OnLightMode},
         {L"list_profile", &Page::OnProfileSelected},
     });
-    this->template AddRoutes<Page>(DUI_MSGTYPE_CHECKCLICK, {
-        {L"check_button", &Page::OnSectionCheck},
-        {L"check_profile", &Page::OnSectionCheck},
-        {L"check_power", &Page::OnSectionCheck},
-        {L"check_dpi", &Page::OnSectionCheck},
-        {L"check_light", &Page::OnSectionCheck},
-        {L"check_prate", &Page::OnSectionCheck},
-        {L"check_mouse_attribute", &Page::OnSectionCheck},
-        {L"check_power_setting", &Page::OnSectionCheck},
-        {L"check_lift_of_distance", &Page::OnSectionCheck},
-        {L"check_key_debounce", &Page::OnSectionCheck},
-        {L"check_ripple_control", &Page::OnSectionCheck},
-        {L"check_angle_snap", &Page::OnSectionCheck},
-        {L"check_motion_sync", &Page::OnSectionCheck},
-        {L"check_movemode", &Page::OnMoveMode},
-    });
+    for (const wchar_t* pszCheck : SectionCheckNames())
+        this->template AddRoute<Page>(DUI_MSGTYPE_CHECKCLICK, pszCheck, &Page::OnSectionCheck);
+    this->template AddRoute<Page>(DUI_MSGTYPE_CHECKCLICK, L"check_movemode", &Page::OnMoveMode);
     this->template AddRoutes<Page>(DUI_MSGTYPE_CHECKCLICK, L"check_dpi_step_%d", 1, kDpiStageCount, &Page::OnDpiCheck);
     this->template AddRoutes<Page>(DUI_MSGTYPE_VALUECHANGED, {
         {L"slider_brightness", &Page::OnDeferredSlider},
@@ -218,32 +242,78 @@ std::optional<int32_t> CSettingsPageT<R>::CurrentValue(int32_t Profile::*pField)
 }
 
 template <class R>
+void CSettingsPageT<R>::ShowValueLabel(CLabelUI* pLabel, int32_t Profile::*pField,
+                                       const std::function<std::wstring(int32_t)>& text) {
+    const std::optional<int32_t> iValue = CurrentValue(pField);
+    if (!iValue || pLabel == nullptr) return;
+    pLabel->SetText(text(*iValue).c_str());
+}
+
+template <class R>
 void CSettingsPageT<R>::UpdateSleepLabel() {
-    const std::optional<int32_t> iSleep = CurrentValue(&Profile::iSleep);
-    if (!iSleep || m_ui.pSleepLabel == nullptr) return;
-    m_ui.pSleepLabel->SetText(
-        SleepLabelText(LanguageText(L"sleep_timer_3_text"), *iSleep, LanguageText(L"sleep_timer_2_text")).c_str());
+    ShowValueLabel(m_ui.pSleepLabel, &Profile::iSleep, [](int32_t iSleep) {
+        return SleepLabelText(LanguageTextOf(L"sleep_timer_3_text"), iSleep, LanguageTextOf(L"sleep_timer_2_text"));
+    });
 }
 
 template <class R>
 void CSettingsPageT<R>::UpdateLightOffLabel() {
-    const std::optional<int32_t> iLightOff = CurrentValue(&Profile::iLightOff);
-    if (!iLightOff || m_ui.pLightOffLabel == nullptr) return;
-    m_ui.pLightOffLabel->SetText(
-        LightOffLabelText(LanguageText(L"sleep_timer_1_text"), *iLightOff, LanguageText(L"sleep_timer_2_text")).c_str());
+    ShowValueLabel(m_ui.pLightOffLabel, &Profile::iLightOff, [](int32_t iLightOff) {
+        return LightOffLabelText(LanguageTextOf(L"sleep_timer_1_text"), iLightOff, LanguageTextOf(L"sleep_timer_2_text"));
+    });
 }
 
 template <class R>
 void CSettingsPageT<R>::UpdateDebounceLabel() {
-    const std::optional<int32_t> iDebounce = CurrentValue(&Profile::iDebounce);
-    if (!iDebounce || m_ui.pDebounceLabel == nullptr) return;
-    m_ui.pDebounceLabel->SetText(DebounceLabelText(*iDebounce, m_model.iDebounceFactor).c_str());
+    ShowValueLabel(m_ui.pDebounceLabel, &Profile::iDebounce,
+                   [this](int32_t iDebounce) { return DebounceLabelText(iDebounce, m_model.iDebounceFactor); });
 }
 
 template <class R>
 void CSettingsPageT<R>::UpdateKeyText(int iButton) {
     if (iButton < 0 || iButton >= kButtonCount) return;
     this->ShowKeyCaption(iButton, m_ui.keys[static_cast<size_t>(iButton)]);
+}
+
+// ---- Button functions ----
+
+template <class R>
+void CSettingsPageT<R>::AddKeyRoutes() {
+    using Page = CSettingsPageT<R>;
+    this->template AddRoutes<Page>(DUI_MSGTYPE_CLICK, L"btn_key_%d", 1, kButtonCount, &Page::OnKeyButtonClicked);
+    this->template AddRoute<Page>(DUI_MSGTYPE_CLICK, L"btn_macro", &Page::OnMacroButtonClicked);
+}
+
+template <class R>
+void CSettingsPageT<R>::OnKeyButtonClicked(DuiLib::TNotifyUI&, int iNumber) {
+    OnKeyButtonClick(iNumber - 1);
+}
+
+template <class R>
+void CSettingsPageT<R>::OnMacroButtonClicked(DuiLib::TNotifyUI&) {
+    OnMacroButtonClick();
+}
+
+template <class R>
+void CSettingsPageT<R>::OnKeyButtonClick(int iButton) {
+    if (iButton < 0 || iButton >= kButtonCount) return;
+    const std::wstring strModel = std::to_wstring(CPageBase::Model());
+    this->OpenKeyMenu(iButton, m_ui.keys[static_cast<size_t>(iButton)],
+                      L"MS/MS_" + strModel + L"/ms_" + strModel + L"_menu.xml");
+}
+
+template <class R>
+void CSettingsPageT<R>::OnKeyMenuClick(DuiLib::CDuiString strName) {
+    if (!this->ChooseKeyFunction(strName.GetData())) return;
+    this->PostApply();
+    UpdateKeyText(this->m_iMenuKey);
+}
+
+template <class R>
+void CSettingsPageT<R>::OnMacroButtonClick() {
+    if (!EditMacros()) return;
+    for (int i = 0; i < kButtonCount; ++i) UpdateKeyText(i);
+    this->PostApply();
 }
 
 template <class R>

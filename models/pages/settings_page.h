@@ -35,7 +35,22 @@ public:
     using Profile = typename Records::Profile;
     using Model = typename Records::Model;
 
-    CSettingsPageT(int iModel, const Model& model, const std::wstring& strDataFolder);
+    // The page of model iModel (a number that names none of the generation's models gets its
+    // fallback model's description, Records::kFallbackModel). strDataFolder: the folder that
+    // holds the model's folder of data files (default: the program's "Data" folder).
+    explicit CSettingsPageT(int iModel, const std::wstring& strDataFolder = {});
+
+    // ---- What the core calls (UI thread) ----
+    // Binds the controls (the description's, AddOwnControls) and routes the key buttons, starts
+    // the worker, loads the driver library and opens the cabled mouse, looks for the paired
+    // Bluetooth mouse, then announces the page's links.
+    void InitPage() override;
+    // Loads pro.data and macro.data; the current profile becomes the copy last sent and the next
+    // apply sends everything; the Bluetooth link comes up when the set-up found the mouse paired
+    // (else goes down, which also ends the charging animation). Posts no apply.
+    void LoadData() override;
+    // A menu item of this page was chosen: the button whose menu it was takes its function.
+    void OnKeyMenuClick(DuiLib::CDuiString strName) override;
 
     // Every control from the current profile (after the link controls). UI thread.
     void RefreshControls() override;
@@ -46,6 +61,23 @@ public:
     int CurrentProfileIndex() const;
 
 protected:
+    // ---- The generation's hooks ----
+    // The generation's own part of the control set, on top of what every model's description
+    // gives (InitPage binds the set).
+    virtual void AddOwnControls(SettingsControlSet& set) const = 0;
+    // The set-up found no cabled mouse.
+    virtual void NoCableAtStart() = 0;
+    // Runs the generation's macro editor (RunMacroEditor); its result.
+    virtual bool EditMacros() = 0;
+
+    // ---- Button functions (UI thread) ----
+    // A key button was clicked (iButton 0..17 for buttons 1..18): its menu opens (skin
+    // "MS/MS_N/ms_N_menu.xml").
+    virtual void OnKeyButtonClick(int iButton);
+    // The macro button was clicked: the macro editor, after which every button shows its function
+    // and the change is applied.
+    virtual void OnMacroButtonClick();
+
     // Binds the controls and routes their notifications (InitPage step 1).
     void BindSettings(const SettingsControlSet& set);
     // One row per profile, the current one selected without a notification (LoadData).
@@ -57,6 +89,10 @@ protected:
     void UpdateSleepLabel();
     void UpdateLightOffLabel();
     void UpdateDebounceLabel();
+    // pLabel shows the current profile's field as `text` words it; nothing without the label or a
+    // profile.
+    void ShowValueLabel(DuiLib::CLabelUI* pLabel, int32_t Profile::*pField,
+                        const std::function<std::wstring(int32_t)>& text);
     // Button iButton (0..17) shows the function the current profile gives it.
     virtual void UpdateKeyText(int iButton);
     // The label that names the chosen rate follows rate option iRate (0-based); the refresh and
@@ -104,7 +140,12 @@ protected:
     using CPageBase::m_pPaintManager;
 
 private:
+    static const Model& DescriptionOf(int iModel);
     void AddSettingsRoutes();
+    // Routes the key buttons' and the macro button's clicks.
+    void AddKeyRoutes();
+    void OnKeyButtonClicked(DuiLib::TNotifyUI& msg, int iNumber);
+    void OnMacroButtonClicked(DuiLib::TNotifyUI& msg);
     // The light combo offers the model's light modes (item i: mode i) unless the skin lists them.
     void FillLightCombo();
 

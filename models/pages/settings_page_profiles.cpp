@@ -15,10 +15,7 @@ using namespace DuiLib;
 namespace {
 
 // The model's profile-name dialog ("MS_N_ProfileName", "MS/MS_N/profilename.xml").
-class CPageProfileName final : public CProfileNameBase {
-public:
-    explicit CPageProfileName(int iModel) : CProfileNameBase(iModel) {}
-};
+using CPageProfileName = CModelDialogOf<CProfileNameBase>;
 
 constexpr int kProfileRowHeight = 22;
 
